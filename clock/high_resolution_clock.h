@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kestrova {
+
+/// A raw reading of the performance counter, in counts. Held as a plain
+/// 64-bit integer count: the same seconds as a four-decimal fixed-point
+/// value, without its overflow once the machine has been up ~10 days with a
+/// nanosecond counter.
+using ClockValue = std::int64_t;
+
+/// Where counter readings come from. The program uses the monotonic system
+/// clock; tests substitute a fake they advance by hand.
+class CounterSource {
+public:
+    virtual ~CounterSource() = default;
+    /// Counts per second; 0 means the platform has no usable counter.
+    virtual ClockValue QueryFrequency() = 0;
+    virtual ClockValue QueryCounter() = 0;
+};
+
+/// The monotonic system clock in nanoseconds (frequency 1e9).
+class MonotonicCounterSource final : public CounterSource {
+public:
+    ClockValue QueryFrequency() override;
+    ClockValue QueryCounter() override;
+};
+
+/// A counter that only moves when told to: deterministic animation tests.
+class FakeCounterSource final : public CounterSource {
+public:
+    explicit FakeCounterSource(ClockValue frequency = 1'000'000'000) : frequency_(frequency) {}
+    ClockValue QueryFrequency() override { return frequency_; }
+    ClockValue QueryCounter() override { return count_; }
+
+    void SetFrequency(ClockValue frequency) { frequency_ = frequency; }
+    void SetCount(ClockValue count) { count_ = count; }
+    void AdvanceCounts(ClockValue counts) { count_ += counts; }
+    /// Advances by a number of seconds at the current frequency.
+    void AdvanceSeconds(double seconds);
+
+private:
+    ClockValue frequency_;
+    ClockValue count_ = 0;
+};
+
+/// The raw count as a clock value (identity: counts are kept as integers).
+constexpr ClockValue CounterValue(ClockValue raw) { return raw; }
+
+/// The program-wide clock shared by both simulation windows: the counter
+/// frequency read once at start, the reading of the last start or resume and
+/// the reading of the latest tick.
+class HighResolutionClock {
+public:
+    explicit HighResolutionClock(CounterSource& source) : source_(source) {}
+
+    /// Reads the counter frequency (done once, by the frame at start-up).
+    void ReadFrequency() { CounterFrequency = CounterValue(source_.QueryFrequency()); }
+    /// Takes the start reading (start or resume of an animation).
+    void ReadStart() { StartCount = CounterValue(source_.QueryCounter()); }
+    /// Takes the tick reading.
+    void ReadCurrent() { CurrentCount = CounterValue(source_.QueryCounter()); }
+
+    /// Seconds from StartCount to CurrentCount. Without a usable counter
+    /// (frequency 0 or negative) no time passes: 0, never a division by zero.
+    [[nodiscard]] double ElapsedSeconds() const;
+
+    ClockValue CounterFrequency = 0;
+    ClockValue StartCount = 0;
+    ClockValue CurrentCount = 0;
+
+private:
+    CounterSource& source_;
+};
+
+} // namespace kestrova

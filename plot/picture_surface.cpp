@@ -1,0 +1,131 @@
+#include "plot/picture_surface.h"
+
+namespace kestrova {
+
+PictureSurface::System PictureSurface::CurrentSystem() const
+{
+    switch (mode_) {
+    case kScaleUser:
+        return user_;
+    case kScalePixels:
+        return {0, 0, PixelWidth(), PixelHeight()};
+    default:
+        return {0, 0, PixelWidth() * kTwipsPerPixel, PixelHeight() * kTwipsPerPixel};
+    }
+}
+
+void PictureSurface::Scale(double x1, double y1, double x2, double y2)
+{
+    user_ = {x1, y1, x2 - x1, y2 - y1};
+    mode_ = kScaleUser;
+}
+
+void PictureSurface::SetScaleMode(int mode)
+{
+    mode_ = (mode == kScaleUser || mode == kScalePixels) ? mode : kScaleTwips;
+}
+
+double PictureSurface::ScaleLeft() const { return CurrentSystem().left; }
+double PictureSurface::ScaleTop() const { return CurrentSystem().top; }
+double PictureSurface::ScaleWidth() const { return CurrentSystem().width; }
+double PictureSurface::ScaleHeight() const { return CurrentSystem().height; }
+
+double PictureSurface::ToPixelX(double x) const
+{
+    const System s = CurrentSystem();
+    return (x - s.left) * PixelWidth() / s.width;
+}
+
+double PictureSurface::ToPixelY(double y) const
+{
+    const System s = CurrentSystem();
+    return (y - s.top) * PixelHeight() / s.height;
+}
+
+double PictureSurface::FromPixelX(double px) const
+{
+    const System s = CurrentSystem();
+    return s.left + px * s.width / PixelWidth();
+}
+
+double PictureSurface::FromPixelY(double py) const
+{
+    const System s = CurrentSystem();
+    return s.top + py * s.height / PixelHeight();
+}
+
+double PictureSurface::CurrentX() const
+{
+    const System now = CurrentSystem();
+    if (posSystem_.width == 0 || now == posSystem_)
+        return posX_;
+    const double px = (posX_ - posSystem_.left) * PixelWidth() / posSystem_.width;
+    return FromPixelX(px);
+}
+
+double PictureSurface::CurrentY() const
+{
+    const System now = CurrentSystem();
+    if (posSystem_.width == 0 || now == posSystem_)
+        return posY_;
+    const double py = (posY_ - posSystem_.top) * PixelHeight() / posSystem_.height;
+    return FromPixelY(py);
+}
+
+void PictureSurface::SetCurrentX(double x)
+{
+    const double y = CurrentY();
+    posSystem_ = CurrentSystem();
+    posX_ = x;
+    posY_ = y;
+}
+
+void PictureSurface::SetCurrentY(double y)
+{
+    const double x = CurrentX();
+    posSystem_ = CurrentSystem();
+    posX_ = x;
+    posY_ = y;
+}
+
+void PictureSurface::SetBackColor(Colour c)
+{
+    backColor_ = c;
+    BackColorChanged();
+}
+
+void PictureSurface::SetFont(const FontSpec& font)
+{
+    font_ = font;
+    FontChanged();
+}
+
+void PictureSurface::SetFontName(std::string_view name)
+{
+    font_.Name = std::string(name);
+    FontChanged();
+}
+
+void PictureSurface::SetFontSize(double points)
+{
+    font_.Size = points;
+    FontChanged();
+}
+
+void PictureSurface::SetFontBold(bool bold)
+{
+    font_.SetBold(bold);
+    FontChanged();
+}
+
+double PictureSurface::TextWidth(std::string_view text) const
+{
+    return TextPixelWidth(text) * ScaleWidth() / PixelWidth();
+}
+
+double PictureSurface::TextHeight(std::string_view text) const
+{
+    return TextPixelHeight(text) * ScaleHeight() / PixelHeight();
+}
+
+} // namespace kestrova

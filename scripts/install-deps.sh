@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kestrova needs to build, run and test.
+# Quick and silent when everything is already there; uses apt-get otherwise.
+set -euo pipefail
+
+packages=(
+  g++ make cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+  libgl-dev
+  fonts-liberation
+  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo=(sudo)
+else
+  echo "Packages missing and neither root nor sudo available: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
