@@ -28,7 +28,7 @@ test-asan: build-asan
 	ctest --preset asan -j $(JOBS)
 
 bench: build
-	@for b in build/default/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@for b in $$(find build/default/bench -maxdepth 2 -type f -name "bench_*" -perm -u+x); do echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b"; done
 
 clean:
 	rm -rf build

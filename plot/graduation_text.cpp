@@ -1,0 +1,1 @@
+#include "plot/graduation_text.h"

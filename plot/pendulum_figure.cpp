@@ -1,0 +1,1 @@
+#include "plot/pendulum_figure.h"

@@ -1,0 +1,1 @@
+#include "plot/plot_frames.h"

@@ -1,0 +1,1 @@
+#include "plot/qt_picture_box.h"
