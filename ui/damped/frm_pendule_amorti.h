@@ -5,21 +5,84 @@
 /// of the initial conditions and of the oscillation parameters with the
 /// derived quantities, and the two plots (angle against time, phase portrait)
 /// traced in real time while the animation runs.
+///
+/// The motion is that of
+/// \f[ \theta'' + 2\lambda\theta' + \omega_0^2 \sin\theta = 0 \f]
+/// integrated over the real time the clock measures between timer ticks, so
+/// one simulated second is one second of the wall clock.
 
 #include "clock/high_resolution_clock.h"
+#include "model/integrator.h"
+#include "model/pendulum_state.h"
+#include "plot/picture_surface.h"
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QTimer;
+
 namespace kestrova {
+
+class PictureBox;
+class Rotator;
+class WebLink;
+
+/// Where the window draws the figure and the traces. By default its own
+/// picture boxes; tests and benchmarks may put recording surfaces in their
+/// place.
+struct DampedSurfaces {
+    PictureSurface* picPendule = nullptr;
+    std::array<PictureSurface*, 2> picOscillation{}; ///< member 0: exact motion; 1: and the small-angle solution
+    std::array<PictureSurface*, 2> picPhase{};       ///< same split
+};
 
 class frmPenduleAmorti : public QWidget {
     Q_OBJECT
 
 public:
+    /// Reports a fault that stopped the animation, in words for the user.
+    using FaultReporter = std::function<void(const QString& message)>;
+
     /// Builds the window and runs its load sequence. The clock is the
     /// program's shared one; it must outlive the window.
     explicit frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent = nullptr);
     ~frmPenduleAmorti() override;
+
+    /// Reads the sliders into the model, refreshes the value captions, stops
+    /// the animation, puts the pendulum back at its initial conditions with
+    /// the clocks at zero, and redraws the figure and the empty framed plots.
+    /// Every parameter change and the "Position initiale" button go through it.
+    void ResetSimulation();
+
+    /// One tick of the animation timer: integrates the real time elapsed
+    /// since the previous tick, redraws the figure, adds the new trace
+    /// segments and stops by itself once a damped pendulum is at rest.
+    void AnimationTick();
+
+    /// The model state the window animates.
+    [[nodiscard]] const PenduleState& State() const { return state_; }
+    /// Write access for tests and benchmarks (a state the sliders cannot
+    /// produce, such as a non-finite one).
+    [[nodiscard]] PenduleState& MutableState() { return state_; }
+
+    [[nodiscard]] const DampedSurfaces& Surfaces() const { return surfaces_; }
+    /// Draws on other surfaces from now on (tests and benchmarks).
+    void SetSurfaces(const DampedSurfaces& surfaces) { surfaces_ = surfaces; }
+
+    /// Replaces the message box that reports a fault (tests).
+    void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
+
+    /// Longest integration sub-step (s) for the natural pulsation ω₀ (rad/s):
+    /// short enough for RK4 to keep the energy of an undamped swing.
+    [[nodiscard]] static double MaxSubStep(double naturalPulsation);
 
 signals:
     /// The window has been closed.
@@ -29,7 +92,63 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateControls();
+    void CreateInitialConditions();
+    void CreateOscillationParameters();
+    QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                     int width, int height, bool autoSize);
+    QSlider* AddSlider(QWidget* parent, const char* name, int left, int top, int minimum,
+                       int maximum, int tickInterval);
+    PictureBox* AddPictureBox(const char* name, int left, int top, int width, int height);
+    void ConnectHandlers();
+    void Form_Load();
+    void WriteAxisTitle(PictureSurface& box, const char* title);
+
+    void OnSliderAction(QSlider* slider);
+    void OnSliderValueChanged(QSlider* slider);
+    void OnChkGoToggled(bool checked);
+    void ShowChosenView();
+
+    /// θ and θ' after `seconds`, from (angle, speed), in equal sub-steps.
+    [[nodiscard]] Motion Integrate(double angle, double speed, double seconds) const;
+    void StopOnFault();
+
     HighResolutionClock& clock_;
+    PenduleState state_;
+    DampedSurfaces surfaces_;
+    FaultReporter reportFault_;
+    double maxSubStep_ = 0.005; ///< s, for the present ω₀
+    QSlider* userMovedSlider_ = nullptr; ///< the slider whose pending value change comes from the user
+
+    QLabel* imgEquation_ = nullptr;
+    PictureBox* picPendule_ = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    QPushButton* chkGo_ = nullptr;
+    QPushButton* cmdPosInit_ = nullptr;
+    QCheckBox* chkApproxi_ = nullptr;
+    PictureBox* picOrdoOsci_ = nullptr;
+    std::array<PictureBox*, 2> picOscillation_{};
+    PictureBox* picOrdoPhase_ = nullptr;
+    std::array<PictureBox*, 2> picPhase_{};
+    QLabel* lblWeb_ = nullptr;
+
+    QSlider* sldTeta0_ = nullptr;
+    QSlider* sldOmega0_ = nullptr;
+    QSlider* sldPulsation_ = nullptr;
+    QSlider* sldLambda_ = nullptr;
+    QLabel* lblteta0_ = nullptr;
+    QLabel* lblOmega0_ = nullptr;
+    QLabel* lblPulsation_ = nullptr;
+    QLabel* lblLambda_ = nullptr;
+    QLabel* lblRelax_ = nullptr;
+    QLabel* lblPseudo_ = nullptr;
+    QLabel* lblQualite_ = nullptr;
+    QLabel* lblRegime_ = nullptr;
+
+    QTimer* tmrPendule_ = nullptr;
+    std::unique_ptr<Rotator> AxisTitler_;
+    WebLink* webLink_ = nullptr; ///< owned by lblWeb
 };
 
 } // namespace kestrova
