@@ -1,0 +1,51 @@
+#include "ui/foucault/foucault_motion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kestrova::foucault {
+
+double OmegaTerre()
+{
+    return std::sin(kLatitude) * (2.0 * kPi / kPlanetDaySeconds);
+}
+
+double OmegaPendule(double longueur, double omegaTerre)
+{
+    return std::sqrt(omegaTerre * omegaTerre + kGravity / longueur);
+}
+
+GroundPosition BobOnGround(double amplitude, double omegaPendule, double omegaTerre, double t)
+{
+    const double swingCos = std::cos(omegaPendule * t);
+    const double swingSin = std::sin(omegaPendule * t);
+    const double groundCos = std::cos(omegaTerre * t);
+    const double groundSin = std::sin(omegaTerre * t);
+    const double ratio = omegaTerre / omegaPendule;
+    return {
+        amplitude * swingCos * groundCos + amplitude * ratio * swingSin * groundSin,
+        amplitude * ratio * swingSin * groundCos - amplitude * swingCos * groundSin,
+    };
+}
+
+StringEnd SideViewStringEnd(double amplitude, double longueur, double omegaPendule, double posX,
+                            double t)
+{
+    const double sinAngle = std::clamp(posX / longueur, -1.0, 1.0);
+    const double angleFil = std::asin(sinAngle);
+    return {amplitude * std::cos(omegaPendule * t), (1.0 - std::cos(angleFil)) * longueur};
+}
+
+int TimerIntervalMs(double longueur)
+{
+    // nearbyint rounds a half to the even neighbour in the default rounding mode.
+    return static_cast<int>(std::nearbyint(std::sqrt(longueur) * 20.0));
+}
+
+int TrailRed(int i, int m)
+{
+    const int product = i * 255;
+    return static_cast<int>(std::nearbyint(static_cast<double>(product) / static_cast<double>(m)));
+}
+
+} // namespace kestrova::foucault

@@ -1,0 +1,69 @@
+#pragma once
+
+/// \file
+/// The motion of the Foucault pendulum: the exact small-oscillation solution
+/// in the frame of the turning ground, for a place at latitude 48.85° on a
+/// planet that turns once in 1000 s (so that the swing plane turns visibly,
+/// once in about 1328 s), and what the two views of the window derive from it.
+
+namespace kestrova::foucault {
+
+inline constexpr double kPi = 3.14159265358979;
+/// Latitude of the place (rad): 48.85°.
+inline constexpr double kLatitude = 0.8525933395992291;
+/// Rotation period of the planet (s).
+inline constexpr double kPlanetDaySeconds = 1000.0;
+/// Gravity (m/s²).
+inline constexpr double kGravity = 9.81;
+/// Initial distance of the bob from the vertical along the ground x axis (m).
+inline constexpr double kAmplitude = 3.0;
+/// Length at load (m).
+inline constexpr double kDefaultLength = 67.0;
+/// The trail keeps this many positions.
+inline constexpr int kTrailLength = 100;
+
+/// Vertical component of the planet's rotation rate (rad/s):
+/// \f$ \omega = \sin(\text{latitude}) \cdot 2\pi / 1000 \f$ ≈ 0.0047312.
+[[nodiscard]] double OmegaTerre();
+
+/// Angular frequency of the swing in the rotating frame (rad/s):
+/// \f$ \Omega = \sqrt{\omega^2 + g / L} \f$. Needs longueur > 0.
+[[nodiscard]] double OmegaPendule(double longueur, double omegaTerre);
+
+/// Position of the bob on the ground plane (m), x and y seen from above.
+struct GroundPosition {
+    double PosX = 0;
+    double PosY = 0;
+};
+
+/// The bob released from rest relative to the ground at (A, 0) at t = 0:
+/// \f[ x = A\cos\Omega t\cos\omega t + A\frac{\omega}{\Omega}\sin\Omega t\sin\omega t \f]
+/// \f[ y = A\frac{\omega}{\Omega}\sin\Omega t\cos\omega t - A\cos\Omega t\sin\omega t \f]
+[[nodiscard]] GroundPosition BobOnGround(double amplitude, double omegaPendule, double omegaTerre,
+                                         double t);
+
+/// Lower end of the string in the side view (m, pivot at (0, L)).
+struct StringEnd {
+    double X = 0;
+    double Y = 0;
+};
+
+/// The side view's string end: x follows the swing, A·cos(Ωt); the height
+/// follows the ground x of the bob, y = (1 − cos AngleFil)·L with
+/// AngleFil = arcsin(posX / L). The two agree at t = 0 and drift apart as the
+/// swing plane turns. |posX| / L is held within 1 so that the arcsine always
+/// has a value.
+[[nodiscard]] StringEnd SideViewStringEnd(double amplitude, double longueur, double omegaPendule,
+                                          double posX, double t);
+
+/// The timer interval (ms) for a length: 20·√L rounded to the nearest
+/// integer, a half going to the even neighbour (164 for 67 m, 40 for 4 m), so
+/// that the trail covers about one swing whatever the length.
+[[nodiscard]] int TimerIntervalMs(double longueur);
+
+/// Red component of trail point i of m (1 the oldest): i × 255 / m rounded
+/// to the nearest integer, a half going to the even neighbour. Old points are
+/// dark, the newest is pure red.
+[[nodiscard]] int TrailRed(int i, int m);
+
+} // namespace kestrova::foucault
