@@ -23,6 +23,10 @@ struct Motion {
 [[nodiscard]] Motion RungeKuttaStep(double angle, double speed, double Pulsation2, double Lambda,
                                     double h);
 
+/// The angle equal to teta1 modulo 2π that lies in (−π, π); teta1 itself,
+/// bit for bit, when it already lies there (0 and ±PI included).
+[[nodiscard]] double WrapAngle(double teta1);
+
 /// The small-angle solution (sin θ replaced by θ) at time t ≥ 0, with what the
 /// window shows about it.
 struct LinearSolutionResult {
@@ -39,6 +43,7 @@ struct LinearSolutionResult {
 struct AmplitudeScan {
     double angleScale = 0; ///< rad: the largest |angle| rounded up to a round number of degrees
     double maxSpeed = 0;   ///< rad/s: the largest |angular speed|, unrounded
+    int passes = 0;        ///< Runge–Kutta steps taken (1,001 for a 10 s span)
 };
 
 /// Integrates with 0.01 s steps while a repeatedly added time counter stays at
