@@ -54,28 +54,49 @@ double PictureSurface::FromPixelY(double py) const
     return s.top + py * s.height / PixelHeight();
 }
 
+double PictureSurface::PositionPixelX() const
+{
+    switch (posMode_) {
+    case kScaleUser:
+        return (posX_ - posUser_.left) * PixelWidth() / posUser_.width;
+    case kScalePixels:
+        return posX_;
+    default:
+        return posX_ / kTwipsPerPixel;
+    }
+}
+
+double PictureSurface::PositionPixelY() const
+{
+    switch (posMode_) {
+    case kScaleUser:
+        return (posY_ - posUser_.top) * PixelHeight() / posUser_.height;
+    case kScalePixels:
+        return posY_;
+    default:
+        return posY_ / kTwipsPerPixel;
+    }
+}
+
 double PictureSurface::CurrentX() const
 {
-    const System now = CurrentSystem();
-    if (posSystem_.width == 0 || now == posSystem_)
+    if (posMode_ == kPositionUnset || (posMode_ == mode_ && (mode_ != kScaleUser || posUser_ == user_)))
         return posX_;
-    const double px = (posX_ - posSystem_.left) * PixelWidth() / posSystem_.width;
-    return FromPixelX(px);
+    return FromPixelX(PositionPixelX());
 }
 
 double PictureSurface::CurrentY() const
 {
-    const System now = CurrentSystem();
-    if (posSystem_.width == 0 || now == posSystem_)
+    if (posMode_ == kPositionUnset || (posMode_ == mode_ && (mode_ != kScaleUser || posUser_ == user_)))
         return posY_;
-    const double py = (posY_ - posSystem_.top) * PixelHeight() / posSystem_.height;
-    return FromPixelY(py);
+    return FromPixelY(PositionPixelY());
 }
 
 void PictureSurface::SetCurrentX(double x)
 {
     const double y = CurrentY();
-    posSystem_ = CurrentSystem();
+    posMode_ = mode_;
+    posUser_ = user_;
     posX_ = x;
     posY_ = y;
 }
@@ -83,7 +104,8 @@ void PictureSurface::SetCurrentX(double x)
 void PictureSurface::SetCurrentY(double y)
 {
     const double x = CurrentX();
-    posSystem_ = CurrentSystem();
+    posMode_ = mode_;
+    posUser_ = user_;
     posX_ = x;
     posY_ = y;
 }

@@ -183,12 +183,20 @@ private:
     };
     [[nodiscard]] System CurrentSystem() const;
 
+    /// The current position converted to logical pixels of the box.
+    [[nodiscard]] double PositionPixelX() const;
+    [[nodiscard]] double PositionPixelY() const;
+
     int mode_ = kScaleTwips;
     System user_; ///< the last system set by Scale
-    // The current position is kept in the system it was set in, so that a
+    // The current position is kept in the unit it was set in, so that a
     // round trip through another unit gives back exactly the same numbers.
+    // Standard units are tied to pixels, not to the box size: a position set
+    // in twips stays where it is when the box is resized.
+    static constexpr int kPositionUnset = -1; ///< position (0, 0) in any unit
     double posX_ = 0, posY_ = 0;
-    System posSystem_{0, 0, 0, 0}; ///< width 0: not yet set, position (0, 0)
+    int posMode_ = kPositionUnset;
+    System posUser_; ///< the user system of the position when posMode_ is kScaleUser
 
     int drawStyle_ = kSolid;
     int drawWidth_ = 1;
