@@ -1,1 +1,114 @@
 #pragma once
+
+/// \file
+/// The picture box on screen: a widget that implements PictureSurface over a
+/// persistent image. Everything is drawn into the image, never straight onto
+/// the screen, so what was drawn survives the box being covered, hidden or
+/// repainted, and drawing into a hidden box shows as soon as it is shown.
+
+#include "plot/picture_surface.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPen>
+#include <QWidget>
+
+class QPainter;
+
+namespace kestrova {
+
+/// A picture box: user coordinates in logical pixels of the inside area,
+/// drawn anti-aliased into an image kept at the screen's device pixel ratio.
+/// Position and size (Left, Top, Width, Height) are in twips, 15 per logical
+/// pixel, and include the border; ScaleWidth/ScaleHeight in pixel units are
+/// the inside size.
+class PictureBox : public QWidget, public PictureSurface {
+    Q_OBJECT
+
+public:
+    /// Width of the classic sunken border, in logical pixels.
+    static constexpr int kBorderWidth = 2;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    /// With a border (the default) the box has a 2-pixel sunken frame and
+    /// the drawing area is the inside; without, the whole widget draws.
+    /// The picture is kept, cropped or extended with the background colour.
+    void SetBorder(bool border);
+    [[nodiscard]] bool HasBorder() const { return border_; }
+
+    /// The drawing area in widget coordinates (logical pixels).
+    [[nodiscard]] QRect InsideRect() const;
+
+    /// The persistent picture: inside size × device pixel ratio, with that
+    /// ratio set on the image.
+    [[nodiscard]] const QImage& Picture();
+
+    // --- PictureSurface: device ----------------------------------------------
+    [[nodiscard]] int LogicalDpiY() const override;
+    /// Text rotated counter-clockwise by font.Escapement / 10 degrees about
+    /// (px, py), the top-left corner of the unrotated cell; font.Height is
+    /// the cell height (ascent + descent) in pixels.
+    void TextOutRotated(int px, int py, std::string_view text, const RotatedFont& font) override;
+
+    [[nodiscard]] bool Visible() const override;
+    void SetVisible(bool visible) override;
+    [[nodiscard]] double Left() const override;
+    [[nodiscard]] double Top() const override;
+    [[nodiscard]] double Width() const override;
+    [[nodiscard]] double Height() const override;
+    void SetLeft(double twips) override;
+    void SetTop(double twips) override;
+    void SetWidth(double twips) override;
+    void SetHeight(double twips) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+    [[nodiscard]] double PixelWidth() const override;
+    [[nodiscard]] double PixelHeight() const override;
+    [[nodiscard]] double TextPixelWidth(std::string_view text) const override;
+    [[nodiscard]] double TextPixelHeight(std::string_view text) const override;
+
+    void DeviceClear() override;
+    void DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box) override;
+    void DeviceCircle(double x, double y, double radius, Colour c) override;
+    void DevicePoint(double x, double y, Colour c) override;
+    void DeviceText(double x, double y, std::string_view text) override;
+    void FontChanged() override;
+    void BackColorChanged() override;
+
+private:
+    /// Brings the image to the inside size and device pixel ratio of the
+    /// moment, keeping the picture.
+    void EnsureImage();
+    /// Starts a painter on the image with the drawing hints every primitive uses.
+    void BeginPainting(QPainter& painter);
+    /// The pen of the current DrawStyle and DrawWidth in colour c.
+    const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
+    /// Marks a rectangle of the image (logical pixels) for repainting.
+    void Touch(const QRectF& imageRect);
+
+    bool border_ = true;
+    QImage image_;
+    QFont qfont_;
+    QFontMetrics metrics_;
+    QFontMetricsF metricsF_;
+
+    // The last pen built, reused while the colour and pen settings stay.
+    QPen pen_;
+    Colour penColour_ = 0;
+    int penStyle_ = -1;
+    int penWidth_ = 0;
+};
+
+/// A colour of the surface (0x00BBGGRR) as a QColor.
+[[nodiscard]] inline QColor ToQColor(Colour c)
+{
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+} // namespace kestrova
