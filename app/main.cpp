@@ -1,10 +1,16 @@
+#include "app/mdi_brunmalt.h"
+#include "clock/high_resolution_clock.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Kestrova"));
-    placeholder.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Kestrova"));
+
+    kestrova::MonotonicCounterSource counter;
+    kestrova::MDIBrunmalt frame(counter);
+    frame.ShowOnScreen(frame.screen()->availableGeometry());
+    return QApplication::exec();
 }

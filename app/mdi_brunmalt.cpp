@@ -1,0 +1,192 @@
+#include "app/mdi_brunmalt.h"
+
+#include "app/kestrova_version.h"
+#include "resources/resource_paths.h"
+#include "ui/damped/frm_pendule_amorti.h"
+#include "ui/foucault/frm_foucault.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kestrova {
+
+QString FrameCaption(int major, int minor)
+{
+    return QStringLiteral("Kestrova - v.") + QString::number(major) + QLatin1Char('.')
+        + QString::number(minor);
+}
+
+MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
+    : QMainWindow(parent)
+    , quitApplication([] { QCoreApplication::exit(0); })
+    , clock_(counterSource)
+    , mdiArea_(new QMdiArea(this))
+{
+    mdiArea_->setBackground(QColor(kBackgroundRed, kBackgroundGreen, kBackgroundBlue));
+    mdiArea_->setFrameShape(QFrame::NoFrame);
+    // A frame smaller than the simulation window scrolls rather than cropping it.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    setWindowIcon(QIcon(QString::fromLatin1(kFrameIconPath)));
+
+    CreateActions();
+    CreateMenus();
+    MDIForm_Load();
+}
+
+MDIBrunmalt::~MDIBrunmalt()
+{
+    // The simulation windows hold the clock by reference: they go before it,
+    // closed ones still awaiting deletion included, without their closing
+    // handling (the program is ending anyway).
+    const QList<QMdiSubWindow*> subWindows = mdiArea_->findChildren<QMdiSubWindow*>();
+    qDeleteAll(subWindows);
+}
+
+void MDIBrunmalt::CreateActions()
+{
+    dampedAction_ = new QAction(QStringLiteral("Pendule pesant &amorti"), this);
+    dampedAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    connect(dampedAction_, &QAction::triggered, this,
+            [this] { ShowSimulation(kDampedSimulation); });
+
+    foucaultAction_ = new QAction(QStringLiteral("&Pendule pesant"), this);
+    foucaultAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    connect(foucaultAction_, &QAction::triggered, this,
+            [this] { ShowSimulation(kFoucaultSimulation); });
+
+    quitAction_ = new QAction(QStringLiteral("&Quitter"), this);
+    quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitAction_, &QAction::triggered, this, &MDIBrunmalt::QuitProgram);
+}
+
+void MDIBrunmalt::CreateMenus()
+{
+    QMenu* simulationMenu = menuBar()->addMenu(QStringLiteral("&Simulation"));
+    simulationMenu->addAction(dampedAction_);
+    simulationMenu->addAction(foucaultAction_);
+    simulationMenu->addSeparator();
+    simulationMenu->addAction(quitAction_);
+}
+
+void MDIBrunmalt::MDIForm_Load()
+{
+    // Written once, before any simulation window exists; both animations
+    // only read it afterwards.
+    clock_.ReadFrequency();
+    setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor));
+    ShowDampedWindow();
+}
+
+void MDIBrunmalt::ShowSimulation(std::int16_t index)
+{
+    CloseChild(dampedSubWindow_);
+    CloseChild(foucaultSubWindow_);
+    if (index == kDampedSimulation) {
+        ShowDampedWindow();
+    } else if (index == kFoucaultSimulation) {
+        ShowFoucaultWindow();
+    }
+}
+
+void MDIBrunmalt::QuitProgram()
+{
+    quitApplication();
+}
+
+void MDIBrunmalt::ShowDampedWindow()
+{
+    auto* window = new frmPenduleAmorti(clock_);
+    // Closing the damped window by hand ends the program; the frame's own
+    // closings (a switch) do not.
+    connect(window, &frmPenduleAmorti::Unloaded, this, [this] {
+        if (!closingChildren_) {
+            QuitProgram();
+        }
+    });
+    dampedSubWindow_ = AddChild(window);
+}
+
+void MDIBrunmalt::ShowFoucaultWindow()
+{
+    foucaultSubWindow_ = AddChild(new frmFoucault(clock_));
+}
+
+QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)
+{
+    QMdiSubWindow* subWindow = mdiArea_->addSubWindow(child);
+    // A closed window is gone for good: the next switch loads a fresh one.
+    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // The simulation windows have a fixed client size and no size hint of
+    // their own; the sub-window takes that size plus its title bar and borders.
+    const QMargins frame = subWindow->contentsMargins();
+    subWindow->resize(child->size().grownBy(frame));
+    subWindow->move(0, 0);
+    subWindow->show();
+    return subWindow;
+}
+
+void MDIBrunmalt::CloseChild(QPointer<QMdiSubWindow>& subWindow)
+{
+    if (subWindow.isNull()) {
+        return;
+    }
+    closingChildren_ = true;
+    const bool closed = subWindow->close();
+    closingChildren_ = false;
+    if (closed) {
+        subWindow = nullptr;
+    }
+}
+
+frmPenduleAmorti* MDIBrunmalt::DampedWindow() const
+{
+    return dampedSubWindow_ ? qobject_cast<frmPenduleAmorti*>(dampedSubWindow_->widget())
+                            : nullptr;
+}
+
+frmFoucault* MDIBrunmalt::FoucaultWindow() const
+{
+    return foucaultSubWindow_ ? qobject_cast<frmFoucault*>(foucaultSubWindow_->widget())
+                              : nullptr;
+}
+
+QSize MDIBrunmalt::PreferredSize() const
+{
+    QSize client(0, 0);
+    for (const QMdiSubWindow* subWindow : mdiArea_->subWindowList()) {
+        const QRect area = subWindow->geometry();
+        client = client.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
+    }
+    return client + QSize(0, menuBar()->sizeHint().height());
+}
+
+void MDIBrunmalt::ShowOnScreen(const QRect& available)
+{
+    const QSize preferred = PreferredSize();
+    if (preferred.width() <= available.width() && preferred.height() <= available.height()) {
+        resize(preferred);
+        move(available.topLeft());
+        show();
+    } else {
+        showMaximized();
+    }
+}
+
+void MDIBrunmalt::closeEvent(QCloseEvent* event)
+{
+    closingChildren_ = true;
+    mdiArea_->closeAllSubWindows();
+    closingChildren_ = false;
+    event->accept();
+    QuitProgram();
+}
+
+} // namespace kestrova

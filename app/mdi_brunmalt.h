@@ -1,0 +1,106 @@
+#pragma once
+
+/// \file
+/// The frame window: a multiple-document frame that holds the simulation
+/// windows, owns the program-wide clock, and switches between the damped
+/// pendulum and the Foucault pendulum.
+
+#include "clock/high_resolution_clock.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace kestrova {
+
+class frmFoucault;
+class frmPenduleAmorti;
+
+/// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
+/// the numbers written in plain decimal without blanks or separators.
+[[nodiscard]] QString FrameCaption(int major, int minor);
+
+/// Light yellow background of the frame's client area (red 255, green 255, blue 192).
+inline constexpr int kBackgroundRed = 255;
+inline constexpr int kBackgroundGreen = 255;
+inline constexpr int kBackgroundBlue = 192;
+
+/// Numbers of the simulation windows for `ShowSimulation`.
+inline constexpr std::int16_t kDampedSimulation = 0;
+inline constexpr std::int16_t kFoucaultSimulation = 1;
+
+class MDIBrunmalt : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /// Builds the frame and runs its load step: reads the counter frequency
+    /// once for the whole program, writes the caption and opens the damped
+    /// pendulum window. `counterSource` must outlive the frame.
+    explicit MDIBrunmalt(CounterSource& counterSource, QWidget* parent = nullptr);
+    ~MDIBrunmalt() override;
+
+    /// Replaces the open simulation window by a freshly loaded one:
+    /// 0 the damped pendulum, 1 the Foucault pendulum, any other number none.
+    /// The switch itself never ends the program.
+    void ShowSimulation(std::int16_t index);
+
+    /// Ends the program at once, without running any window's closing
+    /// handling (through `quitApplication`).
+    void QuitProgram();
+
+    /// Shows the frame on a screen whose free area is `available`: at its
+    /// preferred size in the top-left corner when that fits, maximised
+    /// otherwise (the client area then scrolls).
+    void ShowOnScreen(const QRect& available);
+
+    /// The frame size that shows the open simulation window whole: the
+    /// sub-window with its title bar and borders, plus the menu bar.
+    [[nodiscard]] QSize PreferredSize() const;
+
+    /// Ends the application's event loop; replaced by tests.
+    std::function<void()> quitApplication;
+
+    [[nodiscard]] HighResolutionClock& Clock() { return clock_; }
+    [[nodiscard]] QMdiArea& MdiArea() const { return *mdiArea_; }
+    /// The open damped-pendulum window, or null.
+    [[nodiscard]] frmPenduleAmorti* DampedWindow() const;
+    /// The open Foucault-pendulum window, or null.
+    [[nodiscard]] frmFoucault* FoucaultWindow() const;
+
+    [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
+    [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
+    [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+
+protected:
+    /// Closing the frame closes its simulation windows first, then ends the program.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void MDIForm_Load();
+    void ShowDampedWindow();
+    void ShowFoucaultWindow();
+    QMdiSubWindow* AddChild(QWidget* child);
+    void CloseChild(QPointer<QMdiSubWindow>& subWindow);
+
+    HighResolutionClock clock_;
+    QMdiArea* mdiArea_ = nullptr;
+    QPointer<QMdiSubWindow> dampedSubWindow_;
+    QPointer<QMdiSubWindow> foucaultSubWindow_;
+    /// Set while the frame closes windows itself: the damped window's
+    /// closing then does not end the program.
+    bool closingChildren_ = false;
+
+    QAction* dampedAction_ = nullptr;
+    QAction* foucaultAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
+};
+
+} // namespace kestrova
