@@ -126,17 +126,17 @@ void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
     const auto angleGraduation = [&](double t) {
         const double x = t * DegToRad;
         const std::string s = GraduationText(t);
+        const double h = box.TextHeight(s);
         if (t == 0) {
             box.SetDrawStyle(kSolid);
             box.Line(0, -vMax, 0, vMax);
         } else {
             box.SetDrawStyle(kDotted);
-            const double h = box.TextHeight(s);
             box.Line(x, -vMax, x, h);
             box.Line(x, 0, x, vMax);
         }
         box.SetCurrentX(x - box.TextWidth(s) / 2);
-        box.SetCurrentY(box.TextHeight(s) * kPhaseLabelDrop);
+        box.SetCurrentY(h * kPhaseLabelDrop);
         if (t != 0)
             box.Print(s);
     };
@@ -148,16 +148,17 @@ void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
     // the origin.
     const auto speedGraduation = [&](double t) {
         const std::string s = GraduationText(t);
+        // Measured once: text measuring is the costly part of a label.
+        const double w = box.TextWidth(s);
         if (t == 0) {
             box.SetDrawStyle(kSolid);
             box.Line(-a, 0, a, 0);
         } else {
             box.SetDrawStyle(kDotted);
-            const double w = box.TextWidth(s);
             box.Line(-a, t, -w, t);
             box.Line(0, t, a, t);
         }
-        box.SetCurrentX(-kSpeedLabelOffset * box.TextWidth(s));
+        box.SetCurrentX(-kSpeedLabelOffset * w);
         box.SetCurrentY(t - box.TextHeight(s) / 2);
         box.Print(s);
     };
