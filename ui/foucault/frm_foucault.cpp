@@ -1,6 +1,19 @@
 #include "ui/foucault/frm_foucault.h"
 
-#include "plot/picture_surface.h"
+#include "plot/qt_picture_box.h"
+#include "ui/foucault/foucault_motion.h"
+#include "ui/foucault/foucault_views.h"
+#include "ui/foucault/line_element.h"
+#include "ui/foucault/pendulum_length.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
 
 namespace kestrova {
 
@@ -9,10 +22,31 @@ namespace {
 // Client area at design, in twips.
 constexpr int kClientWidthTwips = 13920;
 constexpr int kClientHeightTwips = 7560;
+// Gap between the two views, in twips.
+constexpr double kViewGapTwips = 50;
 
-constexpr int ToPixels(int twips)
+int ToPixels(double twips)
 {
-    return static_cast<int>(twips / kTwipsPerPixel);
+    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
+}
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+}
+
+Colour ToColour(const QColor& c)
+{
+    return Rgb(c.red(), c.green(), c.blue());
+}
+
+/// The length as the field shows it: one decimal, the user's decimal
+/// separator, no group separator ("67,0" in French).
+QString FormatLength(double metres)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(metres, 'f', 1);
 }
 
 } // namespace
@@ -23,13 +57,169 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Pendule pesant"));
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
-    Form_Load();
+    CreateControls();
+    ConnectHandlers();
+    LoadWindow();
 }
 
-frmFoucault::~frmFoucault() = default;
-
-void frmFoucault::Form_Load()
+frmFoucault::~frmFoucault()
 {
+    tmrCourbe_->stop();
+}
+
+void frmFoucault::CreateControls()
+{
+    const Colour windowColour = ToColour(palette().color(QPalette::Base));
+    const Colour windowText = ToColour(palette().color(QPalette::Text));
+    auto addPictureBox = [&](const char* name, int left, int top, int width, int height) {
+        auto* box = new PictureBox(this);
+        box->setObjectName(QLatin1String(name));
+        box->SetLeft(left);
+        box->SetTop(top);
+        box->SetWidth(width);
+        box->SetHeight(height);
+        box->SetBackColor(windowColour);
+        box->SetForeColor(windowText);
+        box->Cls();
+        return box;
+    };
+    picCourbe_ = addPictureBox("picCourbe", 120, 120, 5775, 6015);
+    picPendule_ = addPictureBox("picPendule", 6120, 120, 4155, 6015);
+
+    cmdGo_ = new QPushButton(QStringLiteral(" lancer l'animation"), this);
+    cmdGo_->setObjectName(QStringLiteral("cmdGo"));
+    cmdGo_->setGeometry(TwipsRect(3960, 6480, 1515, 495));
+
+    txtLong_ = new QLineEdit(QStringLiteral("Text1"), this);
+    txtLong_->setObjectName(QStringLiteral("txtLong"));
+    txtLong_->setGeometry(TwipsRect(1800, 6360, 615, 375));
+
+    Label1_ = new QLabel(QStringLiteral("Longueur du pendule : "), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setGeometry(TwipsRect(120, 6420, 1635, 255));
+
+    // Beside the field and the button, over the rest of the bottom strip.
+    lblRefus_ = new QLabel(this);
+    lblRefus_->setObjectName(QStringLiteral("lblRefus"));
+    lblRefus_->setGeometry(TwipsRect(5640, 6330, 8160, 660));
+    lblRefus_->setWordWrap(true);
+    QPalette warning = lblRefus_->palette();
+    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    lblRefus_->setPalette(warning);
+    lblRefus_->hide();
+
+    linFil_ = new LineElement(*picPendule_);
+    linFil_->setObjectName(QStringLiteral("linFil"));
+
+    tmrCourbe_ = new QTimer(this);
+    tmrCourbe_->setObjectName(QStringLiteral("tmrCourbe"));
+
+    setTabOrder(picCourbe_, picPendule_);
+    setTabOrder(picPendule_, cmdGo_);
+    setTabOrder(cmdGo_, txtLong_);
+    setTabOrder(txtLong_, Label1_);
+}
+
+void frmFoucault::ConnectHandlers()
+{
+    connect(txtLong_, &QLineEdit::textChanged, this, &frmFoucault::LengthChanged);
+    connect(cmdGo_, &QPushButton::clicked, this, &frmFoucault::StartAnimation);
+    connect(tmrCourbe_, &QTimer::timeout, this, &frmFoucault::TickAnimation);
+}
+
+void frmFoucault::LoadWindow()
+{
+    picCourbe_->SetWidth(picCourbe_->Height());
+    foucault::ScaleGroundView(*picCourbe_);
+    foucault::DrawGroundReference(*picCourbe_, foucault::kAmplitude);
+
+    OmegaTerre_ = foucault::OmegaTerre();
+    Longueur_ = foucault::kDefaultLength;
+    // Runs LengthChanged at once: timer off, trail empty, side-view scale, OmegaPendule.
+    txtLong_->setText(FormatLength(Longueur_));
+    Amplitude_ = foucault::kAmplitude;
+
+    picPendule_->SetWidth(picPendule_->Height());
+    picPendule_->SetLeft(picCourbe_->Width() + picCourbe_->Left() + kViewGapTwips);
+    foucault::ScaleSideView(*picPendule_, Longueur_);
+
+    // The string at rest: displaced by the amplitude, the bob lifted on its path.
+    const foucault::StringEnd rest =
+        foucault::SideViewStringEnd(Amplitude_, Longueur_, OmegaPendule_, Amplitude_, 0.0);
+    linFil_->SetEnds(0, Longueur_, rest.X, rest.Y);
+    foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
+
+    TempsEcoule_ = 0;
+}
+
+void frmFoucault::LengthChanged()
+{
+    tmrCourbe_->stop();
+    EmptyPoints();
+
+    const foucault::LengthReading reading = foucault::ReadLength(txtLong_->text().toStdString());
+    lengthAccepted_ = reading.Accepted();
+    if (lengthAccepted_) {
+        Longueur_ = reading.Length;
+        lblRefus_->clear();
+        lblRefus_->hide();
+    } else {
+        // The previous length stays; starting is impossible until the text is fixed.
+        lblRefus_->setText(QString::fromStdString(foucault::RefusalMessage(reading.Refusal)));
+        lblRefus_->show();
+    }
+    cmdGo_->setEnabled(lengthAccepted_);
+
+    foucault::ScaleSideView(*picPendule_, Longueur_);
+    OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+}
+
+void frmFoucault::StartAnimation()
+{
+    if (!lengthAccepted_)
+        return;
+    EmptyPoints();
+    clock_.ReadStart();
+    tmrCourbe_->start(foucault::TimerIntervalMs(Longueur_));
+}
+
+void frmFoucault::EmptyPoints()
+{
+    const int n = Points_.CountPoint();
+    for (int i = 1; i <= n; ++i)
+        Points_.RemovePoint(i);
+}
+
+void frmFoucault::TickAnimation()
+{
+    clock_.ReadCurrent();
+    TempsEcoule_ = clock_.ElapsedSeconds();
+    const double t = TempsEcoule_;
+
+    const foucault::GroundPosition bob =
+        foucault::BobOnGround(Amplitude_, OmegaPendule_, OmegaTerre_, t);
+    const foucault::StringEnd end =
+        foucault::SideViewStringEnd(Amplitude_, Longueur_, OmegaPendule_, bob.PosX, t);
+    linFil_->SetEnds(0, Longueur_, end.X, end.Y);
+
+    picPendule_->Cls();
+    foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
+
+    Points_.AddPoint(Points_.CountPoint() + 1);
+    Points_.Point(Points_.CountPoint())->X0Line = bob.PosX;
+    Points_.Point(Points_.CountPoint())->Y0Line = bob.PosY;
+    if (Points_.CountPoint() > foucault::kTrailLength)
+        Points_.RemovePoint(1);
+
+    picCourbe_->Cls();
+    foucault::DrawGroundReference(*picCourbe_, Amplitude_);
+    foucault::DrawTrail(*picCourbe_, Points_);
+}
+
+void frmFoucault::closeEvent(QCloseEvent* event)
+{
+    tmrCourbe_->stop();
+    QWidget::closeEvent(event);
 }
 
 } // namespace kestrova

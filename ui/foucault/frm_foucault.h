@@ -2,28 +2,83 @@
 
 /// \file
 /// The Foucault-pendulum window: a side view of the swinging string and bob
-/// and, seen from above, the trail of the bob's last positions on which the
-/// slow turning of the swing plane shows.
+/// and, seen from above, the trail of the bob's last 100 positions on which
+/// the slow turning of the swing plane shows. The user types the length and
+/// presses the start button; each timer tick then places the bob where the
+/// exact motion puts it at the time measured on the program's clock.
 
 #include "clock/high_resolution_clock.h"
+#include "ui/foucault/collection_points.h"
 
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
 namespace kestrova {
+
+class LineElement;
+class PictureBox;
 
 class frmFoucault : public QWidget {
     Q_OBJECT
 
 public:
-    /// Builds the window and runs its load step. The clock is the program's
-    /// shared one; it must outlive the window.
+    /// Builds the window and runs its load step: both views drawn at rest,
+    /// the default length of 67 m in the length field, the animation stopped.
+    /// The clock is the program's shared one; it must outlive the window.
     explicit frmFoucault(HighResolutionClock& clock, QWidget* parent = nullptr);
     ~frmFoucault() override;
 
+    /// One tick of `tmrCourbe`: reads the clock, moves the string and the
+    /// bob, adds the bob's ground position to the trail (dropping the oldest
+    /// beyond 100) and redraws both views.
+    void TickAnimation();
+
+    /// Length of the pendulum (m): the last accepted text of the length field.
+    [[nodiscard]] double Longueur() const { return Longueur_; }
+    /// Angular frequency of the swing for that length (rad/s).
+    [[nodiscard]] double OmegaPendule() const { return OmegaPendule_; }
+    /// Seconds since the start button was last pressed, as of the last tick.
+    [[nodiscard]] double TempsEcoule() const { return TempsEcoule_; }
+    /// The trail, oldest ground position first.
+    [[nodiscard]] const Collection_Points& Points() const { return Points_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    void Form_Load();
+    void CreateControls();
+    void ConnectHandlers();
+    void LoadWindow();
+
+    /// A change of the length text: stops the animation, empties the trail
+    /// and takes the new length if the text gives an acceptable one.
+    void LengthChanged();
+    /// The start button: restarts the motion from time 0 with an empty trail.
+    void StartAnimation();
+    void EmptyPoints();
 
     HighResolutionClock& clock_;
+
+    double Longueur_ = 0;     ///< m
+    double Amplitude_ = 0;    ///< m, the bob's initial distance from the vertical
+    double OmegaTerre_ = 0;   ///< rad/s
+    double OmegaPendule_ = 0; ///< rad/s
+    double TempsEcoule_ = 0;  ///< s
+    bool lengthAccepted_ = false; ///< the length text as it stands gives a usable length
+    Collection_Points Points_;
+
+    PictureBox* picCourbe_ = nullptr;
+    PictureBox* picPendule_ = nullptr;
+    QPushButton* cmdGo_ = nullptr;
+    QLineEdit* txtLong_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* lblRefus_ = nullptr; ///< why the length text is refused
+    LineElement* linFil_ = nullptr;
+    QTimer* tmrCourbe_ = nullptr;
 };
 
 } // namespace kestrova
