@@ -10,8 +10,8 @@ namespace kestrova {
 
 namespace {
 
-// Wide enough for the widest angle label on the left of the oscillation plot
-// and for half a time label on its right.
+// Texts whose widths size the oscillation plot's margins: left of the time
+// origin for the angle labels, right of the span for the last time label.
 constexpr const char* kLeftMarginSample = "-120";
 constexpr const char* kRightMarginSample = "15";
 constexpr int kOscillationFitPasses = 3;
@@ -42,8 +42,8 @@ void UseLabelFont(PictureSurface& box)
     font.Name = "Arial";
     font.Size = 8;
     font.SetBold(true);
-    // A font change may rebuild the device font; the frames are redrawn on
-    // every slider event, and the boxes usually have this font already.
+    // Setting a font makes the box rebuild its device font and metrics; the
+    // frames are redrawn on every slider event, and the boxes keep this font.
     if (!(font == box.Font()))
         box.SetFont(font);
 }

@@ -41,6 +41,10 @@ struct PlotGraduations {
 [[nodiscard]] PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax,
                                                      double DureeTrace);
 
+/// More graduations than this on one axis means the inputs are absurd: no
+/// plot of the program comes near it (a few dozen at most).
+inline constexpr double kMaxGraduationsPerAxis = 10000;
+
 /// Draws the frames of the oscillation plots picOscillation[0], [1] and the
 /// phase portraits picPhase[0], [1], member 0 of both first, over whatever
 /// the boxes hold (nothing is cleared). Stores the rounded time span back into
@@ -54,7 +58,5 @@ struct PlotGraduations {
 /// kMaxGraduationsPerAxis graduations (the loops would never end in practice).
 void DrawPlotFrames(PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
                     const std::array<PictureSurface*, 2>& picPhase);
-
-inline constexpr double kMaxGraduationsPerAxis = 10000;
 
 } // namespace kestrova
