@@ -10,6 +10,7 @@ packages=(
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()
