@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QTimerEvent>
 #include <QTransform>
 #include <QtMath>
 #include <qdrawutil.h>
@@ -155,7 +157,30 @@ void PictureBox::Touch(const QRectF& imageRect)
     if (!isVisible())
         return; // showing the box repaints it whole
     const QRect inside = InsideRect();
-    update(imageRect.translated(inside.topLeft()).toAlignedRect() & inside);
+    pendingUpdate_ |= imageRect.translated(inside.topLeft()).toAlignedRect() & inside;
+    // The animation draws every millisecond; the screen is told at most once
+    // a frame, with the area touched since the last time.
+    if (!updateTimer_.isActive())
+        updateTimer_.start(FrameIntervalMs(), Qt::PreciseTimer, this);
+}
+
+int PictureBox::FrameIntervalMs() const
+{
+    const QScreen* s = screen();
+    const double rate = s != nullptr && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
+    return std::max(1, static_cast<int>(1000.0 / rate));
+}
+
+void PictureBox::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != updateTimer_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    updateTimer_.stop();
+    if (!pendingUpdate_.isEmpty())
+        update(pendingUpdate_);
+    pendingUpdate_ = QRect();
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/)
@@ -246,8 +271,7 @@ void PictureBox::DeviceClear()
 {
     EnsureImage();
     image_.fill(ToQColor(BackColor()));
-    if (isVisible())
-        update(InsideRect());
+    Touch(QRectF(0, 0, PixelWidth(), PixelHeight()));
 }
 
 void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
@@ -274,7 +298,8 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     QPointF a;
     QPointF b;
     Qt::PenCapStyle cap = Qt::FlatCap;
-    if (py1 == py2 || px1 == px2) {
+    const bool sloped = py1 != py2 && px1 != px2;
+    if (!sloped) {
         // Axis-parallel: the pen on whole pixels and the ends on the outer
         // edges of the end pixels, so thin and dotted lines stay sharp and
         // the pattern starts at the first point.
@@ -297,13 +322,22 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     } else {
         a = QPointF(px1 + 0.5, py1 + 0.5);
         b = QPointF(px2 + 0.5, py2 + 0.5);
-        if (w > 1)
-            cap = Qt::RoundCap;
-        else if (DrawStyle() == kSolid)
+        if (w == 1 && DrawStyle() == kSolid)
             cap = Qt::SquareCap; // the end pixels belong to the line
     }
+    if (!sloped && image_.devicePixelRatio() == std::floor(image_.devicePixelRatio()))
+        painter.setRenderHint(QPainter::Antialiasing, false); // on whole pixels already, and faster
     painter.setPen(PenFor(c, cap));
     painter.drawLine(a, b);
+    if (sloped && w > 1) {
+        // Round ends, as wide pens have, drawn as two discs: a round-capped
+        // stroke costs several times more, and the pendulum's rod is drawn
+        // at every tick.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(c));
+        painter.drawEllipse(a, w / 2, w / 2);
+        painter.drawEllipse(b, w / 2, w / 2);
+    }
     Touch(QRectF(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1));
 }
 

@@ -8,6 +8,7 @@
 
 #include "plot/picture_surface.h"
 
+#include <QBasicTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -67,6 +68,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
     [[nodiscard]] double PixelWidth() const override;
     [[nodiscard]] double PixelHeight() const override;
@@ -89,11 +91,15 @@ private:
     void BeginPainting(QPainter& painter);
     /// The pen of the current DrawStyle and DrawWidth in colour c.
     const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
-    /// Marks a rectangle of the image (logical pixels) for repainting.
+    /// Marks a rectangle of the image (logical pixels) for repainting at
+    /// the next screen frame.
     void Touch(const QRectF& imageRect);
+    [[nodiscard]] int FrameIntervalMs() const;
 
     bool border_ = true;
     QImage image_;
+    QRect pendingUpdate_; ///< widget area drawn since the last update, not yet on screen
+    QBasicTimer updateTimer_;
     QFont qfont_;
     QFontMetrics metrics_;
     QFontMetricsF metricsF_;
