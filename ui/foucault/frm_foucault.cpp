@@ -7,6 +7,7 @@
 #include "ui/foucault/pendulum_length.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -40,6 +41,19 @@ Colour ToColour(const QColor& c)
     return Rgb(c.red(), c.green(), c.blue());
 }
 
+/// The classic 8.25-point dialog font the layout was measured with. Where it
+/// is missing, Liberation Sans (metric-compatible with Arial) keeps the texts
+/// inside their design sizes; fontconfig's own pick would be much wider.
+QFont DialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica")});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 /// The length as the field shows it: one decimal, the user's decimal
 /// separator, no group separator ("67,0" in French).
 QString FormatLength(double metres)
@@ -56,6 +70,7 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
     , clock_(clock)
 {
     setWindowTitle(QStringLiteral("Pendule pesant"));
+    setFont(DialogFont());
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     CreateControls();
     ConnectHandlers();
