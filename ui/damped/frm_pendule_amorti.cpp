@@ -11,10 +11,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -29,6 +31,9 @@
 
 namespace kestrova {
 
+// How often the figure box reaches the screen: QT_LOGGING_RULES="kestrova.paint.debug=true".
+Q_LOGGING_CATEGORY(lcPaint, "kestrova.paint", QtWarningMsg)
+
 namespace {
 
 // Client area, in twips (15 per logical pixel).
@@ -37,6 +42,8 @@ constexpr int kClientHeightTwips = 11010;
 
 constexpr int kDefaultFontTenthsOfPoint = 825; // the classic 8.25-point dialog font
 constexpr double kTitleFontPoints = 11.25;      // the two horizontal axis titles
+
+constexpr int kButtonTextMargins = 8; // px: the push button's frame and padding, both sides
 
 constexpr int kTimerIntervalMs = 1; // as fast as the platform's timer goes
 // An integration step: short enough that RK4 keeps an undamped swing's
@@ -55,6 +62,8 @@ constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
 
 const QString kStartCaption = QStringLiteral("Lancer l'animation");
 const QString kPauseCaption = QStringLiteral("Suspendre l'animation");
+// What a value label shows until the first reset writes its value.
+const QString kDesignCaption = QStringLiteral("Label1");
 
 constexpr int Px(int twips)
 {
@@ -124,6 +133,43 @@ void SetCaption(QLabel* label, const QString& text, bool autoSize = true)
         label->adjustSize();
 }
 
+/// The widget's font, condensed just enough for `fits(font)` to hold: the
+/// substitute for the classic dialog font is a little wider than the texts'
+/// design sizes allow.
+template <typename Fits>
+void CondenseUntil(QWidget* widget, Fits fits)
+{
+    constexpr int kMostCondensed = 70; // percent: still easy to read
+    QFont font = widget->font();
+    // Hinting rounds the advances, so the stretch is found by trying.
+    for (int stretch = 100; !fits(font) && stretch > kMostCondensed; --stretch)
+        font.setStretch(stretch - 1);
+    if (font.stretch() != widget->font().stretch())
+        widget->setFont(font);
+}
+
+/// Every text on one line of at most `room` pixels, trailing blanks
+/// included (a right-aligned label places them too).
+void CondenseToFit(QWidget* widget, const QStringList& texts, int room)
+{
+    CondenseUntil(widget, [&](const QFont& font) {
+        const QFontMetrics metrics(font);
+        return std::all_of(texts.begin(), texts.end(),
+                           [&](const QString& t) { return metrics.horizontalAdvance(t) <= room; });
+    });
+}
+
+/// A word-wrapped label whose lines all fit its box.
+void CondenseToWrap(QLabel* label)
+{
+    const QRect box(QPoint(0, 0), label->size());
+    CondenseUntil(label, [&](const QFont& font) {
+        const QRect needed =
+            QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, label->text());
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    });
+}
+
 void SetVisibleIfChanged(PictureSurface* box, bool visible)
 {
     if (box->Visible() != visible)
@@ -148,6 +194,8 @@ frmPenduleAmorti::frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent)
 
     CreateControls();
     ConnectHandlers();
+    if (lcPaint().isDebugEnabled())
+        picPendule_->installEventFilter(this);
     reportFault_ = [this](const QString& message) {
         // Not modal to the event loop: the tick that found the fault has
         // already stopped the animation and returns at once.
@@ -165,6 +213,7 @@ frmPenduleAmorti::~frmPenduleAmorti() = default;
 
 void frmPenduleAmorti::CreateControls()
 {
+    using enum LabelSizing;
     imgEquation_ = new QLabel(this);
     imgEquation_->setObjectName(QStringLiteral("imgEquation"));
     imgEquation_->setGeometry(TwipsRect(540, 120, 6465, 630));
@@ -190,6 +239,7 @@ void frmPenduleAmorti::CreateControls()
     chkGo_->setObjectName(QStringLiteral("chkGo"));
     chkGo_->setCheckable(true);
     chkGo_->setGeometry(TwipsRect(7080, 2580, 1575, 495));
+    CondenseToFit(chkGo_, {kStartCaption, kPauseCaption}, chkGo_->width() - kButtonTextMargins);
 
     cmdPosInit_ = new QPushButton(QStringLiteral("Position initiale"), this);
     cmdPosInit_->setObjectName(QStringLiteral("cmdPosInit"));
@@ -222,7 +272,7 @@ void frmPenduleAmorti::CreateControls()
     }
 
     auto* lblAbsciOsci =
-        AddLabel(this, "lblAbsciOsci", QStringLiteral("Temps (en s)"), 9345, 4920, 5115, 255, false);
+        AddLabel(this, "lblAbsciOsci", QStringLiteral("Temps (en s)"), 9345, 4920, 5115, 255, Fixed);
     lblAbsciOsci->setFont(AxisTitleFont());
     lblAbsciOsci->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -238,13 +288,14 @@ void frmPenduleAmorti::CreateControls()
     }
 
     auto* Label8 =
-        AddLabel(this, "Label8", QStringLiteral("Angle (en degrés)"), 7545, 10200, 6915, 255, false);
+        AddLabel(this, "Label8", QStringLiteral("Angle (en degrés)"), 7545, 10200, 6915, 255, Fixed);
     Label8->setFont(AxisTitleFont());
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    AddLabel(this, "Label15", QStringLiteral("Réalisation : Kestrova"), 7560, 10620, 1815, 195, true);
+    AddLabel(this, "Label15", QStringLiteral("Réalisation : Kestrova"), 7560, 10620, 1815, 195,
+             AutoSize);
 
-    lblWeb_ = AddLabel(this, "lblWeb", QString(), 9480, 10620, 2505, 195, true);
+    lblWeb_ = AddLabel(this, "lblWeb", QString(), 9480, 10620, 2505, 195, AutoSize);
     webLink_ = new WebLink(*lblWeb_, *this);
 
     tmrPendule_ = new QTimer(this);
@@ -258,61 +309,72 @@ void frmPenduleAmorti::CreateControls()
 
 void frmPenduleAmorti::CreateInitialConditions()
 {
+    using enum LabelSizing;
     QWidget* frame = Frame1_;
-    AddLabel(frame, "Label12", QStringLiteral("θ :"), 240, 300, 195, 315, false);
-    AddLabel(frame, "Label3", QStringLiteral("Angle initial : "), 480, 360, 1095, 255, false);
+    AddLabel(frame, "Label12", QStringLiteral("θ :"), 240, 300, 195, 315, Fixed);
+    AddLabel(frame, "Label3", QStringLiteral("Angle initial : "), 480, 360, 1095, 255, Fixed);
     sldTeta0_ = AddSlider(frame, "sldTeta0", 1560, 300, kTeta0Range.minimum, kTeta0Range.maximum, 10);
-    lblteta0_ = AddLabel(frame, "lblteta0", QStringLiteral("Label1"), 4620, 300, 480, 195, true);
+    lblteta0_ = AddLabel(frame, "lblteta0", kDesignCaption, 4620, 300, 480, 195, AutoSize);
 
-    AddLabel(frame, "Label13", QStringLiteral("θ"), 180, 720, 90, 240, true);
-    AddLabel(frame, "Label14", QStringLiteral("' : "), 300, 720, 165, 195, true);
+    AddLabel(frame, "Label13", QStringLiteral("θ"), 180, 720, 90, 240, AutoSize);
+    AddLabel(frame, "Label14", QStringLiteral("' : "), 300, 720, 165, 195, AutoSize);
     auto* Label1 =
-        AddLabel(frame, "Label1", QStringLiteral("Vitesse initiale : "), 480, 780, 1095, 255, false);
+        AddLabel(frame, "Label1", QStringLiteral("Vitesse initiale : "), 480, 780, 1095, 255, Fixed);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sldOmega0_ =
         AddSlider(frame, "sldOmega0", 1560, 720, kOmega0Range.minimum, kOmega0Range.maximum, 1);
-    lblOmega0_ = AddLabel(frame, "lblOmega0", QStringLiteral("Label1"), 4620, 720, 480, 195, true);
+    lblOmega0_ = AddLabel(frame, "lblOmega0", kDesignCaption, 4620, 720, 480, 195, AutoSize);
 }
 
 void frmPenduleAmorti::CreateOscillationParameters()
 {
+    using enum LabelSizing;
     QWidget* frame = Frame2_;
-    AddLabel(frame, "Label10", QStringLiteral("ω :"), 40, 240, 225, 240, true);
+    AddLabel(frame, "Label10", QStringLiteral("ω :"), 40, 240, 225, 240, AutoSize);
     auto* Label2 =
-        AddLabel(frame, "Label2", QStringLiteral("Pulsation propre :"), 300, 300, 1275, 195, false);
+        AddLabel(frame, "Label2", QStringLiteral("Pulsation propre :"), 300, 300, 1275, 195, Fixed);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sldPulsation_ = AddSlider(frame, "sldPulsation", 1560, 240, kPulsationRange.minimum,
                               kPulsationRange.maximum, 10);
-    lblPulsation_ = AddLabel(frame, "lblPulsation", QStringLiteral("Label1"), 4620, 240, 480, 195, true);
+    lblPulsation_ = AddLabel(frame, "lblPulsation", kDesignCaption, 4620, 240, 480, 195, AutoSize);
 
-    AddLabel(frame, "Label9", QStringLiteral("λ :"), 60, 540, 195, 315, false);
-    auto* Label4 = AddLabel(frame, "Label4", QStringLiteral("Coefficient d'amortissement :"), 300,
-                            600, 1215, 435, false);
-    Label4->setWordWrap(true);
+    AddLabel(frame, "Label9", QStringLiteral("λ :"), 60, 540, 195, 315, Fixed);
+    AddLabel(frame, "Label4", QStringLiteral("Coefficient d'amortissement :"), 300, 600, 1215, 435,
+             WordWrap);
     sldLambda_ =
         AddSlider(frame, "sldLambda", 1560, 660, kLambdaRange.minimum, kLambdaRange.maximum, 50);
-    lblLambda_ = AddLabel(frame, "lblLambda", QStringLiteral("Label1"), 4620, 660, 480, 195, true);
+    lblLambda_ = AddLabel(frame, "lblLambda", kDesignCaption, 4620, 660, 480, 195, AutoSize);
 
-    AddLabel(frame, "Label11", QStringLiteral("τ :"), 60, 1080, 195, 315, false);
-    AddLabel(frame, "Label5", QStringLiteral("Durée de relaxation :"), 300, 1140, 1515, 255, false);
-    lblRelax_ = AddLabel(frame, "lblRelax", QStringLiteral("Label1"), 1860, 1140, 480, 195, true);
-    AddLabel(frame, "Label7", QStringLiteral("Pseudo-période :"), 2940, 1140, 1275, 255, false);
-    lblPseudo_ = AddLabel(frame, "lblPseudo", QStringLiteral("Label1"), 4260, 1140, 480, 195, true);
+    AddLabel(frame, "Label11", QStringLiteral("τ :"), 60, 1080, 195, 315, Fixed);
+    AddLabel(frame, "Label5", QStringLiteral("Durée de relaxation :"), 300, 1140, 1515, 255, Fixed);
+    lblRelax_ = AddLabel(frame, "lblRelax", kDesignCaption, 1860, 1140, 480, 195, AutoSize);
+    AddLabel(frame, "Label7", QStringLiteral("Pseudo-période :"), 2940, 1140, 1275, 255, Fixed);
+    lblPseudo_ = AddLabel(frame, "lblPseudo", kDesignCaption, 4260, 1140, 480, 195, AutoSize);
 
-    AddLabel(frame, "Label6", QStringLiteral("Q : facteur de qualité : "), 60, 1440, 1695, 255, false);
-    lblQualite_ = AddLabel(frame, "lblQualite", QStringLiteral("Label1"), 1860, 1440, 480, 195, true);
-    lblRegime_ = AddLabel(frame, "lblRegime", QStringLiteral("Régime"), 2940, 1440, 540, 195, true);
+    AddLabel(frame, "Label6", QStringLiteral("Q : facteur de qualité : "), 60, 1440, 1695, 255, Fixed);
+    lblQualite_ = AddLabel(frame, "lblQualite", kDesignCaption, 1860, 1440, 480, 195, AutoSize);
+    lblRegime_ = AddLabel(frame, "lblRegime", QStringLiteral("Régime"), 2940, 1440, 540, 195, AutoSize);
 }
 
 QLabel* frmPenduleAmorti::AddLabel(QWidget* parent, const char* name, const QString& text, int left,
-                                   int top, int width, int height, bool autoSize)
+                                   int top, int width, int height, LabelSizing sizing)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(TwipsRect(left, top, width, height));
-    if (autoSize)
+    switch (sizing) {
+    case LabelSizing::AutoSize:
         label->adjustSize();
+        break;
+    case LabelSizing::Fixed:
+        CondenseToFit(label, {text}, label->width());
+        break;
+    case LabelSizing::WordWrap:
+        label->setWordWrap(true);
+        CondenseToWrap(label);
+        break;
+    }
     return label;
 }
 
@@ -434,8 +496,9 @@ void frmPenduleAmorti::ResetSimulation()
     state_.OmegaApprox = start.motion.speed;
     state_.DureeTrace = start.DureeTrace;
     // The pseudo-period is shown only in the pseudo-periodic regime.
-    SetCaption(lblPseudo_,
-               start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep)) : QString());
+    SetCaption(lblPseudo_, start.pseudoPeriod
+                               ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
+                               : QString());
     SetCaption(lblRegime_, ToQString(RegimeCaption(start.regime)));
 
     DampedSurfaces& s = surfaces_;
@@ -495,6 +558,22 @@ void frmPenduleAmorti::closeEvent(QCloseEvent* event)
     tmrPendule_->stop();
     QWidget::closeEvent(event);
     emit Unloaded();
+}
+
+bool frmPenduleAmorti::eventFilter(QObject* watched, QEvent* event)
+{
+    // Installed on the figure box only when kestrova.paint is enabled.
+    if (watched == picPendule_ && event->type() == QEvent::Paint) {
+        if (!paintClock_.isValid())
+            paintClock_.start();
+        ++paintCount_;
+        if (paintClock_.elapsed() >= 1000) {
+            qCDebug(lcPaint, "picPendule: %.1f paints/s",
+                    paintCount_ * 1000.0 / static_cast<double>(paintClock_.restart()));
+            paintCount_ = 0;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -40,7 +41,8 @@ class WebLink;
 /// place.
 struct DampedSurfaces {
     PictureSurface* picPendule = nullptr;
-    std::array<PictureSurface*, 2> picOscillation{}; ///< member 0: exact motion; 1: and the small-angle solution
+    /// Member 0 shows the exact motion; member 1 also the small-angle solution.
+    std::array<PictureSurface*, 2> picOscillation{};
     std::array<PictureSurface*, 2> picPhase{};       ///< same split
 };
 
@@ -90,13 +92,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void CreateInitialConditions();
     void CreateOscillationParameters();
+    enum class LabelSizing { Fixed, AutoSize, WordWrap };
     QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                     int width, int height, bool autoSize);
+                     int width, int height, LabelSizing sizing);
     QSlider* AddSlider(QWidget* parent, const char* name, int left, int top, int minimum,
                        int maximum, int tickInterval);
     PictureBox* AddPictureBox(const char* name, int left, int top, int width, int height);
@@ -147,6 +151,8 @@ private:
     QLabel* lblRegime_ = nullptr;
 
     QTimer* tmrPendule_ = nullptr;
+    QElapsedTimer paintClock_; ///< paint counting of the figure box (kestrova.paint)
+    int paintCount_ = 0;
     std::unique_ptr<Rotator> AxisTitler_;
     WebLink* webLink_ = nullptr; ///< owned by lblWeb
 };

@@ -1,0 +1,111 @@
+// Costs of the damped-pendulum window's hot paths, on its real picture boxes
+// (offscreen): one animation tick, and the reset that every slider event runs.
+
+#include "ui/damped/frm_pendule_amorti.h"
+
+#include "clock/high_resolution_clock.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using kestrova::FakeCounterSource;
+using kestrova::frmPenduleAmorti;
+using kestrova::HighResolutionClock;
+
+struct Window {
+    Window()
+    {
+        clock.ReadFrequency();
+        window = std::make_unique<frmPenduleAmorti>(clock);
+        // Shown, so that drawing also marks the screen areas to repaint.
+        window->show();
+        QApplication::processEvents();
+    }
+    template <typename T>
+    T* Child(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    void SetSliders(int teta0, int omega0, int pulsation, int lambda)
+    {
+        Child<QSlider>("sldTeta0")->setValue(teta0);
+        Child<QSlider>("sldOmega0")->setValue(omega0);
+        Child<QSlider>("sldPulsation")->setValue(pulsation);
+        Child<QSlider>("sldLambda")->setValue(lambda);
+    }
+
+    FakeCounterSource source;
+    HighResolutionClock clock{source};
+    std::unique_ptr<frmPenduleAmorti> window;
+};
+
+// One tick 1 ms after the previous one at the start sliders: integration,
+// figure, four red and two green segments, small-angle solution, rest test.
+void BM_AnimationTick(benchmark::State& state)
+{
+    Window w;
+    auto* go = w.Child<QPushButton>("chkGo");
+    auto* timer = w.Child<QTimer>("tmrPendule");
+    constexpr int kTicksPerRun = 9000; // stays inside the 10 s of the plots
+    int ticks = 0;
+    for (auto _ : state) {
+        if (ticks == kTicksPerRun || !timer->isActive()) {
+            state.PauseTiming();
+            w.window->ResetSimulation();
+            go->setChecked(true);
+            ticks = 0;
+            state.ResumeTiming();
+        }
+        w.source.AdvanceSeconds(0.001);
+        w.window->AnimationTick();
+        ++ticks;
+    }
+    // Leave the repaints the ticks asked for to the event loop, untimed.
+    QApplication::processEvents();
+}
+BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+void ResetAt(benchmark::State& state, int pulsation, int lambda)
+{
+    Window w;
+    w.SetSliders(45, 0, pulsation, lambda);
+    for (auto _ : state)
+        w.window->ResetSimulation();
+    QApplication::processEvents();
+}
+
+void BM_ResetSimulationDefault(benchmark::State& state)
+{
+    ResetAt(state, 40, 22);
+}
+BENCHMARK(BM_ResetSimulationDefault)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+// The longest plot span and the longest amplitude scan: ω₀ = 0.1, λ = 0.09.
+void BM_ResetSimulationSlowest(benchmark::State& state)
+{
+    ResetAt(state, 1, 9);
+}
+BENCHMARK(BM_ResetSimulationSlowest)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
