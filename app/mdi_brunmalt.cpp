@@ -121,7 +121,12 @@ void MDIBrunmalt::ShowFoucaultWindow()
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)
 {
+    // The sub-window's title bar shows its own icon, not the child's.
+    const QIcon icon = child->windowIcon();
     QMdiSubWindow* subWindow = mdiArea_->addSubWindow(child);
+    if (!icon.isNull()) {
+        subWindow->setWindowIcon(icon);
+    }
     // A closed window is gone for good: the next switch loads a fresh one.
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     // The simulation windows have a fixed client size and no size hint of

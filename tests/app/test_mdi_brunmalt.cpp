@@ -120,6 +120,15 @@ private slots:
         QVERIFY(!f.frame.windowIcon().pixmap(48, 48).isNull());
     }
 
+    void subWindowShowsTheChildsIcon()
+    {
+        Frame f;
+        const QWidget* damped = f.frame.DampedWindow();
+        QVERIFY(!damped->windowIcon().isNull());
+        QCOMPARE(damped->parentWidget()->windowIcon().cacheKey(), damped->windowIcon().cacheKey());
+        QVERIFY(damped->parentWidget()->windowIcon().cacheKey() != f.frame.windowIcon().cacheKey());
+    }
+
     void frequencyReadOnceBeforeAnyWindow()
     {
         CountingCounterSource counter;
