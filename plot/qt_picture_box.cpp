@@ -35,9 +35,18 @@ double Snap(double p)
     return std::nearbyint(p);
 }
 
+/// A whole number of pixels within what a widget can take.
+int ClampedPixels(double pixels)
+{
+    constexpr double kLimit = QWIDGETSIZE_MAX;
+    if (std::isnan(pixels))
+        return 0;
+    return static_cast<int>(std::clamp(std::nearbyint(pixels), -kLimit, kLimit));
+}
+
 int TwipsToPixels(double twips)
 {
-    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
+    return ClampedPixels(twips / kTwipsPerPixel);
 }
 
 QString FromUtf8(std::string_view text)
@@ -239,8 +248,7 @@ void PictureBox::FontChanged()
     qfont_ = QFont(QString::fromStdString(spec.Name));
     // A whole number of pixels, as a classic box sizes its font: metrics
     // and drawing then agree whatever the resolution of the image.
-    const double pixels = std::nearbyint(spec.Size * LogicalDpiY() / 72.0);
-    qfont_.setPixelSize(std::max(1, static_cast<int>(pixels)));
+    qfont_.setPixelSize(std::max(1, ClampedPixels(spec.Size * LogicalDpiY() / 72.0)));
     qfont_.setWeight(ToQtWeight(spec.Weight));
     qfont_.setItalic(spec.Italic);
     qfont_.setUnderline(spec.Underline);
@@ -431,7 +439,7 @@ void PictureBox::TextOutRotated(int px, int py, std::string_view text, const Rot
         const QFontMetricsF probe(f);
         const double cell = probe.ascent() + probe.descent();
         if (cell > 0)
-            f.setPixelSize(std::max(1, static_cast<int>(std::nearbyint(font.Height * font.Height / cell))));
+            f.setPixelSize(std::max(1, ClampedPixels(double(font.Height) * font.Height / cell)));
     } else if (font.Height < 0) {
         f.setPixelSize(-font.Height); // the em height itself
     } else {
