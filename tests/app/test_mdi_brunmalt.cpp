@@ -7,6 +7,7 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -127,6 +128,36 @@ private slots:
         QVERIFY(!damped->windowIcon().isNull());
         QCOMPARE(damped->parentWidget()->windowIcon().cacheKey(), damped->windowIcon().cacheKey());
         QVERIFY(damped->parentWidget()->windowIcon().cacheKey() != f.frame.windowIcon().cacheKey());
+    }
+
+    void dampedWindowCarriesTheWebLink()
+    {
+        Frame f;
+        QWidget* damped = f.frame.DampedWindow();
+        auto* lblWeb = damped->findChild<QLabel*>(QStringLiteral("lblWeb"));
+        QVERIFY(lblWeb != nullptr);
+        QCOMPARE(lblWeb->text(), QStringLiteral("http://www.kestrova.example"));
+
+        const auto moveOver = [](QWidget* target, QPoint position) {
+            QMouseEvent move(QEvent::MouseMove, position, target->mapToGlobal(position),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &move);
+        };
+        moveOver(lblWeb, QPoint(2, 2));
+        QCOMPARE(damped->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(damped->cursor().hotSpot(), QPoint(0, 0));
+
+        QPoint bare(-1, -1);
+        for (int y = 0; y < damped->height() && bare.x() < 0; y += 4) {
+            for (int x = 0; x < damped->width() && bare.x() < 0; x += 4) {
+                if (damped->childAt(x, y) == nullptr) {
+                    bare = QPoint(x, y);
+                }
+            }
+        }
+        QVERIFY(bare.x() >= 0);
+        moveOver(damped, bare);
+        QVERIFY(!damped->testAttribute(Qt::WA_SetCursor));
     }
 
     void frequencyReadOnceBeforeAnyWindow()
