@@ -172,6 +172,7 @@ private slots:
     void toggleThroughStartPauseResumeReset();
     void firstTickStartsAtInitialConditions();
     void resumeContinuesTheTrace();
+    void figureRedrawnAtDisplayRate();
     void pauseBeforeFirstTickAddsNothing();
     void automaticStop_data();
     void automaticStop();
@@ -372,6 +373,45 @@ void TestFrmPenduleAmorti::resumeContinuesTheTrace()
     const auto green = LinesOf(h.oscillation[1], kGreen);
     QCOMPARE(green[2].x1, green[1].x2);
     QCOMPARE(green[2].y1, green[1].y2);
+}
+
+void TestFrmPenduleAmorti::figureRedrawnAtDisplayRate()
+{
+    Harness h;
+    h.Record();
+    h.pendule.ClearRecord();
+    h.Go()->click();
+    auto rods = [&h] {
+        int n = 0;
+        for (const Primitive& p : h.pendule.primitives)
+            n += p.kind == PrimitiveKind::Line && p.drawWidth == 3;
+        return n;
+    };
+    for (int i = 0; i < 100; ++i)
+        h.Tick(0.001);
+    // Every 4 ms of the 100 ms, not every tick; the traces get every tick.
+    QVERIFY2(rods() >= 20 && rods() <= 26, qPrintable(QString::number(rods())));
+    QCOMPARE(LinesOf(h.oscillation[0], kRed).size(), std::size_t{100});
+
+    // Paused between two redraws, the figure shows the pendulum's angle.
+    int drawn = rods();
+    h.Tick(0.001);
+    if (rods() != drawn) {
+        drawn = rods();
+        h.Tick(0.001);
+    }
+    QCOMPARE(rods(), drawn); // the last tick left the figure behind
+    h.Go()->click();
+    QCOMPARE(rods(), drawn + 1);
+    const Primitive* rod = LastRod(h.pendule);
+    QCOMPARE(rod->x2, double(float(std::sin(h.State().Teta) * 8)));
+    QCOMPARE(rod->y2, double(float(std::cos(h.State().Teta) * -8)));
+
+    // A long tick (a slow machine) redraws it at once.
+    h.Go()->click();
+    const int before = rods();
+    h.Tick(0.05);
+    QCOMPARE(rods(), before + 1);
 }
 
 void TestFrmPenduleAmorti::pauseBeforeFirstTickAddsNothing()

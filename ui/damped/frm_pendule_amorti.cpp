@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace kestrova {
@@ -56,6 +57,11 @@ constexpr double kMaxStepSeconds = 0.005;
 // than kRestDelaySeconds after the last start or resume, has come to rest.
 constexpr double kRestEnergy = 1e-6;
 constexpr double kRestDelaySeconds = 10.0;
+
+// The figure is seen only when the screen shows a new frame: redrawing it
+// more often than this (250 Hz, above common refresh rates) is wasted work
+// on the millisecond tick.
+constexpr double kFigureIntervalSeconds = 0.004;
 
 constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
 constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
@@ -483,6 +489,8 @@ void frmPenduleAmorti::ResetSimulation()
 
     // Pauses a running animation through the toggle's own handler, which adds
     // the running time into TempsCumul; the clocks are zeroed only after it.
+    // The figure is redrawn below, at the initial angle.
+    figureBehind_ = false;
     chkGo_->setChecked(false);
     state_.Teta = state_.Teta0;
     state_.Omega = state_.Omega0;
@@ -589,11 +597,16 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
         // Temps belongs to the run that has just ended: a pause arriving
         // before this run's first tick must not add it to TempsCumul again.
         state_.Temps = 0;
+        figureTime_ = -std::numeric_limits<double>::infinity();
         tmrPendule_->start(kTimerIntervalMs);
     } else {
         chkGo_->setText(kStartCaption);
         state_.TempsCumul += state_.Temps;
         tmrPendule_->stop();
+        // A paused pendulum shows exactly where it is.
+        if (figureBehind_)
+            DrawPendulum(*surfaces_.picPendule, state_.Teta);
+        figureBehind_ = false;
     }
 }
 
@@ -642,7 +655,13 @@ void frmPenduleAmorti::AnimationTick()
     }
 
     const DampedSurfaces& s = surfaces_;
-    DrawPendulum(*s.picPendule, next.angle);
+    if (time - figureTime_ >= kFigureIntervalSeconds) {
+        DrawPendulum(*s.picPendule, next.angle);
+        figureTime_ = time;
+        figureBehind_ = false;
+    } else {
+        figureBehind_ = true;
+    }
 
     s.picOscillation[0]->Line(previousTime, state_.Teta, time, next.angle, kExactTraceColour);
     s.picPhase[0]->Line(state_.Teta, state_.Omega, next.angle, next.speed, kExactTraceColour);
@@ -665,6 +684,7 @@ void frmPenduleAmorti::AnimationTick()
     if (E < kRestEnergy && state_.TempsPrec > kRestDelaySeconds && state_.Lambda != 0) {
         // Shown hanging straight down; Teta keeps its residual value.
         DrawPendulum(*s.picPendule, 0);
+        figureBehind_ = false;
         chkGo_->setChecked(false);
         tmrPendule_->stop();
     }
@@ -678,6 +698,7 @@ void frmPenduleAmorti::StopOnFault()
     // The pause adds Temps into TempsCumul: count only the time the traces
     // have reached.
     state_.Temps = state_.TempsPrec;
+    figureBehind_ = false;
     chkGo_->setChecked(false);
     if (reportFault_)
         reportFault_(QStringLiteral(

@@ -122,6 +122,8 @@ private:
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
     double maxSubStep_ = 0.005; ///< s, for the present ω₀
+    double figureTime_ = 0;     ///< displayed time (s) of the figure's last redraw while running
+    bool figureBehind_ = false; ///< the figure shows an older angle than Teta
     QSlider* userMovedSlider_ = nullptr; ///< the slider whose pending value change comes from the user
 
     QLabel* imgEquation_ = nullptr;
