@@ -644,6 +644,7 @@ void TestFrmPenduleAmorti::nonFiniteStopsAndReports_data()
     QTest::addRow("infinite angle") << "Teta" << inf;
     QTest::addRow("NaN initial angle: small-angle solution only") << "Teta0" << nan;
     QTest::addRow("infinite accumulated time") << "TempsCumul" << inf;
+    QTest::addRow("NaN previous tick time") << "TempsPrec" << nan;
 }
 
 void TestFrmPenduleAmorti::nonFiniteStopsAndReports()
@@ -658,8 +659,9 @@ void TestFrmPenduleAmorti::nonFiniteStopsAndReports()
     QVERIFY(h.faults.empty());
 
     kestrova::PenduleState& st = h.window->MutableState();
-    (field == "Omega" ? st.Omega : field == "Teta" ? st.Teta : field == "Teta0" ? st.Teta0 : st.TempsCumul) =
-        value;
+    double* const fields[] = {&st.Omega, &st.Teta, &st.Teta0, &st.TempsCumul, &st.TempsPrec};
+    const QStringList names{"Omega", "Teta", "Teta0", "TempsCumul", "TempsPrec"};
+    *fields[names.indexOf(field)] = value;
     const std::size_t drawn[] = {h.pendule.primitives.size(), h.oscillation[0].primitives.size(),
                                  h.oscillation[1].primitives.size(), h.phase[0].primitives.size(),
                                  h.phase[1].primitives.size()};
@@ -676,6 +678,8 @@ void TestFrmPenduleAmorti::nonFiniteStopsAndReports()
     QCOMPARE(h.phase[0].primitives.size(), drawn[3]);
     QCOMPARE(h.phase[1].primitives.size(), drawn[4]);
     QCOMPARE(h.State().TempsPrec, 0.0); // paused
+    if (field != "TempsCumul") // the time the traces reached, no more
+        QCOMPARE(h.State().TempsCumul, field == "TempsPrec" ? 0.0 : 0.1);
 
     // The window lives on: a reset brings back a sound state that animates.
     h.Child<QPushButton>("cmdPosInit")->click();

@@ -620,13 +620,15 @@ double frmPenduleAmorti::MaxSubStep(double naturalPulsation)
 Motion frmPenduleAmorti::Integrate(double angle, double speed, double seconds) const
 {
     Motion motion{angle, speed};
-    if (!(seconds > 0))
-        return motion;
+    if (!(seconds > 0) || !std::isfinite(seconds))
+        return motion; // a non-finite time is caught by the tick's guard
     // One RK4 step over a long interval (window dragged, machine busy) would
     // pump energy into the swing, or blow it up beyond h·ω₀ ≈ 2.8: cover the
-    // interval in equal steps no longer than maxSubStep_ instead.
-    const double steps = std::ceil(seconds / maxSubStep_);
-    const long long n = steps < 1 ? 1 : static_cast<long long>(steps);
+    // interval in equal steps no longer than maxSubStep_ instead. (The cap
+    // only keeps the count an integer: it is days of simulated time.)
+    constexpr double kMostSteps = 1e9;
+    const double steps = std::clamp(std::ceil(seconds / maxSubStep_), 1.0, kMostSteps);
+    const auto n = static_cast<long long>(steps);
     const double h = seconds / static_cast<double>(n);
     for (long long i = 0; i < n; ++i)
         motion = RungeKuttaStep(motion.angle, motion.speed, state_.Pulsation2, state_.Lambda, h);
@@ -697,7 +699,7 @@ void frmPenduleAmorti::StopOnFault()
     tmrPendule_->stop();
     // The pause adds Temps into TempsCumul: count only the time the traces
     // have reached.
-    state_.Temps = state_.TempsPrec;
+    state_.Temps = std::isfinite(state_.TempsPrec) ? state_.TempsPrec : 0;
     figureBehind_ = false;
     chkGo_->setChecked(false);
     if (reportFault_)
