@@ -41,8 +41,8 @@ namespace {
 constexpr int kClientWidthTwips = 15240;
 constexpr int kClientHeightTwips = 11010;
 
-constexpr int kDefaultFontTenthsOfPoint = 825; // the classic 8.25-point dialog font
-constexpr double kTitleFontPoints = 11.25;      // the two horizontal axis titles
+constexpr double kDefaultFontPoints = 8.25; // the classic dialog font
+constexpr double kTitleFontPoints = 11.25;  // the two horizontal axis titles
 
 constexpr int kButtonTextMargins = 8; // px: the push button's frame and padding, both sides
 
@@ -97,7 +97,7 @@ QFont DefaultFont()
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("Helvetica")});
-    font.setPointSizeF(kDefaultFontTenthsOfPoint / 100.0);
+    font.setPointSizeF(kDefaultFontPoints);
     return font;
 }
 

@@ -82,10 +82,6 @@ public:
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
 
-    /// Longest integration sub-step (s) for the natural pulsation ω₀ (rad/s):
-    /// short enough for RK4 to keep the energy of an undamped swing.
-    [[nodiscard]] static double MaxSubStep(double naturalPulsation);
-
 signals:
     /// The window has been closed.
     void Unloaded();
@@ -113,6 +109,9 @@ private:
     void OnChkGoToggled(bool checked);
     void ShowChosenView();
 
+    /// Longest integration sub-step (s) for the natural pulsation ω₀ (rad/s):
+    /// short enough for RK4 to keep the energy of an undamped swing.
+    [[nodiscard]] static double MaxSubStep(double naturalPulsation);
     /// θ and θ' after `seconds`, from (angle, speed), in equal sub-steps.
     [[nodiscard]] Motion Integrate(double angle, double speed, double seconds) const;
     void StopOnFault();
