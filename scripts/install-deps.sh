@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
+  locales-all
   xvfb xauth
   desktop-file-utils appstream
 )

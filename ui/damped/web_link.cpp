@@ -21,10 +21,16 @@ WebLink::WebLink(QLabel& label, QWidget& window)
 {
     label_.setText(QString::fromLatin1(kSiteAddress));
 
-    // Where the historical link font is missing, the window's own family
-    // keeps the link in the same typeface as the other labels.
+    // The link asks for the classic dialog face first and otherwise falls
+    // back through the window's own list, so it shares the other labels'
+    // typeface where that face is missing.
     QFont font = window_.font();
-    font.setFamilies({QStringLiteral("MS Sans Serif"), window_.font().family()});
+    QStringList families = window_.font().families();
+    if (families.isEmpty())
+        families = {window_.font().family()};
+    families.removeAll(QStringLiteral("MS Sans Serif"));
+    families.prepend(QStringLiteral("MS Sans Serif"));
+    font.setFamilies(families);
     font.setPointSizeF(kLinkPointSize);
     font.setBold(true);
     font.setUnderline(true);
