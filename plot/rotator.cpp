@@ -73,22 +73,22 @@ void Rotator::Label(std::string_view text)
     if (device_ == nullptr)
         throw std::logic_error("Rotator: Label needs a device; call SetDevice first");
     PictureSurface& device = *device_;
-    const FontSpec& spec = device.Font();
+    const FontSpec& surfaceFont = device.Font();
 
     RotatedFont font;
-    if (SingleByteLength(spec.Name) > kMaxFaceNameBytes)
-        throw std::length_error("Rotator: the font name \"" + spec.Name + "\" is longer than " +
+    if (SingleByteLength(surfaceFont.Name) > kMaxFaceNameBytes)
+        throw std::length_error("Rotator: the font name \"" + surfaceFont.Name + "\" is longer than " +
                                 std::to_string(kMaxFaceNameBytes) + " characters");
-    font.FaceName = spec.Name;
+    font.FaceName = surfaceFont.Name;
 
     // The product is rounded first, then the division truncates:
     // 96 dpi × 11 pt → 14, 96 × 8.25 → 11, 120 × 11 → 18. The height is
     // positive, a cell height.
-    font.Height = RoundToInt32(device.LogicalDpiY() * spec.Size, "the font height") / 72;
-    font.Italic = spec.Italic;
-    font.Underline = spec.Underline;
-    font.StrikeOut = spec.Strikethrough;
-    font.Weight = spec.Weight;
+    font.Height = RoundToInt32(device.LogicalDpiY() * surfaceFont.Size, "the font height") / 72;
+    font.Italic = surfaceFont.Italic;
+    font.Underline = surfaceFont.Underline;
+    font.StrikeOut = surfaceFont.Strikethrough;
+    font.Weight = surfaceFont.Weight;
     font.Escapement = angle_ * 10;
     font.Orientation = font.Escapement;
 
