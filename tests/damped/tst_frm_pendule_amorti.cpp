@@ -7,6 +7,7 @@
 #include "clock/high_resolution_clock.h"
 #include "model/integrator.h"
 #include "tests/support/recording_surface.h"
+#include "ui/accessibility/accessible_controls.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -37,6 +38,7 @@ using kestrova::Rgb;
 using kestrova::testing::Primitive;
 using kestrova::testing::PrimitiveKind;
 using kestrova::testing::RecordingSurface;
+using kestrova::WithoutMnemonic;
 
 namespace {
 
@@ -213,7 +215,7 @@ void TestFrmPenduleAmorti::startupCaptions()
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(h.Caption(labels[i]), expected[i]);
     QCOMPARE(h.Caption("lblRegime"), QStringLiteral("Régime pseudo-périodique"));
-    QCOMPARE(h.Go()->text(), QStringLiteral("Lancer l'animation"));
+    QCOMPARE(WithoutMnemonic(h.Go()->text()), QStringLiteral("Lancer l'animation"));
     QVERIFY(!h.Go()->isChecked());
     QVERIFY(!h.Timer()->isActive());
     QCOMPARE(h.State().Teta, 45 * DegToRad);
@@ -272,20 +274,20 @@ void TestFrmPenduleAmorti::toggleThroughStartPauseResumeReset()
 
     h.Go()->click();
     QVERIFY(h.Go()->isChecked());
-    QCOMPARE(h.Go()->text(), QStringLiteral("Suspendre l'animation"));
+    QCOMPARE(WithoutMnemonic(h.Go()->text()), QStringLiteral("Suspendre l'animation"));
     QVERIFY(h.Timer()->isActive());
     QCOMPARE(h.Timer()->interval(), 1);
     QCOMPARE(h.Timer()->timerType(), Qt::PreciseTimer);
     h.Tick(0.5);
 
     h.Go()->click();
-    QCOMPARE(h.Go()->text(), QStringLiteral("Lancer l'animation"));
+    QCOMPARE(WithoutMnemonic(h.Go()->text()), QStringLiteral("Lancer l'animation"));
     QVERIFY(!h.Timer()->isActive());
     QCOMPARE(h.State().TempsCumul, 0.5);
 
     h.source.AdvanceSeconds(7); // paused time does not count
     h.Go()->click();
-    QCOMPARE(h.Go()->text(), QStringLiteral("Suspendre l'animation"));
+    QCOMPARE(WithoutMnemonic(h.Go()->text()), QStringLiteral("Suspendre l'animation"));
     QVERIFY(h.Timer()->isActive());
     h.Tick(0.25);
     QCOMPARE(h.State().TempsCumul + h.State().Temps, 0.75);
@@ -295,7 +297,7 @@ void TestFrmPenduleAmorti::toggleThroughStartPauseResumeReset()
     h.pendule.ClearRecord();
     h.Child<QPushButton>("cmdPosInit")->click();
     QVERIFY(!h.Go()->isChecked());
-    QCOMPARE(h.Go()->text(), QStringLiteral("Lancer l'animation"));
+    QCOMPARE(WithoutMnemonic(h.Go()->text()), QStringLiteral("Lancer l'animation"));
     QVERIFY(!h.Timer()->isActive());
     QCOMPARE(h.State().Temps, 0.0);
     QCOMPARE(h.State().TempsPrec, 0.0);
@@ -475,7 +477,7 @@ void TestFrmPenduleAmorti::automaticStop()
     QVERIFY2(stoppedAt > earliestStop && stoppedAt <= latestStop,
              qPrintable(QString::number(stoppedAt)));
     QVERIFY(!h.Go()->isChecked());
-    QCOMPARE(h.Go()->text(), QStringLiteral("Lancer l'animation"));
+    QCOMPARE(WithoutMnemonic(h.Go()->text()), QStringLiteral("Lancer l'animation"));
     QCOMPARE(h.State().TempsCumul, stoppedAt); // the pause branch ran
 
     // The figure hangs straight down, whatever residue Teta keeps.
@@ -671,7 +673,7 @@ void TestFrmPenduleAmorti::nonFiniteStopsAndReports()
     QVERIFY(h.faults[0].contains(QStringLiteral("non finie")));
     QVERIFY(!h.Timer()->isActive());
     QVERIFY(!h.Go()->isChecked());
-    QCOMPARE(h.Go()->text(), QStringLiteral("Lancer l'animation"));
+    QCOMPARE(WithoutMnemonic(h.Go()->text()), QStringLiteral("Lancer l'animation"));
     QCOMPARE(h.pendule.primitives.size(), drawn[0]);
     QCOMPARE(h.oscillation[0].primitives.size(), drawn[1]);
     QCOMPARE(h.oscillation[1].primitives.size(), drawn[2]);

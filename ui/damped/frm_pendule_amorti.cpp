@@ -7,6 +7,7 @@
 #include "plot/qt_picture_box.h"
 #include "plot/rotator.h"
 #include "resources/resource_paths.h"
+#include "ui/accessibility/accessible_controls.h"
 #include "ui/damped/web_link.h"
 
 #include <QCheckBox>
@@ -27,8 +28,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace kestrova {
 
@@ -66,8 +69,9 @@ constexpr double kFigureIntervalSeconds = 0.004;
 constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
 constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
 
-const QString kStartCaption = QStringLiteral("Lancer l'animation");
-const QString kPauseCaption = QStringLiteral("Suspendre l'animation");
+// Both captions of the toggle underline the same letter: Alt+A starts and pauses.
+const QString kStartCaption = QStringLiteral("Lancer l'&animation");
+const QString kPauseCaption = QStringLiteral("Suspendre l'&animation");
 // What a value label shows until the first reset writes its value.
 const QString kDesignCaption = QStringLiteral("Label1");
 
@@ -198,8 +202,10 @@ frmPenduleAmorti::frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent)
     setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
     setFont(DefaultFont());
 
+    InstallAccessibleControls();
     CreateControls();
     ConnectHandlers();
+    DescribeControls();
     if (lcPaint().isDebugEnabled())
         picPendule_->installEventFilter(this);
     reportFault_ = [this](const QString& message) {
@@ -245,13 +251,14 @@ void frmPenduleAmorti::CreateControls()
     chkGo_->setObjectName(QStringLiteral("chkGo"));
     chkGo_->setCheckable(true);
     chkGo_->setGeometry(TwipsRect(7080, 2580, 1575, 495));
-    CondenseToFit(chkGo_, {kStartCaption, kPauseCaption}, chkGo_->width() - kButtonTextMargins);
+    CondenseToFit(chkGo_, {WithoutMnemonic(kStartCaption), WithoutMnemonic(kPauseCaption)},
+                  chkGo_->width() - kButtonTextMargins);
 
-    cmdPosInit_ = new QPushButton(QStringLiteral("Position initiale"), this);
+    cmdPosInit_ = new QPushButton(QStringLiteral("&Position initiale"), this);
     cmdPosInit_->setObjectName(QStringLiteral("cmdPosInit"));
     cmdPosInit_->setGeometry(TwipsRect(7080, 3300, 1575, 495));
 
-    chkApproxi_ = new QCheckBox(QStringLiteral("Approximation angle faible "), this);
+    chkApproxi_ = new QCheckBox(QStringLiteral("Approximation angle &faible "), this);
     chkApproxi_->setObjectName(QStringLiteral("chkApproxi"));
     chkApproxi_->setGeometry(TwipsRect(7080, 4920, 2235, 315));
     chkApproxi_->setToolTip(
@@ -405,6 +412,105 @@ PictureBox* frmPenduleAmorti::AddPictureBox(const char* name, int left, int top,
     box->setObjectName(QLatin1String(name));
     box->setGeometry(TwipsRect(left, top, width, height));
     return box;
+}
+
+void frmPenduleAmorti::DescribeControls()
+{
+    // What a screen reader says, in French like the rest of the window. The
+    // value captions and the toggle keep their changing text as their name,
+    // so that the current value or action is what is read.
+    const auto label = [this](const char* name) {
+        return findChild<QLabel*>(QLatin1String(name));
+    };
+    imgEquation_->setAccessibleName(QStringLiteral("Équation du mouvement"));
+    imgEquation_->setAccessibleDescription(QStringLiteral("θ'' + 2λθ' + ω₀² sin θ = 0"));
+    picPendule_->setAccessibleName(QStringLiteral("Pendule"));
+    picPendule_->setAccessibleDescription(
+        QStringLiteral("Le pendule dessiné à son angle du moment"));
+    Frame1_->setAccessibleName(QStringLiteral("Conditions initiales"));
+    Frame2_->setAccessibleName(QStringLiteral("Paramètres des oscillations"));
+
+    struct SliderText {
+        QSlider* slider;
+        QLabel* title;
+        QLabel* caption;
+        int stepsPerUnit;
+        const char* name;
+        const char* description;
+        const char* captionDescription;
+    };
+    const SliderText sliders[] = {
+        {sldTeta0_, label("Label3"), lblteta0_, 1, "Angle initial, en degrés",
+         "De 0 à 180 degrés", "Valeur de l'angle initial"},
+        {sldOmega0_, label("Label1"), lblOmega0_, 1, "Vitesse initiale, en radians par seconde",
+         "De -10 à 10 radians par seconde", "Valeur de la vitesse initiale"},
+        {sldPulsation_, label("Label2"), lblPulsation_, 10,
+         "Pulsation propre, en radians par seconde", "De 0,1 à 20 radians par seconde",
+         "Valeur de la pulsation propre"},
+        {sldLambda_, label("Label4"), lblLambda_, 100, "Coefficient d'amortissement, par seconde",
+         "De 0 à 5 par seconde", "Valeur du coefficient d'amortissement, par seconde"},
+    };
+    for (const SliderText& s : sliders) {
+        s.slider->setAccessibleName(QString::fromUtf8(s.name));
+        s.slider->setAccessibleDescription(
+            QString::fromUtf8(s.description)
+            + QStringLiteral(". Le déplacer remet le pendule à sa position initiale."));
+        s.caption->setAccessibleDescription(QString::fromUtf8(s.captionDescription));
+        if (s.title != nullptr)
+            s.title->setBuddy(s.slider);
+        TieSliderToCaption(*s.slider, *s.caption, s.stepsPerUnit);
+    }
+
+    // The derived quantities, each labelled by its title.
+    const std::pair<const char*, QLabel*> derived[] = {
+        {"Label5", lblRelax_}, {"Label7", lblPseudo_}, {"Label6", lblQualite_}};
+    for (const auto& [title, caption] : derived) {
+        if (QLabel* t = label(title))
+            t->setBuddy(caption);
+    }
+    lblRelax_->setAccessibleDescription(QStringLiteral("Durée de relaxation, en secondes"));
+    lblPseudo_->setAccessibleDescription(QStringLiteral("Pseudo-période"));
+    lblQualite_->setAccessibleDescription(QStringLiteral("Facteur de qualité"));
+    lblRegime_->setAccessibleDescription(QStringLiteral("Régime des oscillations"));
+
+    chkGo_->setAccessibleDescription(
+        QStringLiteral("Lance l'animation du pendule et le tracé des courbes, ou la suspend"));
+    cmdPosInit_->setAccessibleDescription(
+        QStringLiteral("Remet le pendule à ses conditions initiales et arrête l'animation"));
+    chkApproxi_->setAccessibleDescription(QStringLiteral(
+        "Montre aussi, en vert, la solution des petits angles, où sin θ est pris égal à θ"));
+
+    picOrdoOsci_->setAccessibleName(QStringLiteral("Angle (en degrés)"));
+    picOrdoOsci_->setAccessibleDescription(
+        QStringLiteral("Titre de l'axe vertical du graphique des oscillations"));
+    picOrdoPhase_->setAccessibleName(QStringLiteral("Vitesse (en rad/s)"));
+    picOrdoPhase_->setAccessibleDescription(
+        QStringLiteral("Titre de l'axe vertical du portrait de phase"));
+    const QString exact = QStringLiteral("Mouvement exact, tracé en rouge pendant l'animation");
+    const QString compared = QStringLiteral(
+        "Mouvement exact en rouge et solution des petits angles en vert ; montré quand "
+        "« Approximation angle faible » est cochée");
+    picOscillation_[0]->setAccessibleName(QStringLiteral("Oscillations : angle en fonction du temps"));
+    picOscillation_[0]->setAccessibleDescription(exact);
+    picOscillation_[1]->setAccessibleName(QStringLiteral(
+        "Oscillations : angle en fonction du temps, avec l'approximation des petits angles"));
+    picOscillation_[1]->setAccessibleDescription(compared);
+    picPhase_[0]->setAccessibleName(QStringLiteral("Portrait de phase : vitesse en fonction de l'angle"));
+    picPhase_[0]->setAccessibleDescription(exact);
+    picPhase_[1]->setAccessibleName(QStringLiteral(
+        "Portrait de phase : vitesse en fonction de l'angle, avec l'approximation des petits angles"));
+    picPhase_[1]->setAccessibleDescription(compared);
+
+    lblWeb_->setAccessibleDescription(
+        QStringLiteral("Ouvre le site de l'auteur dans le navigateur"));
+    MakeLink(*lblWeb_, [this] { webLink_->Click(); });
+
+    // The order of the layout: the two groups of sliders top to bottom, then
+    // the buttons and the check box, then the link.
+    QWidget* const order[] = {sldTeta0_, sldOmega0_, sldPulsation_, sldLambda_,
+                              chkGo_,    cmdPosInit_, chkApproxi_,  lblWeb_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void frmPenduleAmorti::ConnectHandlers()

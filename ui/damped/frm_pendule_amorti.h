@@ -101,6 +101,9 @@ private:
                        int maximum, int tickInterval);
     PictureBox* AddPictureBox(const char* name, int left, int top, int width, int height);
     void ConnectHandlers();
+    /// Accessible names and descriptions, the ties between sliders and their
+    /// captions, the link, and the tab order.
+    void DescribeControls();
     void Form_Load();
     void WriteAxisTitle(PictureSurface& box, const char* title);
 

@@ -1,6 +1,7 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include "plot/qt_picture_box.h"
+#include "ui/accessibility/accessible_controls.h"
 #include "ui/foucault/foucault_motion.h"
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/line_element.h"
@@ -72,7 +73,9 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
     setWindowTitle(QStringLiteral("Pendule pesant"));
     setFont(DialogFont());
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
+    InstallAccessibleControls();
     CreateControls();
+    DescribeControls();
     ConnectHandlers();
     LoadWindow();
 }
@@ -101,7 +104,8 @@ void frmFoucault::CreateControls()
     picCourbe_ = addPictureBox("picCourbe", 120, 120, 5775, 6015);
     picPendule_ = addPictureBox("picPendule", 6120, 120, 4155, 6015);
 
-    cmdGo_ = new QPushButton(QStringLiteral(" lancer l'animation"), this);
+    // Alt+A starts the animation here as in the damped-pendulum window.
+    cmdGo_ = new QPushButton(QStringLiteral(" lancer l'&animation"), this);
     cmdGo_->setObjectName(QStringLiteral("cmdGo"));
     cmdGo_->setGeometry(TwipsRect(3960, 6480, 1515, 495));
 
@@ -109,7 +113,8 @@ void frmFoucault::CreateControls()
     txtLong_->setObjectName(QStringLiteral("txtLong"));
     txtLong_->setGeometry(TwipsRect(1800, 6360, 615, 375));
 
-    Label1_ = new QLabel(QStringLiteral("Longueur du pendule : "), this);
+    // Alt+L goes to the length field.
+    Label1_ = new QLabel(QStringLiteral("&Longueur du pendule : "), this);
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setGeometry(TwipsRect(120, 6420, 1635, 255));
 
@@ -135,9 +140,31 @@ void frmFoucault::CreateControls()
     setTabOrder(txtLong_, Label1_);
 }
 
+void frmFoucault::DescribeControls()
+{
+    picCourbe_->setAccessibleName(QStringLiteral("Trace au sol"));
+    picCourbe_->setAccessibleDescription(
+        QStringLiteral("Vue de dessus : les 100 dernières positions de la masse sur le sol, "
+                       "où l'on voit tourner lentement le plan d'oscillation"));
+    picPendule_->setAccessibleName(QStringLiteral("Vue de côté"));
+    picPendule_->setAccessibleDescription(
+        QStringLiteral("Le fil et la masse oscillant sous le point de suspension"));
+    cmdGo_->setAccessibleName(QStringLiteral("Lancer l'animation"));
+    cmdGo_->setAccessibleDescription(QStringLiteral(
+        "Relance le mouvement depuis l'instant zéro, avec une trace vide"));
+    Label1_->setBuddy(txtLong_);
+    txtLong_->setAccessibleName(QStringLiteral("Longueur du pendule, en mètres"));
+    txtLong_->setAccessibleDescription(QStringLiteral(
+        "Plus de 3 m et au plus 1000 m ; la touche Entrée lance l'animation"));
+    lblRefus_->setAccessibleDescription(QStringLiteral("Pourquoi la longueur est refusée"));
+}
+
 void frmFoucault::ConnectHandlers()
 {
     connect(txtLong_, &QLineEdit::textChanged, this, &frmFoucault::LengthChanged);
+    // Enter in the field starts, as the button would; a refused length
+    // leaves the button, and so Enter, without effect.
+    connect(txtLong_, &QLineEdit::returnPressed, cmdGo_, &QPushButton::click);
     connect(cmdGo_, &QPushButton::clicked, this, &frmFoucault::StartAnimation);
     connect(tmrCourbe_, &QTimer::timeout, this, &frmFoucault::TickAnimation);
 }

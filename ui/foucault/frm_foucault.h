@@ -51,6 +51,8 @@ protected:
 
 private:
     void CreateControls();
+    /// Accessible names and descriptions, and the label of the length field.
+    void DescribeControls();
     void ConnectHandlers();
     void LoadWindow();
 
