@@ -30,6 +30,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
 {
     mdiArea_->setBackground(QColor(kBackgroundRed, kBackgroundGreen, kBackgroundBlue));
     mdiArea_->setFrameShape(QFrame::NoFrame);
+    mdiArea_->setAccessibleName(QStringLiteral("Fenêtres de simulation"));
     // A frame smaller than the simulation window scrolls rather than cropping it.
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
