@@ -99,27 +99,27 @@ private slots:
     void referencePointAndDeviceLeftAsItWas_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QRectF>("system"); // for kScaleUser
+        QTest::addColumn<QLineF>("corners"); // for kScaleUser
         QTest::addColumn<QPointF>("position");
         QTest::addColumn<QPoint>("expected");
         QTest::addRow("title box: column 0, 70 %% of 321 rows rounded")
-            << int(kScaleUser) << QRectF(0, 10, 1, -10) << QPointF(0, 3) << QPoint(0, 225);
-        // Rebuilt as left + width, these corners differ in the last bit.
+            << int(kScaleUser) << QLineF(0, 10, 1, 0) << QPointF(0, 3) << QPoint(0, 225);
+        // Rebuilt as top + height, the bottom corner gives a height of -0.9999999999999999.
         QTest::addRow("corners that do not survive a rebuild")
-            << int(kScaleUser) << QRectF(0.1, -0.86, 0.2, -1.0) << QPointF(0.17, -1.3) << QPoint(7, 141);
-        QTest::addRow("twips: 15 a pixel") << int(kScaleTwips) << QRectF() << QPointF(300, 457) << QPoint(20, 30);
-        QTest::addRow("pixels: ties to even") << int(kScalePixels) << QRectF() << QPointF(12.5, 13.5) << QPoint(12, 14);
+            << int(kScaleUser) << QLineF(0.1, -0.86, 0.3, -1.86) << QPointF(0.17, -1.3) << QPoint(7, 141);
+        QTest::addRow("twips: 15 a pixel") << int(kScaleTwips) << QLineF() << QPointF(300, 457) << QPoint(20, 30);
+        QTest::addRow("pixels: ties to even") << int(kScalePixels) << QLineF() << QPointF(12.5, 13.5) << QPoint(12, 14);
     }
 
     void referencePointAndDeviceLeftAsItWas()
     {
         QFETCH(int, mode);
-        QFETCH(QRectF, system);
+        QFETCH(QLineF, corners);
         QFETCH(QPointF, position);
         QFETCH(QPoint, expected);
         RecordingSurface surface(21, 321);
         if (mode == kScaleUser)
-            surface.Scale(system.x(), system.y(), system.x() + system.width(), system.y() + system.height());
+            surface.Scale(corners.x1(), corners.y1(), corners.x2(), corners.y2());
         else
             surface.SetScaleMode(mode);
         surface.SetCurrentX(position.x());
