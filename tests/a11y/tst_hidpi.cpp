@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <numbers>
 
 using namespace kestrova;
 using kestrova::testing::ShownWindow;
@@ -166,7 +167,7 @@ void TestHiDpi::pendulumRodKeepsItsWidth()
     // rod's 3 logical pixels (3√2 along a row), with edges of a pixel or so.
     Box b(200);
     b.box->Scale(-10, 10, 10, -10);
-    DrawPendulum(*b.box, M_PI / 4);
+    DrawPendulum(*b.box, std::numbers::pi / 4);
     const QImage& picture = b.box->Picture();
     const double dpr = picture.devicePixelRatio();
     // A row through the middle of the rod, 4 units from the pivot, and
