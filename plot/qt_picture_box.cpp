@@ -6,7 +6,6 @@
 #include <QTimerEvent>
 #include <QTransform>
 #include <QtMath>
-#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -54,6 +53,14 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+/// Texts whose widths the box remembers at most, per font.
+constexpr std::size_t kMostRememberedWidths = 512;
+
+qint64 Area(const QRect& r)
+{
+    return static_cast<qint64>(r.width()) * r.height();
+}
+
 QFont::Weight ToQtWeight(int weight)
 {
     // Qt uses the same 1..1000 scale as the font's Weight (400 normal,
@@ -63,16 +70,58 @@ QFont::Weight ToQtWeight(int weight)
 
 } // namespace
 
+void PictureBox::RectList::Add(const QRect& r)
+{
+    if (r.isEmpty())
+        return;
+    for (const QRect& known : *this) {
+        if (known.contains(r))
+            return;
+    }
+    int kept = 0;
+    for (int i = 0; i < count_; ++i) {
+        if (!r.contains(rects_[i]))
+            rects_[kept++] = rects_[i];
+    }
+    count_ = kept;
+    if (count_ < kMostRects) {
+        rects_[count_++] = r;
+        return;
+    }
+    int best = 0;
+    qint64 bestGrowth = -1;
+    for (int i = 0; i < count_; ++i) {
+        const qint64 growth = Area(rects_[i] | r) - Area(rects_[i]);
+        if (bestGrowth < 0 || growth < bestGrowth) {
+            best = i;
+            bestGrowth = growth;
+        }
+    }
+    rects_[best] |= r;
+}
+
+QRegion PictureBox::RectList::Region() const
+{
+    QRegion region;
+    for (const QRect& r : *this)
+        region += r;
+    return region;
+}
+
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent), metrics_(qfont_), metricsF_(qfont_)
 {
     // Every pixel of the widget comes from the border and the picture.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    frameClock_.start();
     FontChanged();
 }
 
-PictureBox::~PictureBox() = default;
+PictureBox::~PictureBox()
+{
+    EndPainting();
+}
 
 void PictureBox::SetBorder(bool border)
 {
@@ -90,6 +139,8 @@ QRect PictureBox::InsideRect() const
 
 const QImage& PictureBox::Picture()
 {
+    // The caller may keep a copy: drawing afterwards must not reach it.
+    EndPainting();
     EnsureImage();
     return image_;
 }
@@ -101,9 +152,12 @@ void PictureBox::EnsureImage()
     if (image_.size() == deviceSize && image_.devicePixelRatio() == dpr)
         return;
 
+    EndPainting();
     QImage next(deviceSize, QImage::Format_RGB32);
     next.setDevicePixelRatio(dpr);
     next.fill(ToQColor(BackColor()));
+    ink_.Clear();
+    inkBackColour_ = BackColor();
     if (!image_.isNull()) {
         // Same ratio: a plain copy of the overlap. A new ratio (the window
         // moved to another screen): the picture is scaled, as nothing
@@ -111,15 +165,41 @@ void PictureBox::EnsureImage()
         QPainter painter(&next);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QPointF(0, 0), image_);
+        image_ = std::move(next);
+        InkEverywhere();
+        return;
     }
     image_ = std::move(next);
 }
 
-void PictureBox::BeginPainting(QPainter& painter)
+QPainter& PictureBox::Painter()
 {
+    // A copy of the image taken since the painter started shares its
+    // pixels: start again, which gives the box pixels of its own.
+    if (painter_.isActive() && !image_.isDetached())
+        EndPainting();
     EnsureImage();
-    painter.begin(&image_);
-    painter.setRenderHint(QPainter::Antialiasing);
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        antialiased_ = true;
+        painterHasFont_ = false;
+    }
+    return painter_;
+}
+
+void PictureBox::EndPainting()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PictureBox::SetAntialiasing(bool on)
+{
+    if (antialiased_ == on)
+        return;
+    painter_.setRenderHint(QPainter::Antialiasing, on);
+    antialiased_ = on;
 }
 
 const QPen& PictureBox::PenFor(Colour c, Qt::PenCapStyle cap)
@@ -161,23 +241,38 @@ const QPen& PictureBox::PenFor(Colour c, Qt::PenCapStyle cap)
     return pen_;
 }
 
+void PictureBox::Drawn(const QRectF& imageRect)
+{
+    const QRect image(0, 0, qCeil(PixelWidth()), qCeil(PixelHeight()));
+    ink_.Add(imageRect.toAlignedRect() & image);
+    Touch(imageRect);
+}
+
+void PictureBox::InkEverywhere()
+{
+    ink_.Add(QRect(0, 0, qCeil(PixelWidth()), qCeil(PixelHeight())));
+}
+
 void PictureBox::Touch(const QRectF& imageRect)
 {
     if (!isVisible())
         return; // showing the box repaints it whole
     const QRect inside = InsideRect();
-    pendingUpdate_ |= imageRect.translated(inside.topLeft()).toAlignedRect() & inside;
+    pendingUpdate_.Add(imageRect.translated(inside.topLeft()).toAlignedRect() & inside);
     // The animation draws every millisecond; the screen is told at most once
-    // a frame, with the area touched since the last time.
-    if (!updateTimer_.isActive())
-        updateTimer_.start(FrameIntervalMs(), Qt::PreciseTimer, this);
+    // a frame, with the area touched since the last time. The frames keep
+    // to a steady pace while the drawing goes on.
+    if (!updateTimer_.isActive()) {
+        const qint64 wait = std::max<qint64>(0, nextFrameNs_ - frameClock_.nsecsElapsed());
+        updateTimer_.start(static_cast<int>((wait + 999'999) / 1'000'000), Qt::PreciseTimer, this);
+    }
 }
 
-int PictureBox::FrameIntervalMs() const
+qint64 PictureBox::FramePeriodNs() const
 {
     const QScreen* s = screen();
     const double rate = s != nullptr && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
-    return std::max(1, static_cast<int>(1000.0 / rate));
+    return std::max<qint64>(1'000'000, static_cast<qint64>(1e9 / rate));
 }
 
 void PictureBox::timerEvent(QTimerEvent* event)
@@ -187,20 +282,58 @@ void PictureBox::timerEvent(QTimerEvent* event)
         return;
     }
     updateTimer_.stop();
-    if (!pendingUpdate_.isEmpty())
-        update(pendingUpdate_);
-    pendingUpdate_ = QRect();
+    if (!pendingUpdate_.IsEmpty())
+        update(pendingUpdate_.Region());
+    pendingUpdate_.Clear();
+    // The next frame one period after this one was due, so that the pace
+    // holds whatever the timer's rounding; after a quiet spell or a frame
+    // more than half a period late, one period from now.
+    const qint64 now = frameClock_.nsecsElapsed();
+    const qint64 period = FramePeriodNs();
+    const qint64 due = nextFrameNs_ + period;
+    nextFrameNs_ = due >= now + period / 2 ? due : now + period;
 }
 
-void PictureBox::paintEvent(QPaintEvent* /*event*/)
+void PictureBox::paintEvent(QPaintEvent* event)
 {
     EnsureImage();
+    EndPainting();
     QPainter painter(this);
-    if (border_)
-        qDrawWinPanel(&painter, rect(), palette(), true);
     const QRect inside = InsideRect();
+    if (border_ && !inside.contains(event->rect()))
+        DrawSunkenBorder(painter);
     painter.setClipRect(inside, Qt::IntersectClip);
     painter.drawImage(inside.topLeft(), image_);
+}
+
+void PictureBox::DrawSunkenBorder(QPainter& painter) const
+{
+    // The classic two-pixel sunken frame, as whole logical pixels: at any
+    // device pixel ratio every device pixel of the border is painted (thin
+    // lines would leave half of them to whatever the screen held).
+    const QPalette& pal = palette();
+    const int x = 0;
+    const int y = 0;
+    const int w = width();
+    const int h = height();
+    if (w < 2 || h < 2)
+        return;
+    auto strip = [&painter](int left, int top, int right, int bottom, const QColor& colour) {
+        if (right >= left && bottom >= top)
+            painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), colour);
+    };
+    // Outer ring: dark above and left, light below and right.
+    strip(x, y, x, y + h - 2, pal.dark().color());
+    strip(x, y, x + w - 2, y, pal.dark().color());
+    strip(x, y + h - 1, x + w - 1, y + h - 1, pal.light().color());
+    strip(x + w - 1, y, x + w - 1, y + h - 1, pal.light().color());
+    if (w > 4 && h > 4) {
+        // Inner ring: shadow above and left, midlight below and right.
+        strip(x + 1, y + 1, x + 1, y + h - 3, pal.shadow().color());
+        strip(x + 1, y + 1, x + w - 3, y + 1, pal.shadow().color());
+        strip(x + 1, y + h - 2, x + w - 2, y + h - 2, pal.midlight().color());
+        strip(x + w - 2, y + 1, x + w - 2, y + h - 2, pal.midlight().color());
+    }
 }
 
 // --- geometry ------------------------------------------------------------------
@@ -255,6 +388,8 @@ void PictureBox::FontChanged()
     qfont_.setStrikeOut(spec.Strikethrough);
     metrics_ = QFontMetrics(qfont_);
     metricsF_ = QFontMetricsF(qfont_);
+    widths_.clear();
+    painterHasFont_ = false;
 }
 
 void PictureBox::BackColorChanged()
@@ -265,7 +400,13 @@ void PictureBox::BackColorChanged()
 
 double PictureBox::TextPixelWidth(std::string_view text) const
 {
-    return metricsF_.horizontalAdvance(FromUtf8(text));
+    if (const auto known = widths_.find(text); known != widths_.end())
+        return known->second;
+    const double width = metricsF_.horizontalAdvance(FromUtf8(text));
+    if (widths_.size() >= kMostRememberedWidths)
+        widths_.clear(); // texts that keep changing: start afresh
+    widths_.emplace(text, width);
+    return width;
 }
 
 double PictureBox::TextPixelHeight(std::string_view /*text*/) const
@@ -278,8 +419,37 @@ double PictureBox::TextPixelHeight(std::string_view /*text*/) const
 void PictureBox::DeviceClear()
 {
     EnsureImage();
-    image_.fill(ToQColor(BackColor()));
-    Touch(QRectF(0, 0, PixelWidth(), PixelHeight()));
+    // Filling a shared image gives the box new pixels: the painter must
+    // not go on drawing into the copy.
+    if (!image_.isDetached())
+        EndPainting();
+    const QRect whole(0, 0, qCeil(PixelWidth()), qCeil(PixelHeight()));
+    const bool inkEverywhere = ink_.begin() != ink_.end() && ink_.begin()->contains(whole);
+    if (BackColor() != inkBackColour_ || inkEverywhere) {
+        image_.fill(ToQColor(BackColor()));
+        Touch(whole);
+    } else {
+        // Only what was drawn since the image was last plain: the pendulum
+        // figure is erased and drawn again up to 250 times a second.
+        // The painter, if active, draws into these same pixels (the image
+        // is not shared while it is), so it can stay.
+        const QRgb back = ToQColor(BackColor()).rgb();
+        const qreal dpr = image_.devicePixelRatio();
+        const QRect deviceImage = image_.rect();
+        uchar* const bits = image_.bits();
+        const qsizetype stride = image_.bytesPerLine();
+        for (const QRect& r : ink_) {
+            const QRect d = QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect()
+                            & deviceImage;
+            for (int y = d.top(); y <= d.bottom(); ++y) {
+                auto* const line = reinterpret_cast<QRgb*>(bits + y * stride);
+                std::fill(line + d.left(), line + d.right() + 1, back);
+            }
+            Touch(r);
+        }
+    }
+    ink_.Clear();
+    inkBackColour_ = BackColor();
 }
 
 void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
@@ -292,14 +462,23 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     // An odd width centred on pixel centres covers whole pixels.
     const double across = (DrawWidth() % 2 == 1) ? 0.5 : 0.0;
 
-    QPainter painter;
-    BeginPainting(painter);
+    QPainter& painter = Painter();
+    // Axis-parallel lines and boxes on whole device pixels: drawn faster
+    // without smoothing.
+    const bool wholePixels = image_.devicePixelRatio() == std::floor(image_.devicePixelRatio());
     if (box) {
         const QRectF r(QPointF(Snap(std::min(px1, px2)) + across, Snap(std::min(py1, py2)) + across),
                        QPointF(Snap(std::max(px1, px2)) + across, Snap(std::max(py1, py2)) + across));
+        // A solid outline on whole pixels is the same without smoothing
+        // (the corners come out full where smoothing left them a little
+        // light); patterns keep the smoothed path, whose dashes fall where
+        // they always did.
+        const bool solid = DrawWidth() > 1 || DrawStyle() == kSolid;
+        SetAntialiasing(!(wholePixels && solid));
         painter.setPen(PenFor(c, Qt::FlatCap));
+        painter.setBrush(Qt::NoBrush);
         painter.drawRect(r);
-        Touch(r.adjusted(-w - 1, -w - 1, w + 1, w + 1));
+        Drawn(r.adjusted(-w - 1, -w - 1, w + 1, w + 1));
         return;
     }
 
@@ -333,8 +512,7 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
         if (w == 1 && DrawStyle() == kSolid)
             cap = Qt::SquareCap; // the end pixels belong to the line
     }
-    if (!sloped && image_.devicePixelRatio() == std::floor(image_.devicePixelRatio()))
-        painter.setRenderHint(QPainter::Antialiasing, false); // on whole pixels already, and faster
+    SetAntialiasing(sloped || !wholePixels);
     painter.setPen(PenFor(c, cap));
     painter.drawLine(a, b);
     if (sloped && w > 1) {
@@ -346,7 +524,7 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
         painter.drawEllipse(a, w / 2, w / 2);
         painter.drawEllipse(b, w / 2, w / 2);
     }
-    Touch(QRectF(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1));
+    Drawn(QRectF(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1));
 }
 
 void PictureBox::DeviceCircle(double x, double y, double radius, Colour c)
@@ -381,13 +559,13 @@ void PictureBox::DeviceCircle(double x, double y, double radius, Colour c)
         break; // transparent
     }
 
-    QPainter painter;
-    BeginPainting(painter);
+    QPainter& painter = Painter();
+    SetAntialiasing(true);
     painter.setPen(PenFor(c, Qt::FlatCap));
     painter.setBrush(brush);
     painter.drawEllipse(centre, r, r);
     const double margin = r + DrawWidth() + 1;
-    Touch(QRectF(centre.x() - margin, centre.y() - margin, 2 * margin, 2 * margin));
+    Drawn(QRectF(centre.x() - margin, centre.y() - margin, 2 * margin, 2 * margin));
 }
 
 void PictureBox::DevicePoint(double x, double y, Colour c)
@@ -395,8 +573,8 @@ void PictureBox::DevicePoint(double x, double y, Colour c)
     const double px = Snap(ToPixelX(x));
     const double py = Snap(ToPixelY(y));
     const int w = DrawWidth();
-    QPainter painter;
-    BeginPainting(painter);
+    QPainter& painter = Painter();
+    SetAntialiasing(true);
     if (w == 1) {
         painter.fillRect(QRectF(px, py, 1, 1), ToQColor(c));
     } else {
@@ -404,7 +582,7 @@ void PictureBox::DevicePoint(double x, double y, Colour c)
         painter.setBrush(ToQColor(c));
         painter.drawEllipse(QPointF(px + 0.5, py + 0.5), w / 2.0, w / 2.0);
     }
-    Touch(QRectF(px - w, py - w, 2.0 * w + 1, 2.0 * w + 1));
+    Drawn(QRectF(px - w, py - w, 2.0 * w + 1, 2.0 * w + 1));
 }
 
 void PictureBox::DeviceText(double x, double y, std::string_view text)
@@ -415,14 +593,23 @@ void PictureBox::DeviceText(double x, double y, std::string_view text)
     const QPointF topLeft(Snap(ToPixelX(x)), Snap(ToPixelY(y)));
     const QPointF baseline(topLeft.x(), topLeft.y() + metrics_.ascent());
 
-    QPainter painter;
-    BeginPainting(painter);
-    painter.setFont(qfont_);
+    QPainter& painter = Painter();
+    SetAntialiasing(true);
+    if (!painterHasFont_) {
+        painter.setFont(qfont_);
+        painterHasFont_ = true;
+    }
     painter.setPen(ToQColor(ForeColor()));
     painter.drawText(baseline, s);
 
-    const QRectF cell(topLeft, QSizeF(metricsF_.horizontalAdvance(s), metrics_.height()));
-    Touch(cell.united(metricsF_.boundingRect(s).translated(baseline)).adjusted(-2, -2, 2, 2));
+    // Glyphs may overhang their cell (italics, accents); half the font's
+    // height around it covers them without shaping the text again. Erasing
+    // text costs the whole picture: it is drawn when the plots are framed,
+    // never during the animation.
+    const double h = metrics_.height();
+    const QRectF cell(topLeft, QSizeF(TextPixelWidth(text), h));
+    InkEverywhere();
+    Touch(cell.adjusted(-h / 2 - 2, -h / 2 - 2, h / 2 + 2, h / 2 + 2));
 }
 
 void PictureBox::TextOutRotated(int px, int py, std::string_view text, const RotatedFont& font)
@@ -452,14 +639,17 @@ void PictureBox::TextOutRotated(int px, int py, std::string_view text, const Rot
     turn.translate(px, py);
     turn.rotate(-font.Escapement / 10.0); // counter-clockwise on screen, y pointing down
 
-    QPainter painter;
-    BeginPainting(painter);
+    QPainter& painter = Painter();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setFont(f);
     painter.setPen(ToQColor(ForeColor()));
     painter.setTransform(turn, true);
     painter.drawText(QPointF(0, metrics.ascent()), s);
+    painter.restore();
 
     const QRectF cell(0, 0, metrics.horizontalAdvance(s), metrics.height());
+    InkEverywhere();
     Touch(turn.mapRect(cell.united(QRectF(metrics.boundingRect(s)).translated(0, metrics.ascent())))
               .adjusted(-2, -2, 2, 2));
 }

@@ -9,14 +9,21 @@
 #include "plot/picture_surface.h"
 
 #include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 #include <QPen>
+#include <QRegion>
 #include <QWidget>
 
-class QPainter;
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace kestrova {
 
@@ -84,25 +91,70 @@ protected:
     void BackColorChanged() override;
 
 private:
+    /// A few rectangles standing for an area: adding one that does not fit
+    /// the list widens the member it enlarges least, so the area only grows.
+    class RectList {
+    public:
+        void Add(const QRect& r);
+        void Clear() { count_ = 0; }
+        [[nodiscard]] bool IsEmpty() const { return count_ == 0; }
+        [[nodiscard]] const QRect* begin() const { return rects_.data(); }
+        [[nodiscard]] const QRect* end() const { return rects_.data() + count_; }
+        [[nodiscard]] QRegion Region() const;
+
+    private:
+        static constexpr int kMostRects = 8;
+        std::array<QRect, kMostRects> rects_{};
+        int count_ = 0;
+    };
+
     /// Brings the image to the inside size and device pixel ratio of the
     /// moment, keeping the picture.
     void EnsureImage();
-    /// Starts a painter on the image with the drawing hints every primitive uses.
-    void BeginPainting(QPainter& painter);
+    /// The painter on the image, started if need be. It stays active
+    /// from one primitive to the next; EndPainting closes it before the
+    /// image is read, shared or replaced.
+    QPainter& Painter();
+    void EndPainting();
+    void SetAntialiasing(bool on);
     /// The pen of the current DrawStyle and DrawWidth in colour c.
     const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
+    /// Records a rectangle of the image (logical pixels) as drawn: Cls
+    /// erases it, and the screen shows it at the next frame.
+    void Drawn(const QRectF& imageRect);
+    /// Records the whole image as drawn, for Cls (not for the screen).
+    void InkEverywhere();
     /// Marks a rectangle of the image (logical pixels) for repainting at
     /// the next screen frame.
     void Touch(const QRectF& imageRect);
-    [[nodiscard]] int FrameIntervalMs() const;
+    [[nodiscard]] qint64 FramePeriodNs() const;
+    void DrawSunkenBorder(QPainter& painter) const;
+
+    struct TransparentHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
 
     bool border_ = true;
     QImage image_;
-    QRect pendingUpdate_; ///< widget area drawn since the last update, not yet on screen
+    QPainter painter_; ///< on image_ while active; declared after it, so ended first
+    bool antialiased_ = false;
+    bool painterHasFont_ = false;
+    // What differs from a plain image in the background colour: Cls
+    // erases only that. A rectangle covering the image means "everything".
+    RectList ink_;
+    Colour inkBackColour_ = 0xFFFFFF; ///< the colour outside ink_
+    RectList pendingUpdate_; ///< widget area drawn since the last update, not yet on screen
     QBasicTimer updateTimer_;
+    QElapsedTimer frameClock_;
+    qint64 nextFrameNs_ = 0; ///< the earliest the screen may be told again
     QFont qfont_;
     QFontMetrics metrics_;
     QFontMetricsF metricsF_;
+    /// Widths of the texts measured in the current font: the plot frames
+    /// measure each label before printing it, and print the same labels
+    /// again and again.
+    mutable std::unordered_map<std::string, double, TransparentHash, std::equal_to<>> widths_;
 
     // The last pen built, reused while the colour and pen settings stay.
     QPen pen_;
