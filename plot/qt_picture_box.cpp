@@ -4,12 +4,18 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+#include <QBasicTimer>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTransform>
 #include <QtMath>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 namespace kestrova {
 
@@ -70,6 +76,61 @@ QFont::Weight ToQtWeight(int weight)
 
 } // namespace
 
+/// Tells the screen about the boxes' drawing once a frame, all boxes at
+/// the same moment: their repaints then reach the screen together, in one
+/// flush of the window, instead of one flush per box.
+class FramePacer : public QObject {
+public:
+    static FramePacer* Instance()
+    {
+        static QPointer<FramePacer> instance;
+        if (instance.isNull() && QCoreApplication::instance() != nullptr)
+            instance = new FramePacer(QCoreApplication::instance());
+        return instance.data();
+    }
+
+    void Wait(PictureBox* box, qint64 periodNs)
+    {
+        waiting_.push_back(box);
+        periodNs_ = periodNs;
+        if (!timer_.isActive()) {
+            const qint64 wait = std::max<qint64>(0, nextFrameNs_ - clock_.nsecsElapsed());
+            timer_.start(static_cast<int>((wait + 999'999) / 1'000'000), Qt::PreciseTimer, this);
+        }
+    }
+
+    void Forget(PictureBox* box) { std::erase(waiting_, box); }
+
+protected:
+    void timerEvent(QTimerEvent* event) override
+    {
+        if (event->timerId() != timer_.timerId()) {
+            QObject::timerEvent(event);
+            return;
+        }
+        timer_.stop();
+        std::vector<PictureBox*> due;
+        due.swap(waiting_);
+        for (PictureBox* box : due)
+            box->Flush();
+        // The next frame one period after this one was due, so that the
+        // pace holds whatever the timer's rounding; after a quiet spell or
+        // a frame more than half a period late, one period from now.
+        const qint64 now = clock_.nsecsElapsed();
+        const qint64 next = nextFrameNs_ + periodNs_;
+        nextFrameNs_ = next >= now + periodNs_ / 2 ? next : now + periodNs_;
+    }
+
+private:
+    explicit FramePacer(QObject* parent) : QObject(parent) { clock_.start(); }
+
+    QBasicTimer timer_;
+    QElapsedTimer clock_;
+    qint64 nextFrameNs_ = 0; ///< the earliest the screen may be told again
+    qint64 periodNs_ = 16'666'667;
+    std::vector<PictureBox*> waiting_;
+};
+
 void PictureBox::RectList::Add(const QRect& r)
 {
     if (r.isEmpty())
@@ -114,13 +175,16 @@ PictureBox::PictureBox(QWidget* parent)
     // Every pixel of the widget comes from the border and the picture.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    frameClock_.start();
     FontChanged();
 }
 
 PictureBox::~PictureBox()
 {
     EndPainting();
+    if (waitingForFrame_) {
+        if (FramePacer* pacer = FramePacer::Instance())
+            pacer->Forget(this);
+    }
 }
 
 void PictureBox::SetBorder(bool border)
@@ -260,12 +324,23 @@ void PictureBox::Touch(const QRectF& imageRect)
     const QRect inside = InsideRect();
     pendingUpdate_.Add(imageRect.translated(inside.topLeft()).toAlignedRect() & inside);
     // The animation draws every millisecond; the screen is told at most once
-    // a frame, with the area touched since the last time. The frames keep
-    // to a steady pace while the drawing goes on.
-    if (!updateTimer_.isActive()) {
-        const qint64 wait = std::max<qint64>(0, nextFrameNs_ - frameClock_.nsecsElapsed());
-        updateTimer_.start(static_cast<int>((wait + 999'999) / 1'000'000), Qt::PreciseTimer, this);
+    // a frame, with the area touched since the last time.
+    if (!waitingForFrame_) {
+        if (FramePacer* pacer = FramePacer::Instance()) {
+            pacer->Wait(this, FramePeriodNs());
+            waitingForFrame_ = true;
+        } else {
+            Flush();
+        }
     }
+}
+
+void PictureBox::Flush()
+{
+    waitingForFrame_ = false;
+    if (!pendingUpdate_.IsEmpty())
+        update(pendingUpdate_.Region());
+    pendingUpdate_.Clear();
 }
 
 qint64 PictureBox::FramePeriodNs() const
@@ -273,25 +348,6 @@ qint64 PictureBox::FramePeriodNs() const
     const QScreen* s = screen();
     const double rate = s != nullptr && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
     return std::max<qint64>(1'000'000, static_cast<qint64>(1e9 / rate));
-}
-
-void PictureBox::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() != updateTimer_.timerId()) {
-        QWidget::timerEvent(event);
-        return;
-    }
-    updateTimer_.stop();
-    if (!pendingUpdate_.IsEmpty())
-        update(pendingUpdate_.Region());
-    pendingUpdate_.Clear();
-    // The next frame one period after this one was due, so that the pace
-    // holds whatever the timer's rounding; after a quiet spell or a frame
-    // more than half a period late, one period from now.
-    const qint64 now = frameClock_.nsecsElapsed();
-    const qint64 period = FramePeriodNs();
-    const qint64 due = nextFrameNs_ + period;
-    nextFrameNs_ = due >= now + period / 2 ? due : now + period;
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
@@ -441,10 +497,14 @@ void PictureBox::DeviceClear()
         for (const QRect& r : ink_) {
             const QRect d = QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect()
                             & deviceImage;
-            for (int y = d.top(); y <= d.bottom(); ++y) {
-                auto* const line = reinterpret_cast<QRgb*>(bits + y * stride);
-                std::fill(line + d.left(), line + d.right() + 1, back);
-            }
+            if (d.isEmpty())
+                continue;
+            // One row filled, the others copied from it (a fast block copy).
+            auto* const first = reinterpret_cast<QRgb*>(bits + d.top() * stride) + d.left();
+            std::fill(first, first + d.width(), back);
+            const std::size_t rowBytes = static_cast<std::size_t>(d.width()) * sizeof(QRgb);
+            for (int y = d.top() + 1; y <= d.bottom(); ++y)
+                std::memcpy(bits + y * stride + d.left() * sizeof(QRgb), first, rowBytes);
             Touch(r);
         }
     }
@@ -513,8 +573,16 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
             cap = Qt::SquareCap; // the end pixels belong to the line
     }
     SetAntialiasing(sloped || !wholePixels);
-    painter.setPen(PenFor(c, cap));
-    painter.drawLine(a, b);
+    const QPen& pen = PenFor(c, cap);
+    if (!sloped && wholePixels && w == 1 && pen.style() == Qt::CustomDashLine) {
+        // The pendulum's dashed axes, 500 times a second: each dash a
+        // filled run of whole pixels, as the general dash stroker would
+        // draw it, for a fraction of its cost.
+        FillDashes(a, b, pen.dashPattern(), pen.color());
+    } else {
+        painter.setPen(pen);
+        painter.drawLine(a, b);
+    }
     if (sloped && w > 1) {
         // Round ends, as wide pens have, drawn as two discs: a round-capped
         // stroke costs several times more, and the pendulum's rod is drawn
@@ -524,7 +592,50 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
         painter.drawEllipse(a, w / 2, w / 2);
         painter.drawEllipse(b, w / 2, w / 2);
     }
-    Drawn(QRectF(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1));
+    if (!sloped) {
+        Drawn(QRectF(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1));
+        return;
+    }
+    // A long slanted line (the pendulum's rod) in a few pieces, each with
+    // its own box: far less to erase and to show than one box around it.
+    constexpr double kPieceLength = 48;
+    constexpr int kMostPieces = 4;
+    const double length = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
+    const int pieces = std::clamp(static_cast<int>(std::ceil(length / kPieceLength)), 1, kMostPieces);
+    for (int i = 0; i < pieces; ++i) {
+        const QPointF from = a + (b - a) * (double(i) / pieces);
+        const QPointF to = i + 1 == pieces ? b : a + (b - a) * (double(i + 1) / pieces);
+        Drawn(QRectF(from, to).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1));
+    }
+}
+
+void PictureBox::FillDashes(const QPointF& a, const QPointF& b, const QList<qreal>& pattern, const QColor& colour)
+{
+    // a and b on the outer edges of the end pixels, centred across a
+    // one-pixel row or column; the pattern starts at a, in pixels.
+    double period = 0;
+    for (const qreal part : pattern)
+        period += part;
+    if (!(period > 0))
+        return;
+    const bool horizontal = a.y() == b.y();
+    const double from = horizontal ? a.x() : a.y();
+    const double to = horizontal ? b.x() : b.y();
+    const double edge = (horizontal ? a.y() : a.x()) - 0.5;
+    const double dir = to >= from ? 1.0 : -1.0;
+    const double length = std::abs(to - from);
+    double pos = 0;
+    for (qsizetype k = 0; pos < length; k = (k + 1) % pattern.size()) {
+        const double next = pos + pattern[k];
+        if (k % 2 == 0 && std::min(next, length) > pos) {
+            const double p1 = from + dir * pos;
+            const double p2 = from + dir * std::min(next, length);
+            const double lo = std::min(p1, p2);
+            const double extent = std::abs(p2 - p1);
+            painter_.fillRect(horizontal ? QRectF(lo, edge, extent, 1) : QRectF(edge, lo, 1, extent), colour);
+        }
+        pos = next;
+    }
 }
 
 void PictureBox::DeviceCircle(double x, double y, double radius, Colour c)

@@ -8,8 +8,6 @@
 
 #include "plot/picture_surface.h"
 
-#include <QBasicTimer>
-#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -75,7 +73,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
 
     [[nodiscard]] double PixelWidth() const override;
     [[nodiscard]] double PixelHeight() const override;
@@ -117,6 +114,8 @@ private:
     QPainter& Painter();
     void EndPainting();
     void SetAntialiasing(bool on);
+    /// A dashed one-pixel axis-parallel line as filled runs (whole pixels).
+    void FillDashes(const QPointF& a, const QPointF& b, const QList<qreal>& pattern, const QColor& colour);
     /// The pen of the current DrawStyle and DrawWidth in colour c.
     const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
     /// Records a rectangle of the image (logical pixels) as drawn: Cls
@@ -128,6 +127,10 @@ private:
     /// the next screen frame.
     void Touch(const QRectF& imageRect);
     [[nodiscard]] qint64 FramePeriodNs() const;
+    /// Asks the screen to show what was drawn since the last frame; the
+    /// frame pacer calls it for every waiting box at once.
+    void Flush();
+    friend class FramePacer;
     void DrawSunkenBorder(QPainter& painter) const;
 
     struct TransparentHash {
@@ -145,9 +148,7 @@ private:
     RectList ink_;
     Colour inkBackColour_ = 0xFFFFFF; ///< the colour outside ink_
     RectList pendingUpdate_; ///< widget area drawn since the last update, not yet on screen
-    QBasicTimer updateTimer_;
-    QElapsedTimer frameClock_;
-    qint64 nextFrameNs_ = 0; ///< the earliest the screen may be told again
+    bool waitingForFrame_ = false;
     QFont qfont_;
     QFontMetrics metrics_;
     QFontMetricsF metricsF_;
