@@ -238,12 +238,16 @@ void PictureBox::EnsureImage()
 
 QPainter& PictureBox::Painter()
 {
-    // A copy of the image taken since the painter started shares its
-    // pixels: start again, which gives the box pixels of its own.
-    if (painter_.isActive() && !image_.isDetached())
+    // While the painter is active only the size is checked: the device
+    // pixel ratio is asked when it starts (the screen's ratio costs a walk
+    // up to the window), and a change of screen ends it. A copy of the
+    // image taken since it started shares its pixels: start again, which
+    // gives the box pixels of its own.
+    if (painter_.isActive() && (paintedSize_ != InsideRect().size() || !image_.isDetached()))
         EndPainting();
-    EnsureImage();
     if (!painter_.isActive()) {
+        EnsureImage();
+        paintedSize_ = InsideRect().size();
         painter_.begin(&image_);
         painter_.setRenderHint(QPainter::Antialiasing);
         antialiased_ = true;
@@ -350,6 +354,13 @@ qint64 PictureBox::FramePeriodNs() const
     return std::max<qint64>(1'000'000, static_cast<qint64>(1e9 / rate));
 }
 
+bool PictureBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        EndPainting(); // the next primitive sees the new ratio
+    return QWidget::event(event);
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     EnsureImage();
@@ -358,8 +369,22 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QRect inside = InsideRect();
     if (border_ && !inside.contains(event->rect()))
         DrawSunkenBorder(painter);
-    painter.setClipRect(inside, Qt::IntersectClip);
-    painter.drawImage(inside.topLeft(), image_);
+    const qreal dpr = image_.devicePixelRatio();
+    if (dpr != std::floor(dpr)) {
+        painter.setClipRect(inside, Qt::IntersectClip);
+        painter.drawImage(inside.topLeft(), image_);
+        return;
+    }
+    // Only the parts asked for, each copied pixel for pixel: handing the
+    // whole picture over with a clip costs a pass over all of it, spread
+    // over threads, at every frame of the animation.
+    const int ratio = static_cast<int>(dpr);
+    for (const QRect& r : event->region()) {
+        const QRect part = r & inside;
+        if (!part.isEmpty())
+            painter.drawImage(part, image_,
+                              QRect((part.topLeft() - inside.topLeft()) * ratio, part.size() * ratio));
+    }
 }
 
 void PictureBox::DrawSunkenBorder(QPainter& painter) const
@@ -474,11 +499,10 @@ double PictureBox::TextPixelHeight(std::string_view /*text*/) const
 
 void PictureBox::DeviceClear()
 {
-    EnsureImage();
-    // Filling a shared image gives the box new pixels: the painter must
-    // not go on drawing into the copy.
-    if (!image_.isDetached())
-        EndPainting();
+    // The image as the painter sees it: of the right size, and not shared
+    // (filling a shared image would give the box new pixels behind the
+    // painter's back).
+    Painter();
     const QRect whole(0, 0, qCeil(PixelWidth()), qCeil(PixelHeight()));
     const bool inkEverywhere = ink_.begin() != ink_.end() && ink_.begin()->contains(whole);
     if (BackColor() != inkBackColour_ || inkEverywhere) {
@@ -487,8 +511,7 @@ void PictureBox::DeviceClear()
     } else {
         // Only what was drawn since the image was last plain: the pendulum
         // figure is erased and drawn again up to 250 times a second.
-        // The painter, if active, draws into these same pixels (the image
-        // is not shared while it is), so it can stay.
+        // The painter draws into these same pixels, so it can stay.
         const QRgb back = ToQColor(BackColor()).rgb();
         const qreal dpr = image_.devicePixelRatio();
         const QRect deviceImage = image_.rect();
@@ -499,12 +522,19 @@ void PictureBox::DeviceClear()
                             & deviceImage;
             if (d.isEmpty())
                 continue;
-            // One row filled, the others copied from it (a fast block copy).
+            // Wide areas: one row filled, the others copied from it (a fast
+            // block copy); narrow ones (an axis) row by row.
+            constexpr int kNarrow = 32;
             auto* const first = reinterpret_cast<QRgb*>(bits + d.top() * stride) + d.left();
             std::fill(first, first + d.width(), back);
             const std::size_t rowBytes = static_cast<std::size_t>(d.width()) * sizeof(QRgb);
-            for (int y = d.top() + 1; y <= d.bottom(); ++y)
-                std::memcpy(bits + y * stride + d.left() * sizeof(QRgb), first, rowBytes);
+            for (int y = d.top() + 1; y <= d.bottom(); ++y) {
+                auto* const row = reinterpret_cast<QRgb*>(bits + y * stride) + d.left();
+                if (d.width() <= kNarrow)
+                    std::fill(row, row + d.width(), back);
+                else
+                    std::memcpy(row, first, rowBytes);
+            }
             Touch(r);
         }
     }

@@ -72,6 +72,7 @@ public:
     void SetHeight(double twips) override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
     [[nodiscard]] double PixelWidth() const override;
@@ -141,6 +142,7 @@ private:
     bool border_ = true;
     QImage image_;
     QPainter painter_; ///< on image_ while active; declared after it, so ended first
+    QSize paintedSize_; ///< the inside size when the painter started
     bool antialiased_ = false;
     bool painterHasFont_ = false;
     // What differs from a plain image in the background colour: Cls
