@@ -1,11 +1,17 @@
 # Two entry points for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds and starts Kestrova
 #   make test  installs what is missing, builds and runs the whole test suite
-# Extra: make test-asan (sanitizer build), make bench (benchmarks).
+#              twice: the optimised build (benchmarks built, not run), then the
+#              AddressSanitizer + UndefinedBehaviorSanitizer build, where any
+#              report (memory error, leak, undefined behaviour) fails the run
+# Extra: make test-plain / make test-asan (one build only), make bench (benchmarks).
 
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan bench deps build build-asan clean
+# The builds and test runs use every core themselves; one at a time.
+.NOTPARALLEL:
+
+.PHONY: run test test-plain test-asan bench deps build build-asan clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,7 +27,10 @@ build-asan: deps
 run: build
 	./build/default/app/kestrova
 
-test: build
+# The plain suite first: its failures show without waiting for the sanitizer build.
+test: test-plain test-asan
+
+test-plain: build
 	ctest --preset default -j $(JOBS)
 
 test-asan: build-asan

@@ -31,7 +31,9 @@
 #include <numbers>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer runtime's count of the bytes its allocator holds (declared
+// here: GCC does not install the sanitizer interface headers).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif

@@ -491,6 +491,9 @@ public:
     void Execute(const Action& a);
     /// Empty when every invariant holds; otherwise what is wrong.
     QString Check();
+    /// Ends the program the way `how` says (0 the menu, 1 Ctrl+Q, 2 closing
+    /// the damped window, 3 closing the frame); empty when it ended exactly once.
+    QString End(int how);
 
 private:
     /// Takes up a newly opened window: hooks and expectations.
@@ -905,6 +908,24 @@ QString Session::Check()
     return {};
 }
 
+QString Session::End(int how)
+{
+    frmPenduleAmorti* damped = frame_->DampedWindow();
+    if (how == 2 && damped == nullptr)
+        how = 0;
+    switch (how) {
+    case 0: frame_->QuitAction()->trigger(); break;
+    case 1: QTest::keyClick(frame_.get(), Qt::Key_Q, Qt::ControlModifier); break;
+    case 2: qobject_cast<QMdiSubWindow*>(damped->parentWidget())->close(); break;
+    default: frame_->close(); break;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    static const char* const ways[] = {"the menu's exit", "Ctrl+Q", "closing the damped window",
+                                       "closing the frame"};
+    return quits_ == 1 ? QString()
+                       : QStringLiteral("%1 ended the program %2 times").arg(QLatin1String(ways[how])).arg(quits_);
+}
+
 QString Session::CheckDamped(frmPenduleAmorti* w)
 {
     const PenduleState& s = w->State();
@@ -1239,6 +1260,12 @@ void TestRandomProgram::randomUserSessions()
                 if (!error.isEmpty())
                     outcome = {i + 1, error};
             }
+            // Whatever state the actions left, the program ends once.
+            if (outcome.failedAfter < 0) {
+                const QString error = session.End(static_cast<int>(seed % 4));
+                if (!error.isEmpty())
+                    QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(error)));
+            }
         }
         total += static_cast<std::int64_t>(actions.size());
         if (outcome.failedAfter < 0)
@@ -1282,5 +1309,16 @@ void TestRandomProgram::randomUserSessions()
     }
 }
 
-QTEST_MAIN(TestRandomProgram)
+int main(int argc, char* argv[])
+{
+    // The long mode runs for many minutes in one test function, beyond
+    // QtTest's five-minute watchdog.
+    if (qEnvironmentVariableIsSet("KESTROVA_LONG_RUN") && !qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(24 * 3600 * 1000));
+    QApplication app(argc, argv);
+    TestRandomProgram test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_random_program.moc"
