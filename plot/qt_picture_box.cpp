@@ -203,7 +203,7 @@ QRect PictureBox::InsideRect() const
 
 const QImage& PictureBox::Picture()
 {
-    // The caller may keep a copy: drawing afterwards must not reach it.
+    // Finished drawing, so that the caller may share the pixels.
     EndPainting();
     EnsureImage();
     return image_;
@@ -240,10 +240,10 @@ QPainter& PictureBox::Painter()
 {
     // While the painter is active only the size is checked: the device
     // pixel ratio is asked when it starts (the screen's ratio costs a walk
-    // up to the window), and a change of screen ends it. A copy of the
-    // image taken since it started shares its pixels: start again, which
-    // gives the box pixels of its own.
-    if (painter_.isActive() && (paintedSize_ != InsideRect().size() || !image_.isDetached()))
+    // up to the window), and a change of screen ends it. Copies of the
+    // image are safe either way: Qt copies an image being painted on
+    // instead of sharing it, and starting a painter unshares the image.
+    if (painter_.isActive() && paintedSize_ != InsideRect().size())
         EndPainting();
     if (!painter_.isActive()) {
         EnsureImage();
@@ -500,8 +500,8 @@ double PictureBox::TextPixelHeight(std::string_view /*text*/) const
 void PictureBox::DeviceClear()
 {
     // The image as the painter sees it: of the right size, and not shared
-    // (filling a shared image would give the box new pixels behind the
-    // painter's back).
+    // (filling a shared image would give the box new pixels behind an
+    // active painter's back).
     Painter();
     const QRect whole(0, 0, qCeil(PixelWidth()), qCeil(PixelHeight()));
     const bool inkEverywhere = ink_.begin() != ink_.end() && ink_.begin()->contains(whole);

@@ -4,13 +4,17 @@
 #include "image_probe.h"
 #include "plot/qt_picture_box.h"
 
+#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QPointer>
 #include <QRegion>
+#include <QBackingStore>
+#include <QScreen>
 #include <QtTest>
 
 #include <bit>
 #include <cmath>
+#include <functional>
 
 using kestrova::Colour;
 using kestrova::PictureBox;
@@ -72,7 +76,56 @@ struct Scene {
 
     /// What the window shows where the box is, border included.
     [[nodiscard]] QImage OnScreen() { return window.grab(box->geometry()).toImage(); }
+
+    /// What really reached the window's backing store (not painted afresh,
+    /// unlike OnScreen), cut to the inside of the box, in device pixels.
+    [[nodiscard]] QImage StoredInside() const
+    {
+        QPaintDevice* device = window.backingStore()->paintDevice();
+        if (device == nullptr || device->devType() != QInternal::Image)
+            return {};
+        const QImage& stored = *static_cast<const QImage*>(device);
+        const qreal scale = qreal(stored.width()) / window.width();
+        const QRect inside = box->InsideRect().translated(box->pos());
+        return stored.copy(QRectF(inside.topLeft() * scale, inside.size() * scale).toAlignedRect());
+    }
 };
+
+/// Every device pixel of the image in one colour.
+bool AllPixels(const QImage& image, QRgb colour)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (line[x] != colour)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool SamePixels(const QImage& a, const QImage& b)
+{
+    return a.size() == b.size()
+           && a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+/// Counts the update requests of a window: one per repaint pass.
+class UpdateRequestCounter : public QObject {
+public:
+    int requests = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            ++requests;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+using Drawing = std::function<void(PictureBox&)>;
 
 /// A black line from (10, 20) to (60, 20) and a red disc at (40, 45).
 void DrawMarks(PictureBox& box)
@@ -108,9 +161,28 @@ protected:
 
 enum class Disturbance { HiddenAndShown, CoveredAndUncovered, Repainted, Enlarged, BorderAdded };
 
+/// The pendulum figure's kind of drawing: dashed axes, a wide rod, a
+/// filled bob, in pixel units on a 120 × 80 box.
+void DrawFigure(PictureBox& box, double angle)
+{
+    box.SetDrawStyle(kestrova::kDashed);
+    box.Line(60, 0, 60, 80, kBlack);
+    box.Line(0, 40, 120, 40, kBlack);
+    const double x = 60 + 35 * std::sin(angle);
+    const double y = 40 + 35 * std::cos(angle);
+    box.SetDrawStyle(kestrova::kSolid);
+    box.SetDrawWidth(3);
+    box.Line(60, 40, x, y, kBlack);
+    box.SetDrawWidth(1);
+    box.SetFillStyle(kestrova::kFillSolid);
+    box.SetFillColor(kRed);
+    box.Circle(x, y, 4, kRed);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Disturbance)
+Q_DECLARE_METATYPE(Drawing)
 
 class TestPictureBox : public QObject {
     Q_OBJECT
@@ -144,6 +216,14 @@ private slots:
     void backgroundColour();
     void geometryInTwips_data();
     void geometryInTwips();
+
+    void clsErasesEverythingDrawn_data();
+    void clsErasesEverythingDrawn();
+    void screenShowsThePictureAfterPartialRepaints();
+    void copiesOfThePictureKeepTheirPixels_data();
+    void copiesOfThePictureKeepTheirPixels();
+    void borderCoversEveryDevicePixel();
+    void boxesRepaintTogetherAtTheScreensPace();
 };
 
 void TestPictureBox::pictureSurvives_data()
@@ -646,6 +726,232 @@ void TestPictureBox::geometryInTwips()
     QCOMPARE(box.ScaleHeight(), 60.0 - 2 * inset);
     QCOMPARE(box.InsideRect(), QRect(inset, inset, 100 - 2 * inset, 60 - 2 * inset));
     QCOMPARE(box.LogicalDpiY(), box.logicalDpiY());
+}
+
+void TestPictureBox::clsErasesEverythingDrawn_data()
+{
+    QTest::addColumn<Drawing>("drawing");
+    QTest::addColumn<bool>("hidden"); // drawn while the box is hidden
+    QTest::addColumn<bool>("newBackColour");
+
+    const Drawing axes = [](PictureBox& b) {
+        b.SetDrawStyle(kestrova::kDashed);
+        b.Line(60, 0, 60, 80, kBlack);
+        b.Line(119, 40, 0, 40, kBlack);
+    };
+    const Drawing rod = [](PictureBox& b) {
+        b.SetDrawWidth(3);
+        b.Line(60, 40, 115, 78, kBlack);
+    };
+    const Drawing diagonal = [](PictureBox& b) { b.Line(0, 79, 119, 0, kBlue); };
+    const Drawing disc = [](PictureBox& b) {
+        b.SetFillStyle(kestrova::kFillSolid);
+        b.SetFillColor(kRed);
+        b.Circle(100, 60, 30, kBlack); // beyond the edges
+    };
+    const Drawing dot = [](PictureBox& b) {
+        b.SetDrawWidth(9);
+        b.PSet(3, 77, kRed);
+    };
+    const Drawing dottedBox = [](PictureBox& b) {
+        b.SetDrawStyle(kestrova::kDotted);
+        b.LineBox(5, 5, 114, 74, kBlack);
+    };
+    const Drawing text = [](PictureBox& b) {
+        kestrova::FontSpec font;
+        font.Name = "Arial";
+        font.Size = 14;
+        font.Italic = true;
+        font.Underline = true;
+        b.SetFont(font);
+        b.SetCurrentX(100);
+        b.SetCurrentY(60);
+        b.Print("Éjf_");
+    };
+    const Drawing turned = [](PictureBox& b) {
+        kestrova::RotatedFont font;
+        font.FaceName = "Arial";
+        font.Height = 16;
+        font.Escapement = 450;
+        b.TextOutRotated(30, 70, "Vitesse (rad/s)", font);
+    };
+    const Drawing figures = [](PictureBox& b) {
+        for (double angle = -3; angle < 3; angle += 0.7) {
+            b.Cls();
+            DrawFigure(b, angle);
+        }
+    };
+
+    QTest::addRow("dashed axes") << axes << false << false;
+    QTest::addRow("wide slanted rod") << rod << false << false;
+    QTest::addRow("long thin diagonal") << diagonal << false << false;
+    QTest::addRow("filled circle past the edges") << disc << false << false;
+    QTest::addRow("wide point in a corner") << dot << false << false;
+    QTest::addRow("dotted box") << dottedBox << false << false;
+    QTest::addRow("italic underlined text past the edge") << text << false << false;
+    QTest::addRow("rotated text") << turned << false << false;
+    QTest::addRow("figures erased and drawn again") << figures << false << false;
+    QTest::addRow("figures drawn into a hidden box") << figures << true << false;
+    QTest::addRow("rod drawn into a hidden box") << rod << true << false;
+    QTest::addRow("figures, then a new background colour") << figures << false << true;
+}
+
+void TestPictureBox::clsErasesEverythingDrawn()
+{
+    QFETCH(Drawing, drawing);
+    QFETCH(bool, hidden);
+    QFETCH(bool, newBackColour);
+    Scene scene;
+    PictureBox& box = *scene.box;
+    QTest::qWait(20); // let the first paint go by
+    if (hidden)
+        box.SetVisible(false);
+    drawing(box);
+    QVERIFY2(!AllPixels(box.Picture(), qRgb(255, 255, 255)), "nothing was drawn");
+    QRgb back = qRgb(255, 255, 255);
+    if (newBackColour) {
+        box.SetBackColor(kTooltipYellow);
+        back = qRgb(255, 255, 225);
+        drawing(box);
+    }
+
+    box.Cls();
+    QVERIFY2(AllPixels(box.Picture(), back), "Cls left some of the drawing");
+    if (hidden)
+        box.SetVisible(true);
+    QTRY_VERIFY2(AllPixels(scene.StoredInside(), back), "the screen still shows some of the drawing");
+}
+
+void TestPictureBox::screenShowsThePictureAfterPartialRepaints()
+{
+    // The animation's pattern: the figure erased and drawn again much faster
+    // than the screen shows frames, each frame repainting only what changed.
+    Scene scene(true);
+    PictureBox& box = *scene.box;
+    QTest::qWait(20);
+    QElapsedTimer clock;
+    clock.start();
+    for (int k = 0; k < 60; ++k) {
+        box.Cls();
+        DrawFigure(box, std::sin(k * 0.2) * 2.5);
+        box.Line(k, 10 + k % 7, k + 1, 11 + k % 5, kBlue); // erased by the next Cls
+        QTest::qWait(2);
+    }
+    QTRY_VERIFY2(SamePixels(scene.StoredInside(), box.Picture()), "the screen and the picture differ");
+}
+
+void TestPictureBox::copiesOfThePictureKeepTheirPixels_data()
+{
+    QTest::addColumn<Drawing>("after");
+    QTest::addColumn<bool>("copyOfHeldReference"); // copied from a reference held while drawing went on
+    const Drawing line = [](PictureBox& b) { b.Line(0, 0, 119, 79, kBlack); };
+    const Drawing cls = [](PictureBox& b) { b.Cls(); };
+    const Drawing text = [](PictureBox& b) {
+        b.SetCurrentX(5);
+        b.SetCurrentY(50);
+        b.Print("Copie");
+    };
+    const Drawing point = [](PictureBox& b) { b.PSet(7, 7, kBlue); };
+    for (const bool held : {false, true}) {
+        const char* how = held ? "copy of a held reference" : "copy of Picture()";
+        QTest::addRow("%s, then a line", how) << line << held;
+        QTest::addRow("%s, then Cls", how) << cls << held;
+        QTest::addRow("%s, then text", how) << text << held;
+        QTest::addRow("%s, then a point", how) << point << held;
+    }
+}
+
+void TestPictureBox::copiesOfThePictureKeepTheirPixels()
+{
+    QFETCH(Drawing, after);
+    QFETCH(bool, copyOfHeldReference);
+    Scene scene;
+    PictureBox& box = *scene.box;
+    DrawMarks(box);
+    const QImage& live = box.Picture();
+    const QImage expected = live.copy(); // a deep copy, for reference
+    if (copyOfHeldReference)
+        box.Line(100, 5, 110, 5, kBlack); // the box draws on after Picture()
+    const QImage copy = live;             // shares the pixels
+    const QImage before = copy.copy();
+    after(box);
+    QVERIFY2(SamePixels(copy, before), "drawing reached a copy of the picture");
+    QVERIFY2(!SamePixels(box.Picture(), before), "the drawing did not reach the box");
+    if (!copyOfHeldReference)
+        QVERIFY(SamePixels(copy, expected));
+}
+
+void TestPictureBox::borderCoversEveryDevicePixel()
+{
+    // The box paints every pixel of its area itself (it is opaque): none of
+    // the border may be left to what the screen held before.
+    Scene scene(true);
+    PictureBox& box = *scene.box;
+    const qreal dpr = ExpectedDpr();
+    QImage target(box.size() * dpr, QImage::Format_RGB32);
+    target.setDevicePixelRatio(dpr);
+    target.fill(Qt::magenta);
+    box.render(&target);
+    const QRect insideDevice(QPoint(qCeil(2 * dpr), qCeil(2 * dpr)),
+                             QPoint(target.width() - qCeil(2 * dpr) - 1, target.height() - qCeil(2 * dpr) - 1));
+    int untouched = 0;
+    for (int y = 0; y < target.height(); ++y) {
+        for (int x = 0; x < target.width(); ++x) {
+            if (!insideDevice.contains(x, y) && target.pixel(x, y) == QColor(Qt::magenta).rgb())
+                ++untouched;
+        }
+    }
+    QCOMPARE(untouched, 0);
+
+    // The classic sunken look: dark and shadow above and left, light and
+    // midlight below and right.
+    const QPalette& pal = box.palette();
+    const int mid = box.height() / 2;
+    QCOMPARE(At(target, 0, mid), pal.dark().color().rgb());
+    QCOMPARE(At(target, 1, mid), pal.shadow().color().rgb());
+    QCOMPARE(At(target, box.width() - 1, mid), pal.light().color().rgb());
+    QCOMPARE(At(target, box.width() - 2, mid), pal.midlight().color().rgb());
+    QCOMPARE(At(target, mid, 0), pal.dark().color().rgb());
+    QCOMPARE(At(target, mid, box.height() - 2), pal.midlight().color().rgb());
+}
+
+void TestPictureBox::boxesRepaintTogetherAtTheScreensPace()
+{
+    // One box drawn into every millisecond or so, the other now and then
+    // (the figure and the traces): the window is repainted at most once a
+    // frame, both boxes in the same pass.
+    Scene scene;
+    auto* other = new PictureBox(&scene.window);
+    other->SetBorder(false);
+    other->setGeometry(20, 100, 120, 50);
+    other->SetScaleMode(kestrova::kScalePixels);
+    other->show();
+    QTest::qWait(50);
+    UpdateRequestCounter counter;
+    scene.window.installEventFilter(&counter);
+    PaintRecorder first;
+    PaintRecorder second;
+    scene.box->installEventFilter(&first);
+    other->installEventFilter(&second);
+
+    const double rate = scene.window.screen()->refreshRate() > 1 ? scene.window.screen()->refreshRate() : 60.0;
+    QElapsedTimer clock;
+    clock.start();
+    int k = 0;
+    while (clock.elapsed() < 300) {
+        scene.box->Line(k % 120, 5, k % 120, 15, kBlack);
+        if (k % 5 == 2)
+            other->Line(k % 120, 5, k % 120, 15, kRed);
+        ++k;
+        QTest::qWait(1);
+    }
+    QTest::qWait(50); // the last frame
+    const double frames = clock.elapsed() * rate / 1000.0;
+    QVERIFY2(first.paints > 0 && second.paints > 0, "nothing reached the screen");
+    QVERIFY2(counter.requests <= frames + 2,
+             qPrintable(QStringLiteral("%1 repaints in %2 frames").arg(counter.requests).arg(frames)));
+    QVERIFY2(first.paints <= frames + 2, qPrintable(QString::number(first.paints)));
+    QVERIFY2(second.paints <= first.paints + 1, qPrintable(QString::number(second.paints)));
 }
 
 QTEST_MAIN(TestPictureBox)
