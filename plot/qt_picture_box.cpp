@@ -1,13 +1,13 @@
 #include "plot/qt_picture_box.h"
 
-#include <QPaintEvent>
-#include <QPainter>
-#include <QScreen>
-#include <QTimerEvent>
 #include <QBasicTimer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <QTimerEvent>
 #include <QTransform>
 #include <QtMath>
 

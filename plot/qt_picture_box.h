@@ -89,6 +89,8 @@ protected:
     void BackColorChanged() override;
 
 private:
+    friend class FramePacer;
+
     /// A few rectangles standing for an area: adding one that does not fit
     /// the list widens the member it enlarges least, so the area only grows.
     class RectList {
@@ -131,7 +133,6 @@ private:
     /// Asks the screen to show what was drawn since the last frame; the
     /// frame pacer calls it for every waiting box at once.
     void Flush();
-    friend class FramePacer;
     void DrawSunkenBorder(QPainter& painter) const;
 
     struct TransparentHash {
