@@ -1,56 +1,74 @@
 #pragma once
 
-// Shared by the accessibility and keyboard tests: the simulation windows on
-// a fake clock, and the number a value caption shows.
+// Shared by the accessibility, keyboard and HiDPI tests: a simulation window
+// on a fake clock, the damped window's sliders, and the number a caption shows.
 
 #include "clock/high_resolution_clock.h"
+#include "ui/damped/frm_pendule_amorti.h"
+#include "ui/foucault/frm_foucault.h"
 
-#include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QWidget>
 
 #include <memory>
 #include <optional>
 
 namespace kestrova::testing {
 
-/// A window of type `Window` on a fake clock, shown.
-template <typename Window>
-struct ShownWindow {
-    ShownWindow()
+/// The damped window ("damped") or the Foucault window ("Foucault") on a
+/// fake clock, shown.
+struct TestWindow {
+    explicit TestWindow(const QString& which = QStringLiteral("damped"))
     {
         clock.ReadFrequency();
-        window = std::make_unique<Window>(clock);
+        if (which == QLatin1String("Foucault"))
+            window = std::make_unique<frmFoucault>(clock);
+        else
+            window = std::make_unique<frmPenduleAmorti>(clock);
         window->show();
     }
 
     template <typename T = QWidget>
-    T* Child(const char* name) const
+    T* Child(const QString& name) const
     {
-        T* child = window->template findChild<T*>(QLatin1String(name));
+        T* child = window->findChild<T*>(name);
         if (child == nullptr)
-            qFatal("no control %s", name);
+            qFatal("no control %s", qPrintable(name));
         return child;
     }
 
+    [[nodiscard]] frmPenduleAmorti* Damped() const { return qobject_cast<frmPenduleAmorti*>(window.get()); }
+    [[nodiscard]] frmFoucault* Foucault() const { return qobject_cast<frmFoucault*>(window.get()); }
+
     FakeCounterSource source{1'000'000'000};
     HighResolutionClock clock{source};
-    std::unique_ptr<Window> window;
+    std::unique_ptr<QWidget> window;
+};
+
+/// A slider of the damped window and the caption showing its value;
+/// positions in the slider's own steps.
+struct SliderSpec {
+    const char* slider;
+    const char* caption;
+    int minimum;
+    int maximum;
+};
+
+inline constexpr SliderSpec kSliders[] = {
+    {"sldTeta0", "lblteta0", 0, 180},
+    {"sldOmega0", "lblOmega0", -10, 10},
+    {"sldPulsation", "lblPulsation", 1, 200},
+    {"sldLambda", "lblLambda", 0, 500},
 };
 
 /// The number at the start of a value caption in the user's locale
-/// ("4,0 rad/s" gives 4.0 in French, "-3 rad/s" gives -3); none for a text
-/// without one.
+/// ("4,0 rad/s" gives 4.0 in French); none for a text without one.
 inline std::optional<double> CaptionNumber(const QString& caption)
 {
-    const QLocale locale;
     static const QRegularExpression kLeadingNumber(QStringLiteral("^-?\\d+(?:[.,]\\d+)?"));
     const QRegularExpressionMatch match = kLeadingNumber.match(caption);
-    if (!match.hasMatch())
-        return std::nullopt;
     bool ok = false;
-    const double value = locale.toDouble(match.captured(), &ok);
+    const double value = match.hasMatch() ? QLocale().toDouble(match.captured(), &ok) : 0.0;
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
