@@ -458,15 +458,15 @@ void PictureBox::SetHeight(double twips) { resize(width(), TwipsToPixels(twips))
 
 void PictureBox::FontChanged()
 {
-    const FontSpec& spec = Font();
-    qfont_ = QFont(QString::fromStdString(spec.Name));
+    const FontSpec& wanted = Font();
+    qfont_ = QFont(QString::fromStdString(wanted.Name));
     // A whole number of pixels, as a classic box sizes its font: metrics
     // and drawing then agree whatever the resolution of the image.
-    qfont_.setPixelSize(std::max(1, ClampedPixels(spec.Size * LogicalDpiY() / 72.0)));
-    qfont_.setWeight(ToQtWeight(spec.Weight));
-    qfont_.setItalic(spec.Italic);
-    qfont_.setUnderline(spec.Underline);
-    qfont_.setStrikeOut(spec.Strikethrough);
+    qfont_.setPixelSize(std::max(1, ClampedPixels(wanted.Size * LogicalDpiY() / 72.0)));
+    qfont_.setWeight(ToQtWeight(wanted.Weight));
+    qfont_.setItalic(wanted.Italic);
+    qfont_.setUnderline(wanted.Underline);
+    qfont_.setStrikeOut(wanted.Strikethrough);
     metrics_ = QFontMetrics(qfont_);
     metricsF_ = QFontMetricsF(qfont_);
     widths_.clear();

@@ -206,12 +206,12 @@ private slots:
         QFETCH(QString, move);
         QFETCH(int, position);
         QFETCH(double, value);
-        const SliderSpec& spec = kSliders[slider];
+        const SliderSpec& row = kSliders[slider];
         TestWindow w;
         QApplication::setActiveWindow(w.window.get());
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-        auto* s = w.Child<QSlider>(spec.slider);
-        auto* c = w.Child<QLabel>(spec.caption);
+        auto* s = w.Child<QSlider>(row.slider);
+        auto* c = w.Child<QLabel>(row.caption);
         auto* go = w.Child<QPushButton>("chkGo");
         s->setValue(start);
         w.Child<QPushButton>("cmdPosInit")->click();
@@ -244,9 +244,9 @@ private slots:
         QCOMPARE(CaptionNumber(c->text()).value_or(-1e9), value);
         QCOMPARE(iface->text(QAccessible::Value), c->text());
         QCOMPARE(Accessible(c)->text(QAccessible::Name), c->text());
-        if (position == spec.minimum)
+        if (position == row.minimum)
             QCOMPARE(v->minimumValue().toDouble(), value);
-        if (position == spec.maximum)
+        if (position == row.maximum)
             QCOMPARE(v->maximumValue().toDouble(), value);
         QVERIFY(HasRelation(iface, QAccessible::Label, c));
         QVERIFY(HasRelation(Accessible(c), QAccessible::Labelled, s));
