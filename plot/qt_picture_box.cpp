@@ -40,6 +40,23 @@ double Snap(double p)
     return std::nearbyint(p);
 }
 
+/// The device pixel an edge at logical coordinate p starts or ends on: the
+/// first whose centre lies past the edge, as the unsmoothed painter fills.
+/// Edges already on whole device pixels stay where they are; the others
+/// move by at most half a device pixel.
+int DevicePixel(double p, double ratio)
+{
+    constexpr double kFar = 1 << 29; // far outside any image, and no overflow
+    const double edge = std::floor(p * ratio + 0.5);
+    return std::isnan(edge) ? 0 : static_cast<int>(std::clamp(edge, -kFar, kFar));
+}
+
+/// A width in whole device pixels, never less than one.
+int DevicePixels(double width, double ratio)
+{
+    return std::max(1, static_cast<int>(std::lround(width * ratio)));
+}
+
 /// A whole number of pixels within what a widget can take.
 int ClampedPixels(double pixels)
 {
@@ -553,67 +570,66 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     const double across = (DrawWidth() % 2 == 1) ? 0.5 : 0.0;
 
     QPainter& painter = Painter();
-    // Axis-parallel lines and boxes on whole device pixels: drawn faster
-    // without smoothing.
-    const bool wholePixels = image_.devicePixelRatio() == std::floor(image_.devicePixelRatio());
-    if (box) {
-        const QRectF r(QPointF(Snap(std::min(px1, px2)) + across, Snap(std::min(py1, py2)) + across),
-                       QPointF(Snap(std::max(px1, px2)) + across, Snap(std::max(py1, py2)) + across));
-        // A solid outline on whole pixels is the same without smoothing
-        // (the corners come out full where smoothing left them a little
-        // light); patterns keep the smoothed path, whose dashes fall where
-        // they always did.
-        const bool solid = DrawWidth() > 1 || DrawStyle() == kSolid;
-        SetAntialiasing(!(wholePixels && solid));
-        painter.setPen(PenFor(c, Qt::FlatCap));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r);
-        Drawn(r.adjusted(-w - 1, -w - 1, w + 1, w + 1));
+    const bool sloped = py1 != py2 && px1 != px2;
+    if (box || !sloped) {
+        // Axis-parallel lines and boxes are filled as runs of whole device
+        // pixels, without smoothing, whatever the device pixel ratio: at a
+        // ratio like 1.5 a stroked pen would leave a grey half pixel beside
+        // every grid line and box edge. At whole ratios solid lines and
+        // outlines and patterned lines come out as a stroked pen drew them.
+        const QPen& pen = PenFor(c, Qt::FlatCap);
+        if (pen.style() == Qt::NoPen)
+            return;
+        const QList<qreal> pattern = pen.style() == Qt::CustomDashLine ? pen.dashPattern() : QList<qreal>();
+        const QRgb colour = pen.color().rgb();
+        const double ratio = image_.devicePixelRatio();
+        const int deviceWidth = DevicePixels(w, ratio);
+        // The near edge of the band of pixels a line on pixel row or column p covers.
+        auto nearEdge = [&](double p) { return DevicePixel(Snap(p) + across - w / 2, ratio); };
+        if (box) {
+            // Each side from outer edge to outer edge; the pattern runs
+            // clockwise along the middle of the pen from the top-left
+            // corner, as on a stroked rectangle.
+            const double left = Snap(std::min(px1, px2)) + across - w / 2;
+            const double right = Snap(std::max(px1, px2)) + across + w / 2;
+            const double top = Snap(std::min(py1, py2)) + across - w / 2;
+            const double bottom = Snap(std::max(py1, py2)) + across + w / 2;
+            const double wide = right - left - w; // between the middles of the sides
+            const double high = bottom - top - w;
+            const double half = w / 2;
+            FillRun(true, left, right, nearEdge(std::min(py1, py2)), deviceWidth, pattern, -half, colour);
+            FillRun(false, top, bottom, nearEdge(std::max(px1, px2)), deviceWidth, pattern, wide - half, colour);
+            FillRun(true, right, left, nearEdge(std::max(py1, py2)), deviceWidth, pattern, wide + high - half, colour);
+            FillRun(false, bottom, top, nearEdge(std::min(px1, px2)), deviceWidth, pattern, 2 * wide + high - half,
+                    colour);
+            Drawn(QRectF(QPointF(left, top), QPointF(right, bottom)).adjusted(-1, -1, 1, 1));
+            return;
+        }
+        // The ends on the outer edges of the end pixels, so that the pattern
+        // starts at the first point; wide pens reach half their width past.
+        const bool horizontal = py1 == py2;
+        const double from = horizontal ? px1 : py1;
+        const double to = horizontal ? px2 : py2;
+        const double dir = Snap(to) >= Snap(from) ? 1.0 : -1.0;
+        const double start = Snap(from) + 0.5 - dir * w / 2;
+        const double stop = Snap(to) + 0.5 + dir * w / 2;
+        FillRun(horizontal, start, stop, nearEdge(horizontal ? py1 : px1), deviceWidth, pattern, 0, colour);
+        const double side = (horizontal ? Snap(py1) : Snap(px1)) + across - w / 2;
+        const QRectF band = horizontal ? QRectF(QPointF(std::min(start, stop), side), QSizeF(std::abs(stop - start), w))
+                                       : QRectF(QPointF(side, std::min(start, stop)), QSizeF(w, std::abs(stop - start)));
+        Drawn(band.adjusted(-1, -1, 1, 1));
         return;
     }
 
-    QPointF a;
-    QPointF b;
+    QPointF a(px1 + 0.5, py1 + 0.5);
+    QPointF b(px2 + 0.5, py2 + 0.5);
     Qt::PenCapStyle cap = Qt::FlatCap;
-    const bool sloped = py1 != py2 && px1 != px2;
-    if (!sloped) {
-        // Axis-parallel: the pen on whole pixels and the ends on the outer
-        // edges of the end pixels, so thin and dotted lines stay sharp and
-        // the pattern starts at the first point.
-        a = QPointF(Snap(px1) + 0.5, Snap(py1) + 0.5);
-        b = QPointF(Snap(px2) + 0.5, Snap(py2) + 0.5);
-        const double half = w / 2;
-        if (py1 == py2) {
-            a.setY(Snap(py1) + across);
-            b.setY(a.y());
-            const double dir = b.x() >= a.x() ? 1.0 : -1.0;
-            a.rx() -= dir * half;
-            b.rx() += dir * half;
-        } else {
-            a.setX(Snap(px1) + across);
-            b.setX(a.x());
-            const double dir = b.y() >= a.y() ? 1.0 : -1.0;
-            a.ry() -= dir * half;
-            b.ry() += dir * half;
-        }
-    } else {
-        a = QPointF(px1 + 0.5, py1 + 0.5);
-        b = QPointF(px2 + 0.5, py2 + 0.5);
-        if (w == 1 && DrawStyle() == kSolid)
-            cap = Qt::SquareCap; // the end pixels belong to the line
-    }
-    SetAntialiasing(sloped || !wholePixels);
-    const QPen& pen = PenFor(c, cap);
-    if (!sloped && wholePixels && w == 1 && pen.style() == Qt::CustomDashLine) {
-        // The pendulum's dashed axes, 500 times a second: each dash a
-        // filled run of whole pixels, as the general dash stroker would
-        // draw it, for a fraction of its cost.
-        FillDashes(a, b, pen.dashPattern(), pen.color());
-    } else {
-        painter.setPen(pen);
-        painter.drawLine(a, b);
-    }
-    if (sloped && w > 1) {
+    if (w == 1 && DrawStyle() == kSolid)
+        cap = Qt::SquareCap; // the end pixels belong to the line
+    SetAntialiasing(true);
+    painter.setPen(PenFor(c, cap));
+    painter.drawLine(a, b);
+    if (w > 1) {
         // Round ends, as wide pens have, drawn as two discs: a round-capped
         // stroke costs several times more, and the pendulum's rod is drawn
         // at every tick.
@@ -621,10 +637,6 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
         painter.setBrush(ToQColor(c));
         painter.drawEllipse(a, w / 2, w / 2);
         painter.drawEllipse(b, w / 2, w / 2);
-    }
-    if (!sloped) {
-        Drawn(QRectF(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1));
-        return;
     }
     // A long slanted line (the pendulum's rod) in a few pieces, each with
     // its own box: far less to erase and to show than one box around it.
@@ -639,32 +651,57 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     }
 }
 
-void PictureBox::FillDashes(const QPointF& a, const QPointF& b, const QList<qreal>& pattern, const QColor& colour)
+void PictureBox::FillRun(bool horizontal, double from, double to, int acrossStart, int deviceWidth,
+                         const QList<qreal>& pattern, double phase, QRgb colour)
 {
-    // a and b on the outer edges of the end pixels, centred across a
-    // one-pixel row or column; the pattern starts at a, in pixels.
+    const double ratio = image_.devicePixelRatio();
+    auto fill = [&](double p1, double p2) {
+        const int lo = DevicePixel(std::min(p1, p2), ratio);
+        const int hi = DevicePixel(std::max(p1, p2), ratio);
+        if (hi > lo)
+            FillDevice(horizontal ? QRect(lo, acrossStart, hi - lo, deviceWidth)
+                                  : QRect(acrossStart, lo, deviceWidth, hi - lo),
+                       colour);
+    };
+    if (!std::isfinite(from) || !std::isfinite(to))
+        return;
     double period = 0;
     for (const qreal part : pattern)
         period += part;
-    if (!(period > 0))
+    if (!(period > 0)) {
+        fill(from, to);
         return;
-    const bool horizontal = a.y() == b.y();
-    const double from = horizontal ? a.x() : a.y();
-    const double to = horizontal ? b.x() : b.y();
-    const double edge = (horizontal ? a.y() : a.x()) - 0.5;
+    }
+    // The dashes, each a run of whole pixels: the pendulum's dashed axes
+    // are drawn 500 times a second, and this costs a fraction of the
+    // general dash stroker. Only the part over the image is walked.
     const double dir = to >= from ? 1.0 : -1.0;
-    const double length = std::abs(to - from);
-    double pos = 0;
+    const double extent = (horizontal ? PixelWidth() : PixelHeight()) + 1;
+    const double firstSeen = dir > 0 ? -1 - from : from - extent;
+    const double length = std::min(std::abs(to - from), dir > 0 ? extent - from : from + 1);
+    double pos = -std::fmod(phase, period); // where the current part of the pattern starts
+    if (firstSeen > pos)
+        pos += std::floor((firstSeen - pos) / period) * period;
     for (qsizetype k = 0; pos < length; k = (k + 1) % pattern.size()) {
         const double next = pos + pattern[k];
-        if (k % 2 == 0 && std::min(next, length) > pos) {
-            const double p1 = from + dir * pos;
-            const double p2 = from + dir * std::min(next, length);
-            const double lo = std::min(p1, p2);
-            const double extent = std::abs(p2 - p1);
-            painter_.fillRect(horizontal ? QRectF(lo, edge, extent, 1) : QRectF(edge, lo, 1, extent), colour);
-        }
+        if (k % 2 == 0 && std::min(next, length) > std::max(pos, 0.0))
+            fill(from + dir * std::max(pos, 0.0), from + dir * std::min(next, length));
         pos = next;
+    }
+}
+
+void PictureBox::FillDevice(const QRect& deviceRect, QRgb colour)
+{
+    // Straight into the image, as the painter's raster engine would: the
+    // painter stays on it.
+    const QRect r = deviceRect & image_.rect();
+    if (r.isEmpty())
+        return;
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* const row = reinterpret_cast<QRgb*>(bits + y * stride) + r.left();
+        std::fill(row, row + r.width(), colour);
     }
 }
 

@@ -117,8 +117,14 @@ private:
     QPainter& Painter();
     void EndPainting();
     void SetAntialiasing(bool on);
-    /// A dashed one-pixel axis-parallel line as filled runs (whole pixels).
-    void FillDashes(const QPointF& a, const QPointF& b, const QList<qreal>& pattern, const QColor& colour);
+    /// An axis-parallel band of whole device pixels from `from` to `to`
+    /// (logical pixels along the axis), deviceWidth device pixels across
+    /// from acrossStart; a pattern (dash, gap, ... in logical pixels,
+    /// empty for solid) starts `phase` pixels into itself at `from`.
+    void FillRun(bool horizontal, double from, double to, int acrossStart, int deviceWidth,
+                 const QList<qreal>& pattern, double phase, QRgb colour);
+    /// Device pixels of the image in one colour, clipped to the image.
+    void FillDevice(const QRect& deviceRect, QRgb colour);
     /// The pen of the current DrawStyle and DrawWidth in colour c.
     const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
     /// Records a rectangle of the image (logical pixels) as drawn: Cls

@@ -112,11 +112,6 @@ private slots:
             full += ink > 0.9 ? 1 : 0;
             partial += ink > 0.1 && ink <= 0.9 ? 1 : 0;
         }
-        if (dpr != std::floor(dpr)) {
-            QEXPECT_FAIL("", "at a fractional ratio the picture box smooths a line's edges over a "
-                             "partly covered device pixel instead of snapping them to whole pixels",
-                         Continue);
-        }
         QCOMPARE(partial, 0);
         QVERIFY2(std::abs(full - width * dpr) < 1, qPrintable(QString::number(full)));
     }
