@@ -29,7 +29,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +38,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -51,9 +51,12 @@
 #include <cmath>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <numbers>
+#include <numeric>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 using namespace kestrova;
@@ -61,10 +64,7 @@ using kestrova::testing::CheckingSurface;
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// Random numbers: SplitMix64, so that a seed gives the same actions with any
-// standard library.
-
+/// SplitMix64: a seed gives the same actions with any standard library.
 class Rng {
 public:
     explicit Rng(std::uint64_t seed)
@@ -86,6 +86,28 @@ public:
 private:
     std::uint64_t state_;
 };
+
+/// Doubles with every digit, so that a failure shows exact values.
+template <typename T>
+QString Str(const T& v)
+{
+    if constexpr (std::is_floating_point_v<T>)
+        return QString::number(v, 'g', 17);
+    else if constexpr (std::is_arithmetic_v<T>)
+        return QString::number(v);
+    else
+        return QString(v);
+}
+
+/// A failure message: `format` with %1, %2, ... replaced by the values.
+template <typename... T>
+QString Why(const char* format, const T&... values)
+{
+    if constexpr (sizeof...(T) == 0)
+        return QString::fromUtf8(format);
+    else
+        return QString::fromUtf8(format).arg(Str(values)...);
+}
 
 // ---------------------------------------------------------------------------
 // Actions
@@ -109,68 +131,54 @@ enum class Kind : std::uint8_t {
     Repaint,         ///< the event queue is flushed: layouts, paints, deletions
 };
 
-constexpr std::array<const char*, 4> kSliderNames{"sldTeta0", "sldOmega0", "sldPulsation",
-                                                  "sldLambda"};
-constexpr std::array<Qt::Key, 8> kSliderKeys{Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,
-                                             Qt::Key_Down,   Qt::Key_PageUp,   Qt::Key_PageDown,
-                                             Qt::Key_Home,   Qt::Key_End};
-constexpr std::array<const char*, 8> kSliderKeyNames{"Left", "Right", "Up",       "Down",
+constexpr std::array<const char*, 4> kSliderNames{"sldTeta0", "sldOmega0", "sldPulsation", "sldLambda"};
+constexpr std::array<Qt::Key, 8> kSliderKeys{Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
+                                             Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+constexpr std::array<const char*, 8> kSliderKeyNames{"Left",   "Right",    "Up",   "Down",
                                                      "PageUp", "PageDown", "Home", "End"};
 
 struct Action {
     Kind kind = Kind::Tick;
-    int target = 0;          ///< slider; key; end (0 minimum, 1 maximum); shortcut (1) or menu (0)
-    int amount = 0;          ///< drag pixels, backspaces
+    int target = 0;          ///< slider; end (0 minimum, 1 maximum); shortcut (1) or menu (0)
+    int amount = 0;          ///< key, drag pixels, backspaces
     std::int64_t counts = 0; ///< counter counts of a tick
     QString text;            ///< length text
 };
 
 QString Quoted(const QString& text)
 {
-    QString shown = text.size() > 40 ? text.left(20) + QStringLiteral("…(%1 chars)").arg(text.size())
-                                     : text;
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    return QLatin1Char('"') + (text.size() > 40 ? text.left(20) + Why("…(%1 chars)", text.size()) : text)
+           + QLatin1Char('"');
 }
 
 QString Describe(const Action& a, std::int64_t frequency)
 {
+    const char* slider = kSliderNames[static_cast<std::size_t>(a.target)];
+    const char* via = a.target == 1 ? "shortcut" : "menu";
     switch (a.kind) {
-    case Kind::SliderKey:
-        return QStringLiteral("key %1 on %2").arg(QLatin1String(kSliderKeyNames[a.amount]),
-                                                    QLatin1String(kSliderNames[a.target]));
-    case Kind::SliderDrag:
-        return QStringLiteral("drag %1 by %2 px").arg(QLatin1String(kSliderNames[a.target])).arg(a.amount);
-    case Kind::SliderDragEnd:
-        return QStringLiteral("drag %1 beyond its %2").arg(QLatin1String(kSliderNames[a.target]),
-                                                            a.amount == 0 ? "minimum" : "maximum");
-    case Kind::SliderAim:
-        return QStringLiteral("drag %1 to %2, arrow keys to finish")
-            .arg(QLatin1String(kSliderNames[a.target]))
-            .arg(a.amount);
-    case Kind::GoClick: return QStringLiteral("click chkGo");
-    case Kind::PosInit: return QStringLiteral("click \"Position initiale\"");
-    case Kind::ApproxClick: return QStringLiteral("click chkApproxi");
-    case Kind::ShowDamped:
-        return a.target == 1 ? QStringLiteral("Ctrl+1 (damped window)") : QStringLiteral("menu: damped window");
-    case Kind::ShowFoucault:
-        return a.target == 1 ? QStringLiteral("Ctrl+2 (Foucault window)") : QStringLiteral("menu: Foucault window");
-    case Kind::CloseFoucault: return QStringLiteral("close the Foucault window");
-    case Kind::LengthType: return QStringLiteral("type %1 into txtLong").arg(Quoted(a.text));
-    case Kind::LengthPaste: return QStringLiteral("paste %1 into txtLong").arg(Quoted(a.text));
-    case Kind::LengthBackspace: return QStringLiteral("%1 backspace(s) in txtLong").arg(a.amount);
-    case Kind::FoucaultStart: return QStringLiteral("click cmdGo");
+    case Kind::SliderKey: return Why("key %1 on %2", kSliderKeyNames[static_cast<std::size_t>(a.amount)], slider);
+    case Kind::SliderDrag: return Why("drag %1 by %2 px", slider, a.amount);
+    case Kind::SliderDragEnd: return Why("drag %1 beyond its %2", slider, a.amount == 0 ? "minimum" : "maximum");
+    case Kind::SliderAim: return Why("drag %1 to %2, arrow keys to finish", slider, a.amount);
+    case Kind::GoClick: return Why("click chkGo");
+    case Kind::PosInit: return Why("click \"Position initiale\"");
+    case Kind::ApproxClick: return Why("click chkApproxi");
+    case Kind::ShowDamped: return Why("%1: damped window", via);
+    case Kind::ShowFoucault: return Why("%1: Foucault window", via);
+    case Kind::CloseFoucault: return Why("close the Foucault window");
+    case Kind::LengthType: return Why("type %1 into txtLong", Quoted(a.text));
+    case Kind::LengthPaste: return Why("paste %1 into txtLong", Quoted(a.text));
+    case Kind::LengthBackspace: return Why("%1 backspace(s) in txtLong", a.amount);
+    case Kind::FoucaultStart: return Why("click cmdGo");
     case Kind::Tick:
-        return QStringLiteral("tick after %1 s (%2 counts)")
-            .arg(static_cast<double>(a.counts) / static_cast<double>(frequency), 0, 'f', 9)
-            .arg(a.counts);
-    case Kind::Repaint: return QStringLiteral("flush the event queue");
+        return Why("tick after %1 s (%2 counts)", static_cast<double>(a.counts) / static_cast<double>(frequency),
+                   a.counts);
+    case Kind::Repaint: return Why("flush the event queue");
     }
     return QStringLiteral("?");
 }
 
-// ---------------------------------------------------------------------------
-// What a seed decides besides the actions: the counter frequency and the locale.
-
+/// What a seed decides besides the actions: the counter frequency and the locale.
 struct Config {
     std::uint64_t seed = 1;
     std::int64_t frequency = 1'000'000'000;
@@ -179,48 +187,36 @@ struct Config {
 
 Config ConfigFor(std::uint64_t seed)
 {
-    static const std::array<std::int64_t, 4> frequencies{1'000'000'000, 3'579'545, 10'000'000,
-                                                         2'400'000'000};
+    static const std::array<std::int64_t, 4> frequencies{1'000'000'000, 3'579'545, 10'000'000, 2'400'000'000};
     static const std::array<QLocale, 4> locales{
-        QLocale(QLocale::French, QLocale::France), QLocale::c(),
-        QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates)};
-    Config c;
-    c.seed = seed;
-    c.frequency = frequencies[seed % frequencies.size()];
-    c.locale = locales[(seed / 4) % locales.size()];
-    return c;
+        QLocale(QLocale::French, QLocale::France), QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
+        QLocale(QLocale::English, QLocale::UnitedStates)};
+    return {seed, frequencies[seed % frequencies.size()], locales[(seed / 4) % locales.size()]};
 }
 
-// ---------------------------------------------------------------------------
-// Length texts: accepted ones, and every kind of refused one.
-
+/// Length texts: accepted ones, and every kind of refused one.
 QString RandomLengthText(Rng& rng)
 {
     static const QStringList pool{
         // accepted
-        "67", "4", "3.5", "12,5", "12.5", "1000", "999.99", " 8 m", "2e2", "3.0000001", "+50",
-        "1E3", "5.", "42abc",
+        "67", "4", "3.5", "12,5", "12.5", "1000", "999.99", " 8 m", "2e2", "3.0000001", "+50", "1E3", "5.",
+        "42abc",
         // refused
         "", "0", "3", "-5", "-0", "2,999", "1000.0001", "1e400", "1e-400", "-1e400",
-        "99999999999999999999999999999999", "abc", "é", "πλ", "日本語", "😀", "١٢", "١٢٣٤",
-        "12\u00A05", ".", "-", "+", "e5", ",5", "nan", "inf", "-inf", "0x1A", "--3", "\t", "1e",
-        "1e+", "٫٥", "Ⅻ", "12345678901234567890e-17"};
+        "99999999999999999999999999999999", "abc", "é", "πλ", "日本語", "😀", "١٢", "١٢٣٤", "12\u00A05", ".", "-",
+        "+", "e5", ",5", "nan", "inf", "-inf", "0x1A", "--3", "\t", "1e", "1e+", "٫٥", "Ⅻ",
+        "12345678901234567890e-17"};
     switch (rng.Below(4)) {
     case 0:
     case 1: return pool[rng.Below(static_cast<int>(pool.size()))];
     case 2: {
-        // Random characters that can start or continue a number, and others.
+        // Characters that can start or continue a number, and others.
         static const QString alphabet = QStringLiteral("0123456789012345.,-+eE xé😀\u00A0٣");
         QString text;
-        const int length = rng.Below(10);
-        for (int i = 0; i < length; ++i) {
+        for (int i = 0, length = rng.Below(10); i < length; ++i) {
             const int at = rng.Below(static_cast<int>(alphabet.size()));
-            QChar c = alphabet[at];
-            if (c.isLowSurrogate())
-                c = alphabet[at - 1];
-            text += c;
-            if (c.isHighSurrogate())
-                text += alphabet[at + 1];
+            const int from = alphabet[at].isLowSurrogate() ? at - 1 : at;
+            text += alphabet.mid(from, alphabet[from].isHighSurrogate() ? 2 : 1);
         }
         return text;
     }
@@ -239,18 +235,10 @@ QString RandomLengthText(Rng& rng)
 
 std::int64_t RandomTickCounts(Rng& rng, std::int64_t frequency)
 {
-    const double f = static_cast<double>(frequency);
     const int kind = rng.Below(100);
-    double seconds;
-    if (kind < 15)
-        seconds = 0;
-    else if (kind < 60)
-        seconds = rng.Unit() * 0.005; // the 1 ms timer, and its hiccups
-    else if (kind < 85)
-        seconds = rng.Unit();
-    else
-        seconds = rng.Unit() * 30.0; // the window dragged, the machine asleep
-    return static_cast<std::int64_t>(std::llround(seconds * f));
+    // Nothing, the 1 ms timer and its hiccups, up to a second, the window dragged or the machine asleep.
+    const double seconds = kind < 15 ? 0 : rng.Unit() * (kind < 60 ? 0.005 : kind < 85 ? 1.0 : 30.0);
+    return static_cast<std::int64_t>(std::llround(seconds * static_cast<double>(frequency)));
 }
 
 // ---------------------------------------------------------------------------
@@ -259,12 +247,21 @@ std::int64_t RandomTickCounts(Rng& rng, std::int64_t frequency)
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
-QPoint HandleCentre(QSlider* slider)
+/// Presses the handle at `from`, moves through `via` (when given) to `to`, releases.
+void Drag(QSlider* slider, QPoint from, QPoint to, std::optional<QPoint> via = {})
+{
+    SendMouse(slider, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    if (via)
+        SendMouse(slider, QEvent::MouseMove, *via, Qt::LeftButton);
+    SendMouse(slider, QEvent::MouseMove, to, Qt::LeftButton);
+    SendMouse(slider, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+QRect SliderPart(QSlider* slider, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
     option.initFrom(slider);
@@ -278,33 +275,15 @@ QPoint HandleCentre(QSlider* slider)
     option.upsideDown = slider->invertedAppearance();
     option.pageStep = slider->pageStep();
     option.singleStep = slider->singleStep();
-    option.subControls = QStyle::SC_SliderHandle;
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
+    option.subControls = part;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider);
 }
 
-/// Pixels the handle travels from the minimum to the maximum.
-int SliderSpan(QSlider* slider)
+/// The handle's pixel offset from its place at the minimum when the slider holds `value`.
+int HandleOffset(QSlider* s, int value)
 {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.tickPosition = slider->tickPosition();
-    const QRect groove = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                         QStyle::SC_SliderGroove, slider);
-    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                         QStyle::SC_SliderHandle, slider);
-    return groove.width() - handle.width();
-}
-
-QPoint CheckBoxIndicator(QCheckBox* box)
-{
-    QStyleOptionButton option;
-    option.initFrom(box);
-    return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+    const int span = SliderPart(s, QStyle::SC_SliderGroove).width() - SliderPart(s, QStyle::SC_SliderHandle).width();
+    return QStyle::sliderPositionFromValue(s->minimum(), s->maximum(), value, span);
 }
 
 /// One character typed: a key stroke carrying it, or, for what no key
@@ -312,9 +291,8 @@ QPoint CheckBoxIndicator(QCheckBox* box)
 void TypeText(QWidget* widget, const QString& text)
 {
     if (text.size() == 1 && text[0].isPrint()) {
-        Qt::Key key = Qt::Key_unknown;
-        if (text[0].unicode() < 0x80 && text[0].isLetterOrNumber())
-            key = static_cast<Qt::Key>(text[0].toUpper().unicode());
+        const bool keyed = text[0].unicode() < 0x80 && text[0].isLetterOrNumber();
+        const auto key = keyed ? static_cast<Qt::Key>(text[0].toUpper().unicode()) : Qt::Key_unknown;
         QTest::sendKeyEvent(QTest::Click, widget, key, text, Qt::NoModifier);
         return;
     }
@@ -332,31 +310,25 @@ T* ChildOf(QWidget* window, const char* name)
     return child;
 }
 
+QSlider* SliderOf(QWidget* window, int index)
+{
+    return ChildOf<QSlider>(window, kSliderNames[static_cast<std::size_t>(index)]);
+}
+
 bool Finite(double v)
 {
     return std::isfinite(v);
 }
 
 /// What a button shows of its text: the mnemonic markers go ("&&" is one "&").
-QString Shown(const QString& text)
+QString Shown(QString text)
 {
-    QString shown;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        shown += text[i];
-    }
-    return shown;
-}
-
-QString Num(double v)
-{
-    return QString::number(v, 'g', 17);
+    return text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
 }
 
 // ---------------------------------------------------------------------------
 // What a fresh reset shows: a second damped window, never shown, drawing on
-// counting surfaces, whose sliders are set to the values in question before
+// checking surfaces, whose sliders are set to the values in question before
 // its own reset runs.
 
 using SliderTuple = std::array<int, 4>;
@@ -367,31 +339,24 @@ public:
     {
         clock_.ReadFrequency();
         window_ = std::make_unique<frmPenduleAmorti>(clock_);
-        DampedSurfaces s;
-        s.picPendule = &surfaces_[0];
-        s.picOscillation = {&surfaces_[1], &surfaces_[2]};
-        s.picPhase = {&surfaces_[3], &surfaces_[4]};
-        window_->SetSurfaces(s);
+        window_->SetSurfaces({&surfaces_[0], {&surfaces_[1], &surfaces_[2]}, {&surfaces_[3], &surfaces_[4]}});
     }
 
-    static constexpr std::array<const char*, 8> kLabels{"lblteta0",  "lblOmega0", "lblPulsation",
-                                                        "lblLambda", "lblQualite", "lblRelax",
-                                                        "lblPseudo", "lblRegime"};
+    static constexpr std::array<const char*, 8> kLabels{"lblteta0",   "lblOmega0", "lblPulsation", "lblLambda",
+                                                        "lblQualite", "lblRelax",  "lblPseudo",    "lblRegime"};
     static constexpr int kQualite = 4;
     static constexpr int kRelax = 5;
 
     /// The eight value captions after a reset with these slider values.
-    QStringList CaptionsFor(const SliderTuple& sliders)
+    const QStringList& CaptionsFor(const SliderTuple& sliders)
     {
         if (!cached_ || cachedFor_ != sliders) {
             for (int i = 0; i < 4; ++i)
-                ChildOf<QSlider>(window_.get(), kSliderNames[static_cast<std::size_t>(i)])
-                    ->setValue(sliders[static_cast<std::size_t>(i)]);
+                SliderOf(window_.get(), i)->setValue(sliders[static_cast<std::size_t>(i)]);
             window_->ResetSimulation();
-            QStringList captions;
+            cached_.emplace();
             for (const char* label : kLabels)
-                captions << ChildOf<QLabel>(window_.get(), label)->text();
-            cached_ = captions;
+                *cached_ << ChildOf<QLabel>(window_.get(), label)->text();
             cachedFor_ = sliders;
         }
         return *cached_;
@@ -416,47 +381,42 @@ enum class Open { None, Damped, Foucault };
 /// What the actions reached, over all sessions: a run that never ticks a
 /// running animation or never gets a length accepted proves little.
 struct Coverage {
-    std::int64_t sliderValues = 0;   ///< slider values the user moved through
+    std::int64_t sliderValues = 0;
     std::int64_t dampedTicks = 0;
     std::int64_t foucaultTicks = 0;
     std::int64_t automaticStops = 0;
-    std::int64_t wraps = 0;          ///< ticks across the top (angle jumps by about 2π)
     std::int64_t foucaultStarts = 0;
     std::int64_t acceptedTexts = 0;
     std::int64_t refusedTexts = 0;
     std::int64_t windowSwitches = 0;
-    std::int64_t fullTrails = 0;     ///< ticks that left 100 points
+    std::int64_t fullTrails = 0;           ///< ticks that left 100 points
     std::array<std::int64_t, 3> regimes{}; ///< ticks in each regime: critical, aperiodic, pseudo-periodic
-    double longestRun = 0;           ///< s of displayed damped animation
-
-    QString Summary() const
-    {
-        return QStringLiteral("slider values %1, damped ticks %2 (critical %3, aperiodic %4, "
-                              "pseudo-periodic %5), automatic stops %6, wraps %7, longest run %8 s; "
-                              "Foucault starts %9, ticks %10, full trails %11; length texts "
-                              "accepted %12, refused %13; window switches %14")
-            .arg(sliderValues)
-            .arg(dampedTicks)
-            .arg(regimes[0])
-            .arg(regimes[1])
-            .arg(regimes[2])
-            .arg(automaticStops)
-            .arg(wraps)
-            .arg(longestRun, 0, 'f', 0)
-            .arg(foucaultStarts)
-            .arg(foucaultTicks)
-            .arg(fullTrails)
-            .arg(acceptedTexts)
-            .arg(refusedTexts)
-            .arg(windowSwitches);
-    }
 };
 
 constexpr SliderTuple kLoadSliders{45, 0, 40, 22};
 
+struct Weighted {
+    Kind kind;
+    int weight;
+};
+
+Kind Pick(Rng& rng, std::initializer_list<Weighted> table)
+{
+    int total = 0;
+    for (const Weighted& w : table)
+        total += w.weight;
+    int roll = rng.Below(total);
+    for (const Weighted& w : table) {
+        if (roll < w.weight)
+            return w.kind;
+        roll -= w.weight;
+    }
+    return Kind::Tick;
+}
+
 class Session {
 public:
-    Session(const Config& config, Coverage* coverage = nullptr)
+    explicit Session(const Config& config, Coverage* coverage = nullptr)
         : config_(config)
         , coverage_(coverage != nullptr ? *coverage : ownCoverage_)
         , source_(config.frequency)
@@ -469,11 +429,9 @@ public:
         frame_->resize(1024, 781);
         frame_->show();
         frame_->activateWindow();
-        // Shortcuts reach an exposed, active window only. No animation runs
-        // yet, so the events processed meanwhile change nothing.
+        // Shortcuts reach an exposed, active window only; no animation runs yet.
         if (!QTest::qWaitForWindowActive(frame_.get()))
             qWarning("the frame did not become active: shortcuts may not arrive");
-        open_ = Open::Damped;
         Follow();
     }
 
@@ -500,8 +458,13 @@ private:
     void Follow();
     void OnSliderChanged();
     void OnLengthText(const QString& text);
+    void Tick(std::int64_t counts);
     QString CheckDamped(frmPenduleAmorti* w);
     QString CheckFoucault(frmFoucault* w);
+    [[nodiscard]] double SecondsSince(std::int64_t start)
+    {
+        return static_cast<double>(source_.QueryCounter() - start) / static_cast<double>(config_.frequency);
+    }
 
     Config config_;
     Coverage ownCoverage_;
@@ -512,7 +475,6 @@ private:
     Open open_ = Open::Damped;
     ReferenceWindow reference_;
 
-    // Damped window.
     QPointer<frmPenduleAmorti> damped_;
     SliderTuple lastDampedSliders_ = kLoadSliders; ///< last values with a non-zero damping
     bool viewChosen_ = false;                      ///< the view switch has run at least once
@@ -525,39 +487,13 @@ private:
     double temps_ = 0;
     std::int64_t dampedStart_ = 0;
 
-    // Foucault window.
     QPointer<frmFoucault> foucault_;
     double expectedLength_ = foucault::kDefaultLength;
     bool expectedRunning_ = false;
     std::int64_t startCount_ = 0;
     std::deque<std::int64_t> trailCounts_; ///< counter readings of the ticks the trail holds
     double tempsEcoule_ = 0;               ///< time of the last tick since the last start
-
-    [[nodiscard]] double SecondsSince(std::int64_t start)
-    {
-        return static_cast<double>(source_.QueryCounter() - start)
-            / static_cast<double>(config_.frequency);
-    }
 };
-
-struct Weighted {
-    Kind kind;
-    int weight;
-};
-
-Kind Pick(Rng& rng, std::initializer_list<Weighted> table)
-{
-    int total = 0;
-    for (const Weighted& w : table)
-        total += w.weight;
-    int roll = rng.Below(total);
-    for (const Weighted& w : table) {
-        if (roll < w.weight)
-            return w.kind;
-        roll -= w.weight;
-    }
-    return Kind::Tick;
-}
 
 Action Session::Generate(Rng& rng) const
 {
@@ -568,25 +504,21 @@ Action Session::Generate(Rng& rng) const
     Action a;
     frmPenduleAmorti* damped = frame_->DampedWindow();
     frmFoucault* foucault = frame_->FoucaultWindow();
-    if (damped != nullptr && ChildOf<QTimer>(damped, "tmrPendule")->isActive()) {
-        a.kind = Pick(rng, {{SliderKey, 12}, {SliderDrag, 8}, {SliderDragEnd, 4}, {GoClick, 30},
-                            {PosInit, 5}, {ApproxClick, 8}, {ShowFoucault, 4}, {ShowDamped, 1},
-                            {Repaint, 5}, {Tick, 900}});
-    } else if (damped != nullptr) {
-        a.kind = Pick(rng, {{SliderKey, 120}, {SliderDrag, 90}, {SliderDragEnd, 30}, {SliderAim, 20}, {GoClick, 250},
-                            {PosInit, 40}, {ApproxClick, 40}, {ShowFoucault, 25}, {ShowDamped, 8},
-                            {Repaint, 15}, {Tick, 150}});
-    } else if (foucault != nullptr && ChildOf<QTimer>(foucault, "tmrCourbe")->isActive()) {
-        a.kind = Pick(rng, {{LengthType, 3}, {LengthPaste, 2}, {LengthBackspace, 1},
-                            {FoucaultStart, 2}, {ShowDamped, 2}, {ShowFoucault, 1},
-                            {CloseFoucault, 1}, {Repaint, 2}, {Tick, 986}});
-    } else if (foucault != nullptr) {
-        a.kind = Pick(rng, {{LengthType, 250}, {LengthPaste, 150}, {LengthBackspace, 80},
-                            {FoucaultStart, 350}, {ShowDamped, 60}, {ShowFoucault, 20},
-                            {CloseFoucault, 20}, {Repaint, 20}, {Tick, 50}});
-    } else {
+    if (damped != nullptr && ChildOf<QTimer>(damped, "tmrPendule")->isActive())
+        a.kind = Pick(rng, {{SliderKey, 12}, {SliderDrag, 8}, {SliderDragEnd, 4}, {GoClick, 30}, {PosInit, 5},
+                            {ApproxClick, 8}, {ShowFoucault, 4}, {ShowDamped, 1}, {Repaint, 5}, {Tick, 900}});
+    else if (damped != nullptr)
+        a.kind = Pick(rng, {{SliderKey, 120}, {SliderDrag, 90}, {SliderDragEnd, 30}, {SliderAim, 20},
+                            {GoClick, 250}, {PosInit, 40}, {ApproxClick, 40}, {ShowFoucault, 25},
+                            {ShowDamped, 8}, {Repaint, 15}, {Tick, 150}});
+    else if (foucault != nullptr && ChildOf<QTimer>(foucault, "tmrCourbe")->isActive())
+        a.kind = Pick(rng, {{LengthType, 3}, {LengthPaste, 2}, {LengthBackspace, 1}, {FoucaultStart, 2},
+                            {ShowDamped, 2}, {ShowFoucault, 1}, {CloseFoucault, 1}, {Repaint, 2}, {Tick, 986}});
+    else if (foucault != nullptr)
+        a.kind = Pick(rng, {{LengthType, 250}, {LengthPaste, 150}, {LengthBackspace, 80}, {FoucaultStart, 350},
+                            {ShowDamped, 60}, {ShowFoucault, 20}, {CloseFoucault, 20}, {Repaint, 20}, {Tick, 50}});
+    else
         a.kind = Pick(rng, {{ShowDamped, 500}, {ShowFoucault, 300}, {Tick, 200}});
-    }
 
     switch (a.kind) {
     case SliderKey:
@@ -604,8 +536,8 @@ Action Session::Generate(Rng& rng) const
     case SliderAim: {
         // The critical regime needs λ exactly ten times the slider value of
         // ω₀ (λ = ω₀): aim at it, or at the value of ω₀ that makes it.
-        const int pulsation = ChildOf<QSlider>(damped, "sldPulsation")->value();
-        const int lambda = ChildOf<QSlider>(damped, "sldLambda")->value();
+        const int pulsation = SliderOf(damped, 2)->value();
+        const int lambda = SliderOf(damped, 3)->value();
         if (pulsation <= 50 && rng.Chance(0.5)) {
             a.target = 3;
             a.amount = pulsation * 10;
@@ -614,31 +546,20 @@ Action Session::Generate(Rng& rng) const
             a.amount = lambda / 10;
         } else {
             a.target = rng.Below(4);
-            const auto* s = ChildOf<QSlider>(damped, kSliderNames[static_cast<std::size_t>(a.target)]);
+            const QSlider* s = SliderOf(damped, a.target);
             a.amount = rng.Between(s->minimum(), s->maximum());
         }
         break;
     }
     case ShowDamped:
-    case ShowFoucault:
-        a.target = rng.Below(2);
-        break;
+    case ShowFoucault: a.target = rng.Below(2); break;
     case LengthType:
-        a.text = RandomLengthText(rng);
-        if (a.text.size() > 400)
-            a.text.truncate(400); // typed by hand: a long but bounded text
+        a.text = RandomLengthText(rng).left(400); // typed by hand: a long but bounded text
         break;
-    case LengthPaste:
-        a.text = RandomLengthText(rng);
-        break;
-    case LengthBackspace:
-        a.amount = rng.Between(1, 4);
-        break;
-    case Tick:
-        a.counts = RandomTickCounts(rng, config_.frequency);
-        break;
-    default:
-        break;
+    case LengthPaste: a.text = RandomLengthText(rng); break;
+    case LengthBackspace: a.amount = rng.Between(1, 4); break;
+    case Tick: a.counts = RandomTickCounts(rng, config_.frequency); break;
+    default: break;
     }
     return a;
 }
@@ -649,70 +570,55 @@ void Session::Execute(const Action& a)
     frmFoucault* foucault = frame_->FoucaultWindow();
     typed_ = QString();
     // An action aimed at a window that is not open (a shrunk list) does nothing.
+    const bool needsDamped = a.kind <= Kind::ApproxClick;
+    const bool needsFoucault = a.kind >= Kind::CloseFoucault && a.kind <= Kind::FoucaultStart;
+    if ((needsDamped && damped == nullptr) || (needsFoucault && foucault == nullptr))
+        return;
+    QSlider* slider = needsDamped && a.kind <= Kind::SliderAim ? SliderOf(damped, a.target) : nullptr;
+    auto* field = needsFoucault ? ChildOf<QLineEdit>(foucault, "txtLong") : nullptr;
     switch (a.kind) {
-    case Kind::SliderKey:
-        if (damped != nullptr)
-            QTest::keyClick(ChildOf<QSlider>(damped, kSliderNames[static_cast<std::size_t>(a.target)]),
-                            kSliderKeys[static_cast<std::size_t>(a.amount)]);
-        break;
+    case Kind::SliderKey: QTest::keyClick(slider, kSliderKeys[static_cast<std::size_t>(a.amount)]); break;
     case Kind::SliderDrag:
-    case Kind::SliderDragEnd:
-        if (damped != nullptr) {
-            auto* s = ChildOf<QSlider>(damped, kSliderNames[static_cast<std::size_t>(a.target)]);
-            const QPoint from = HandleCentre(s);
-            const QPoint to = a.kind == Kind::SliderDrag ? from + QPoint(a.amount, 0)
-                              : a.amount == 0            ? QPoint(-400, from.y())
-                                                         : QPoint(s->width() + 400, from.y());
-            SendMouse(s, QEvent::MouseButtonPress, from, Qt::LeftButton);
-            SendMouse(s, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-            SendMouse(s, QEvent::MouseMove, to, Qt::LeftButton);
-            SendMouse(s, QEvent::MouseButtonRelease, to, Qt::NoButton);
-        }
+    case Kind::SliderDragEnd: {
+        const QPoint from = SliderPart(slider, QStyle::SC_SliderHandle).center();
+        const QPoint to = a.kind == Kind::SliderDrag ? from + QPoint(a.amount, 0)
+                          : a.amount == 0            ? QPoint(-400, from.y())
+                                                     : QPoint(slider->width() + 400, from.y());
+        Drag(slider, from, to, (from + to) / 2);
         break;
-    case Kind::SliderAim:
-        if (damped != nullptr) {
-            auto* s = ChildOf<QSlider>(damped, kSliderNames[static_cast<std::size_t>(a.target)]);
-            const int goal = std::clamp(a.amount, s->minimum(), s->maximum());
-            // The handle's centre moves by the groove length as the value
-            // goes from minimum to maximum; aim at the pixel of the goal.
-            const QPoint from = HandleCentre(s);
-            const int pixel = QStyle::sliderPositionFromValue(s->minimum(), s->maximum(), goal,
-                                                              SliderSpan(s));
-            const int pixelNow = QStyle::sliderPositionFromValue(s->minimum(), s->maximum(),
-                                                                 s->value(), SliderSpan(s));
-            const QPoint to = from + QPoint(pixel - pixelNow, 0);
-            SendMouse(s, QEvent::MouseButtonPress, from, Qt::LeftButton);
-            SendMouse(s, QEvent::MouseMove, to, Qt::LeftButton);
-            SendMouse(s, QEvent::MouseButtonRelease, to, Qt::NoButton);
-            for (int i = 0; i < 20 && s->value() != goal; ++i)
-                QTest::keyClick(s, s->value() < goal ? Qt::Key_Right : Qt::Key_Left);
-        }
+    }
+    case Kind::SliderAim: {
+        const int goal = std::clamp(a.amount, slider->minimum(), slider->maximum());
+        const QPoint from = SliderPart(slider, QStyle::SC_SliderHandle).center();
+        Drag(slider, from, from + QPoint(HandleOffset(slider, goal) - HandleOffset(slider, slider->value()), 0));
+        for (int i = 0; i < 20 && slider->value() != goal; ++i)
+            QTest::keyClick(slider, slider->value() < goal ? Qt::Key_Right : Qt::Key_Left);
         break;
-    case Kind::GoClick:
-        if (damped != nullptr) {
-            auto* go = ChildOf<QPushButton>(damped, "chkGo");
-            if (go->isChecked()) {
-                cumul_ += temps_; // pause: the time the last tick reached
-            } else {
-                dampedStart_ = source_.QueryCounter();
-                temps_ = 0;
-            }
-            QTest::mouseClick(go, Qt::LeftButton);
+    }
+    case Kind::GoClick: {
+        auto* go = ChildOf<QPushButton>(damped, "chkGo");
+        if (go->isChecked()) {
+            cumul_ += temps_; // pause: the time the last tick reached
+        } else {
+            dampedStart_ = source_.QueryCounter();
+            temps_ = 0;
         }
+        QTest::mouseClick(go, Qt::LeftButton);
         break;
+    }
     case Kind::PosInit:
-        if (damped != nullptr) {
-            cumul_ = temps_ = 0;
-            QTest::mouseClick(ChildOf<QPushButton>(damped, "cmdPosInit"), Qt::LeftButton);
-        }
+        cumul_ = temps_ = 0;
+        QTest::mouseClick(ChildOf<QPushButton>(damped, "cmdPosInit"), Qt::LeftButton);
         break;
-    case Kind::ApproxClick:
-        if (damped != nullptr) {
-            auto* box = ChildOf<QCheckBox>(damped, "chkApproxi");
-            QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, CheckBoxIndicator(box));
-            viewChosen_ = true;
-        }
+    case Kind::ApproxClick: {
+        auto* box = ChildOf<QCheckBox>(damped, "chkApproxi");
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, indicator.center());
+        viewChosen_ = true;
         break;
+    }
     case Kind::ShowDamped:
     case Kind::ShowFoucault: {
         const bool toDamped = a.kind == Kind::ShowDamped;
@@ -726,93 +632,81 @@ void Session::Execute(const Action& a)
         break;
     }
     case Kind::CloseFoucault:
-        if (foucault != nullptr) {
-            qobject_cast<QMdiSubWindow*>(foucault->parentWidget())->close();
-            open_ = Open::None;
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
+        qobject_cast<QMdiSubWindow*>(foucault->parentWidget())->close();
+        open_ = Open::None;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         break;
     case Kind::LengthType:
     case Kind::LengthPaste:
-        if (foucault != nullptr) {
-            auto* field = ChildOf<QLineEdit>(foucault, "txtLong");
-            // A click into the field (the input method writes into the focus
-            // widget only), then everything selected and replaced.
-            QTest::mouseClick(field, Qt::LeftButton);
-            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-            typed_ = a.text.left(field->maxLength());
-            if (a.kind == Kind::LengthPaste) {
-                field->insert(a.text);
-            } else if (a.text.isEmpty()) {
-                QTest::keyClick(field, Qt::Key_Delete);
-            } else {
-                for (qsizetype i = 0; i < a.text.size(); ++i) {
-                    const qsizetype n = a.text[i].isHighSurrogate() ? 2 : 1;
-                    TypeText(field, a.text.mid(i, n));
-                    i += n - 1;
-                }
-            }
+        // A click into the field (the input method writes into the focus
+        // widget only), then everything selected and replaced.
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        typed_ = a.text.left(field->maxLength());
+        if (a.kind == Kind::LengthPaste)
+            field->insert(a.text);
+        else if (a.text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Delete);
+        for (qsizetype i = 0, n = 1; a.kind == Kind::LengthType && i < a.text.size(); i += n) {
+            n = a.text[i].isHighSurrogate() ? 2 : 1;
+            TypeText(field, a.text.mid(i, n));
         }
         break;
     case Kind::LengthBackspace:
-        if (foucault != nullptr) {
-            auto* field = ChildOf<QLineEdit>(foucault, "txtLong");
-            for (int i = 0; i < a.amount; ++i)
-                QTest::keyClick(field, Qt::Key_Backspace);
-        }
+        for (int i = 0; i < a.amount; ++i)
+            QTest::keyClick(field, Qt::Key_Backspace);
         break;
-    case Kind::FoucaultStart:
-        if (foucault != nullptr) {
-            auto* go = ChildOf<QPushButton>(foucault, "cmdGo");
-            if (go->isEnabled()) {
-                ++coverage_.foucaultStarts;
-                expectedRunning_ = true;
-                startCount_ = source_.QueryCounter();
-                trailCounts_.clear();
-            }
-            QTest::mouseClick(go, Qt::LeftButton);
+    case Kind::FoucaultStart: {
+        auto* go = ChildOf<QPushButton>(foucault, "cmdGo");
+        if (go->isEnabled()) {
+            ++coverage_.foucaultStarts;
+            expectedRunning_ = true;
+            startCount_ = source_.QueryCounter();
+            trailCounts_.clear();
         }
+        QTest::mouseClick(go, Qt::LeftButton);
         break;
-    case Kind::Tick:
-        source_.AdvanceCounts(a.counts);
-        if (damped != nullptr) {
-            auto* timer = ChildOf<QTimer>(damped, "tmrPendule");
-            if (timer->isActive()) {
-                viewChosen_ = true;
-                const double before = damped->State().Teta;
-                temps_ = SecondsSince(dampedStart_);
-                QMetaObject::invokeMethod(timer, "timeout");
-                if (!timer->isActive())
-                    cumul_ += temps_; // the automatic stop pauses
-                const PenduleState& st = damped->State();
-                ++coverage_.dampedTicks;
-                ++coverage_.regimes[static_cast<std::size_t>(RegimeOf(st.Pulsation2, st.Lambda))];
-                coverage_.wraps += std::abs(st.Teta - before) > std::numbers::pi;
-                coverage_.automaticStops += !timer->isActive();
-                coverage_.longestRun = std::max(coverage_.longestRun, st.TempsCumul + st.Temps);
-            }
-        }
-        if (foucault != nullptr) {
-            auto* timer = ChildOf<QTimer>(foucault, "tmrCourbe");
-            if (timer->isActive()) {
-                if (expectedRunning_) {
-                    tempsEcoule_ = SecondsSince(startCount_);
-                    trailCounts_.push_back(source_.QueryCounter());
-                    if (trailCounts_.size() > static_cast<std::size_t>(foucault::kTrailLength))
-                        trailCounts_.pop_front();
-                }
-                QMetaObject::invokeMethod(timer, "timeout");
-                ++coverage_.foucaultTicks;
-                coverage_.fullTrails += foucault->Points().CountPoint() == foucault::kTrailLength;
-            }
-        }
-        break;
+    }
+    case Kind::Tick: Tick(a.counts); break;
     case Kind::Repaint:
         QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         break;
     }
     Follow();
+}
+
+void Session::Tick(std::int64_t counts)
+{
+    source_.AdvanceCounts(counts);
+    if (frmPenduleAmorti* damped = frame_->DampedWindow()) {
+        auto* timer = ChildOf<QTimer>(damped, "tmrPendule");
+        if (timer->isActive()) {
+            viewChosen_ = true;
+            temps_ = SecondsSince(dampedStart_);
+            QMetaObject::invokeMethod(timer, "timeout");
+            if (!timer->isActive())
+                cumul_ += temps_; // the automatic stop pauses
+            const PenduleState& st = damped->State();
+            ++coverage_.dampedTicks;
+            ++coverage_.regimes[static_cast<std::size_t>(RegimeOf(st.Pulsation2, st.Lambda))];
+            coverage_.automaticStops += !timer->isActive();
+        }
+    }
+    if (frmFoucault* foucault = frame_->FoucaultWindow()) {
+        auto* timer = ChildOf<QTimer>(foucault, "tmrCourbe");
+        if (timer->isActive()) {
+            if (expectedRunning_) {
+                tempsEcoule_ = SecondsSince(startCount_);
+                trailCounts_.push_back(source_.QueryCounter());
+                if (trailCounts_.size() > static_cast<std::size_t>(foucault::kTrailLength))
+                    trailCounts_.pop_front();
+            }
+            QMetaObject::invokeMethod(timer, "timeout");
+            ++coverage_.foucaultTicks;
+            coverage_.fullTrails += foucault->Points().CountPoint() == foucault::kTrailLength;
+        }
+    }
 }
 
 void Session::Follow()
@@ -827,8 +721,8 @@ void Session::Follow()
             ++faults_;
             lastFault_ = message;
         });
-        for (const char* name : kSliderNames)
-            QObject::connect(ChildOf<QSlider>(damped, name), &QAbstractSlider::valueChanged, damped,
+        for (int i = 0; i < 4; ++i)
+            QObject::connect(SliderOf(damped, i), &QAbstractSlider::valueChanged, damped,
                              [this] { OnSliderChanged(); });
     }
     frmFoucault* foucault = frame_->FoucaultWindow();
@@ -845,14 +739,14 @@ void Session::Follow()
 
 void Session::OnSliderChanged()
 {
+    // Every value a slider passes through resets the window; without damping
+    // the quality factor and the relaxation time keep the captions of the
+    // last damped values.
     ++coverage_.sliderValues;
-    cumul_ = temps_ = 0; // each value resets the window
-    // Every value a slider passes through is the user's and resets the
-    // window; without damping the quality factor and the relaxation time keep
-    // the captions of the last damped values.
+    cumul_ = temps_ = 0;
     SliderTuple now{};
-    for (std::size_t i = 0; i < 4; ++i)
-        now[i] = ChildOf<QSlider>(damped_, kSliderNames[i])->value();
+    for (int i = 0; i < 4; ++i)
+        now[static_cast<std::size_t>(i)] = SliderOf(damped_, i)->value();
     if (now[3] != 0)
         lastDampedSliders_ = now;
 }
@@ -870,41 +764,33 @@ void Session::OnLengthText(const QString& text)
 QString Session::Check()
 {
     if (quits_ != 0)
-        return QStringLiteral("the program ended (%1 exit calls)").arg(quits_);
+        return Why("the program ended (%1 exit calls)", quits_);
 
     // Exactly the expected windows are open.
+    const QList<QMdiSubWindow*> subs = frame_->MdiArea().subWindowList();
     int dampedCount = 0;
     int foucaultCount = 0;
-    for (QMdiSubWindow* sub : frame_->MdiArea().subWindowList()) {
+    for (QMdiSubWindow* sub : subs) {
         dampedCount += qobject_cast<frmPenduleAmorti*>(sub->widget()) != nullptr;
         foucaultCount += qobject_cast<frmFoucault*>(sub->widget()) != nullptr;
         if (!sub->isVisible())
-            return QStringLiteral("a sub-window is open but hidden");
+            return Why("a sub-window is open but hidden");
     }
     const int expectedDamped = open_ == Open::Damped ? 1 : 0;
     const int expectedFoucault = open_ == Open::Foucault ? 1 : 0;
     if (dampedCount != expectedDamped || foucaultCount != expectedFoucault
-        || frame_->MdiArea().subWindowList().size() != expectedDamped + expectedFoucault)
-        return QStringLiteral("open windows: %1 damped, %2 Foucault, %3 in all; expected %4 and %5")
-            .arg(dampedCount)
-            .arg(foucaultCount)
-            .arg(frame_->MdiArea().subWindowList().size())
-            .arg(expectedDamped)
-            .arg(expectedFoucault);
+        || subs.size() != expectedDamped + expectedFoucault)
+        return Why("open windows: %1 damped, %2 Foucault, %3 in all; expected %4 and %5", dampedCount,
+                   foucaultCount, subs.size(), expectedDamped, expectedFoucault);
     if ((frame_->DampedWindow() != nullptr) != (expectedDamped == 1)
         || (frame_->FoucaultWindow() != nullptr) != (expectedFoucault == 1))
-        return QStringLiteral("the frame's window accessors disagree with its MDI area");
+        return Why("the frame's window accessors disagree with its MDI area");
 
-    if (frmPenduleAmorti* w = frame_->DampedWindow()) {
-        const QString error = CheckDamped(w);
-        if (!error.isEmpty())
-            return QStringLiteral("damped window: ") + error;
-    }
-    if (frmFoucault* w = frame_->FoucaultWindow()) {
-        const QString error = CheckFoucault(w);
-        if (!error.isEmpty())
-            return QStringLiteral("Foucault window: ") + error;
-    }
+    QString error;
+    if (frmPenduleAmorti* w = frame_->DampedWindow(); w != nullptr && !(error = CheckDamped(w)).isEmpty())
+        return QStringLiteral("damped window: ") + error;
+    if (frmFoucault* w = frame_->FoucaultWindow(); w != nullptr && !(error = CheckFoucault(w)).isEmpty())
+        return QStringLiteral("Foucault window: ") + error;
     return {};
 }
 
@@ -920,10 +806,8 @@ QString Session::End(int how)
     default: frame_->close(); break;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    static const char* const ways[] = {"the menu's exit", "Ctrl+Q", "closing the damped window",
-                                       "closing the frame"};
-    return quits_ == 1 ? QString()
-                       : QStringLiteral("%1 ended the program %2 times").arg(QLatin1String(ways[how])).arg(quits_);
+    static const char* const ways[] = {"the menu's exit", "Ctrl+Q", "closing the damped window", "closing the frame"};
+    return quits_ == 1 ? QString() : Why("%1 ended the program %2 times", ways[how], quits_);
 }
 
 QString Session::CheckDamped(frmPenduleAmorti* w)
@@ -931,85 +815,63 @@ QString Session::CheckDamped(frmPenduleAmorti* w)
     const PenduleState& s = w->State();
     const std::array<std::pair<const char*, double>, 14> fields{{
         {"Teta0", s.Teta0}, {"Omega0", s.Omega0}, {"Pulsation2", s.Pulsation2}, {"Lambda", s.Lambda},
-        {"Teta", s.Teta}, {"Omega", s.Omega}, {"TetaApprox", s.TetaApprox},
-        {"OmegaApprox", s.OmegaApprox}, {"Temps", s.Temps}, {"TempsPrec", s.TempsPrec},
-        {"TempsCumul", s.TempsCumul}, {"TetaMax", s.TetaMax}, {"OmegaMax", s.OmegaMax},
-        {"DureeTrace", s.DureeTrace},
+        {"Teta", s.Teta}, {"Omega", s.Omega}, {"TetaApprox", s.TetaApprox}, {"OmegaApprox", s.OmegaApprox},
+        {"Temps", s.Temps}, {"TempsPrec", s.TempsPrec}, {"TempsCumul", s.TempsCumul}, {"TetaMax", s.TetaMax},
+        {"OmegaMax", s.OmegaMax}, {"DureeTrace", s.DureeTrace},
     }};
     for (const auto& [name, value] : fields)
         if (!Finite(value))
-            return QStringLiteral("%1 is %2").arg(QLatin1String(name), Num(value));
+            return Why("%1 is %2", name, value);
     if (faults_ != 0)
         return QStringLiteral("a fault was reported: ") + lastFault_;
-
     if (!(s.Teta > -std::numbers::pi && s.Teta <= std::numbers::pi))
-        return QStringLiteral("angle %1 outside (-pi, pi]").arg(Num(s.Teta));
+        return Why("angle %1 outside (-pi, pi]", s.Teta);
 
     // The model holds exactly what the sliders say.
     SliderTuple sliders{};
-    for (std::size_t i = 0; i < 4; ++i)
-        sliders[i] = ChildOf<QSlider>(w, kSliderNames[i])->value();
-    const Parameters p = ParametersFromSliders(
-        SliderValues{sliders[0], sliders[1], sliders[2], sliders[3]});
-    if (s.Teta0 != p.Teta0 || s.Omega0 != p.Omega0 || s.Pulsation2 != p.Pulsation2
-        || s.Lambda != p.Lambda)
-        return QStringLiteral("model parameters (%1, %2, %3, %4) differ from the sliders (%5, %6, %7, %8)")
-            .arg(Num(s.Teta0), Num(s.Omega0), Num(s.Pulsation2), Num(s.Lambda))
-            .arg(sliders[0])
-            .arg(sliders[1])
-            .arg(sliders[2])
-            .arg(sliders[3]);
+    for (int i = 0; i < 4; ++i)
+        sliders[static_cast<std::size_t>(i)] = SliderOf(w, i)->value();
+    const Parameters p = ParametersFromSliders(SliderValues{sliders[0], sliders[1], sliders[2], sliders[3]});
+    if (s.Teta0 != p.Teta0 || s.Omega0 != p.Omega0 || s.Pulsation2 != p.Pulsation2 || s.Lambda != p.Lambda)
+        return Why("model parameters (%1, %2, %3, %4) differ from the sliders (%5, %6, %7, %8)", s.Teta0, s.Omega0,
+                   s.Pulsation2, s.Lambda, sliders[0], sliders[1], sliders[2], sliders[3]);
 
     // Captions: what a fresh reset with the same slider values shows.
-    const QStringList expected = reference_.CaptionsFor(sliders);
-    QStringList quality;
+    QStringList expected = reference_.CaptionsFor(sliders);
     if (sliders[3] == 0) {
-        const QStringList damped = reference_.CaptionsFor(lastDampedSliders_);
-        quality << damped[ReferenceWindow::kQualite] << damped[ReferenceWindow::kRelax];
+        const QStringList& damped = reference_.CaptionsFor(lastDampedSliders_);
+        for (int i : {ReferenceWindow::kQualite, ReferenceWindow::kRelax})
+            expected[i] = damped[i];
     }
-    for (int i = 0; i < static_cast<int>(ReferenceWindow::kLabels.size()); ++i) {
+    for (int i = 0; i < expected.size(); ++i) {
         const char* label = ReferenceWindow::kLabels[static_cast<std::size_t>(i)];
-        QString want = expected[i];
-        if (sliders[3] == 0 && i == ReferenceWindow::kQualite)
-            want = quality[0];
-        if (sliders[3] == 0 && i == ReferenceWindow::kRelax)
-            want = quality[1];
         const QString shown = ChildOf<QLabel>(w, label)->text();
-        if (shown != want)
-            return QStringLiteral("%1 shows \"%2\", a reset shows \"%3\"")
-                .arg(QLatin1String(label), shown, want);
+        if (shown != expected[i])
+            return Why("%1 shows \"%2\", a reset shows \"%3\"", label, shown, expected[i]);
     }
 
     // Toggle, its caption and the timer agree.
     auto* go = ChildOf<QPushButton>(w, "chkGo");
     auto* timer = ChildOf<QTimer>(w, "tmrPendule");
-    const QString caption = go->isChecked() ? QStringLiteral("Suspendre l'animation")
-                                            : QStringLiteral("Lancer l'animation");
-    if (Shown(go->text()) != caption)
-        return QStringLiteral("toggle %1 with caption \"%2\"")
-            .arg(go->isChecked() ? "down" : "up", go->text());
+    const char* state = go->isChecked() ? "down" : "up";
+    if (Shown(go->text()) != QString::fromUtf8(go->isChecked() ? "Suspendre l'animation" : "Lancer l'animation"))
+        return Why("toggle %1 with caption \"%2\"", state, go->text());
     if (timer->isActive() != go->isChecked())
-        return QStringLiteral("toggle %1 but timer %2")
-            .arg(go->isChecked() ? "down" : "up", timer->isActive() ? "running" : "stopped");
+        return Why("toggle %1 but timer %2", state, timer->isActive() ? "running" : "stopped");
     if (timer->isActive() && timer->interval() != 1)
-        return QStringLiteral("timer interval %1 ms").arg(timer->interval());
+        return Why("timer interval %1 ms", timer->interval());
 
     // Displayed time is the time the animation ran: pauses and the time
     // between the last tick and a pause do not count.
     auto near = [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b)); };
     if (!near(s.TempsCumul, cumul_) || !near(s.Temps, temps_))
-        return QStringLiteral("TempsCumul %1 and Temps %2, the animation ran %3 + %4 s")
-            .arg(Num(s.TempsCumul), Num(s.Temps), Num(cumul_), Num(temps_));
-    // Times never run backwards or below zero.
+        return Why("TempsCumul %1 and Temps %2, the animation ran %3 + %4 s", s.TempsCumul, s.Temps, cumul_, temps_);
     if (!(s.Temps >= 0 && s.TempsPrec >= 0 && s.TempsCumul >= 0 && s.TempsPrec <= s.Temps))
-        return QStringLiteral("times Temps %1, TempsPrec %2, TempsCumul %3")
-            .arg(Num(s.Temps), Num(s.TempsPrec), Num(s.TempsCumul));
-    // Plot scales within what the sliders allow: the longest pseudo-period,
-    // 144 s, ends on a whole 5 s graduation at 145 s.
-    if (!(s.DureeTrace >= 10 && s.DureeTrace <= 145 && s.TetaMax > 0
-          && s.TetaMax <= 180 * DegToRad && s.OmegaMax >= 0))
-        return QStringLiteral("plot scales DureeTrace %1, TetaMax %2, OmegaMax %3")
-            .arg(Num(s.DureeTrace), Num(s.TetaMax), Num(s.OmegaMax));
+        return Why("times Temps %1, TempsPrec %2, TempsCumul %3", s.Temps, s.TempsPrec, s.TempsCumul);
+    // The longest pseudo-period, 144 s, ends on a whole 5 s graduation at 145 s.
+    if (!(s.DureeTrace >= 10 && s.DureeTrace <= 145 && s.TetaMax > 0 && s.TetaMax <= 180 * DegToRad
+          && s.OmegaMax >= 0))
+        return Why("plot scales DureeTrace %1, TetaMax %2, OmegaMax %3", s.DureeTrace, s.TetaMax, s.OmegaMax);
 
     // Energy: the damping only takes it away; the integration may not add any.
     auto energy = [&s](double teta, double omega) {
@@ -1018,20 +880,17 @@ QString Session::CheckDamped(frmPenduleAmorti* w)
     const double e0 = energy(s.Teta0, s.Omega0);
     const double e = energy(s.Teta, s.Omega);
     if (e > e0 * (1 + 1e-6) + 1e-12)
-        return QStringLiteral("energy grew from %1 to %2").arg(Num(e0), Num(e));
+        return Why("energy grew from %1 to %2", e0, e);
 
     // The visible member of each plot pair follows the check box once chosen.
     if (viewChosen_) {
         const bool approx = ChildOf<QCheckBox>(w, "chkApproxi")->isChecked();
         const DampedSurfaces& boxes = w->Surfaces();
-        if (boxes.picOscillation[0]->Visible() == approx || boxes.picPhase[0]->Visible() == approx
-            || boxes.picOscillation[1]->Visible() != approx || boxes.picPhase[1]->Visible() != approx)
-            return QStringLiteral("plot members visible (%1 %2 %3 %4) with chkApproxi %5")
-                .arg(boxes.picOscillation[0]->Visible())
-                .arg(boxes.picPhase[0]->Visible())
-                .arg(boxes.picOscillation[1]->Visible())
-                .arg(boxes.picPhase[1]->Visible())
-                .arg(approx);
+        const std::array<bool, 4> visible{boxes.picOscillation[0]->Visible(), boxes.picPhase[0]->Visible(),
+                                          boxes.picOscillation[1]->Visible(), boxes.picPhase[1]->Visible()};
+        if (visible != std::array<bool, 4>{!approx, !approx, approx, approx})
+            return Why("plot members visible (%1 %2 %3 %4) with chkApproxi %5", visible[0], visible[1], visible[2],
+                       visible[3], approx);
     }
     return {};
 }
@@ -1040,64 +899,54 @@ QString Session::CheckFoucault(frmFoucault* w)
 {
     const double length = w->Longueur();
     if (!Finite(length) || !Finite(w->OmegaPendule()) || !Finite(w->TempsEcoule()))
-        return QStringLiteral("Longueur %1, OmegaPendule %2, TempsEcoule %3")
-            .arg(Num(length), Num(w->OmegaPendule()), Num(w->TempsEcoule()));
+        return Why("Longueur %1, OmegaPendule %2, TempsEcoule %3", length, w->OmegaPendule(), w->TempsEcoule());
     if (length != expectedLength_)
-        return QStringLiteral("length %1, expected %2").arg(Num(length), Num(expectedLength_));
+        return Why("length %1, expected %2", length, expectedLength_);
     if (!(length > foucault::kAmplitude && length <= foucault::kMaxLength))
-        return QStringLiteral("length %1 outside (3, 1000]").arg(Num(length));
+        return Why("length %1 outside (3, 1000]", length);
     const double omegaPendule = foucault::OmegaPendule(length, foucault::OmegaTerre());
     if (w->OmegaPendule() != omegaPendule)
-        return QStringLiteral("OmegaPendule %1 for a length of %2").arg(Num(w->OmegaPendule()), Num(length));
+        return Why("OmegaPendule %1 for a length of %2", w->OmegaPendule(), length);
     if (w->TempsEcoule() != tempsEcoule_)
-        return QStringLiteral("TempsEcoule %1, the last tick came %2 s after the start")
-            .arg(Num(w->TempsEcoule()), Num(tempsEcoule_));
+        return Why("TempsEcoule %1, the last tick came %2 s after the start", w->TempsEcoule(), tempsEcoule_);
     const QLineF string = ChildOf<LineElement>(w, "linFil")->PixelLine();
     if (!Finite(string.x1()) || !Finite(string.y1()) || !Finite(string.x2()) || !Finite(string.y2()))
-        return QStringLiteral("the string runs from (%1, %2) to (%3, %4) pixels")
-            .arg(Num(string.x1()), Num(string.y1()), Num(string.x2()), Num(string.y2()));
+        return Why("the string runs from (%1, %2) to (%3, %4) pixels", string.x1(), string.y1(), string.x2(),
+                   string.y2());
 
     // The field, the start button and the refusal message agree.
     auto* field = ChildOf<QLineEdit>(w, "txtLong");
     if (!typed_.isNull() && field->text() != typed_)
-        return QStringLiteral("the field shows %1 after %2 was typed").arg(Quoted(field->text()), Quoted(typed_));
+        return Why("the field shows %1 after %2 was typed", Quoted(field->text()), Quoted(typed_));
     const bool accepted = foucault::ReadLength(field->text().toStdString()).Accepted();
     auto* go = ChildOf<QPushButton>(w, "cmdGo");
     auto* refusal = ChildOf<QLabel>(w, "lblRefus");
-    if (go->isEnabled() != accepted || refusal->isVisible() == accepted
-        || (accepted != refusal->text().isEmpty()))
-        return QStringLiteral("text %1 %2 but start button %3, refusal \"%4\" %5")
-            .arg(Quoted(field->text()), accepted ? "accepted" : "refused",
-                 go->isEnabled() ? "enabled" : "disabled", refusal->text(),
-                 refusal->isVisible() ? "shown" : "hidden");
+    if (go->isEnabled() != accepted || refusal->isVisible() == accepted || accepted != refusal->text().isEmpty())
+        return Why("text %1 %2 but start button %3, refusal \"%4\" %5", Quoted(field->text()),
+                   accepted ? "accepted" : "refused", go->isEnabled() ? "enabled" : "disabled", refusal->text(),
+                   refusal->isVisible() ? "shown" : "hidden");
 
     auto* timer = ChildOf<QTimer>(w, "tmrCourbe");
     if (timer->isActive() != expectedRunning_)
-        return QStringLiteral("timer %1, expected %2")
-            .arg(timer->isActive() ? "running" : "stopped", expectedRunning_ ? "running" : "stopped");
+        return Why("timer running %1, expected %2", timer->isActive(), expectedRunning_);
     if (timer->isActive() && timer->interval() != foucault::TimerIntervalMs(length))
-        return QStringLiteral("timer interval %1 ms for %2 m").arg(timer->interval()).arg(Num(length));
+        return Why("timer interval %1 ms for %2 m", timer->interval(), length);
 
     // The trail: at most 100 points, oldest first, each where the bob was at its tick.
     const Collection_Points& points = w->Points();
     const int count = points.CountPoint();
-    if (count > foucault::kTrailLength)
-        return QStringLiteral("trail of %1 points").arg(count);
-    if (count != static_cast<int>(trailCounts_.size()))
-        return QStringLiteral("trail of %1 points, expected %2").arg(count).arg(trailCounts_.size());
-    const double frequency = static_cast<double>(config_.frequency);
+    if (count > foucault::kTrailLength || count != static_cast<int>(trailCounts_.size()))
+        return Why("trail of %1 points, expected %2", count, trailCounts_.size());
     for (int i = 1; i <= count; ++i) {
         const auto point = points.Point(i);
         const double t = static_cast<double>(trailCounts_[static_cast<std::size_t>(i - 1)] - startCount_)
-            / frequency;
+                         / static_cast<double>(config_.frequency);
         const foucault::GroundPosition bob =
             foucault::BobOnGround(foucault::kAmplitude, omegaPendule, foucault::OmegaTerre(), t);
-        if (!Finite(point->X0Line) || !Finite(point->Y0Line)
-            || std::abs(point->X0Line - bob.PosX) > 1e-9 || std::abs(point->Y0Line - bob.PosY) > 1e-9)
-            return QStringLiteral("trail point %1 of %2 at (%3, %4), the bob was at (%5, %6) at t = %7 s")
-                .arg(i)
-                .arg(count)
-                .arg(Num(point->X0Line), Num(point->Y0Line), Num(bob.PosX), Num(bob.PosY), Num(t));
+        if (!Finite(point->X0Line) || !Finite(point->Y0Line) || std::abs(point->X0Line - bob.PosX) > 1e-9
+            || std::abs(point->Y0Line - bob.PosY) > 1e-9)
+            return Why("trail point %1 of %2 at (%3, %4), the bob was at (%5, %6) at t = %7 s", i, count,
+                       point->X0Line, point->Y0Line, bob.PosX, bob.PosY, t);
     }
     return {};
 }
@@ -1108,22 +957,33 @@ QString Session::CheckFoucault(frmFoucault* w)
 struct Outcome {
     int failedAfter = -1; ///< actions run when a check failed (0: at start); -1: none failed
     QString message;
+    bool ending = false; ///< every check held; ending the program went wrong
 };
 
-/// Replays `actions` on a fresh program; stops at the first broken invariant.
+/// Runs `count` actions from `next` on a fresh program, checking after each;
+/// stops at the first broken invariant. `end` (>= 0) ends the program after
+/// a sound run.
+Outcome Run(const Config& config, int count, const std::function<Action(Session&, int)>& next,
+            Coverage* coverage = nullptr, int end = -1)
+{
+    Session session(config, coverage);
+    if (QString error = session.Check(); !error.isEmpty())
+        return {0, error};
+    for (int i = 0; i < count; ++i) {
+        session.Execute(next(session, i));
+        if (QString error = session.Check(); !error.isEmpty())
+            return {i + 1, error};
+    }
+    if (end >= 0)
+        if (QString error = session.End(end); !error.isEmpty())
+            return {count, error, true};
+    return {};
+}
+
 Outcome Replay(const Config& config, const std::vector<Action>& actions)
 {
-    Session session(config);
-    QString error = session.Check();
-    if (!error.isEmpty())
-        return {0, error};
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        session.Execute(actions[i]);
-        error = session.Check();
-        if (!error.isEmpty())
-            return {static_cast<int>(i + 1), error};
-    }
-    return {};
+    return Run(config, static_cast<int>(actions.size()),
+               [&actions](Session&, int i) { return actions[static_cast<std::size_t>(i)]; });
 }
 
 int EnvInt(const char* name, int fallback)
@@ -1131,23 +991,6 @@ int EnvInt(const char* name, int fallback)
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
-}
-
-struct SeedRange {
-    std::uint64_t first = 1;
-    std::uint64_t last = 20;
-};
-
-SeedRange SeedsFromEnvironment()
-{
-    SeedRange range;
-    const QString text = qEnvironmentVariable("KESTROVA_RANDOM_SEEDS");
-    if (text.isEmpty())
-        return range;
-    const QStringList parts = text.split(QStringLiteral(".."));
-    range.first = parts[0].toULongLong();
-    range.last = parts.size() > 1 ? parts[1].toULongLong() : range.first;
-    return range;
 }
 
 } // namespace
@@ -1166,34 +1009,27 @@ void TestRandomProgram::shrinkFindsTheFailingCore_data()
 {
     QTest::addColumn<int>("size");
     QTest::addColumn<QList<int>>("needed"); // fails when all of these are present, in order
-    QTest::addColumn<QList<int>>("expected");
-
-    QTest::addRow("one culprit among a thousand") << 1000 << QList<int>{617} << QList<int>{617};
-    QTest::addRow("two far apart") << 1000 << QList<int>{3, 996} << QList<int>{3, 996};
-    QTest::addRow("three neighbours") << 500 << QList<int>{250, 251, 252} << QList<int>{250, 251, 252};
-    QTest::addRow("first and last") << 64 << QList<int>{0, 63} << QList<int>{0, 63};
+    QTest::addRow("one culprit among a thousand") << 1000 << QList<int>{617};
+    QTest::addRow("two far apart") << 1000 << QList<int>{3, 996};
+    QTest::addRow("three neighbours") << 500 << QList<int>{250, 251, 252};
+    QTest::addRow("first and last") << 64 << QList<int>{0, 63};
 }
 
 void TestRandomProgram::shrinkFindsTheFailingCore()
 {
     QFETCH(int, size);
     QFETCH(QList<int>, needed);
-    QFETCH(QList<int>, expected);
-
     std::vector<int> items(static_cast<std::size_t>(size));
-    for (int i = 0; i < size; ++i)
-        items[static_cast<std::size_t>(i)] = i;
+    std::iota(items.begin(), items.end(), 0);
     auto fails = [&needed](const std::vector<int>& list) {
-        std::size_t at = 0;
+        qsizetype at = 0;
         for (int v : list)
-            if (at < static_cast<std::size_t>(needed.size()) && v == needed[static_cast<qsizetype>(at)])
-                ++at;
-        return at == static_cast<std::size_t>(needed.size());
+            at += at < needed.size() && v == needed[at];
+        return at == needed.size();
     };
     kestrova::testing::ShrinkStats stats;
-    const std::vector<int> shrunk =
-        kestrova::testing::ShrinkFailing(items, fails, std::chrono::seconds(30), &stats);
-    QCOMPARE(QList<int>(shrunk.begin(), shrunk.end()), expected);
+    const std::vector<int> shrunk = kestrova::testing::ShrinkFailing(items, fails, std::chrono::seconds(30), &stats);
+    QCOMPARE(QList<int>(shrunk.begin(), shrunk.end()), needed);
     QVERIFY(stats.complete);
     QVERIFY2(stats.replays < 40 * size, qPrintable(QString::number(stats.replays)));
 }
@@ -1204,17 +1040,17 @@ void TestRandomProgram::replayIsReproducible()
     // printed seed and action list reproduce a failure.
     auto run = [](std::uint64_t seed) {
         const Config config = ConfigFor(seed);
-        Session session(config);
         Rng rng(seed);
         QStringList trace;
-        for (int i = 0; i < 300; ++i) {
+        Run(config, 300, [&](Session& session, int) {
             const Action a = session.Generate(rng);
-            session.Execute(a);
             trace << Describe(a, config.frequency);
-        }
+            return a;
+        });
         return trace;
     };
     const QStringList first = run(77);
+    QCOMPARE(first.size(), 300);
     QCOMPARE(run(77), first);
     QVERIFY(run(78) != first);
 }
@@ -1222,83 +1058,58 @@ void TestRandomProgram::replayIsReproducible()
 void TestRandomProgram::randomUserSessions()
 {
     const int longRun = EnvInt("KESTROVA_LONG_RUN", 0);
-    SeedRange seeds = SeedsFromEnvironment();
+    const QString seeds = qEnvironmentVariable("KESTROVA_RANDOM_SEEDS");
+    const QStringList range = (seeds.isEmpty() ? QStringLiteral("1..20") : seeds).split(QStringLiteral(".."));
+    std::uint64_t first = range[0].toULongLong();
+    std::uint64_t last = range.size() > 1 ? range[1].toULongLong() : first;
     int perSeed = EnvInt("KESTROVA_RANDOM_ACTIONS", 5000);
-    std::int64_t total = 0;
     if (longRun > 0) {
         perSeed = std::min(longRun, 50'000);
-        seeds.first = 1001;
-        seeds.last = seeds.first + static_cast<std::uint64_t>((longRun + perSeed - 1) / perSeed) - 1;
+        first = 1001;
+        last = first + static_cast<std::uint64_t>((longRun + perSeed - 1) / perSeed) - 1;
     }
     const bool trace = EnvInt("KESTROVA_RANDOM_TRACE", 0) != 0;
     const int shrinkSeconds = EnvInt("KESTROVA_SHRINK_SECONDS", 120);
 
-    QElapsedTimer clock;
-    clock.start();
+    std::int64_t total = 0;
     Coverage coverage;
-    for (std::uint64_t seed = seeds.first; seed <= seeds.last; ++seed) {
+    for (std::uint64_t seed = first; seed <= last; ++seed) {
         const Config config = ConfigFor(seed);
-        int actionsThisSeed = perSeed;
-        if (longRun > 0)
-            actionsThisSeed = static_cast<int>(std::min<std::int64_t>(perSeed, longRun - total));
+        const int count = longRun > 0 ? static_cast<int>(std::min<std::int64_t>(perSeed, longRun - total)) : perSeed;
+        // Should the program crash, this line names the seed to replay.
+        qInfo("seed %llu: %d actions", static_cast<unsigned long long>(seed), count);
         std::vector<Action> actions;
-        actions.reserve(static_cast<std::size_t>(actionsThisSeed));
-        // Should the program crash, this line names the seed to replay
-        // (KESTROVA_RANDOM_SEEDS=n KESTROVA_RANDOM_TRACE=1 shows the action).
-        qInfo("seed %llu: %d actions", static_cast<unsigned long long>(seed), actionsThisSeed);
-        Outcome outcome;
-        {
-            Session session(config, &coverage);
-            Rng rng(seed);
-            outcome.message = session.Check();
-            if (!outcome.message.isEmpty())
-                outcome.failedAfter = 0;
-            for (int i = 0; i < actionsThisSeed && outcome.failedAfter < 0; ++i) {
+        actions.reserve(static_cast<std::size_t>(count));
+        Rng rng(seed);
+        const Outcome outcome = Run(
+            config, count,
+            [&](Session& session, int i) {
                 actions.push_back(session.Generate(rng));
                 if (trace)
                     qInfo("seed %llu #%d: %s", static_cast<unsigned long long>(seed), i,
                           qPrintable(Describe(actions.back(), config.frequency)));
-                session.Execute(actions.back());
-                const QString error = session.Check();
-                if (!error.isEmpty())
-                    outcome = {i + 1, error};
-            }
-            // Whatever state the actions left, the program ends once.
-            if (outcome.failedAfter < 0) {
-                const QString error = session.End(static_cast<int>(seed % 4));
-                if (!error.isEmpty())
-                    QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(error)));
-            }
-        }
+                return actions.back();
+            },
+            &coverage, static_cast<int>(seed % 4));
         total += static_cast<std::int64_t>(actions.size());
         if (outcome.failedAfter < 0)
             continue;
+        if (outcome.ending)
+            QFAIL(qPrintable(Why("seed %1: %2", seed, outcome.message)));
 
-        // Shrink to the shortest action list that still breaks an invariant.
         kestrova::testing::ShrinkStats stats;
         const std::vector<Action> shrunk = kestrova::testing::ShrinkFailing(
             actions, [&config](const std::vector<Action>& list) { return Replay(config, list).failedAfter >= 0; },
             std::chrono::seconds(shrinkSeconds), &stats);
-        const Outcome last = Replay(config, shrunk);
-        QString report = QStringLiteral("seed %1 (frequency %2, locale %3): after %4 action(s): %5\n"
-                                        "shrunk to %6 action(s) in %7 replays%8, failing with: %9\n")
-                             .arg(seed)
-                             .arg(config.frequency)
-                             .arg(config.locale.name())
-                             .arg(outcome.failedAfter)
-                             .arg(outcome.message)
-                             .arg(shrunk.size())
-                             .arg(stats.replays)
-                             .arg(stats.complete ? QString() : QStringLiteral(" (time budget ran out)"))
-                             .arg(last.message);
+        QString report = Why("seed %1 (frequency %2, locale %3): after %4 action(s): %5\n"
+                             "shrunk to %6 action(s) in %7 replays%8, failing with: %9\n",
+                             seed, config.frequency, config.locale.name(), outcome.failedAfter, outcome.message,
+                             shrunk.size(), stats.replays, stats.complete ? "" : " (time budget ran out)",
+                             Replay(config, shrunk).message);
         for (std::size_t i = 0; i < shrunk.size(); ++i)
-            report += QStringLiteral("  %1. %2\n").arg(i + 1).arg(Describe(shrunk[i], config.frequency));
+            report += Why("  %1. %2\n", i + 1, Describe(shrunk[i], config.frequency));
         QFAIL(qPrintable(report));
     }
-    qInfo("%lld actions over seeds %llu..%llu in %.1f s", static_cast<long long>(total),
-          static_cast<unsigned long long>(seeds.first), static_cast<unsigned long long>(seeds.last),
-          static_cast<double>(clock.elapsed()) / 1000.0);
-    qInfo("reached: %s", qPrintable(coverage.Summary()));
     // The actions reached what they are meant to exercise.
     QVERIFY(total > 0);
     if (total >= 2000) {

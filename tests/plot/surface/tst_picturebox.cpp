@@ -1,24 +1,22 @@
 // The Qt picture box: persistence of the picture, coordinate round trips,
-// pens and fills as they reach the image, geometry in twips.
+// HiDPI pens, Cls, and how its picture reaches the screen.
 
 #include "image_probe.h"
 #include "plot/qt_picture_box.h"
 
 #include <QElapsedTimer>
 #include <QPaintEvent>
-#include <QPointer>
-#include <QRegion>
 #include <QBackingStore>
 #include <QScreen>
 #include <QtTest>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <functional>
 
 using kestrova::Colour;
 using kestrova::PictureBox;
-using kestrova::testing::Collect;
 using kestrova::testing::IsDark;
 using kestrova::testing::IsRed;
 
@@ -94,15 +92,9 @@ struct Scene {
 /// Every device pixel of the image in one colour.
 bool AllPixels(const QImage& image, QRgb colour)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
-            if (line[x] != colour)
-                return false;
-        }
-    }
-    return true;
+    QImage solid(image.size(), QImage::Format_RGB32);
+    solid.fill(colour);
+    return !image.isNull() && image.convertToFormat(QImage::Format_RGB32) == solid;
 }
 
 bool SamePixels(const QImage& a, const QImage& b)
@@ -111,18 +103,25 @@ bool SamePixels(const QImage& a, const QImage& b)
            && a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
 
-/// Counts the update requests of a window: one per repaint pass.
-class UpdateRequestCounter : public QObject {
+/// Counts the events of one type an object receives.
+class EventCounter : public QObject {
 public:
-    int requests = 0;
+    EventCounter(QObject* watched, QEvent::Type type)
+        : type_(type)
+    {
+        watched->installEventFilter(this);
+    }
+    int count = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::UpdateRequest)
-            ++requests;
+        count += event->type() == type_;
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QEvent::Type type_;
 };
 
 using Drawing = std::function<void(PictureBox&)>;
@@ -143,23 +142,7 @@ void VerifyMarks(const QImage& shot, int offset)
     QCOMPARE(At(shot, 30 + offset, 30 + offset), qRgb(255, 255, 255));
 }
 
-class PaintRecorder : public QObject {
-public:
-    QRegion painted;
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-            painted += static_cast<QPaintEvent*>(event)->region();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-enum class Disturbance { HiddenAndShown, CoveredAndUncovered, Repainted, Enlarged, BorderAdded };
+enum class Disturbance { HiddenAndShown, Covered, Repainted, Enlarged, BorderAdded, DrawnWhileHidden, DrawnBeforeShown };
 
 /// The pendulum figure's kind of drawing: dashed axes, a wide rod, a
 /// filled bob, in pixel units on a 120 × 80 box.
@@ -190,32 +173,15 @@ class TestPictureBox : public QObject {
 private slots:
     void pictureSurvives_data();
     void pictureSurvives();
-    void drawingIntoHiddenBoxShowsLater_data();
-    void drawingIntoHiddenBoxShowsLater();
-    void drawingRepaintsOnlyTheTouchedArea();
 
     void currentPositionSurvivesUnitRoundTrip_data();
     void currentPositionSurvivesUnitRoundTrip();
-    void standardUnitPositionStaysOnResize_data();
-    void standardUnitPositionStaysOnResize();
     void textExtentSignedByAxes_data();
     void textExtentSignedByAxes();
 
     void imageFollowsDevicePixelRatio();
     void thinLinesAreCrispPatterns_data();
     void thinLinesAreCrispPatterns();
-    void slopedLinesAreSmoothed();
-    void circleFill_data();
-    void circleFill();
-    void pointIsDrawWidthAcross_data();
-    void pointIsDrawWidthAcross();
-    void printPutsTopLeftAtCurrentPosition_data();
-    void printPutsTopLeftAtCurrentPosition();
-    void fontSettingsReachTheMetrics();
-    void backgroundColour_data();
-    void backgroundColour();
-    void geometryInTwips_data();
-    void geometryInTwips();
 
     void clsErasesEverythingDrawn_data();
     void clsErasesEverythingDrawn();
@@ -230,16 +196,20 @@ void TestPictureBox::pictureSurvives_data()
 {
     QTest::addColumn<Disturbance>("disturbance");
     QTest::addRow("hidden and shown again") << Disturbance::HiddenAndShown;
-    QTest::addRow("covered by a sibling, then uncovered") << Disturbance::CoveredAndUncovered;
+    QTest::addRow("covered by a sibling, then uncovered") << Disturbance::Covered;
     QTest::addRow("whole window repainted") << Disturbance::Repainted;
     QTest::addRow("enlarged") << Disturbance::Enlarged;
     QTest::addRow("border added") << Disturbance::BorderAdded;
+    QTest::addRow("drawn while hidden, then shown") << Disturbance::DrawnWhileHidden;
+    QTest::addRow("drawn before the window was shown") << Disturbance::DrawnBeforeShown;
 }
 
 void TestPictureBox::pictureSurvives()
 {
     QFETCH(Disturbance, disturbance);
-    Scene scene;
+    Scene scene(false, disturbance != Disturbance::DrawnBeforeShown);
+    if (disturbance == Disturbance::DrawnWhileHidden)
+        scene.box->SetVisible(false);
     DrawMarks(*scene.box);
     QApplication::processEvents();
     int offset = 0;
@@ -247,20 +217,17 @@ void TestPictureBox::pictureSurvives()
     switch (disturbance) {
     case Disturbance::HiddenAndShown:
         scene.box->SetVisible(false);
-        QVERIFY(!scene.box->Visible());
         QApplication::processEvents();
         scene.box->SetVisible(true);
-        QVERIFY(scene.box->Visible());
         break;
-    case Disturbance::CoveredAndUncovered: {
+    case Disturbance::Covered: {
         QWidget cover(&scene.window);
-        cover.setAutoFillBackground(true);
         QPalette green;
         green.setColor(QPalette::Window, Qt::green);
         cover.setPalette(green);
+        cover.setAutoFillBackground(true);
         cover.setGeometry(scene.box->geometry());
         cover.show();
-        cover.raise();
         QApplication::processEvents();
         QCOMPARE(At(scene.OnScreen(), 30, 20), QColor(Qt::green).rgb()); // really covered
         cover.hide();
@@ -269,59 +236,25 @@ void TestPictureBox::pictureSurvives()
     }
     case Disturbance::Repainted:
         scene.window.update();
-        QApplication::processEvents();
         break;
-    case Disturbance::Enlarged: {
+    case Disturbance::Enlarged:
         scene.box->resize(200, 140);
         QApplication::processEvents();
-        const QImage shot = scene.OnScreen();
-        QCOMPARE(At(shot, 180, 120), qRgb(255, 255, 255)); // new area in the background colour
+        QCOMPARE(At(scene.OnScreen(), 180, 120), qRgb(255, 255, 255)); // new area in the background colour
         break;
-    }
     case Disturbance::BorderAdded:
         scene.box->SetBorder(true);
         offset = PictureBox::kBorderWidth;
-        QApplication::processEvents();
+        break;
+    case Disturbance::DrawnWhileHidden:
+        scene.box->SetVisible(true);
+        break;
+    case Disturbance::DrawnBeforeShown:
+        scene.Show();
         break;
     }
-    VerifyMarks(scene.OnScreen(), offset);
-}
-
-void TestPictureBox::drawingIntoHiddenBoxShowsLater_data()
-{
-    QTest::addColumn<bool>("windowShown");
-    QTest::addRow("hidden member of a pair in a shown window") << true;
-    QTest::addRow("window not shown yet (load sequence)") << false;
-}
-
-void TestPictureBox::drawingIntoHiddenBoxShowsLater()
-{
-    QFETCH(bool, windowShown);
-    Scene scene(false, windowShown);
-    if (windowShown)
-        scene.box->SetVisible(false);
-    DrawMarks(*scene.box);
-    if (windowShown)
-        scene.box->SetVisible(true);
-    else
-        scene.Show();
     QApplication::processEvents();
-    VerifyMarks(scene.OnScreen(), 0);
-}
-
-void TestPictureBox::drawingRepaintsOnlyTheTouchedArea()
-{
-    Scene scene;
-    QTest::qWait(50); // let the first full paint go by
-    PaintRecorder recorder;
-    scene.box->installEventFilter(&recorder);
-
-    scene.box->Line(10, 10, 30, 10, kBlack);
-    QCOMPARE(recorder.paints, 0); // never painted synchronously
-    QTRY_VERIFY(recorder.paints > 0);
-    const QRect touched = recorder.painted.boundingRect();
-    QVERIFY2(touched.contains(QRect(10, 10, 21, 1)), "the segment is not in the repainted area");
-    QVERIFY2(touched.width() < 40 && touched.height() < 12, "more than the segment was repainted");
+    VerifyMarks(scene.OnScreen(), offset);
 }
 
 void TestPictureBox::currentPositionSurvivesUnitRoundTrip_data()
@@ -331,17 +264,13 @@ void TestPictureBox::currentPositionSurvivesUnitRoundTrip_data()
     QTest::addColumn<int>("trip");
     enum { kByMode0, kBySameScale, kThroughTwips, kScaleAgain };
 
-    const QRectF title(0, 10, 1, -10);
-    const QRectF decimals(0.1, 0.3, 0.2, -0.2); // 0.1 + 0.2 is not 0.3
-    const QRectF plot(-0.51, 0.611, 12.83, -1.222);
     const struct {
         const char* name;
         QRectF system;
         QPointF position;
     } systems[] = {
-        {"title box", title, {0, 3}},
-        {"awkward decimals", decimals, {0.17, 0.23}},
-        {"oscillation plot", plot, {3.3, -0.07}},
+        {"awkward decimals", {0.1, 0.3, 0.2, -0.2}, {0.17, 0.23}}, // 0.1 + 0.2 is not 0.3
+        {"oscillation plot", {-0.51, 0.611, 12.83, -1.222}, {3.3, -0.07}},
     };
     for (const auto& s : systems) {
         QTest::addRow("%s: pixels and back by ScaleMode 0", s.name) << s.system << s.position << int(kByMode0);
@@ -358,17 +287,11 @@ void TestPictureBox::currentPositionSurvivesUnitRoundTrip()
     QFETCH(int, trip);
     Scene scene;
     PictureBox& box = *scene.box;
-    const double x1 = system.x();
-    const double y1 = system.y();
-    const double x2 = system.x() + system.width();
-    const double y2 = system.y() + system.height();
-    box.Scale(x1, y1, x2, y2);
+    const auto applyScale = [&] { box.Scale(system.left(), system.top(), system.right(), system.bottom()); };
+    applyScale();
     box.SetCurrentX(position.x());
     box.SetCurrentY(position.y());
-    const double left = box.ScaleLeft();
-    const double top = box.ScaleTop();
-    const double width = box.ScaleWidth();
-    const double height = box.ScaleHeight();
+    const std::array<double, 4> scale{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(), box.ScaleHeight()};
 
     switch (trip) {
     case 0:
@@ -378,57 +301,28 @@ void TestPictureBox::currentPositionSurvivesUnitRoundTrip()
         break;
     case 1:
         box.SetScaleMode(kestrova::kScalePixels);
-        box.Scale(x1, y1, x2, y2);
+        applyScale();
         break;
     case 2:
         box.SetScaleMode(kestrova::kScaleTwips);
         box.SetScaleMode(kestrova::kScaleUser);
         break;
     default:
-        box.Scale(x1, y1, x2, y2);
+        applyScale();
         break;
     }
     QCOMPARE(box.ScaleMode(), int(kestrova::kScaleUser));
     QVERIFY2(SameBits(box.CurrentX(), position.x()), qPrintable(QString::number(box.CurrentX(), 'g', 17)));
     QVERIFY2(SameBits(box.CurrentY(), position.y()), qPrintable(QString::number(box.CurrentY(), 'g', 17)));
-    QVERIFY(SameBits(box.ScaleLeft(), left));
-    QVERIFY(SameBits(box.ScaleTop(), top));
-    QVERIFY(SameBits(box.ScaleWidth(), width));
-    QVERIFY(SameBits(box.ScaleHeight(), height));
-}
-
-void TestPictureBox::standardUnitPositionStaysOnResize_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addRow("twips") << int(kestrova::kScaleTwips) << 150.0 << 300.0;
-    QTest::addRow("pixels") << int(kestrova::kScalePixels) << 10.0 << 20.0;
-}
-
-void TestPictureBox::standardUnitPositionStaysOnResize()
-{
-    QFETCH(int, mode);
-    QFETCH(double, x);
-    QFETCH(double, y);
-    Scene scene;
-    PictureBox& box = *scene.box;
-    box.SetScaleMode(mode);
-    box.SetCurrentX(x);
-    box.SetCurrentY(y);
-    box.resize(box.width() * 2, box.height() + 37);
-    QCOMPARE(box.CurrentX(), x);
-    QCOMPARE(box.CurrentY(), y);
-    box.SetScaleMode(kestrova::kScalePixels);
-    QCOMPARE(box.CurrentX(), 10.0); // 150 twips are 10 pixels whatever the box size
-    QCOMPARE(box.CurrentY(), 20.0);
+    const std::array<double, 4> after{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(), box.ScaleHeight()};
+    for (std::size_t i = 0; i < scale.size(); ++i)
+        QVERIFY(SameBits(after[i], scale[i]));
 }
 
 void TestPictureBox::textExtentSignedByAxes_data()
 {
     QTest::addColumn<QRectF>("system");
     QTest::addRow("pixels, y down") << QRectF();
-    QTest::addRow("title box, y up") << QRectF(0, 10, 1, -10);
     QTest::addRow("phase plot, y up") << QRectF(-0.55, 3.15, 1.1, -6.3);
     QTest::addRow("x pointing left") << QRectF(10, 0, -10, 5);
 }
@@ -473,10 +367,7 @@ void TestPictureBox::thinLinesAreCrispPatterns_data()
     QTest::addColumn<int>("on");  // pattern in logical pixels; 0: solid
     QTest::addColumn<int>("off");
     QTest::addRow("solid horizontal") << int(kestrova::kSolid) << false << 0 << 0;
-    QTest::addRow("solid vertical") << int(kestrova::kSolid) << true << 0 << 0;
     QTest::addRow("dashed horizontal") << int(kestrova::kDashed) << false << 18 << 6;
-    QTest::addRow("dashed vertical") << int(kestrova::kDashed) << true << 18 << 6;
-    QTest::addRow("dotted horizontal") << int(kestrova::kDotted) << false << 3 << 3;
     QTest::addRow("dotted vertical") << int(kestrova::kDotted) << true << 3 << 3;
 }
 
@@ -506,226 +397,12 @@ void TestPictureBox::thinLinesAreCrispPatterns()
         QCOMPARE(pixel(5 * d, across), inLine ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
 
-    // Along the line: the runs of black.
-    QList<int> runs; // alternating on, off lengths in device pixels
-    int first = -1;
-    int last = -1;
-    bool inRun = false;
+    // Along the line: pure black and white only, in the pattern's runs, pixel 5 to pixel 70.
     for (int along = 0; along < 80 * d; ++along) {
-        const QRgb p = pixel(along, 40 * d);
-        QVERIFY2(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255), "a blurred pixel on the line");
-        const bool black = p == qRgb(0, 0, 0);
-        if (black && first < 0)
-            first = along;
-        if (black)
-            last = along;
-        if (first >= 0 && black != inRun) {
-            runs.append(0);
-            inRun = black;
-        }
-        if (first >= 0)
-            ++runs.last();
+        const int from = along / d - 5;
+        const bool black = from >= 0 && from <= 65 && (on == 0 || from % (on + off) < on);
+        QCOMPARE(pixel(along, 40 * d), black ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
-    QCOMPARE(first, 5 * d);
-    QVERIFY(last < 71 * d);
-    if (on == 0) {
-        QCOMPARE(last, 71 * d - 1);
-        QCOMPARE(runs.first(), 66 * d);
-        return;
-    }
-    if (!inRun)
-        runs.removeLast(); // the white after the end
-    QVERIFY(runs.size() > 4);
-    for (int i = 0; i + 1 < runs.size(); ++i)
-        QCOMPARE(runs[i], (i % 2 == 0 ? on : off) * d);
-    QVERIFY(runs.last() <= on * d);
-}
-
-void TestPictureBox::slopedLinesAreSmoothed()
-{
-    Scene scene;
-    scene.box->Line(10, 10, 100, 40, kBlack);
-    const auto grey = Collect(scene.box->Picture(), [](QRgb p) { return qGray(p) > 40 && qGray(p) < 215; });
-    const auto dark = Collect(scene.box->Picture(), IsDark);
-    QVERIFY2(grey.count > 20, "no anti-aliased edge pixels");
-    QVERIFY(dark.count > 0);
-    QVERIFY(grey.bounds.united(dark.bounds).width() <= 93 * scene.box->Picture().devicePixelRatio());
-}
-
-void TestPictureBox::circleFill_data()
-{
-    QTest::addColumn<int>("fillStyle");
-    QTest::addColumn<QRgb>("centre");
-    QTest::addRow("solid fill in FillColor") << int(kestrova::kFillSolid) << qRgb(0, 0, 255);
-    QTest::addRow("transparent fill") << int(kestrova::kFillTransparent) << qRgb(255, 255, 255);
-}
-
-void TestPictureBox::circleFill()
-{
-    QFETCH(int, fillStyle);
-    QFETCH(QRgb, centre);
-    Scene scene;
-    PictureBox& box = *scene.box;
-    box.SetFillStyle(fillStyle);
-    box.SetFillColor(kBlue);
-    box.Circle(50, 30, 15, kRed);
-    const QImage& picture = box.Picture();
-    QCOMPARE(At(picture, 50, 30), centre);
-    QCOMPARE(At(picture, 58, 30), centre);
-    // The outline, 1 pixel wide, centred 15 pixels from the centre pixel
-    // (mostly red: the curve leaves a little of the pixel to its neighbours).
-    auto reddish = [](QRgb p) { return qRed(p) > 180 && qGreen(p) < 100 && qBlue(p) < 100; };
-    QVERIFY(reddish(At(picture, 65, 30)));
-    QVERIFY(reddish(At(picture, 35, 30)));
-    QVERIFY(reddish(At(picture, 50, 15)));
-    QCOMPARE(At(picture, 67, 30), qRgb(255, 255, 255));
-    QCOMPARE(box.FillStyle(), fillStyle); // the fill settings are the box's, not consumed
-}
-
-void TestPictureBox::pointIsDrawWidthAcross_data()
-{
-    QTest::addColumn<int>("drawWidth");
-    QTest::addRow("width 1: one pixel") << 1;
-    QTest::addRow("width 5: a dot 5 pixels across") << 5;
-}
-
-void TestPictureBox::pointIsDrawWidthAcross()
-{
-    QFETCH(int, drawWidth);
-    Scene scene;
-    PictureBox& box = *scene.box;
-    box.SetDrawWidth(drawWidth);
-    box.PSet(30, 20, kRed);
-    const QImage& picture = box.Picture();
-    const qreal d = picture.devicePixelRatio();
-    const auto red = Collect(picture, IsRed);
-    QVERIFY(red.count > 0);
-    const QPointF centroid = red.Centroid(d);
-    QVERIFY(std::abs(centroid.x() - 30.5) < 0.25);
-    QVERIFY(std::abs(centroid.y() - 20.5) < 0.25);
-    if (drawWidth == 1) {
-        QCOMPARE(red.bounds, QRect(qRound(30 * d), qRound(20 * d), qRound(d), qRound(d)));
-        QCOMPARE(red.count, qRound(d * d));
-    } else {
-        QVERIFY(std::abs(red.bounds.width() / d - drawWidth) <= 1);
-        QVERIFY(std::abs(red.bounds.height() / d - drawWidth) <= 1);
-        QVERIFY(red.count < red.bounds.width() * red.bounds.height()); // round, not square
-    }
-}
-
-void TestPictureBox::printPutsTopLeftAtCurrentPosition_data()
-{
-    QTest::addColumn<QRectF>("system");
-    QTest::addColumn<QPointF>("position");
-    QTest::addColumn<QPoint>("pixel"); // where the position falls
-    QTest::addRow("pixels") << QRectF() << QPointF(20, 30) << QPoint(20, 30);
-    QTest::addRow("y up, the label below its line") << QRectF(0, 8, 12, -8) << QPointF(2, 5) << QPoint(20, 30);
-}
-
-void TestPictureBox::printPutsTopLeftAtCurrentPosition()
-{
-    QFETCH(QRectF, system);
-    QFETCH(QPointF, position);
-    QFETCH(QPoint, pixel);
-    Scene scene;
-    PictureBox& box = *scene.box;
-    box.SetFontName("Arial");
-    box.SetFontSize(8);
-    box.SetFontBold(true);
-    const double heightPx = box.TextHeight("Hg");
-    const double widthPx = box.TextWidth("Hg");
-    if (!system.isNull())
-        box.Scale(system.x(), system.y(), system.x() + system.width(), system.y() + system.height());
-    box.SetCurrentX(position.x());
-    box.SetCurrentY(position.y());
-    box.Print("Hg");
-    QCOMPARE(box.CurrentX(), position.x()); // Print does not move the position
-    QCOMPARE(box.CurrentY(), position.y());
-
-    const qreal d = box.Picture().devicePixelRatio();
-    const auto ink = Collect(box.Picture(), IsDark);
-    QVERIFY(ink.count > 10);
-    const QRectF inkRect(ink.bounds.x() / d, ink.bounds.y() / d, ink.bounds.width() / d, ink.bounds.height() / d);
-    QVERIFY2(inkRect.left() >= pixel.x() - 0.5 && inkRect.left() <= pixel.x() + 2, "text not at CurrentX");
-    QVERIFY2(inkRect.top() >= pixel.y() && inkRect.top() <= pixel.y() + heightPx / 2, "text not below CurrentY");
-    QVERIFY(inkRect.bottom() <= pixel.y() + heightPx + 0.5);
-    QVERIFY(inkRect.right() <= pixel.x() + widthPx + 1);
-}
-
-void TestPictureBox::fontSettingsReachTheMetrics()
-{
-    Scene scene;
-    PictureBox& box = *scene.box;
-    box.SetFontName("Arial");
-    box.SetFontSize(8.25); // 11 pixels at 96 dpi
-    const double plainWidth = box.TextWidth("Angle");
-    const double plainHeight = box.TextHeight("Angle");
-    box.SetFontBold(true);
-    QVERIFY(box.TextWidth("Angle") > plainWidth);
-    box.SetFontBold(false);
-    box.SetFontSize(16.5); // 22 pixels
-    QVERIFY(std::abs(box.TextHeight("Angle") / plainHeight - 2) < 0.15);
-    QVERIFY(std::abs(box.TextWidth("Angle") / plainWidth - 2) < 0.15);
-}
-
-void TestPictureBox::backgroundColour_data()
-{
-    QTest::addColumn<bool>("byCls");
-    QTest::addRow("Cls fills with BackColor") << true;
-    QTest::addRow("a new BackColor erases the picture") << false;
-}
-
-void TestPictureBox::backgroundColour()
-{
-    QFETCH(bool, byCls);
-    Scene scene;
-    PictureBox& box = *scene.box;
-    DrawMarks(box);
-    if (byCls) {
-        box.SetBackColor(kTooltipYellow);
-        DrawMarks(box);
-        box.Cls();
-    } else {
-        box.SetBackColor(kTooltipYellow);
-    }
-    const auto other = Collect(box.Picture(), [](QRgb p) { return p != qRgb(255, 255, 225); });
-    QCOMPARE(other.count, 0);
-    QApplication::processEvents();
-    QCOMPARE(At(scene.OnScreen(), 30, 20), qRgb(255, 255, 225));
-}
-
-void TestPictureBox::geometryInTwips_data()
-{
-    QTest::addColumn<bool>("border");
-    QTest::addColumn<int>("inset"); // pixels lost to the border on each side
-    QTest::addRow("with the sunken border") << true << 2;
-    QTest::addRow("without border") << false << 0;
-}
-
-void TestPictureBox::geometryInTwips()
-{
-    QFETCH(bool, border);
-    QFETCH(int, inset);
-    QWidget window;
-    PictureBox box(&window);
-    QVERIFY(box.HasBorder()); // the default
-    box.SetBorder(border);
-    box.SetLeft(150);
-    box.SetTop(300);
-    box.SetWidth(1500);
-    box.SetHeight(907); // 60.47 pixels: the nearest whole pixel
-    QCOMPARE(box.geometry(), QRect(10, 20, 100, 60));
-    QCOMPARE(box.Left(), 150.0);
-    QCOMPARE(box.Top(), 300.0);
-    QCOMPARE(box.Width(), 1500.0);
-    QCOMPARE(box.Height(), 900.0);
-    QCOMPARE(box.ScaleMode(), int(kestrova::kScaleTwips)); // the default unit
-    QCOMPARE(box.ScaleWidth(), (100 - 2 * inset) * 15.0);
-    box.SetScaleMode(kestrova::kScalePixels);
-    QCOMPARE(box.ScaleWidth(), 100.0 - 2 * inset);
-    QCOMPARE(box.ScaleHeight(), 60.0 - 2 * inset);
-    QCOMPARE(box.InsideRect(), QRect(inset, inset, 100 - 2 * inset, 60 - 2 * inset));
-    QCOMPARE(box.LogicalDpiY(), box.logicalDpiY());
 }
 
 void TestPictureBox::clsErasesEverythingDrawn_data()
@@ -743,15 +420,10 @@ void TestPictureBox::clsErasesEverythingDrawn_data()
         b.SetDrawWidth(3);
         b.Line(60, 40, 115, 78, kBlack);
     };
-    const Drawing diagonal = [](PictureBox& b) { b.Line(0, 79, 119, 0, kBlue); };
     const Drawing disc = [](PictureBox& b) {
         b.SetFillStyle(kestrova::kFillSolid);
         b.SetFillColor(kRed);
         b.Circle(100, 60, 30, kBlack); // beyond the edges
-    };
-    const Drawing dot = [](PictureBox& b) {
-        b.SetDrawWidth(9);
-        b.PSet(3, 77, kRed);
     };
     const Drawing dottedBox = [](PictureBox& b) {
         b.SetDrawStyle(kestrova::kDotted);
@@ -784,13 +456,10 @@ void TestPictureBox::clsErasesEverythingDrawn_data()
 
     QTest::addRow("dashed axes") << axes << false << false;
     QTest::addRow("wide slanted rod") << rod << false << false;
-    QTest::addRow("long thin diagonal") << diagonal << false << false;
     QTest::addRow("filled circle past the edges") << disc << false << false;
-    QTest::addRow("wide point in a corner") << dot << false << false;
     QTest::addRow("dotted box") << dottedBox << false << false;
     QTest::addRow("italic underlined text past the edge") << text << false << false;
     QTest::addRow("rotated text") << turned << false << false;
-    QTest::addRow("figures erased and drawn again") << figures << false << false;
     QTest::addRow("figures drawn into a hidden box") << figures << true << false;
     QTest::addRow("rod drawn into a hidden box") << rod << true << false;
     QTest::addRow("figures, then a new background colour") << figures << false << true;
@@ -851,14 +520,10 @@ void TestPictureBox::copiesOfThePictureKeepTheirPixels_data()
         b.SetCurrentY(50);
         b.Print("Copie");
     };
-    const Drawing point = [](PictureBox& b) { b.PSet(7, 7, kBlue); };
-    for (const bool held : {false, true}) {
-        const char* how = held ? "copy of a held reference" : "copy of Picture()";
-        QTest::addRow("%s, then a line", how) << line << held;
-        QTest::addRow("%s, then Cls", how) << cls << held;
-        QTest::addRow("%s, then text", how) << text << held;
-        QTest::addRow("%s, then a point", how) << point << held;
-    }
+    QTest::addRow("copy of Picture(), then a line") << line << false;
+    QTest::addRow("copy of Picture(), then Cls") << cls << false;
+    QTest::addRow("copy of a held reference, then text") << text << true;
+    QTest::addRow("copy of a held reference, then Cls") << cls << true;
 }
 
 void TestPictureBox::copiesOfThePictureKeepTheirPixels()
@@ -927,12 +592,9 @@ void TestPictureBox::boxesRepaintTogetherAtTheScreensPace()
     other->SetScaleMode(kestrova::kScalePixels);
     other->show();
     QTest::qWait(50);
-    UpdateRequestCounter counter;
-    scene.window.installEventFilter(&counter);
-    PaintRecorder first;
-    PaintRecorder second;
-    scene.box->installEventFilter(&first);
-    other->installEventFilter(&second);
+    const EventCounter requests(&scene.window, QEvent::UpdateRequest);
+    const EventCounter first(scene.box, QEvent::Paint);
+    const EventCounter second(other, QEvent::Paint);
 
     const double rate = scene.window.screen()->refreshRate() > 1 ? scene.window.screen()->refreshRate() : 60.0;
     QElapsedTimer clock;
@@ -947,11 +609,10 @@ void TestPictureBox::boxesRepaintTogetherAtTheScreensPace()
     }
     QTest::qWait(50); // the last frame
     const double frames = clock.elapsed() * rate / 1000.0;
-    QVERIFY2(first.paints > 0 && second.paints > 0, "nothing reached the screen");
-    QVERIFY2(counter.requests <= frames + 2,
-             qPrintable(QStringLiteral("%1 repaints in %2 frames").arg(counter.requests).arg(frames)));
-    QVERIFY2(first.paints <= frames + 2, qPrintable(QString::number(first.paints)));
-    QVERIFY2(second.paints <= first.paints + 1, qPrintable(QString::number(second.paints)));
+    QVERIFY2(first.count > 0 && second.count > 0, "nothing reached the screen");
+    QVERIFY2(requests.count <= frames + 2, qPrintable(QStringLiteral("%1 repaints in %2 frames").arg(requests.count).arg(frames)));
+    QVERIFY2(first.count <= frames + 2, qPrintable(QString::number(first.count)));
+    QVERIFY2(second.count <= first.count + 1, qPrintable(QString::number(second.count)));
 }
 
 QTEST_MAIN(TestPictureBox)
