@@ -674,7 +674,7 @@ void PictureBox::FillRun(bool horizontal, double from, double to, int acrossStar
     }
     // The dashes, each a run of whole pixels: the pendulum's dashed axes
     // are drawn 500 times a second, and this costs a fraction of the
-    // general dash stroker. Only the part over the image is walked.
+    // general dash stroker. Only the stretch over the image is walked.
     const double dir = to >= from ? 1.0 : -1.0;
     const double extent = (horizontal ? PixelWidth() : PixelHeight()) + 1;
     const double firstSeen = dir > 0 ? -1 - from : from - extent;
