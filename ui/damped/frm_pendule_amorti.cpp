@@ -9,6 +9,7 @@
 #include "resources/resource_paths.h"
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/damped/web_link.h"
+#include "ui/dialog_font.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -44,7 +45,6 @@ namespace {
 constexpr int kClientWidthTwips = 15240;
 constexpr int kClientHeightTwips = 11010;
 
-constexpr double kDefaultFontPoints = 8.25; // the classic dialog font
 constexpr double kTitleFontPoints = 11.25;  // the two horizontal axis titles
 
 constexpr int kButtonTextMargins = 8; // px: the push button's frame and padding, both sides
@@ -91,19 +91,6 @@ QRect TwipsRect(int left, int top, int width, int height)
 Colour ToColour(const QColor& c)
 {
     return Rgb(c.red(), c.green(), c.blue());
-}
-
-QFont DefaultFont()
-{
-    // Where the classic dialog font is missing, fontconfig would pick a much
-    // wider face; Liberation Sans (metric-compatible with Arial) keeps the
-    // texts inside their design sizes.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
-    font.setPointSizeF(kDefaultFontPoints);
-    return font;
 }
 
 QFont AxisTitleFont()
@@ -201,7 +188,7 @@ frmPenduleAmorti::frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent)
     setWindowTitle(QStringLiteral("Pendule pesant amorti"));
     setWindowIcon(QIcon(RenderPicture(kDampedIconPath, kDampedIconSize, kDampedIconSize)));
     setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
-    setFont(DefaultFont());
+    setFont(DialogFont());
 
     InstallAccessibleControls();
     CreateControls();

@@ -2,6 +2,7 @@
 
 #include "plot/qt_picture_box.h"
 #include "ui/accessibility/accessible_controls.h"
+#include "ui/dialog_font.h"
 #include "ui/foucault/foucault_motion.h"
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/line_element.h"
@@ -40,19 +41,6 @@ QRect TwipsRect(int left, int top, int width, int height)
 Colour ToColour(const QColor& c)
 {
     return Rgb(c.red(), c.green(), c.blue());
-}
-
-/// The classic 8.25-point dialog font the layout was measured with. Where it
-/// is missing, Liberation Sans (metric-compatible with Arial) keeps the texts
-/// inside their design sizes; fontconfig's own pick would be much wider.
-QFont DialogFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
-    font.setPointSizeF(8.25);
-    return font;
 }
 
 /// The length as the field shows it: one decimal, the user's decimal
