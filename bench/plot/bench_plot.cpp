@@ -131,17 +131,3 @@ BENCHMARK(BM_DrawPendulum)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace kestrova
-
-int main(int argc, char** argv)
-{
-    // Benchmarks run headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
