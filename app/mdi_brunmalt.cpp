@@ -154,14 +154,12 @@ void MDIBrunmalt::CloseChild(QPointer<QMdiSubWindow>& subWindow)
 
 frmPenduleAmorti* MDIBrunmalt::DampedWindow() const
 {
-    return dampedSubWindow_ ? qobject_cast<frmPenduleAmorti*>(dampedSubWindow_->widget())
-                            : nullptr;
+    return dampedSubWindow_ ? qobject_cast<frmPenduleAmorti*>(dampedSubWindow_->widget()) : nullptr;
 }
 
 frmFoucault* MDIBrunmalt::FoucaultWindow() const
 {
-    return foucaultSubWindow_ ? qobject_cast<frmFoucault*>(foucaultSubWindow_->widget())
-                              : nullptr;
+    return foucaultSubWindow_ ? qobject_cast<frmFoucault*>(foucaultSubWindow_->widget()) : nullptr;
 }
 
 QSize MDIBrunmalt::PreferredSize() const

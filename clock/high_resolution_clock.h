@@ -30,7 +30,9 @@ public:
 /// A counter that only moves when told to: deterministic animation tests.
 class FakeCounterSource final : public CounterSource {
 public:
-    explicit FakeCounterSource(ClockValue frequency = 1'000'000'000) : frequency_(frequency) {}
+    explicit FakeCounterSource(ClockValue frequency = 1'000'000'000)
+        : frequency_(frequency)
+    { }
     ClockValue QueryFrequency() override { return frequency_; }
     ClockValue QueryCounter() override { return count_; }
 
@@ -46,14 +48,19 @@ private:
 };
 
 /// The raw count as a clock value (identity: counts are kept as integers).
-constexpr ClockValue CounterValue(ClockValue raw) { return raw; }
+constexpr ClockValue CounterValue(ClockValue raw)
+{
+    return raw;
+}
 
 /// The program-wide clock shared by both simulation windows: the counter
 /// frequency read once at start, the reading of the last start or resume and
 /// the reading of the latest tick.
 class HighResolutionClock {
 public:
-    explicit HighResolutionClock(CounterSource& source) : source_(source) {}
+    explicit HighResolutionClock(CounterSource& source)
+        : source_(source)
+    { }
 
     /// Reads the counter frequency (done once, by the frame at start-up).
     void ReadFrequency() { CounterFrequency = CounterValue(source_.QueryFrequency()); }

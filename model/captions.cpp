@@ -17,8 +17,8 @@ std::string FormatFixed(double value, int decimals, std::string_view decimalSepa
     std::string text(buffer, end);
 
     // A value that rounds to zero reads as zero, never as "-0" or "-0,00".
-    if (!text.empty() && text.front() == '-' &&
-        text.find_first_not_of("0.", 1) == std::string::npos)
+    if (!text.empty() && text.front() == '-'
+        && text.find_first_not_of("0.", 1) == std::string::npos)
         text.erase(0, 1);
 
     if (const auto point = text.find('.'); point != std::string::npos)

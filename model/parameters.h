@@ -48,8 +48,8 @@ struct DerivedQuantities {
     std::optional<double> qualityFactor;  ///< Q = (ω₀ / 2) / λ, absent when λ = 0
     std::optional<double> relaxationTime; ///< τ = 0.5 / λ (s), absent when λ = 0
     Regime regime = Regime::PseudoPeriodic;
-    std::optional<double> pseudoPeriod;   ///< T = 2·PI / sqrt(ω₀² − λ²) (s), pseudo-periodic only
-    double plotTimeSpan = 10;             ///< DureeTrace before the plot frames round it (s)
+    std::optional<double> pseudoPeriod; ///< T = 2·PI / sqrt(ω₀² − λ²) (s), pseudo-periodic only
+    double plotTimeSpan = 10;           ///< DureeTrace before the plot frames round it (s)
 };
 
 [[nodiscard]] DerivedQuantities Derive(const Parameters& parameters);

@@ -64,8 +64,8 @@ std::string GraduationText(double t)
     // std::to_chars is locale-independent: always ".".
     std::array<char, 64> buffer{};
     char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, kSignificantDigits - 1)
-                          .ptr;
+                              std::chars_format::scientific, kSignificantDigits - 1)
+                    .ptr;
     const std::string_view scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t e = scientific.find('e');
     int exponent = 0;
@@ -83,8 +83,8 @@ std::string GraduationText(double t)
         // so the value is rounded only once.
         std::array<char, 64> fixed{};
         char* fixedEnd = std::to_chars(fixed.data(), fixed.data() + fixed.size(), magnitude,
-                                             std::chars_format::fixed, kMaxDecimals)
-                                   .ptr;
+                                       std::chars_format::fixed, kMaxDecimals)
+                             .ptr;
         text.assign(fixed.data(), fixedEnd);
         TrimFraction(text);
     }

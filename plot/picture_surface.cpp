@@ -25,10 +25,22 @@ void PictureSurface::SetScaleMode(int mode)
     mode_ = (mode == kScaleUser || mode == kScalePixels) ? mode : kScaleTwips;
 }
 
-double PictureSurface::ScaleLeft() const { return CurrentSystem().left; }
-double PictureSurface::ScaleTop() const { return CurrentSystem().top; }
-double PictureSurface::ScaleWidth() const { return CurrentSystem().width; }
-double PictureSurface::ScaleHeight() const { return CurrentSystem().height; }
+double PictureSurface::ScaleLeft() const
+{
+    return CurrentSystem().left;
+}
+double PictureSurface::ScaleTop() const
+{
+    return CurrentSystem().top;
+}
+double PictureSurface::ScaleWidth() const
+{
+    return CurrentSystem().width;
+}
+double PictureSurface::ScaleHeight() const
+{
+    return CurrentSystem().height;
+}
 
 double PictureSurface::ToPixelX(double x) const
 {
@@ -80,14 +92,16 @@ double PictureSurface::PositionPixelY() const
 
 double PictureSurface::CurrentX() const
 {
-    if (posMode_ == kPositionUnset || (posMode_ == mode_ && (mode_ != kScaleUser || posUser_ == user_)))
+    if (posMode_ == kPositionUnset
+        || (posMode_ == mode_ && (mode_ != kScaleUser || posUser_ == user_)))
         return posX_;
     return FromPixelX(PositionPixelX());
 }
 
 double PictureSurface::CurrentY() const
 {
-    if (posMode_ == kPositionUnset || (posMode_ == mode_ && (mode_ != kScaleUser || posUser_ == user_)))
+    if (posMode_ == kPositionUnset
+        || (posMode_ == mode_ && (mode_ != kScaleUser || posUser_ == user_)))
         return posY_;
     return FromPixelY(PositionPixelY());
 }

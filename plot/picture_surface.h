@@ -21,9 +21,18 @@ constexpr Colour Rgb(int red, int green, int blue)
 {
     return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Colour c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Colour c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Colour c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 /// Units of a coordinate system.
 enum ScaleModes : int {
@@ -118,11 +127,20 @@ public:
     /// Erases the image to the background colour.
     void Cls() { DeviceClear(); }
     /// A segment in the foreground colour with the current pen.
-    void Line(double x1, double y1, double x2, double y2) { DeviceLine(x1, y1, x2, y2, foreColor_, false); }
+    void Line(double x1, double y1, double x2, double y2)
+    {
+        DeviceLine(x1, y1, x2, y2, foreColor_, false);
+    }
     /// A segment in the given colour with the current pen.
-    void Line(double x1, double y1, double x2, double y2, Colour c) { DeviceLine(x1, y1, x2, y2, c, false); }
+    void Line(double x1, double y1, double x2, double y2, Colour c)
+    {
+        DeviceLine(x1, y1, x2, y2, c, false);
+    }
     /// The outline of the rectangle with these corners ("Line ..., c, B").
-    void LineBox(double x1, double y1, double x2, double y2, Colour c) { DeviceLine(x1, y1, x2, y2, c, true); }
+    void LineBox(double x1, double y1, double x2, double y2, Colour c)
+    {
+        DeviceLine(x1, y1, x2, y2, c, true);
+    }
     /// A full circle, radius in x units, outlined in c and filled as FillStyle/FillColor say.
     void Circle(double x, double y, double radius, Colour c) { DeviceCircle(x, y, radius, c); }
     /// One point, DrawWidth pixels across.
@@ -173,8 +191,8 @@ protected:
     virtual void DevicePoint(double x, double y, Colour c) = 0;
     virtual void DeviceText(double x, double y, std::string_view text) = 0;
     /// Called after a change of the font or the background colour.
-    virtual void FontChanged() {}
-    virtual void BackColorChanged() {}
+    virtual void FontChanged() { }
+    virtual void BackColorChanged() { }
 
 private:
     struct System {

@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kLeftMarginSample = "-120";
 constexpr const char* kRightMarginSample = "15";
 constexpr int kOscillationFitPasses = 3;
-constexpr double kPhaseBorder = 1.05; // 5 % of free border around the phase frame
+constexpr double kPhaseBorder = 1.05;     // 5 % of free border around the phase frame
 constexpr double kTimeLabelDrop = 0.25;   // text heights between time axis and label top
 constexpr double kPhaseLabelDrop = 0.3;   // the same under the phase portrait's angle axis
 constexpr double kAngleLabelGap = 0.1;    // s between an angle label and the time origin
@@ -25,7 +25,10 @@ constexpr Colour kFrameColour = 0;        // black
 /// Integer rounding with ties to even, kept as a double: the same value as a
 /// 16- or 32-bit conversion wherever that would not overflow, and no overflow
 /// where it would.
-double RoundHalfEven(double x) { return std::nearbyint(x); }
+double RoundHalfEven(double x)
+{
+    return std::nearbyint(x);
+}
 
 /// The graduation loop: start, end and step are taken once; the counter grows
 /// by repeated addition, so drift may end it one graduation early.
@@ -52,13 +55,15 @@ void Validate(const PenduleState& state, const PlotGraduations& g,
               const std::array<PictureSurface*, 2>& picOscillation,
               const std::array<PictureSurface*, 2>& picPhase)
 {
-    for (const PictureSurface* box : {picOscillation[0], picOscillation[1], picPhase[0], picPhase[1]})
+    for (const PictureSurface* box :
+         {picOscillation[0], picOscillation[1], picPhase[0], picPhase[1]})
         if (box == nullptr)
             throw std::invalid_argument("DrawPlotFrames: missing picture box");
 
-    if (!std::isfinite(state.TetaMax) || !std::isfinite(state.OmegaMax) ||
-        !std::isfinite(state.DureeTrace))
-        throw std::invalid_argument("DrawPlotFrames: TetaMax, OmegaMax and DureeTrace must be finite");
+    if (!std::isfinite(state.TetaMax) || !std::isfinite(state.OmegaMax)
+        || !std::isfinite(state.DureeTrace))
+        throw std::invalid_argument(
+            "DrawPlotFrames: TetaMax, OmegaMax and DureeTrace must be finite");
 
     const double angleDegrees = state.TetaMax / DegToRad;
     const double passes[] = {
@@ -237,7 +242,8 @@ PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax, double D
 void DrawPlotFrames(PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
                     const std::array<PictureSurface*, 2>& picPhase)
 {
-    const PlotGraduations g = ComputePlotGraduations(state.TetaMax, state.OmegaMax, state.DureeTrace);
+    const PlotGraduations g =
+        ComputePlotGraduations(state.TetaMax, state.OmegaMax, state.DureeTrace);
     Validate(state, g, picOscillation, picPhase);
     state.DureeTrace = g.DureeTrace;
 

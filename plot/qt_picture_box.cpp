@@ -139,7 +139,11 @@ protected:
     }
 
 private:
-    explicit FramePacer(QObject* parent) : QObject(parent) { clock_.start(); }
+    explicit FramePacer(QObject* parent)
+        : QObject(parent)
+    {
+        clock_.start();
+    }
 
     QBasicTimer timer_;
     QElapsedTimer clock_;
@@ -187,7 +191,9 @@ QRegion PictureBox::RectList::Region() const
 }
 
 PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent), metrics_(qfont_), metricsF_(qfont_)
+    : QWidget(parent)
+    , metrics_(qfont_)
+    , metricsF_(qfont_)
 {
     // Every pixel of the widget comes from the border and the picture.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -215,7 +221,8 @@ void PictureBox::SetBorder(bool border)
 
 QRect PictureBox::InsideRect() const
 {
-    return border_ ? rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth) : rect();
+    return border_ ? rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth)
+                   : rect();
 }
 
 const QImage& PictureBox::Picture()
@@ -399,8 +406,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
     for (const QRect& r : event->region()) {
         const QRect part = r & inside;
         if (!part.isEmpty())
-            painter.drawImage(part, image_,
-                              QRect((part.topLeft() - inside.topLeft()) * ratio, part.size() * ratio));
+            painter.drawImage(
+                part, image_,
+                QRect((part.topLeft() - inside.topLeft()) * ratio, part.size() * ratio));
     }
 }
 
@@ -462,14 +470,38 @@ void PictureBox::SetVisible(bool visible)
     setVisible(visible);
 }
 
-double PictureBox::Left() const { return x() * kTwipsPerPixel; }
-double PictureBox::Top() const { return y() * kTwipsPerPixel; }
-double PictureBox::Width() const { return width() * kTwipsPerPixel; }
-double PictureBox::Height() const { return height() * kTwipsPerPixel; }
-void PictureBox::SetLeft(double twips) { move(TwipsToPixels(twips), y()); }
-void PictureBox::SetTop(double twips) { move(x(), TwipsToPixels(twips)); }
-void PictureBox::SetWidth(double twips) { resize(TwipsToPixels(twips), height()); }
-void PictureBox::SetHeight(double twips) { resize(width(), TwipsToPixels(twips)); }
+double PictureBox::Left() const
+{
+    return x() * kTwipsPerPixel;
+}
+double PictureBox::Top() const
+{
+    return y() * kTwipsPerPixel;
+}
+double PictureBox::Width() const
+{
+    return width() * kTwipsPerPixel;
+}
+double PictureBox::Height() const
+{
+    return height() * kTwipsPerPixel;
+}
+void PictureBox::SetLeft(double twips)
+{
+    move(TwipsToPixels(twips), y());
+}
+void PictureBox::SetTop(double twips)
+{
+    move(x(), TwipsToPixels(twips));
+}
+void PictureBox::SetWidth(double twips)
+{
+    resize(TwipsToPixels(twips), height());
+}
+void PictureBox::SetHeight(double twips)
+{
+    resize(width(), TwipsToPixels(twips));
+}
 
 // --- font and colours ------------------------------------------------------------
 
@@ -535,8 +567,9 @@ void PictureBox::DeviceClear()
         uchar* const bits = image_.bits();
         const qsizetype stride = image_.bytesPerLine();
         for (const QRect& r : ink_) {
-            const QRect d = QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect()
-                            & deviceImage;
+            const QRect d =
+                QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect()
+                & deviceImage;
             if (d.isEmpty())
                 continue;
             // Wide areas: one row filled, the others copied from it (a fast
@@ -580,7 +613,8 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
         const QPen& pen = PenFor(c, Qt::FlatCap);
         if (pen.style() == Qt::NoPen)
             return;
-        const QList<qreal> pattern = pen.style() == Qt::CustomDashLine ? pen.dashPattern() : QList<qreal>();
+        const QList<qreal> pattern =
+            pen.style() == Qt::CustomDashLine ? pen.dashPattern() : QList<qreal>();
         const QRgb colour = pen.color().rgb();
         const double ratio = image_.devicePixelRatio();
         const int deviceWidth = DevicePixels(w, ratio);
@@ -597,11 +631,14 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
             const double wide = right - left - w; // between the middles of the sides
             const double high = bottom - top - w;
             const double half = w / 2;
-            FillRun(true, left, right, nearEdge(std::min(py1, py2)), deviceWidth, pattern, -half, colour);
-            FillRun(false, top, bottom, nearEdge(std::max(px1, px2)), deviceWidth, pattern, wide - half, colour);
-            FillRun(true, right, left, nearEdge(std::max(py1, py2)), deviceWidth, pattern, wide + high - half, colour);
-            FillRun(false, bottom, top, nearEdge(std::min(px1, px2)), deviceWidth, pattern, 2 * wide + high - half,
+            FillRun(true, left, right, nearEdge(std::min(py1, py2)), deviceWidth, pattern, -half,
                     colour);
+            FillRun(false, top, bottom, nearEdge(std::max(px1, px2)), deviceWidth, pattern,
+                    wide - half, colour);
+            FillRun(true, right, left, nearEdge(std::max(py1, py2)), deviceWidth, pattern,
+                    wide + high - half, colour);
+            FillRun(false, bottom, top, nearEdge(std::min(px1, px2)), deviceWidth, pattern,
+                    2 * wide + high - half, colour);
             Drawn(QRectF(QPointF(left, top), QPointF(right, bottom)).adjusted(-1, -1, 1, 1));
             return;
         }
@@ -613,10 +650,12 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
         const double dir = Snap(to) >= Snap(from) ? 1.0 : -1.0;
         const double start = Snap(from) + 0.5 - dir * w / 2;
         const double stop = Snap(to) + 0.5 + dir * w / 2;
-        FillRun(horizontal, start, stop, nearEdge(horizontal ? py1 : px1), deviceWidth, pattern, 0, colour);
+        FillRun(horizontal, start, stop, nearEdge(horizontal ? py1 : px1), deviceWidth, pattern, 0,
+                colour);
         const double side = (horizontal ? Snap(py1) : Snap(px1)) + across - w / 2;
-        const QRectF band = horizontal ? QRectF(QPointF(std::min(start, stop), side), QSizeF(std::abs(stop - start), w))
-                                       : QRectF(QPointF(side, std::min(start, stop)), QSizeF(w, std::abs(stop - start)));
+        const QRectF band = horizontal
+            ? QRectF(QPointF(std::min(start, stop), side), QSizeF(std::abs(stop - start), w))
+            : QRectF(QPointF(side, std::min(start, stop)), QSizeF(w, std::abs(stop - start)));
         Drawn(band.adjusted(-1, -1, 1, 1));
         return;
     }
@@ -643,7 +682,8 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     constexpr double kPieceLength = 48;
     constexpr int kMostPieces = 4;
     const double length = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
-    const int pieces = std::clamp(static_cast<int>(std::ceil(length / kPieceLength)), 1, kMostPieces);
+    const int pieces =
+        std::clamp(static_cast<int>(std::ceil(length / kPieceLength)), 1, kMostPieces);
     for (int i = 0; i < pieces; ++i) {
         const QPointF from = a + (b - a) * (double(i) / pieces);
         const QPointF to = i + 1 == pieces ? b : a + (b - a) * (double(i + 1) / pieces);

@@ -143,12 +143,15 @@ private:
 
     struct TransparentHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        std::size_t operator()(std::string_view s) const
+        {
+            return std::hash<std::string_view>{}(s);
+        }
     };
 
     bool border_ = true;
     QImage image_;
-    QPainter painter_; ///< on image_ while active; declared after it, so ended first
+    QPainter painter_;  ///< on image_ while active; declared after it, so ended first
     QSize paintedSize_; ///< the inside size when the painter started
     bool antialiased_ = false;
     bool painterHasFont_ = false;

@@ -77,8 +77,9 @@ void Rotator::Label(std::string_view text)
 
     RotatedFont font;
     if (SingleByteLength(surfaceFont.Name) > kMaxFaceNameBytes)
-        throw std::length_error("Rotator: the font name \"" + surfaceFont.Name + "\" is longer than " +
-                                std::to_string(kMaxFaceNameBytes) + " characters");
+        throw std::length_error("Rotator: the font name \"" + surfaceFont.Name
+                                + "\" is longer than " + std::to_string(kMaxFaceNameBytes)
+                                + " characters");
     font.FaceName = surfaceFont.Name;
 
     // The product is rounded first, then the division truncates:

@@ -83,8 +83,8 @@ struct DampedPendulum {
     double Lambda;
     void operator()(const OdeState& x, OdeState& dxdt, double /*t*/) const
     {
-        dxdt[0] = x[1];                                               // θ' = ω
-        dxdt[1] = -2 * Lambda * x[1] - Pulsation2 * std::sin(x[0]);   // ω' = −2λω − ω₀² sin θ
+        dxdt[0] = x[1];                                             // θ' = ω
+        dxdt[1] = -2 * Lambda * x[1] - Pulsation2 * std::sin(x[0]); // ω' = −2λω − ω₀² sin θ
     }
 };
 
@@ -114,10 +114,22 @@ void RunOdeintPeer(benchmark::State& state, const ScanSetup& setup)
     state.SetItemsProcessed(state.iterations() * passes);
 }
 
-void BM_ScanAmplitudes_Default(benchmark::State& state) { RunScan(state, DefaultSetup()); }
-void BM_OdeintPeer_Default(benchmark::State& state) { RunOdeintPeer(state, DefaultSetup()); }
-void BM_ScanAmplitudes_Worst(benchmark::State& state) { RunScan(state, WorstSetup()); }
-void BM_OdeintPeer_Worst(benchmark::State& state) { RunOdeintPeer(state, WorstSetup()); }
+void BM_ScanAmplitudes_Default(benchmark::State& state)
+{
+    RunScan(state, DefaultSetup());
+}
+void BM_OdeintPeer_Default(benchmark::State& state)
+{
+    RunOdeintPeer(state, DefaultSetup());
+}
+void BM_ScanAmplitudes_Worst(benchmark::State& state)
+{
+    RunScan(state, WorstSetup());
+}
+void BM_OdeintPeer_Worst(benchmark::State& state)
+{
+    RunOdeintPeer(state, WorstSetup());
+}
 
 BENCHMARK(BM_ScanAmplitudes_Default)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OdeintPeer_Default)->Unit(benchmark::kMicrosecond);
@@ -129,8 +141,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     explicit RatioReporter(bool color)
         : ConsoleReporter(color ? OO_ColorTabular : OO_Tabular)
-    {
-    }
+    { }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {

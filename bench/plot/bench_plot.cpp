@@ -31,7 +31,8 @@ PenduleState DefaultState()
     state.Pulsation2 = p.Pulsation2;
     state.Lambda = p.Lambda;
     state.DureeTrace = LinearSolution(p.Teta0, p.Omega0, p.Pulsation2, p.Lambda, 0).DureeTrace;
-    const AmplitudeScan scan = ScanAmplitudes(p.Teta0, p.Omega0, p.Pulsation2, p.Lambda, state.DureeTrace);
+    const AmplitudeScan scan =
+        ScanAmplitudes(p.Teta0, p.Omega0, p.Pulsation2, p.Lambda, state.DureeTrace);
     state.TetaMax = scan.angleScale;
     state.OmegaMax = scan.maxSpeed;
     return state;

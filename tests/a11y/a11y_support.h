@@ -37,7 +37,10 @@ struct TestWindow {
         return child;
     }
 
-    [[nodiscard]] frmPenduleAmorti* Damped() const { return qobject_cast<frmPenduleAmorti*>(window.get()); }
+    [[nodiscard]] frmPenduleAmorti* Damped() const
+    {
+        return qobject_cast<frmPenduleAmorti*>(window.get());
+    }
     [[nodiscard]] frmFoucault* Foucault() const { return qobject_cast<frmFoucault*>(window.get()); }
 
     FakeCounterSource source{1'000'000'000};

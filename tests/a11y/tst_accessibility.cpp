@@ -10,8 +10,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QMdiArea>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -59,7 +59,8 @@ bool IsInteractive(QAccessible::Role role)
     static const QAccessible::Role kInteractive[] = {
         QAccessible::Slider, QAccessible::Button,       QAccessible::CheckBox,
         QAccessible::Link,   QAccessible::EditableText, QAccessible::MenuItem};
-    return std::find(std::begin(kInteractive), std::end(kInteractive), role) != std::end(kInteractive);
+    return std::find(std::begin(kInteractive), std::end(kInteractive), role)
+        != std::end(kInteractive);
 }
 
 } // namespace
@@ -88,14 +89,16 @@ private slots:
         };
         // Each slider names its quantity and unit; a toggle that stays down reads as a check box.
         row("angle slider", "damped", "sldTeta0", R::Slider, {"Angle initial", "degrés"}, "Label3");
-        row("speed slider", "damped", "sldOmega0", R::Slider, {"Vitesse initiale", "radians par seconde"},
-            "Label1");
+        row("speed slider", "damped", "sldOmega0", R::Slider,
+            {"Vitesse initiale", "radians par seconde"}, "Label1");
         row("pulsation slider", "damped", "sldPulsation", R::Slider,
             {"Pulsation propre", "radians par seconde"}, "Label2");
-        row("damping slider", "damped", "sldLambda", R::Slider, {"amortissement", "par seconde"}, "Label4");
+        row("damping slider", "damped", "sldLambda", R::Slider, {"amortissement", "par seconde"},
+            "Label4");
         row("start/pause toggle", "damped", "chkGo", R::CheckBox, {"Lancer l'animation"});
         row("reset button", "damped", "cmdPosInit", R::Button, {"Position initiale"});
-        row("comparison check box", "damped", "chkApproxi", R::CheckBox, {"Approximation angle faible"});
+        row("comparison check box", "damped", "chkApproxi", R::CheckBox,
+            {"Approximation angle faible"});
         row("web link", "damped", "lblWeb", R::Link, {"http://www.kestrova.example"});
         row("phase plot, compared", "damped", "picPhase1", R::Graphic,
             {"vitesse en fonction de l'angle", "petits angles"});
@@ -103,8 +106,8 @@ private slots:
         row("relaxation time", "damped", "lblRelax", R::StaticText, {"2,273"}, "Label5");
         row("pseudo-period", "damped", "lblPseudo", R::StaticText, {"1,573"}, "Label7");
         row("quality factor", "damped", "lblQualite", R::StaticText, {"9,091"}, "Label6");
-        row("length field", "Foucault", "txtLong", R::EditableText, {"Longueur du pendule", "mètres"},
-            "Label1");
+        row("length field", "Foucault", "txtLong", R::EditableText,
+            {"Longueur du pendule", "mètres"}, "Label1");
         row("start button", "Foucault", "cmdGo", R::Button, {"Lancer l'animation"});
         row("side view", "Foucault", "picPendule", R::Graphic, {"Vue de côté"});
     }
@@ -123,7 +126,8 @@ private slots:
         for (const QString& part : nameHas)
             QVERIFY2(name.contains(part), qPrintable(name));
         // Read as shown: no mnemonic marker, no leading blank.
-        QVERIFY2(!name.contains(QLatin1Char('&')) && !name.startsWith(QLatin1Char(' ')), qPrintable(name));
+        QVERIFY2(!name.contains(QLatin1Char('&')) && !name.startsWith(QLatin1Char(' ')),
+                 qPrintable(name));
         if (role != QAccessible::Grouping) // a group is told by its controls
             QVERIFY(!iface->text(QAccessible::Description).isEmpty());
         if (!labelledBy.isEmpty())
@@ -137,7 +141,8 @@ private slots:
     void everyInteractiveControlIsNamed_data()
     {
         QTest::addColumn<int>("index"); // the simulation shown in the frame
-        QTest::addColumn<QList<int>>("counts"); // sliders, buttons, check boxes, links, fields, graphics
+        QTest::addColumn<QList<int>>(
+            "counts"); // sliders, buttons, check boxes, links, fields, graphics
         // Graphics: the equation, the figure, both members of both plots, two axis titles.
         QTest::addRow("damped pendulum") << 0 << QList<int>{4, 1, 2, 1, 0, 8};
         QTest::addRow("Foucault pendulum") << 1 << QList<int>{0, 1, 0, 0, 1, 2};
@@ -156,14 +161,15 @@ private slots:
         Walk(Accessible(&frame), [&](QAccessibleInterface* iface) {
             const QAccessible::Role role = iface->role();
             ++count[role];
-            const QString what = QString::number(role) + QLatin1Char(' ') + iface->object()->objectName();
+            const QString what =
+                QString::number(role) + QLatin1Char(' ') + iface->object()->objectName();
             if (IsInteractive(role) || role == QAccessible::Graphic)
                 QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(what));
             if (iface->state().focusable) // a sub-window takes the focus as a whole
                 QVERIFY2(IsInteractive(role) || role == QAccessible::Window, qPrintable(what));
         });
-        const QList<int> found{count[QAccessible::Slider],   count[QAccessible::Button],
-                               count[QAccessible::CheckBox], count[QAccessible::Link],
+        const QList<int> found{count[QAccessible::Slider],       count[QAccessible::Button],
+                               count[QAccessible::CheckBox],     count[QAccessible::Link],
                                count[QAccessible::EditableText], count[QAccessible::Graphic]};
         QCOMPARE(found, counts);
         QCOMPARE(count[QAccessible::MenuItem], 4); // the menu, two windows, "Quitter"
@@ -175,8 +181,9 @@ private slots:
     void sliderMovedByTheUser_data()
     {
         QTest::addColumn<int>("slider"); // in kSliders
-        QTest::addColumn<int>("start"); // set by code first
-        QTest::addColumn<QString>("move"); // a key, or "set <value>" or an action by assistive technology
+        QTest::addColumn<int>("start");  // set by code first
+        QTest::addColumn<QString>(
+            "move"); // a key, or "set <value>" or an action by assistive technology
         QTest::addColumn<int>("position"); // expected afterwards
         QTest::addColumn<double>("value"); // in the quantity's unit, as the caption shows it
         using A = QAccessibleActionInterface;
@@ -261,7 +268,8 @@ private slots:
         QAccessibleInterface* iface = Accessible(w.Child("chkGo"));
         QAccessibleActionInterface* actions = iface->actionInterface();
         QVERIFY(actions != nullptr && iface->state().checkable);
-        const QString press = actions->actionNames().contains(QAccessibleActionInterface::toggleAction())
+        const QString press =
+            actions->actionNames().contains(QAccessibleActionInterface::toggleAction())
             ? QAccessibleActionInterface::toggleAction()
             : QAccessibleActionInterface::pressAction();
         for (const bool running : {true, false}) {
@@ -286,7 +294,8 @@ private slots:
         };
         const auto focusFrameShown = [&] {
             const auto frames = label->findChildren<QWidget*>();
-            return std::any_of(frames.begin(), frames.end(), [](QWidget* f) { return f->isVisible(); });
+            return std::any_of(frames.begin(), frames.end(),
+                               [](QWidget* f) { return f->isVisible(); });
         };
         QApplication::setActiveWindow(w.window.get());
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));

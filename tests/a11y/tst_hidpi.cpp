@@ -120,9 +120,12 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("label"); // empty: text printed in a picture box
-        QTest::addRow("axis title, Arial 11.25 bold") << "damped" << "lblAbsciOsci";
-        QTest::addRow("length title") << "Foucault" << "Label1";
-        QTest::addRow("text printed in a picture box") << "box" << "";
+        QTest::addRow("axis title, Arial 11.25 bold") << "damped"
+                                                      << "lblAbsciOsci";
+        QTest::addRow("length title") << "Foucault"
+                                      << "Label1";
+        QTest::addRow("text printed in a picture box") << "box"
+                                                       << "";
     }
 
     void textGrowsWithTheRatio()
@@ -146,14 +149,16 @@ private slots:
             TestWindow w(window);
             auto* l = w.Child<QLabel>(label);
             image = l->grab().toImage();
-            logical = QFontMetricsF(l->font()).tightBoundingRect(QString(l->text()).remove(QLatin1Char('&')));
+            logical = QFontMetricsF(l->font()).tightBoundingRect(
+                QString(l->text()).remove(QLatin1Char('&')));
         }
         const double dpr = image.devicePixelRatio();
         QCOMPARE(dpr, RequestedRatio());
         // Drawn at the device's resolution: the ink is the outline times the
         // ratio, within a device pixel or two of hinting.
         const QRect ink = InkBounds(image);
-        QVERIFY2(std::abs(ink.height() - logical.height() * dpr) <= 2 + 0.05 * logical.height() * dpr,
+        QVERIFY2(std::abs(ink.height() - logical.height() * dpr)
+                     <= 2 + 0.05 * logical.height() * dpr,
                  qPrintable(QString::number(ink.height())));
         QVERIFY2(std::abs(ink.width() - logical.width() * dpr) <= 2 + 0.05 * logical.width() * dpr,
                  qPrintable(QString::number(ink.width())));
@@ -163,11 +168,16 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("box");
-        QTest::addRow("damped: pendulum figure") << "damped" << "picPendule";
-        QTest::addRow("damped: oscillation plot") << "damped" << "picOscillation0";
-        QTest::addRow("damped: axis title") << "damped" << "picOrdoOsci";
-        QTest::addRow("Foucault: ground trace") << "Foucault" << "picCourbe";
-        QTest::addRow("Foucault: side view") << "Foucault" << "picPendule";
+        QTest::addRow("damped: pendulum figure") << "damped"
+                                                 << "picPendule";
+        QTest::addRow("damped: oscillation plot") << "damped"
+                                                  << "picOscillation0";
+        QTest::addRow("damped: axis title") << "damped"
+                                            << "picOrdoOsci";
+        QTest::addRow("Foucault: ground trace") << "Foucault"
+                                                << "picCourbe";
+        QTest::addRow("Foucault: side view") << "Foucault"
+                                             << "picPendule";
     }
 
     void windowsShowTheirPicturesPixelForPixel()

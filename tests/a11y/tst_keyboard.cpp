@@ -72,9 +72,9 @@ private slots:
         QTest::addColumn<QStringList>("order");
         // Top to bottom: both slider groups, the buttons and the check box
         // beside the plots, then the link at the bottom.
-        QTest::addRow("damped pendulum") << "damped"
-                                         << QStringList{"sldTeta0", "sldOmega0", "sldPulsation", "sldLambda",
-                                                        "chkGo", "cmdPosInit", "chkApproxi", "lblWeb"};
+        QTest::addRow("damped pendulum")
+            << "damped" << QStringList{"sldTeta0", "sldOmega0",  "sldPulsation", "sldLambda",
+                                       "chkGo",    "cmdPosInit", "chkApproxi",   "lblWeb"};
         QTest::addRow("Foucault pendulum") << "Foucault" << QStringList{"cmdGo", "txtLong"};
     }
 
@@ -102,12 +102,16 @@ private slots:
     void mnemonics_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("key"); // with Alt
+        QTest::addColumn<int>("key");        // with Alt
         QTest::addColumn<QString>("effect"); // a timer running, a box checked, or the focus
-        QTest::addRow("Alt+A starts the damped pendulum") << "damped" << int(Qt::Key_A) << "tmrPendule";
-        QTest::addRow("Alt+F shows the small-angle comparison") << "damped" << int(Qt::Key_F) << "chkApproxi";
-        QTest::addRow("Alt+A starts the Foucault pendulum") << "Foucault" << int(Qt::Key_A) << "tmrCourbe";
-        QTest::addRow("Alt+L goes to the length field") << "Foucault" << int(Qt::Key_L) << "txtLong";
+        QTest::addRow("Alt+A starts the damped pendulum")
+            << "damped" << int(Qt::Key_A) << "tmrPendule";
+        QTest::addRow("Alt+F shows the small-angle comparison")
+            << "damped" << int(Qt::Key_F) << "chkApproxi";
+        QTest::addRow("Alt+A starts the Foucault pendulum")
+            << "Foucault" << int(Qt::Key_A) << "tmrCourbe";
+        QTest::addRow("Alt+L goes to the length field")
+            << "Foucault" << int(Qt::Key_L) << "txtLong";
     }
 
     void mnemonics()
@@ -136,13 +140,16 @@ private slots:
         frame.ShowOnScreen(QRect(0, 0, 1280, 800));
         QVERIFY(Activate(&frame));
         frmPenduleAmorti* damped = frame.DampedWindow();
-        const auto caption = [&](const char* name) { return damped->findChild<QLabel*>(name)->text(); };
+        const auto caption = [&](const char* name) {
+            return damped->findChild<QLabel*>(name)->text();
+        };
 
         // Each slider in turn, one Tab after the other, moved by a key.
         QVERIFY(TabTo(&frame, QStringLiteral("sldTeta0")) > 0);
-        const std::pair<Qt::Key, const char*> moves[] = {
-            {Qt::Key_End, "180°"}, {Qt::Key_Right, "1 rad/s"}, {Qt::Key_PageUp, "4,5 rad/s"},
-            {Qt::Key_Home, "0,00"}};
+        const std::pair<Qt::Key, const char*> moves[] = {{Qt::Key_End, "180°"},
+                                                         {Qt::Key_Right, "1 rad/s"},
+                                                         {Qt::Key_PageUp, "4,5 rad/s"},
+                                                         {Qt::Key_Home, "0,00"}};
         for (std::size_t i = 0; i < std::size(moves); ++i) {
             QCOMPARE(FocusName(), QLatin1String(kSliders[i].slider));
             Press(&frame, moves[i].first);

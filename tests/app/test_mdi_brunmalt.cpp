@@ -40,7 +40,10 @@ public:
 
 /// A frame whose exit only counts.
 struct Frame {
-    Frame() { frame.quitApplication = [this] { ++quits; }; }
+    Frame()
+    {
+        frame.quitApplication = [this] { ++quits; };
+    }
 
     /// Switches and lets the closed windows go, as the event loop would.
     void Show(int index)
@@ -117,7 +120,8 @@ private slots:
         QTest::addRow("index 2") << QStringList{"2"} << 0 << 0 << 0;
         QTest::addRow("damped window closed by hand: quits") << QStringList{"x"} << 0 << 0 << 1;
         QTest::addRow("... also after switches") << QStringList{"1", "0", "x"} << 0 << 0 << 1;
-        QTest::addRow("Foucault window closed by hand, then 0") << QStringList{"1", "x", "0"} << 1 << 0 << 0;
+        QTest::addRow("Foucault window closed by hand, then 0")
+            << QStringList{"1", "x", "0"} << 1 << 0 << 0;
         QTest::addRow("frame closed, damped open") << QStringList{"F"} << 0 << 0 << 1;
         QTest::addRow("frame closed, Foucault open") << QStringList{"1", "F"} << 0 << 0 << 1;
         QTest::addRow("frame closed, nothing open") << QStringList{"7", "F"} << 0 << 0 << 1;
@@ -176,7 +180,8 @@ private slots:
         QTest::addColumn<int>("key"); // with Ctrl
         QTest::addColumn<int>("damped");
         QTest::addColumn<int>("quits");
-        QTest::addRow("damped pendulum") << 0 << "Pendule pesant &amorti" << int(Qt::Key_1) << 1 << 0;
+        QTest::addRow("damped pendulum")
+            << 0 << "Pendule pesant &amorti" << int(Qt::Key_1) << 1 << 0;
         QTest::addRow("Foucault pendulum") << 1 << "&Pendule pesant" << int(Qt::Key_2) << 0 << 0;
         QTest::addRow("quit") << 3 << "&Quitter" << int(Qt::Key_Q) << 0 << 1;
     }
@@ -217,9 +222,11 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QSize>("client");
         QTest::addColumn<bool>("maximised");
-        QTest::addRow("damped, 1280 x 800: no scrolling") << 0 << QSize(1280, 800) << QSize(1016, 734) << false;
+        QTest::addRow("damped, 1280 x 800: no scrolling")
+            << 0 << QSize(1280, 800) << QSize(1016, 734) << false;
         QTest::addRow("Foucault, 1280 x 800") << 1 << QSize(1280, 800) << QSize(928, 504) << false;
-        QTest::addRow("damped, 800 x 600: maximised, scrolls") << 0 << QSize(800, 600) << QSize(1016, 734) << true;
+        QTest::addRow("damped, 800 x 600: maximised, scrolls")
+            << 0 << QSize(800, 600) << QSize(1016, 734) << true;
     }
 
     void opensWhole()

@@ -55,9 +55,13 @@ private slots:
     {
         const QImage image = Load(kEquationPicturePath);
         const int inked = Count(image, [](QColor p) { return p.alpha() > 0; });
-        QCOMPARE(Count(image, [](QColor p) { return p.alpha() > 0 && p.red() >= 250 && p.green() + p.blue() == 0; }),
+        QCOMPARE(Count(image,
+                       [](QColor p) {
+                           return p.alpha() > 0 && p.red() >= 250 && p.green() + p.blue() == 0;
+                       }),
                  inked);
-        QVERIFY(inked > 500 && inked < image.width() * image.height() / 2); // text, not an empty or filled box
+        QVERIFY(inked > 500
+                && inked < image.width() * image.height() / 2); // text, not an empty or filled box
     }
 
     void handHasItsFingertipAtTheHotSpot()
@@ -68,7 +72,8 @@ private slots:
         QCOMPARE(image.pixelColor(31, 0).alpha(), 0);
         QCOMPARE(image.pixelColor(0, 31).alpha(), 0);
         // White inside, black outline.
-        QVERIFY(Count(image, [](QColor p) { return p.alpha() >= 250 && p.lightness() > 245; }) > 100);
+        QVERIFY(Count(image, [](QColor p) { return p.alpha() >= 250 && p.lightness() > 245; })
+                > 100);
         QVERIFY(Count(image, [](QColor p) { return p.alpha() >= 250 && p.lightness() < 40; }) > 40);
     }
 };

@@ -24,8 +24,14 @@ struct LinkWindow {
         other.adjustSize();
         link.move(200, 100);
         auto* webLink = new WebLink(link, window);
-        webLink->isConnected = [this] { ++connectionTests; return connected; };
-        webLink->openUrl = [this](const QUrl& url) { opened.append(url); return true; };
+        webLink->isConnected = [this] {
+            ++connectionTests;
+            return connected;
+        };
+        webLink->openUrl = [this](const QUrl& url) {
+            opened.append(url);
+            return true;
+        };
         webLink->execMessageBox = [this](QMessageBox& box) {
             messages.append(QStringList{box.windowTitle(), box.text()});
             QCOMPARE(box.icon(), QMessageBox::Critical);
@@ -44,8 +50,8 @@ struct LinkWindow {
 
 void MoveOver(QWidget* target, QPoint position)
 {
-    QMouseEvent move(QEvent::MouseMove, position, target->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, position, target->mapToGlobal(position), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 
@@ -101,20 +107,24 @@ private slots:
         }
         QCOMPARE(ShowsHand(w.window), hand);
         // The labels have no pointer of their own: they show the window's.
-        QVERIFY(!w.link.testAttribute(Qt::WA_SetCursor) && !w.other.testAttribute(Qt::WA_SetCursor));
+        QVERIFY(!w.link.testAttribute(Qt::WA_SetCursor)
+                && !w.other.testAttribute(Qt::WA_SetCursor));
     }
 
     void click_data()
     {
         QTest::addColumn<bool>("connected");
         QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<QPoint>("release"); // where the button is let go, on the link's own coordinates
+        QTest::addColumn<QPoint>(
+            "release"); // where the button is let go, on the link's own coordinates
         QTest::addColumn<int>("times");
         QTest::addColumn<int>("clicks"); // how many count as clicks
-        QTest::addRow("offline: the message every time") << false << Qt::LeftButton << QPoint(3, 3) << 3 << 3;
+        QTest::addRow("offline: the message every time")
+            << false << Qt::LeftButton << QPoint(3, 3) << 3 << 3;
         QTest::addRow("online: the site once") << true << Qt::LeftButton << QPoint(3, 3) << 1 << 1;
         QTest::addRow("right button") << true << Qt::RightButton << QPoint(3, 3) << 1 << 0;
-        QTest::addRow("released outside the link") << true << Qt::LeftButton << QPoint(-20, 3) << 1 << 0;
+        QTest::addRow("released outside the link")
+            << true << Qt::LeftButton << QPoint(-20, 3) << 1 << 0;
     }
 
     void click()
@@ -131,16 +141,22 @@ private slots:
             QTest::mouseRelease(&w.link, button, Qt::NoModifier, release);
         }
         QCOMPARE(w.connectionTests, clicks);
-        QCOMPARE(w.opened, QList<QUrl>(connected ? clicks : 0, QUrl(QStringLiteral("http://www.kestrova.example"))));
-        const QStringList offline{QStringLiteral("Silvaret"),
-                                  QStringLiteral("Vous n'êtes pas actuellement connecté à Internet.")};
+        QCOMPARE(w.opened,
+                 QList<QUrl>(connected ? clicks : 0,
+                             QUrl(QStringLiteral("http://www.kestrova.example"))));
+        const QStringList offline{
+            QStringLiteral("Silvaret"),
+            QStringLiteral("Vous n'êtes pas actuellement connecté à Internet.")};
         QCOMPARE(w.messages, QList<QStringList>(connected ? 0 : clicks, offline));
     }
 
     void connectionVerdicts()
     {
         using R = QNetworkInformation::Reachability;
-        const auto verdict = [](R r) { const auto v = ConnectedFromReachability(r); return v ? int(*v) : -1; };
+        const auto verdict = [](R r) {
+            const auto v = ConnectedFromReachability(r);
+            return v ? int(*v) : -1;
+        };
         QCOMPARE(verdict(R::Online), 1);
         QCOMPARE(verdict(R::Site), 1);
         QCOMPARE(verdict(R::Local), 0);
@@ -149,7 +165,7 @@ private slots:
         using I = QNetworkInterface;
         const InterfaceState loopback{I::IsUp | I::IsRunning | I::IsLoopBack, true};
         QVERIFY(!AnyInterfaceOnline({loopback}));
-        QVERIFY(!AnyInterfaceOnline({{I::IsUp, true}}));                // up but not running
+        QVERIFY(!AnyInterfaceOnline({{I::IsUp, true}}));                 // up but not running
         QVERIFY(!AnyInterfaceOnline({{I::IsUp | I::IsRunning, false}})); // running without address
         QVERIFY(AnyInterfaceOnline({loopback, {I::IsUp | I::IsRunning, true}}));
     }

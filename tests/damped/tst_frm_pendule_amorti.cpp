@@ -48,7 +48,10 @@ QString Ends(double x1, double y1, double x2, double y2)
 {
     return QString::asprintf("(%.9g, %.9g)-(%.9g, %.9g)", x1, y1, x2, y2);
 }
-QString Ends(const Primitive& p) { return Ends(p.x1, p.y1, p.x2, p.y2); }
+QString Ends(const Primitive& p)
+{
+    return Ends(p.x1, p.y1, p.x2, p.y2);
+}
 
 double Energy(const PenduleState& s)
 {
@@ -132,24 +135,30 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // θ0, ω0, ω₀, λ, Q, τ, pseudo-period, regime
 
         const QLocale french(QLocale::French, QLocale::France);
-        QTest::addRow("at load, French") << french << QList<int>{}
-            << QStringList{"45°", "0 rad/s", "4,0 rad/s", "0,22", "9,091", "2,273", "1,573 s",
-                           "Régime pseudo-périodique"};
-        QTest::addRow("at load, C") << QLocale::c() << QList<int>{}
-            << QStringList{"45°", "0 rad/s", "4.0 rad/s", "0.22", "9.091", "2.273", "1.573 s",
-                           "Régime pseudo-périodique"};
+        QTest::addRow("at load, French")
+            << french << QList<int>{}
+            << QStringList{"45°",   "0 rad/s", "4,0 rad/s", "0,22",
+                           "9,091", "2,273",   "1,573 s",   "Régime pseudo-périodique"};
+        QTest::addRow("at load, C")
+            << QLocale::c() << QList<int>{}
+            << QStringList{"45°",   "0 rad/s", "4.0 rad/s", "0.22",
+                           "9.091", "2.273",   "1.573 s",   "Régime pseudo-périodique"};
         QTest::addRow("critical") << french << QList<int>{45, 0, 10, 100}
-            << QStringList{"45°", "0 rad/s", "1,0 rad/s", "1,00", "0,500", "0,500", "",
-                           "Régime critique"};
-        QTest::addRow("aperiodic just past critical") << french << QList<int>{45, 0, 10, 101}
-            << QStringList{"45°", "0 rad/s", "1,0 rad/s", "1,01", "0,495", "0,495", "",
-                           "Régime apériodique"};
-        QTest::addRow("slowest pseudo-period") << french << QList<int>{0, 5, 1, 9}
-            << QStringList{"0°", "5 rad/s", "0,1 rad/s", "0,09", "0,556", "5,556", "144,146 s",
-                           "Régime pseudo-périodique"};
-        QTest::addRow("undamped keeps the earlier Q and tau") << french << QList<int>{45, 0, 40, 0}
-            << QStringList{"45°", "0 rad/s", "4,0 rad/s", "0,00", "4,000", "1,000", "1,571 s",
-                           "Régime pseudo-périodique"};
+                                  << QStringList{"45°",  "0 rad/s",        "1,0 rad/s",
+                                                 "1,00", "0,500",          "0,500",
+                                                 "",     "Régime critique"};
+        QTest::addRow("aperiodic just past critical")
+            << french << QList<int>{45, 0, 10, 101}
+            << QStringList{"45°",   "0 rad/s", "1,0 rad/s", "1,01",
+                           "0,495", "0,495",   "",          "Régime apériodique"};
+        QTest::addRow("slowest pseudo-period")
+            << french << QList<int>{0, 5, 1, 9}
+            << QStringList{"0°",    "5 rad/s", "0,1 rad/s", "0,09",
+                           "0,556", "5,556",   "144,146 s", "Régime pseudo-périodique"};
+        QTest::addRow("undamped keeps the earlier Q and tau")
+            << french << QList<int>{45, 0, 40, 0}
+            << QStringList{"45°",   "0 rad/s", "4,0 rad/s", "0,00",
+                           "4,000", "1,000",   "1,571 s",   "Régime pseudo-périodique"};
     }
     void captions()
     {
@@ -296,7 +305,8 @@ private slots:
             QCOMPARE(h.Toggle(), kRunning);
             return;
         }
-        QVERIFY2(stoppedAt > stopAfter && stoppedAt <= stopBy, qPrintable(QString::number(stoppedAt)));
+        QVERIFY2(stoppedAt > stopAfter && stoppedAt <= stopBy,
+                 qPrintable(QString::number(stoppedAt)));
         QCOMPARE(h.Toggle(), kStopped);
         QCOMPARE(h.State().TempsCumul, stoppedAt); // the pause branch ran
         QVERIFY(h.FigureAt(0)); // hanging straight down, whatever residue Teta keeps
@@ -344,10 +354,14 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("drag"); // otherwise an arrow key
 
-        QTest::addRow("sldTeta0 by keyboard") << "sldTeta0" << "lblteta0" << false;
-        QTest::addRow("sldOmega0 by drag") << "sldOmega0" << "lblOmega0" << true;
-        QTest::addRow("sldPulsation by drag") << "sldPulsation" << "lblPulsation" << true;
-        QTest::addRow("sldLambda by drag") << "sldLambda" << "lblLambda" << true;
+        QTest::addRow("sldTeta0 by keyboard") << "sldTeta0"
+                                              << "lblteta0" << false;
+        QTest::addRow("sldOmega0 by drag") << "sldOmega0"
+                                           << "lblOmega0" << true;
+        QTest::addRow("sldPulsation by drag") << "sldPulsation"
+                                              << "lblPulsation" << true;
+        QTest::addRow("sldLambda by drag") << "sldLambda"
+                                           << "lblLambda" << true;
     }
     void userSliderMovesReset()
     {

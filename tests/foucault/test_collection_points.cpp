@@ -39,7 +39,7 @@ struct RemovalCase {
     std::vector<int> left;
 };
 
-class RemovePointTest : public ::testing::TestWithParam<RemovalCase> {};
+class RemovePointTest : public ::testing::TestWithParam<RemovalCase> { };
 
 TEST_P(RemovePointTest, LeavesTheOthersInAgeOrder)
 {
@@ -52,15 +52,16 @@ TEST_P(RemovePointTest, LeavesTheOthersInAgeOrder)
 
 // The window empties the list by taking the count once and removing 1, 2, ..., n;
 // its trail adds a 101st point and removes the oldest.
-INSTANTIATE_TEST_SUITE_P(Positions, RemovePointTest,
-                         ::testing::Values(RemovalCase{"third_of_five", 5, {3}, {1, 2, 4, 5}},
-                                           RemovalCase{"first_of_five", 5, {1}, {2, 3, 4, 5}},
-                                           RemovalCase{"seventh_of_five_removes_newest", 5, {7}, {1, 2, 3, 4}},
-                                           RemovalCase{"emptying_two_by_1_2", 2, {1, 2}, {}},
-                                           RemovalCase{"emptying_five_by_1_to_5", 5, {1, 2, 3, 4, 5}, {}},
-                                           RemovalCase{"emptying_hundred_by_1_to_100", 100, Range(1, 100), {}},
-                                           RemovalCase{"oldest_of_101", 101, {1}, Range(2, 101)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Positions, RemovePointTest,
+    ::testing::Values(RemovalCase{"third_of_five", 5, {3}, {1, 2, 4, 5}},
+                      RemovalCase{"first_of_five", 5, {1}, {2, 3, 4, 5}},
+                      RemovalCase{"seventh_of_five_removes_newest", 5, {7}, {1, 2, 3, 4}},
+                      RemovalCase{"emptying_two_by_1_2", 2, {1, 2}, {}},
+                      RemovalCase{"emptying_five_by_1_to_5", 5, {1, 2, 3, 4, 5}, {}},
+                      RemovalCase{"emptying_hundred_by_1_to_100", 100, Range(1, 100), {}},
+                      RemovalCase{"oldest_of_101", 101, {1}, Range(2, 101)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CollectionPointsTest, ElementsAreSharedAndOutliveTheirRemoval)
 {
@@ -79,7 +80,7 @@ struct MisuseCase {
     const std::type_info* error;
 };
 
-class MisuseTest : public ::testing::TestWithParam<MisuseCase> {};
+class MisuseTest : public ::testing::TestWithParam<MisuseCase> { };
 
 TEST_P(MisuseTest, IsReportedAndLeavesTheListUnchanged)
 {
@@ -106,11 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         MisuseCase{"point_of_empty", 0, Call([](auto& l) { (void)l.Point(1); }), &kOutOfRange},
         MisuseCase{"remove_at_zero", 3, Call([](auto& l) { l.RemovePoint(0); }), &kOutOfRange},
         MisuseCase{"remove_from_empty", 0, Call([](auto& l) { l.RemovePoint(1); }), &kOutOfRange},
-        MisuseCase{"add_at_position_in_use", 3, Call([](auto& l) { l.AddPoint(2); }), &typeid(std::invalid_argument)},
+        MisuseCase{"add_at_position_in_use", 3, Call([](auto& l) { l.AddPoint(2); }),
+                   &typeid(std::invalid_argument)},
         MisuseCase{"add_leaving_a_gap", 3, Call([](auto& l) { l.AddPoint(5); }), &kOutOfRange},
         MisuseCase{"add_at_zero", 3, Call([](auto& l) { l.AddPoint(0); }), &kOutOfRange},
-        MisuseCase{"add_beyond_16_bits", Collection_Points::kMaxCount, Call([](auto& l) { l.AddPoint(32768); }),
-                   &typeid(std::length_error)}),
+        MisuseCase{"add_beyond_16_bits", Collection_Points::kMaxCount,
+                   Call([](auto& l) { l.AddPoint(32768); }), &typeid(std::length_error)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

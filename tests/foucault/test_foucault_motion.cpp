@@ -38,9 +38,11 @@ TEST_F(Motion67Test, SatisfiesThePendulumEquationsInTheTurningFrame)
     for (const double t : {0.7, 12.3, 400.0}) {
         const GroundPosition m = At(t - h), p0 = At(t), p = At(t + h);
         const double vx = (p.PosX - m.PosX) / (2 * h), vy = (p.PosY - m.PosY) / (2 * h);
-        EXPECT_NEAR((p.PosX - 2 * p0.PosX + m.PosX) / (h * h), 2 * omega * vy - kGravity / kLength67 * p0.PosX, 1e-4)
+        EXPECT_NEAR((p.PosX - 2 * p0.PosX + m.PosX) / (h * h),
+                    2 * omega * vy - kGravity / kLength67 * p0.PosX, 1e-4)
             << "t = " << t;
-        EXPECT_NEAR((p.PosY - 2 * p0.PosY + m.PosY) / (h * h), -2 * omega * vx - kGravity / kLength67 * p0.PosY, 1e-4)
+        EXPECT_NEAR((p.PosY - 2 * p0.PosY + m.PosY) / (h * h),
+                    -2 * omega * vx - kGravity / kLength67 * p0.PosY, 1e-4)
             << "t = " << t;
     }
 }
@@ -69,27 +71,29 @@ TEST_F(Motion67Test, SideViewStringAtRestMatchesTheLoadPicture)
     EXPECT_DOUBLE_EQ(end.X, kAmplitude);
     EXPECT_NEAR(end.Y, 0.0672, 1e-4); // the bob lifted by (1 − cos(arcsin(3/67)))·67
     // x follows the swing, the height the ground x.
-    const StringEnd half = SideViewStringEnd(kAmplitude, kLength67, bigOmega, kAmplitude, period / 2);
+    const StringEnd half =
+        SideViewStringEnd(kAmplitude, kLength67, bigOmega, kAmplitude, period / 2);
     EXPECT_NEAR(half.X, -kAmplitude, 1e-9);
     EXPECT_DOUBLE_EQ(half.Y, end.Y);
     // A ground x beyond the length has no arcsine: the string is held horizontal.
     EXPECT_DOUBLE_EQ(SideViewStringEnd(kAmplitude, 2.0, bigOmega, 3.0, 0.0).Y, 2.0);
 }
 
-class TimerIntervalTest : public ::testing::TestWithParam<std::pair<double, int>> {};
+class TimerIntervalTest : public ::testing::TestWithParam<std::pair<double, int>> { };
 
 TEST_P(TimerIntervalTest, TwentyTimesRootOfLengthRoundedHalfToEven)
 {
     EXPECT_EQ(TimerIntervalMs(GetParam().first), GetParam().second) << "L = " << GetParam().first;
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, TimerIntervalTest,
-                         ::testing::Values(std::pair{67.0, 164},      // 163.71
-                                           std::pair{4.0, 40},        // exact
-                                           std::pair{4.515625, 42},   // 42.5: the even neighbour below
-                                           std::pair{5.640625, 48})); // 47.5: the even neighbour above
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, TimerIntervalTest,
+    ::testing::Values(std::pair{67.0, 164},      // 163.71
+                      std::pair{4.0, 40},        // exact
+                      std::pair{4.515625, 42},   // 42.5: the even neighbour below
+                      std::pair{5.640625, 48})); // 47.5: the even neighbour above
 
-class TrailRedTest : public ::testing::TestWithParam<std::array<int, 3>> {};
+class TrailRedTest : public ::testing::TestWithParam<std::array<int, 3>> { };
 
 TEST_P(TrailRedTest, IsIndexOverCountOf255RoundedHalfToEven)
 {
@@ -98,9 +102,10 @@ TEST_P(TrailRedTest, IsIndexOverCountOf255RoundedHalfToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, TrailRedTest,
-                         ::testing::Values(std::array{1, 2, 128},    // 127.5 → 128
-                                           std::array{3, 10, 76},    // 76.5 → 76
-                                           std::array{1, 100, 3},    // 2.55: the oldest of a full trail
+                         ::testing::Values(std::array{1, 2, 128}, // 127.5 → 128
+                                           std::array{3, 10, 76}, // 76.5 → 76
+                                           std::array{1, 100,
+                                                      3}, // 2.55: the oldest of a full trail
                                            std::array{100, 100, 255}));
 
 } // namespace

@@ -20,13 +20,14 @@ using Lines = std::vector<std::string>;
 // One line per primitive, colours as 0xBBGGRR; a circle's radius is x2.
 Lines Describe(const std::vector<Primitive>& primitives)
 {
-    static const char* const kKinds[] = {"clear", "line", "box", "circle", "point", "text", "rotated"};
+    static const char* const kKinds[] = {"clear", "line", "box",    "circle",
+                                         "point", "text", "rotated"};
     static const char* const kStyles[] = {"solid", "dashed", "dotted"};
     Lines lines;
     for (const Primitive& p : primitives) {
         char text[160];
-        std::snprintf(text, sizeof text, "%s %06X %s w%d (%g, %g, %g, %g)", kKinds[int(p.kind)], p.colour,
-                      kStyles[p.drawStyle % 3], p.drawWidth, p.x1, p.y1, p.x2, p.y2);
+        std::snprintf(text, sizeof text, "%s %06X %s w%d (%g, %g, %g, %g)", kKinds[int(p.kind)],
+                      p.colour, kStyles[p.drawStyle % 3], p.drawWidth, p.x1, p.y1, p.x2, p.y2);
         lines.emplace_back(text);
     }
     return lines;
@@ -51,11 +52,13 @@ TEST(FoucaultViewsTest, SideViewVerticalPathAndBob)
 {
     RecordingSurface side(401, 401);
     ScaleSideView(side, 67.0);
-    side.SetFillStyle(kFillSolid); // left filled by an earlier drawing: the path must still be unfilled
+    side.SetFillStyle(
+        kFillSolid); // left filled by an earlier drawing: the path must still be unfilled
     DrawSideView(side, 67.0, 3.0, 0.0672);
-    EXPECT_EQ(Describe(side.primitives), Lines({"line FF0000 dotted w1 (0, 67, 0, 0)",
-                                                "circle FF0000 dotted w1 (0, 67, 67, 0)",
-                                                "circle 0000FF solid w1 (3, 0.0672, 0.67, 0)"}));
+    EXPECT_EQ(
+        Describe(side.primitives),
+        Lines({"line FF0000 dotted w1 (0, 67, 0, 0)", "circle FF0000 dotted w1 (0, 67, 67, 0)",
+               "circle 0000FF solid w1 (3, 0.0672, 0.67, 0)"}));
     EXPECT_EQ(side.primitives.at(1).fillStyle, kFillTransparent);
     EXPECT_EQ(side.primitives.at(2).fillStyle, kFillSolid);
     EXPECT_EQ(side.primitives.at(2).fillColor, kBobRed);
@@ -80,13 +83,12 @@ TEST(FoucaultViewsTest, GroundMarksAndTrailFadingFromOldestToNewest)
     }
     DrawTrail(ground, points);
     // Red 63.75, 127.5, 191.25, 255.
-    EXPECT_EQ(Describe(ground.primitives), Lines({"point 00FF00 solid w3 (0, 0, 0, 0)",
-                                                  "circle FF0000 dotted w1 (0, 0, 3, 0)",
-                                                  "line FF0000 dotted w1 (-3, 0, 3, 0)",
-                                                  "point 000040 solid w3 (2.9, -0.29, 0, 0)",
-                                                  "point 000080 solid w3 (1, -0.1, 0, 0)",
-                                                  "point 0000BF solid w3 (-2, 0.2, 0, 0)",
-                                                  "point 0000FF solid w3 (-3, 0.3, 0, 0)"}));
+    EXPECT_EQ(
+        Describe(ground.primitives),
+        Lines({"point 00FF00 solid w3 (0, 0, 0, 0)", "circle FF0000 dotted w1 (0, 0, 3, 0)",
+               "line FF0000 dotted w1 (-3, 0, 3, 0)", "point 000040 solid w3 (2.9, -0.29, 0, 0)",
+               "point 000080 solid w3 (1, -0.1, 0, 0)", "point 0000BF solid w3 (-2, 0.2, 0, 0)",
+               "point 0000FF solid w3 (-3, 0.3, 0, 0)"}));
 }
 
 } // namespace

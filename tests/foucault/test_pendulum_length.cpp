@@ -12,7 +12,7 @@ struct LengthCase {
     double length; ///< when accepted
 };
 
-class ReadLengthTest : public ::testing::TestWithParam<LengthCase> {};
+class ReadLengthTest : public ::testing::TestWithParam<LengthCase> { };
 
 TEST_P(ReadLengthTest, AcceptsOnlyLengthsAboveTheAmplitudeUpTo1000m)
 {

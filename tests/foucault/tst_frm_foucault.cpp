@@ -30,7 +30,8 @@ QColor ColourAt(PictureBox& box, double x, double y)
 {
     const QImage& picture = box.Picture();
     const auto device = [&](double pixel) {
-        return static_cast<int>(std::floor((std::nearbyint(pixel) + 0.5) * picture.devicePixelRatio()));
+        return static_cast<int>(
+            std::floor((std::nearbyint(pixel) + 0.5) * picture.devicePixelRatio()));
     };
     return picture.pixelColor(device(box.ToPixelX(x)), device(box.ToPixelY(y)));
 }
@@ -40,7 +41,8 @@ QColor ColourAt(PictureBox& box, double x, double y)
 class TestFrmFoucault : public QObject {
     Q_OBJECT
 
-    template <typename T> T* Child(const char* name)
+    template <typename T>
+    T* Child(const char* name)
     {
         T* child = window_->findChild<T*>(QLatin1String(name));
         if (!child)
@@ -80,8 +82,10 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("text");
-        QTest::addRow("French: decimal comma") << QLocale(QLocale::French, QLocale::France) << "67,0";
-        QTest::addRow("English: decimal point") << QLocale(QLocale::English, QLocale::UnitedStates) << "67.0";
+        QTest::addRow("French: decimal comma")
+            << QLocale(QLocale::French, QLocale::France) << "67,0";
+        QTest::addRow("English: decimal point")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << "67.0";
     }
     void loadWritesTheDefaultLengthInTheUserLocale()
     {
@@ -103,8 +107,10 @@ private slots:
         QCOMPARE(Child<PictureBox>("picCourbe")->geometry(), QRect(8, 8, 401, 401));
         QCOMPARE(picPendule->geometry(), QRect(412, 8, 401, 401));
         QVERIFY(std::abs(picPendule->Left() - 6185.0) <= kTwipsPerPixel / 2);
-        QCOMPARE(WithoutMnemonic(Child<QPushButton>("cmdGo")->text()), QStringLiteral(" lancer l'animation"));
-        QCOMPARE(WithoutMnemonic(Child<QLabel>("Label1")->text()), QStringLiteral("Longueur du pendule : "));
+        QCOMPARE(WithoutMnemonic(Child<QPushButton>("cmdGo")->text()),
+                 QStringLiteral(" lancer l'animation"));
+        QCOMPARE(WithoutMnemonic(Child<QLabel>("Label1")->text()),
+                 QStringLiteral("Longueur du pendule : "));
         // The refusal message, hidden for now, sits clear of the other controls.
         const QRect message = Child<QLabel>("lblRefus")->geometry();
         QVERIFY(!message.intersects(Child<QPushButton>("cmdGo")->geometry()));
@@ -117,7 +123,8 @@ private slots:
         // about 0.067 m: where the motion puts it at t = 0. It lies over the
         // drawing area, and the bob is drawn red at its end.
         auto* linFil = Child<LineElement>("linFil");
-        const auto start = foucault::BobOnGround(kAmplitude, window_->OmegaPendule(), foucault::OmegaTerre(), 0);
+        const auto start =
+            foucault::BobOnGround(kAmplitude, window_->OmegaPendule(), foucault::OmegaTerre(), 0);
         QCOMPARE(QPointF(start.PosX, start.PosY), QPointF(kAmplitude, 0));
         QCOMPARE(QPointF(linFil->X1(), linFil->Y1()), QPointF(0, 67));
         QCOMPARE(linFil->X2(), start.PosX);
@@ -160,8 +167,9 @@ private slots:
         auto* lblRefus = Child<QLabel>("lblRefus");
         QCOMPARE(lblRefus->isHidden(), accepted);
         // A refused text says which lengths are accepted.
-        QVERIFY(accepted || (lblRefus->text().contains(QStringLiteral("plus de 3 m"))
-                             && lblRefus->text().contains(QStringLiteral("1000 m"))));
+        QVERIFY(accepted
+                || (lblRefus->text().contains(QStringLiteral("plus de 3 m"))
+                    && lblRefus->text().contains(QStringLiteral("1000 m"))));
 
         Child<QPushButton>("cmdGo")->click();
         QCOMPARE(Child<QTimer>("tmrCourbe")->isActive(), accepted);
@@ -179,10 +187,11 @@ private slots:
         // Oldest first: the trail holds the positions of ticks 31 to 130.
         const double bigOmega = foucault::OmegaPendule(67.0, foucault::OmegaTerre());
         for (const int position : {1, 50, 100}) {
-            const auto expected =
-                foucault::BobOnGround(kAmplitude, bigOmega, foucault::OmegaTerre(), (30 + position) * 0.164);
+            const auto expected = foucault::BobOnGround(
+                kAmplitude, bigOmega, foucault::OmegaTerre(), (30 + position) * 0.164);
             const auto point = window_->Points().Point(position);
-            QVERIFY(std::hypot(point->X0Line - expected.PosX, point->Y0Line - expected.PosY) < 1e-9);
+            QVERIFY(std::hypot(point->X0Line - expected.PosX, point->Y0Line - expected.PosY)
+                    < 1e-9);
         }
         QVERIFY(std::abs(window_->TempsEcoule() - 130 * 0.164) < 1e-6);
         QVERIFY(Child<QTimer>("tmrCourbe")->isActive());
@@ -196,9 +205,11 @@ private slots:
 
         StartAndTick(0);
         Tick(4.0);
-        // The string's foot follows the swing, A·cos(Ωt), near the vertical at 4 s of a 16.4 s swing.
+        // The string's foot follows the swing, A·cos(Ωt), near the vertical at 4 s of a 16.4 s
+        // swing.
         auto* linFil = Child<LineElement>("linFil");
-        QVERIFY(std::abs(linFil->X2() - kAmplitude * std::cos(window_->OmegaPendule() * 4.0)) < 1e-9);
+        QVERIFY(std::abs(linFil->X2() - kAmplitude * std::cos(window_->OmegaPendule() * 4.0))
+                < 1e-9);
         QCOMPARE(linFil->Y1(), 67.0);
         QCOMPARE(ColourAt(*picPendule, linFil->X2(), linFil->Y2()), kPureRed);
         // The bob drawn at load has been cleared away.
@@ -220,7 +231,8 @@ private slots:
         QCOMPARE(window_->Longueur(), 67.05);
         QVERIFY(!Child<QTimer>("tmrCourbe")->isActive());
         QCOMPARE(window_->Points().CountPoint(), 0);
-        QCOMPARE(Child<PictureBox>("picCourbe")->Picture(), before); // redrawn only at the next start
+        QCOMPARE(Child<PictureBox>("picCourbe")->Picture(),
+                 before); // redrawn only at the next start
     }
 
     void startAgainRestartsFromTimeZero()

@@ -20,8 +20,11 @@ struct CaptionCase {
     std::string (*caption)(std::string_view separator);
     std::string french; // with ","; the C locale's text has "." instead
 };
-void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
-class CaptionTest : public ::testing::TestWithParam<CaptionCase> {};
+void PrintTo(const CaptionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+class CaptionTest : public ::testing::TestWithParam<CaptionCase> { };
 
 TEST_P(CaptionTest, InBothSeparators)
 {
@@ -40,23 +43,33 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{"pulsation_lowest", [](auto s) { return PulsationCaption(1, s); }, "0,1 rad/s"},
         CaptionCase{"lambda_start", [](auto s) { return LambdaCaption(0.22, s); }, "0,22"},
         CaptionCase{"lambda_zero", [](auto s) { return LambdaCaption(0, s); }, "0,00"},
-        CaptionCase{"quality_start", [](auto s) { return QualityCaption(*kStart.qualityFactor, s); }, "9,091"},
+        CaptionCase{"quality_start",
+                    [](auto s) { return QualityCaption(*kStart.qualityFactor, s); }, "9,091"},
         CaptionCase{"quality_thousand_without_grouping",
-                    [](auto s) { return QualityCaption(*kQualityThousand.qualityFactor, s); }, "1000,000"},
-        CaptionCase{"relaxation_start", [](auto s) { return RelaxationCaption(*kStart.relaxationTime, s); }, "2,273"},
-        CaptionCase{"pseudo_period_start", [](auto s) { return PseudoPeriodCaption(*kStart.pseudoPeriod, s); },
-                    "1,573 s"},
-        CaptionCase{"pseudo_period_longest", [](auto s) { return PseudoPeriodCaption(*kLongest.pseudoPeriod, s); },
+                    [](auto s) { return QualityCaption(*kQualityThousand.qualityFactor, s); },
+                    "1000,000"},
+        CaptionCase{"relaxation_start",
+                    [](auto s) { return RelaxationCaption(*kStart.relaxationTime, s); }, "2,273"},
+        CaptionCase{"pseudo_period_start",
+                    [](auto s) { return PseudoPeriodCaption(*kStart.pseudoPeriod, s); }, "1,573 s"},
+        CaptionCase{"pseudo_period_longest",
+                    [](auto s) { return PseudoPeriodCaption(*kLongest.pseudoPeriod, s); },
                     "144,146 s"},
-        CaptionCase{"regime_critical", [](auto) { return RegimeCaption(Regime::Critical); }, "Régime critique"},
-        CaptionCase{"regime_aperiodic", [](auto) { return RegimeCaption(Regime::Aperiodic); }, "Régime apériodique"},
+        CaptionCase{"regime_critical", [](auto) { return RegimeCaption(Regime::Critical); },
+                    "Régime critique"},
+        CaptionCase{"regime_aperiodic", [](auto) { return RegimeCaption(Regime::Aperiodic); },
+                    "Régime apériodique"},
         CaptionCase{"regime_pseudo", [](auto) { return RegimeCaption(Regime::PseudoPeriodic); },
                     "Régime pseudo-périodique"},
-        CaptionCase{"carries_into_integer", [](auto s) { return FormatFixed(9.9996, 3, s); }, "10,000"},
-        CaptionCase{"negative_rounds_away", [](auto s) { return FormatFixed(-0.006, 2, s); }, "-0,01"},
+        CaptionCase{"carries_into_integer", [](auto s) { return FormatFixed(9.9996, 3, s); },
+                    "10,000"},
+        CaptionCase{"negative_rounds_away", [](auto s) { return FormatFixed(-0.006, 2, s); },
+                    "-0,01"},
         CaptionCase{"no_negative_zero", [](auto s) { return FormatFixed(-0.0004, 3, s); }, "0,000"},
-        CaptionCase{"no_negative_zero_integer", [](auto s) { return FormatFixed(-0.4, 0, s); }, "0"},
-        CaptionCase{"millions_without_grouping", [](auto s) { return FormatFixed(1234567.891, 3, s); }, "1234567,891"}),
+        CaptionCase{"no_negative_zero_integer", [](auto s) { return FormatFixed(-0.4, 0, s); },
+                    "0"},
+        CaptionCase{"millions_without_grouping",
+                    [](auto s) { return FormatFixed(1234567.891, 3, s); }, "1234567,891"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The GUI toolkit switches the C library to the user's locale at start; a

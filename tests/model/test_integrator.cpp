@@ -88,8 +88,11 @@ struct OrderCase {
     const char* name;
     double Teta0, Omega0, Pulsation2, Lambda;
 };
-void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
-class ConvergenceOrderTest : public ::testing::TestWithParam<OrderCase> {};
+void PrintTo(const OrderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+class ConvergenceOrderTest : public ::testing::TestWithParam<OrderCase> { };
 
 TEST_P(ConvergenceOrderTest, ErrorShrinksSixteenfoldPerHalving)
 {
@@ -121,11 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{"aperiodic_pushed", 30 * DegToRad, -3, 4, 3}),
     kName);
 
-class ScanPassesTest : public ::testing::TestWithParam<std::pair<double, int>> {};
+class ScanPassesTest : public ::testing::TestWithParam<std::pair<double, int>> { };
 
 TEST_P(ScanPassesTest, RepeatedAdditionCounter)
 {
-    EXPECT_EQ(ScanAmplitudes(45 * DegToRad, 0, 16, 0.22, GetParam().first).passes, GetParam().second);
+    EXPECT_EQ(ScanAmplitudes(45 * DegToRad, 0, 16, 0.22, GetParam().first).passes,
+              GetParam().second);
 }
 
 // 10 s: the counter reads 9.99999999999983 on the last pass; 144 s: it has
@@ -139,8 +143,11 @@ struct ScanCase {
     SliderValues sliders;
     double scaleDegrees, speedAbove, speedAtMost;
 };
-void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
-class ScanAmplitudesTest : public ::testing::TestWithParam<ScanCase> {};
+void PrintTo(const ScanCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+class ScanAmplitudesTest : public ::testing::TestWithParam<ScanCase> { };
 
 TEST_P(ScanAmplitudesTest, ScaleAndLargestSpeed)
 {
@@ -158,26 +165,28 @@ INSTANTIATE_TEST_SUITE_P(
     Sliders, ScanAmplitudesTest,
     ::testing::Values(
         // The start state is not compared: the damped swing stays below 45°.
-        ScanCase{"start_values_keep_45", {45, 0, 40, 22}, 45, 2.5, 4 * std::sqrt(2 - std::sqrt(2.0))},
+        ScanCase{
+            "start_values_keep_45", {45, 0, 40, 22}, 45, 2.5, 4 * std::sqrt(2 - std::sqrt(2.0))},
         ScanCase{"at_rest_one_degree", {0, 0, 40, 22}, 1, -1, 0},
         ScanCase{"from_the_top_capped", {180, 0, 40, 0}, 180, 7.99, 8},
         ScanCase{"over_the_top_capped", {0, 10, 10, 0}, 180, 9.99, 10}),
     kName);
 
-class RoundUpAngleScaleTest : public ::testing::TestWithParam<std::pair<double, double>> {};
+class RoundUpAngleScaleTest : public ::testing::TestWithParam<std::pair<double, double>> { };
 
 TEST_P(RoundUpAngleScaleTest, StrictlyAboveOnRoundStepsCappedAtHalfATurn)
 {
     EXPECT_EQ(RoundUpAngleScale(GetParam().first), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Degrees, RoundUpAngleScaleTest,
-    ::testing::Values(std::pair{0.0, 1.0}, std::pair{7.5, 8.0}, std::pair{8.0, 9.0},
-                      std::pair{8.000001, 10.0}, std::pair{10.0, 12.0}, std::pair{20.0, 22.0},
-                      std::pair{20.000001, 25.0}, std::pair{50.0, 55.0}, std::pair{50.000001, 60.0},
-                      std::pair{90.0, 100.0}, std::pair{159.9, 160.0}, std::pair{160.0, 180.0},
-                      std::pair{180.0, 180.0}));
+INSTANTIATE_TEST_SUITE_P(Degrees, RoundUpAngleScaleTest,
+                         ::testing::Values(std::pair{0.0, 1.0}, std::pair{7.5, 8.0},
+                                           std::pair{8.0, 9.0}, std::pair{8.000001, 10.0},
+                                           std::pair{10.0, 12.0}, std::pair{20.0, 22.0},
+                                           std::pair{20.000001, 25.0}, std::pair{50.0, 55.0},
+                                           std::pair{50.000001, 60.0}, std::pair{90.0, 100.0},
+                                           std::pair{159.9, 160.0}, std::pair{160.0, 180.0},
+                                           std::pair{180.0, 180.0}));
 
 } // namespace
 } // namespace kestrova

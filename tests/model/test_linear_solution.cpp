@@ -16,8 +16,11 @@ struct LinearCase {
     double Teta0, Omega0, Pulsation2, Lambda;
     Regime regime;
 };
-void PrintTo(const LinearCase& c, std::ostream* os) { *os << c.name; }
-class LinearSolutionTest : public ::testing::TestWithParam<LinearCase> {};
+void PrintTo(const LinearCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+class LinearSolutionTest : public ::testing::TestWithParam<LinearCase> { };
 
 // From half a degree sin θ ≈ θ: the exact motion integrated with small RK4
 // steps must follow the closed form, which starts at the initial conditions.
@@ -83,9 +86,10 @@ TEST(LinearSolution, AperiodicAgreesWithTheCoshSinhForm)
             const double ch = std::cosh(r * t), sh = std::sinh(r * t);
             const Motion m = LinearSolution(c.Teta0, c.Omega0, c.Pulsation2, c.Lambda, t).motion;
             EXPECT_NEAR(m.angle, E * (c.Teta0 * ch + (B / r) * sh), 1e-12 * size) << t;
-            EXPECT_NEAR(m.speed,
-                        E * (c.Omega0 * ch - ((c.Pulsation2 * c.Teta0 + c.Lambda * c.Omega0) / r) * sh),
-                        1e-12 * size * c.Lambda)
+            EXPECT_NEAR(
+                m.speed,
+                E * (c.Omega0 * ch - ((c.Pulsation2 * c.Teta0 + c.Lambda * c.Omega0) / r) * sh),
+                1e-12 * size * c.Lambda)
                 << t;
         }
     }

@@ -19,9 +19,9 @@ TEST(RegimeOf, WholeSliderGridSplitsOnTheDiagonal)
     for (int p = kPulsationRange.minimum; p <= kPulsationRange.maximum; ++p) {
         for (int m = kLambdaRange.minimum; m <= kLambdaRange.maximum; ++m) {
             const Parameters params = ParametersFromSliders({45, 0, p, m});
-            const Regime expected = m == 10 * p  ? Regime::Critical
-                                    : m > 10 * p ? Regime::Aperiodic
-                                                 : Regime::PseudoPeriodic;
+            const Regime expected = m == 10 * p ? Regime::Critical
+                : m > 10 * p                    ? Regime::Aperiodic
+                                                : Regime::PseudoPeriodic;
             ASSERT_EQ(RegimeOf(params.Pulsation2, params.Lambda), expected)
                 << "sldPulsation " << p << ", sldLambda " << m;
         }
@@ -37,8 +37,11 @@ struct DeriveCase {
     std::optional<double> quality, relaxation, pseudoPeriod;
     double span;
 };
-void PrintTo(const DeriveCase& c, std::ostream* os) { *os << c.name; }
-class DeriveTest : public ::testing::TestWithParam<DeriveCase> {};
+void PrintTo(const DeriveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+class DeriveTest : public ::testing::TestWithParam<DeriveCase> { };
 
 void ExpectNear(std::optional<double> actual, std::optional<double> expected, const char* what)
 {
@@ -65,20 +68,40 @@ constexpr auto kNone = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
     Sliders, DeriveTest,
-    ::testing::Values(
-        DeriveCase{"start_values", {45, 0, 40, 22}, Regime::PseudoPeriodic, 4.0 / 2 / 0.22, 0.5 / 0.22,
-                   kTwoPi / std::sqrt(16 - 0.0484), 10},
-        DeriveCase{"undamped_has_no_quality", {45, 0, 40, 0}, Regime::PseudoPeriodic, kNone, kNone, kTwoPi / 4,
-                   10},
-        DeriveCase{"critical", {45, 0, 10, 100}, Regime::Critical, 0.5, 0.5, kNone, 10},
-        DeriveCase{"aperiodic_one_step_above", {45, 0, 10, 101}, Regime::Aperiodic, 0.5 / 1.01, 0.5 / 1.01, kNone,
-                   10},
-        DeriveCase{"longest_pseudo_period", {45, 0, 1, 9}, Regime::PseudoPeriodic, 0.05 / 0.09, 0.5 / 0.09,
-                   kTwoPi / std::sqrt(0.01 - 0.0081), 144}),
+    ::testing::Values(DeriveCase{"start_values",
+                                 {45, 0, 40, 22},
+                                 Regime::PseudoPeriodic,
+                                 4.0 / 2 / 0.22,
+                                 0.5 / 0.22,
+                                 kTwoPi / std::sqrt(16 - 0.0484),
+                                 10},
+                      DeriveCase{"undamped_has_no_quality",
+                                 {45, 0, 40, 0},
+                                 Regime::PseudoPeriodic,
+                                 kNone,
+                                 kNone,
+                                 kTwoPi / 4,
+                                 10},
+                      DeriveCase{
+                          "critical", {45, 0, 10, 100}, Regime::Critical, 0.5, 0.5, kNone, 10},
+                      DeriveCase{"aperiodic_one_step_above",
+                                 {45, 0, 10, 101},
+                                 Regime::Aperiodic,
+                                 0.5 / 1.01,
+                                 0.5 / 1.01,
+                                 kNone,
+                                 10},
+                      DeriveCase{"longest_pseudo_period",
+                                 {45, 0, 1, 9},
+                                 Regime::PseudoPeriodic,
+                                 0.05 / 0.09,
+                                 0.5 / 0.09,
+                                 kTwoPi / std::sqrt(0.01 - 0.0081),
+                                 144}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Pseudo-period to span: 10 s below 10, else nearest integer, ties to even.
-class PlotTimeSpanTest : public ::testing::TestWithParam<std::pair<double, double>> {};
+class PlotTimeSpanTest : public ::testing::TestWithParam<std::pair<double, double>> { };
 
 TEST_P(PlotTimeSpanTest, TenOrRoundedHalfToEven)
 {

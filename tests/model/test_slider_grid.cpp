@@ -40,20 +40,25 @@ TEST(SliderGrid, EveryValueAndCaptionStaysFinite)
         const Parameters p = ParametersFromSliders(s);
         const DerivedQuantities d = Derive(p);
         ASSERT_EQ(d.qualityFactor.has_value(), s.LambdaHundredths != 0);
-        const std::string captions = QualityCaption(d.qualityFactor.value_or(1), ",") +
-                                     RelaxationCaption(d.relaxationTime.value_or(1), ",") +
-                                     PseudoPeriodCaption(d.pseudoPeriod.value_or(1), ",") +
-                                     Omega0Caption(p.Omega0, ",") + LambdaCaption(p.Lambda, ",");
-        EXPECT_TRUE(captions.find("nan") == std::string::npos && captions.find("inf") == std::string::npos)
+        const std::string captions = QualityCaption(d.qualityFactor.value_or(1), ",")
+            + RelaxationCaption(d.relaxationTime.value_or(1), ",")
+            + PseudoPeriodCaption(d.pseudoPeriod.value_or(1), ",") + Omega0Caption(p.Omega0, ",")
+            + LambdaCaption(p.Lambda, ",");
+        EXPECT_TRUE(captions.find("nan") == std::string::npos
+                    && captions.find("inf") == std::string::npos)
             << captions;
         EXPECT_TRUE(d.plotTimeSpan >= 10 && d.plotTimeSpan <= 144) << d.plotTimeSpan;
         for (double t : {0.0, 1.0, d.plotTimeSpan, 3600.0}) {
-            const LinearSolutionResult r = LinearSolution(p.Teta0, p.Omega0, p.Pulsation2, p.Lambda, t);
+            const LinearSolutionResult r =
+                LinearSolution(p.Teta0, p.Omega0, p.Pulsation2, p.Lambda, t);
             EXPECT_TRUE(std::isfinite(r.motion.angle) && std::isfinite(r.motion.speed)) << t;
-            EXPECT_TRUE(r.regime == d.regime && r.pseudoPeriod == d.pseudoPeriod && r.DureeTrace == d.plotTimeSpan);
+            EXPECT_TRUE(r.regime == d.regime && r.pseudoPeriod == d.pseudoPeriod
+                        && r.DureeTrace == d.plotTimeSpan);
         }
-        const AmplitudeScan scan = ScanAmplitudes(p.Teta0, p.Omega0, p.Pulsation2, p.Lambda, d.plotTimeSpan);
-        EXPECT_TRUE(std::isfinite(scan.maxSpeed) && scan.angleScale > 0 && scan.angleScale <= 180 * DegToRad);
+        const AmplitudeScan scan =
+            ScanAmplitudes(p.Teta0, p.Omega0, p.Pulsation2, p.Lambda, d.plotTimeSpan);
+        EXPECT_TRUE(std::isfinite(scan.maxSpeed) && scan.angleScale > 0
+                    && scan.angleScale <= 180 * DegToRad);
     }
 }
 

@@ -18,8 +18,7 @@ public:
     CheckingSurface(double pixelWidth, double pixelHeight)
         : pixelWidth_(pixelWidth)
         , pixelHeight_(pixelHeight)
-    {
-    }
+    { }
 
     std::int64_t primitives = 0;
     std::int64_t nonFinite = 0; ///< primitives with a NaN or infinite coordinate

@@ -20,7 +20,8 @@ struct ShrinkStats {
 /// must fail. Returns a failing sub-list from which no single chunk at the
 /// finest granularity can be removed (1-minimal) unless the budget ends first.
 template <typename T, typename Fails>
-std::vector<T> ShrinkFailing(std::vector<T> items, Fails fails, std::chrono::steady_clock::duration budget,
+std::vector<T> ShrinkFailing(std::vector<T> items, Fails fails,
+                             std::chrono::steady_clock::duration budget,
                              ShrinkStats* stats = nullptr)
 {
     const auto deadline = std::chrono::steady_clock::now() + budget;
@@ -39,7 +40,9 @@ std::vector<T> ShrinkFailing(std::vector<T> items, Fails fails, std::chrono::ste
         }
         const std::size_t n = items.size();
         chunks = std::min(chunks, n);
-        auto bounds = [&](std::size_t i) { return std::pair{i * n / chunks, (i + 1) * n / chunks}; };
+        auto bounds = [&](std::size_t i) {
+            return std::pair{i * n / chunks, (i + 1) * n / chunks};
+        };
 
         bool reduced = false;
         // A single chunk that fails on its own.
@@ -59,8 +62,10 @@ std::vector<T> ShrinkFailing(std::vector<T> items, Fails fails, std::chrono::ste
             if (std::chrono::steady_clock::now() >= deadline)
                 break;
             const auto [from, to] = bounds(k);
-            std::vector<T> complement(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(from));
-            complement.insert(complement.end(), items.begin() + static_cast<std::ptrdiff_t>(to), items.end());
+            std::vector<T> complement(items.begin(),
+                                      items.begin() + static_cast<std::ptrdiff_t>(from));
+            complement.insert(complement.end(), items.begin() + static_cast<std::ptrdiff_t>(to),
+                              items.end());
             if (tryList(complement)) {
                 items = std::move(complement);
                 chunks = std::max<std::size_t>(chunks - 1, 2);

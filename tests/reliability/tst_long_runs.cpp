@@ -118,9 +118,9 @@ double Energy(const PenduleState& s)
 
 bool AllFinite(const PenduleState& s)
 {
-    for (double v : {s.Teta0, s.Omega0, s.Pulsation2, s.Lambda, s.Teta, s.Omega, s.TetaApprox,
-                     s.OmegaApprox, s.Temps, s.TempsPrec, s.TempsCumul, s.TetaMax, s.OmegaMax,
-                     s.DureeTrace})
+    for (double v :
+         {s.Teta0, s.Omega0, s.Pulsation2, s.Lambda, s.Teta, s.Omega, s.TetaApprox, s.OmegaApprox,
+          s.Temps, s.TempsPrec, s.TempsCumul, s.TetaMax, s.OmegaMax, s.DureeTrace})
         if (!std::isfinite(v))
             return false;
     return true;
@@ -189,7 +189,8 @@ void TestLongRuns::dampedTwoHoursAtMillisecondTicks_data()
     QTest::addRow("omega0 20, from the bottom at 10 rad/s") << 0 << 10 << 200 << false;
     // Enough speed to go round and round: the angle wraps at every turn.
     QTest::addRow("over the top: omega0 1, 10 rad/s") << 0 << 10 << 10 << true;
-    QTest::addRow("over the top just above the barrier: omega0 4.9, 10 rad/s") << 0 << 10 << 49 << true;
+    QTest::addRow("over the top just above the barrier: omega0 4.9, 10 rad/s")
+        << 0 << 10 << 49 << true;
 }
 
 void TestLongRuns::dampedTwoHoursAtMillisecondTicks()
@@ -226,7 +227,8 @@ void TestLongRuns::dampedTwoHoursAtMillisecondTicks()
     const PenduleState& s = run.window->State();
     qInfo("%lld ticks (%.0f s simulated) in %.1f s: worst relative energy drift %.3g, %lld wraps",
           static_cast<long long>(ticks), s.TempsCumul + s.Temps,
-          static_cast<double>(elapsed.elapsed()) / 1000.0, worstDrift, static_cast<long long>(wraps));
+          static_cast<double>(elapsed.elapsed()) / 1000.0, worstDrift,
+          static_cast<long long>(wraps));
 
     QVERIFY2(worstDrift < 1e-6, qPrintable(QString::number(worstDrift)));
     QCOMPARE(run.faults, 0);
@@ -305,11 +307,13 @@ void TestLongRuns::foucaultHourKeepsTrailAndHeap()
           static_cast<long long>(warm.bytes), static_cast<long long>(end.blocks),
           static_cast<long long>(end.bytes));
 
-    QVERIFY(std::abs(window.TempsEcoule() - static_cast<double>(ticks * counts) / 3'579'545.0) < 1e-9);
+    QVERIFY(std::abs(window.TempsEcoule() - static_cast<double>(ticks * counts) / 3'579'545.0)
+            < 1e-9);
     // The newest point is where the bob is now, the oldest 99 ticks earlier.
     const double omegaPendule = window.OmegaPendule();
     for (int i : {1, foucault::kTrailLength}) {
-        const double t = static_cast<double>((ticks - foucault::kTrailLength + i) * counts) / 3'579'545.0;
+        const double t =
+            static_cast<double>((ticks - foucault::kTrailLength + i) * counts) / 3'579'545.0;
         const foucault::GroundPosition bob =
             foucault::BobOnGround(foucault::kAmplitude, omegaPendule, foucault::OmegaTerre(), t);
         QVERIFY(std::abs(window.Points().Point(i)->X0Line - bob.PosX) < 1e-9);

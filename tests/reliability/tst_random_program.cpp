@@ -69,8 +69,7 @@ class Rng {
 public:
     explicit Rng(std::uint64_t seed)
         : state_(seed)
-    {
-    }
+    { }
     std::uint64_t Next()
     {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
@@ -131,9 +130,11 @@ enum class Kind : std::uint8_t {
     Repaint,         ///< the event queue is flushed: layouts, paints, deletions
 };
 
-constexpr std::array<const char*, 4> kSliderNames{"sldTeta0", "sldOmega0", "sldPulsation", "sldLambda"};
-constexpr std::array<Qt::Key, 8> kSliderKeys{Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
-                                             Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+constexpr std::array<const char*, 4> kSliderNames{"sldTeta0", "sldOmega0", "sldPulsation",
+                                                  "sldLambda"};
+constexpr std::array<Qt::Key, 8> kSliderKeys{Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
+                                             Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                                             Qt::Key_Home, Qt::Key_End};
 constexpr std::array<const char*, 8> kSliderKeyNames{"Left",   "Right",    "Up",   "Down",
                                                      "PageUp", "PageDown", "Home", "End"};
 
@@ -147,8 +148,9 @@ struct Action {
 
 QString Quoted(const QString& text)
 {
-    return QLatin1Char('"') + (text.size() > 40 ? text.left(20) + Why("…(%1 chars)", text.size()) : text)
-           + QLatin1Char('"');
+    return QLatin1Char('"')
+        + (text.size() > 40 ? text.left(20) + Why("…(%1 chars)", text.size()) : text)
+        + QLatin1Char('"');
 }
 
 QString Describe(const Action& a, std::int64_t frequency)
@@ -156,24 +158,39 @@ QString Describe(const Action& a, std::int64_t frequency)
     const char* slider = kSliderNames[static_cast<std::size_t>(a.target)];
     const char* via = a.target == 1 ? "shortcut" : "menu";
     switch (a.kind) {
-    case Kind::SliderKey: return Why("key %1 on %2", kSliderKeyNames[static_cast<std::size_t>(a.amount)], slider);
-    case Kind::SliderDrag: return Why("drag %1 by %2 px", slider, a.amount);
-    case Kind::SliderDragEnd: return Why("drag %1 beyond its %2", slider, a.amount == 0 ? "minimum" : "maximum");
-    case Kind::SliderAim: return Why("drag %1 to %2, arrow keys to finish", slider, a.amount);
-    case Kind::GoClick: return Why("click chkGo");
-    case Kind::PosInit: return Why("click \"Position initiale\"");
-    case Kind::ApproxClick: return Why("click chkApproxi");
-    case Kind::ShowDamped: return Why("%1: damped window", via);
-    case Kind::ShowFoucault: return Why("%1: Foucault window", via);
-    case Kind::CloseFoucault: return Why("close the Foucault window");
-    case Kind::LengthType: return Why("type %1 into txtLong", Quoted(a.text));
-    case Kind::LengthPaste: return Why("paste %1 into txtLong", Quoted(a.text));
-    case Kind::LengthBackspace: return Why("%1 backspace(s) in txtLong", a.amount);
-    case Kind::FoucaultStart: return Why("click cmdGo");
+    case Kind::SliderKey:
+        return Why("key %1 on %2", kSliderKeyNames[static_cast<std::size_t>(a.amount)], slider);
+    case Kind::SliderDrag:
+        return Why("drag %1 by %2 px", slider, a.amount);
+    case Kind::SliderDragEnd:
+        return Why("drag %1 beyond its %2", slider, a.amount == 0 ? "minimum" : "maximum");
+    case Kind::SliderAim:
+        return Why("drag %1 to %2, arrow keys to finish", slider, a.amount);
+    case Kind::GoClick:
+        return Why("click chkGo");
+    case Kind::PosInit:
+        return Why("click \"Position initiale\"");
+    case Kind::ApproxClick:
+        return Why("click chkApproxi");
+    case Kind::ShowDamped:
+        return Why("%1: damped window", via);
+    case Kind::ShowFoucault:
+        return Why("%1: Foucault window", via);
+    case Kind::CloseFoucault:
+        return Why("close the Foucault window");
+    case Kind::LengthType:
+        return Why("type %1 into txtLong", Quoted(a.text));
+    case Kind::LengthPaste:
+        return Why("paste %1 into txtLong", Quoted(a.text));
+    case Kind::LengthBackspace:
+        return Why("%1 backspace(s) in txtLong", a.amount);
+    case Kind::FoucaultStart:
+        return Why("click cmdGo");
     case Kind::Tick:
-        return Why("tick after %1 s (%2 counts)", static_cast<double>(a.counts) / static_cast<double>(frequency),
-                   a.counts);
-    case Kind::Repaint: return Why("flush the event queue");
+        return Why("tick after %1 s (%2 counts)",
+                   static_cast<double>(a.counts) / static_cast<double>(frequency), a.counts);
+    case Kind::Repaint:
+        return Why("flush the event queue");
     }
     return QStringLiteral("?");
 }
@@ -187,28 +204,31 @@ struct Config {
 
 Config ConfigFor(std::uint64_t seed)
 {
-    static const std::array<std::int64_t, 4> frequencies{1'000'000'000, 3'579'545, 10'000'000, 2'400'000'000};
-    static const std::array<QLocale, 4> locales{
-        QLocale(QLocale::French, QLocale::France), QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
-        QLocale(QLocale::English, QLocale::UnitedStates)};
+    static const std::array<std::int64_t, 4> frequencies{1'000'000'000, 3'579'545, 10'000'000,
+                                                         2'400'000'000};
+    static const std::array<QLocale, 4> locales{QLocale(QLocale::French, QLocale::France),
+                                                QLocale::c(),
+                                                QLocale(QLocale::German, QLocale::Germany),
+                                                QLocale(QLocale::English, QLocale::UnitedStates)};
     return {seed, frequencies[seed % frequencies.size()], locales[(seed / 4) % locales.size()]};
 }
 
 /// Length texts: accepted ones, and every kind of refused one.
 QString RandomLengthText(Rng& rng)
 {
-    static const QStringList pool{
-        // accepted
-        "67", "4", "3.5", "12,5", "12.5", "1000", "999.99", " 8 m", "2e2", "3.0000001", "+50", "1E3", "5.",
-        "42abc",
-        // refused
-        "", "0", "3", "-5", "-0", "2,999", "1000.0001", "1e400", "1e-400", "-1e400",
-        "99999999999999999999999999999999", "abc", "é", "πλ", "日本語", "😀", "١٢", "١٢٣٤", "12\u00A05", ".", "-",
-        "+", "e5", ",5", "nan", "inf", "-inf", "0x1A", "--3", "\t", "1e", "1e+", "٫٥", "Ⅻ",
-        "12345678901234567890e-17"};
+    static const QStringList pool{// accepted
+                                  "67", "4", "3.5", "12,5", "12.5", "1000", "999.99", " 8 m", "2e2",
+                                  "3.0000001", "+50", "1E3", "5.", "42abc",
+                                  // refused
+                                  "", "0", "3", "-5", "-0", "2,999", "1000.0001", "1e400", "1e-400",
+                                  "-1e400", "99999999999999999999999999999999", "abc", "é", "πλ",
+                                  "日本語", "😀", "١٢", "١٢٣٤", "12\u00A05", ".", "-", "+", "e5",
+                                  ",5", "nan", "inf", "-inf", "0x1A", "--3", "\t", "1e", "1e+",
+                                  "٫٥", "Ⅻ", "12345678901234567890e-17"};
     switch (rng.Below(4)) {
     case 0:
-    case 1: return pool[rng.Below(static_cast<int>(pool.size()))];
+    case 1:
+        return pool[rng.Below(static_cast<int>(pool.size()))];
     case 2: {
         // Characters that can start or continue a number, and others.
         static const QString alphabet = QStringLiteral("0123456789012345.,-+eE xé😀\u00A0٣");
@@ -236,8 +256,13 @@ QString RandomLengthText(Rng& rng)
 std::int64_t RandomTickCounts(Rng& rng, std::int64_t frequency)
 {
     const int kind = rng.Below(100);
-    // Nothing, the 1 ms timer and its hiccups, up to a second, the window dragged or the machine asleep.
-    const double seconds = kind < 15 ? 0 : rng.Unit() * (kind < 60 ? 0.005 : kind < 85 ? 1.0 : 30.0);
+    // Nothing, the 1 ms timer and its hiccups, up to a second, the window dragged or the machine
+    // asleep.
+    const double seconds = kind < 15 ? 0
+                                     : rng.Unit()
+            * (kind < 60       ? 0.005
+                   : kind < 85 ? 1.0
+                               : 30.0);
     return static_cast<std::int64_t>(std::llround(seconds * static_cast<double>(frequency)));
 }
 
@@ -247,7 +272,8 @@ std::int64_t RandomTickCounts(Rng& rng, std::int64_t frequency)
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons,
+                      Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -282,7 +308,8 @@ QRect SliderPart(QSlider* slider, QStyle::SubControl part)
 /// The handle's pixel offset from its place at the minimum when the slider holds `value`.
 int HandleOffset(QSlider* s, int value)
 {
-    const int span = SliderPart(s, QStyle::SC_SliderGroove).width() - SliderPart(s, QStyle::SC_SliderHandle).width();
+    const int span = SliderPart(s, QStyle::SC_SliderGroove).width()
+        - SliderPart(s, QStyle::SC_SliderHandle).width();
     return QStyle::sliderPositionFromValue(s->minimum(), s->maximum(), value, span);
 }
 
@@ -292,7 +319,8 @@ void TypeText(QWidget* widget, const QString& text)
 {
     if (text.size() == 1 && text[0].isPrint()) {
         const bool keyed = text[0].unicode() < 0x80 && text[0].isLetterOrNumber();
-        const auto key = keyed ? static_cast<Qt::Key>(text[0].toUpper().unicode()) : Qt::Key_unknown;
+        const auto key =
+            keyed ? static_cast<Qt::Key>(text[0].toUpper().unicode()) : Qt::Key_unknown;
         QTest::sendKeyEvent(QTest::Click, widget, key, text, Qt::NoModifier);
         return;
     }
@@ -339,11 +367,13 @@ public:
     {
         clock_.ReadFrequency();
         window_ = std::make_unique<frmPenduleAmorti>(clock_);
-        window_->SetSurfaces({&surfaces_[0], {&surfaces_[1], &surfaces_[2]}, {&surfaces_[3], &surfaces_[4]}});
+        window_->SetSurfaces(
+            {&surfaces_[0], {&surfaces_[1], &surfaces_[2]}, {&surfaces_[3], &surfaces_[4]}});
     }
 
-    static constexpr std::array<const char*, 8> kLabels{"lblteta0",   "lblOmega0", "lblPulsation", "lblLambda",
-                                                        "lblQualite", "lblRelax",  "lblPseudo",    "lblRegime"};
+    static constexpr std::array<const char*, 8> kLabels{"lblteta0",  "lblOmega0",  "lblPulsation",
+                                                        "lblLambda", "lblQualite", "lblRelax",
+                                                        "lblPseudo", "lblRegime"};
     static constexpr int kQualite = 4;
     static constexpr int kRelax = 5;
 
@@ -389,8 +419,9 @@ struct Coverage {
     std::int64_t acceptedTexts = 0;
     std::int64_t refusedTexts = 0;
     std::int64_t windowSwitches = 0;
-    std::int64_t fullTrails = 0;           ///< ticks that left 100 points
-    std::array<std::int64_t, 3> regimes{}; ///< ticks in each regime: critical, aperiodic, pseudo-periodic
+    std::int64_t fullTrails = 0; ///< ticks that left 100 points
+    std::array<std::int64_t, 3>
+        regimes{}; ///< ticks in each regime: critical, aperiodic, pseudo-periodic
 };
 
 constexpr SliderTuple kLoadSliders{45, 0, 40, 22};
@@ -463,7 +494,8 @@ private:
     QString CheckFoucault(frmFoucault* w);
     [[nodiscard]] double SecondsSince(std::int64_t start)
     {
-        return static_cast<double>(source_.QueryCounter() - start) / static_cast<double>(config_.frequency);
+        return static_cast<double>(source_.QueryCounter() - start)
+            / static_cast<double>(config_.frequency);
     }
 
     Config config_;
@@ -505,18 +537,52 @@ Action Session::Generate(Rng& rng) const
     frmPenduleAmorti* damped = frame_->DampedWindow();
     frmFoucault* foucault = frame_->FoucaultWindow();
     if (damped != nullptr && ChildOf<QTimer>(damped, "tmrPendule")->isActive())
-        a.kind = Pick(rng, {{SliderKey, 12}, {SliderDrag, 8}, {SliderDragEnd, 4}, {GoClick, 30}, {PosInit, 5},
-                            {ApproxClick, 8}, {ShowFoucault, 4}, {ShowDamped, 1}, {Repaint, 5}, {Tick, 900}});
+        a.kind = Pick(rng,
+                      {{SliderKey, 12},
+                       {SliderDrag, 8},
+                       {SliderDragEnd, 4},
+                       {GoClick, 30},
+                       {PosInit, 5},
+                       {ApproxClick, 8},
+                       {ShowFoucault, 4},
+                       {ShowDamped, 1},
+                       {Repaint, 5},
+                       {Tick, 900}});
     else if (damped != nullptr)
-        a.kind = Pick(rng, {{SliderKey, 120}, {SliderDrag, 90}, {SliderDragEnd, 30}, {SliderAim, 20},
-                            {GoClick, 250}, {PosInit, 40}, {ApproxClick, 40}, {ShowFoucault, 25},
-                            {ShowDamped, 8}, {Repaint, 15}, {Tick, 150}});
+        a.kind = Pick(rng,
+                      {{SliderKey, 120},
+                       {SliderDrag, 90},
+                       {SliderDragEnd, 30},
+                       {SliderAim, 20},
+                       {GoClick, 250},
+                       {PosInit, 40},
+                       {ApproxClick, 40},
+                       {ShowFoucault, 25},
+                       {ShowDamped, 8},
+                       {Repaint, 15},
+                       {Tick, 150}});
     else if (foucault != nullptr && ChildOf<QTimer>(foucault, "tmrCourbe")->isActive())
-        a.kind = Pick(rng, {{LengthType, 3}, {LengthPaste, 2}, {LengthBackspace, 1}, {FoucaultStart, 2},
-                            {ShowDamped, 2}, {ShowFoucault, 1}, {CloseFoucault, 1}, {Repaint, 2}, {Tick, 986}});
+        a.kind = Pick(rng,
+                      {{LengthType, 3},
+                       {LengthPaste, 2},
+                       {LengthBackspace, 1},
+                       {FoucaultStart, 2},
+                       {ShowDamped, 2},
+                       {ShowFoucault, 1},
+                       {CloseFoucault, 1},
+                       {Repaint, 2},
+                       {Tick, 986}});
     else if (foucault != nullptr)
-        a.kind = Pick(rng, {{LengthType, 250}, {LengthPaste, 150}, {LengthBackspace, 80}, {FoucaultStart, 350},
-                            {ShowDamped, 60}, {ShowFoucault, 20}, {CloseFoucault, 20}, {Repaint, 20}, {Tick, 50}});
+        a.kind = Pick(rng,
+                      {{LengthType, 250},
+                       {LengthPaste, 150},
+                       {LengthBackspace, 80},
+                       {FoucaultStart, 350},
+                       {ShowDamped, 60},
+                       {ShowFoucault, 20},
+                       {CloseFoucault, 20},
+                       {Repaint, 20},
+                       {Tick, 50}});
     else
         a.kind = Pick(rng, {{ShowDamped, 500}, {ShowFoucault, 300}, {Tick, 200}});
 
@@ -552,14 +618,23 @@ Action Session::Generate(Rng& rng) const
         break;
     }
     case ShowDamped:
-    case ShowFoucault: a.target = rng.Below(2); break;
+    case ShowFoucault:
+        a.target = rng.Below(2);
+        break;
     case LengthType:
         a.text = RandomLengthText(rng).left(400); // typed by hand: a long but bounded text
         break;
-    case LengthPaste: a.text = RandomLengthText(rng); break;
-    case LengthBackspace: a.amount = rng.Between(1, 4); break;
-    case Tick: a.counts = RandomTickCounts(rng, config_.frequency); break;
-    default: break;
+    case LengthPaste:
+        a.text = RandomLengthText(rng);
+        break;
+    case LengthBackspace:
+        a.amount = rng.Between(1, 4);
+        break;
+    case Tick:
+        a.counts = RandomTickCounts(rng, config_.frequency);
+        break;
+    default:
+        break;
     }
     return a;
 }
@@ -574,15 +649,18 @@ void Session::Execute(const Action& a)
     const bool needsFoucault = a.kind >= Kind::CloseFoucault && a.kind <= Kind::FoucaultStart;
     if ((needsDamped && damped == nullptr) || (needsFoucault && foucault == nullptr))
         return;
-    QSlider* slider = needsDamped && a.kind <= Kind::SliderAim ? SliderOf(damped, a.target) : nullptr;
+    QSlider* slider =
+        needsDamped && a.kind <= Kind::SliderAim ? SliderOf(damped, a.target) : nullptr;
     auto* field = needsFoucault ? ChildOf<QLineEdit>(foucault, "txtLong") : nullptr;
     switch (a.kind) {
-    case Kind::SliderKey: QTest::keyClick(slider, kSliderKeys[static_cast<std::size_t>(a.amount)]); break;
+    case Kind::SliderKey:
+        QTest::keyClick(slider, kSliderKeys[static_cast<std::size_t>(a.amount)]);
+        break;
     case Kind::SliderDrag:
     case Kind::SliderDragEnd: {
         const QPoint from = SliderPart(slider, QStyle::SC_SliderHandle).center();
         const QPoint to = a.kind == Kind::SliderDrag ? from + QPoint(a.amount, 0)
-                          : a.amount == 0            ? QPoint(-400, from.y())
+            : a.amount == 0                          ? QPoint(-400, from.y())
                                                      : QPoint(slider->width() + 400, from.y());
         Drag(slider, from, to, (from + to) / 2);
         break;
@@ -590,7 +668,8 @@ void Session::Execute(const Action& a)
     case Kind::SliderAim: {
         const int goal = std::clamp(a.amount, slider->minimum(), slider->maximum());
         const QPoint from = SliderPart(slider, QStyle::SC_SliderHandle).center();
-        Drag(slider, from, from + QPoint(HandleOffset(slider, goal) - HandleOffset(slider, slider->value()), 0));
+        Drag(slider, from,
+             from + QPoint(HandleOffset(slider, goal) - HandleOffset(slider, slider->value()), 0));
         for (int i = 0; i < 20 && slider->value() != goal; ++i)
             QTest::keyClick(slider, slider->value() < goal ? Qt::Key_Right : Qt::Key_Left);
         break;
@@ -614,7 +693,8 @@ void Session::Execute(const Action& a)
         auto* box = ChildOf<QCheckBox>(damped, "chkApproxi");
         QStyleOptionButton option;
         option.initFrom(box);
-        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        const QRect indicator =
+            box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, indicator.center());
         viewChosen_ = true;
         break;
@@ -667,7 +747,9 @@ void Session::Execute(const Action& a)
         QTest::mouseClick(go, Qt::LeftButton);
         break;
     }
-    case Kind::Tick: Tick(a.counts); break;
+    case Kind::Tick:
+        Tick(a.counts);
+        break;
     case Kind::Repaint:
         QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -780,16 +862,18 @@ QString Session::Check()
     const int expectedFoucault = open_ == Open::Foucault ? 1 : 0;
     if (dampedCount != expectedDamped || foucaultCount != expectedFoucault
         || subs.size() != expectedDamped + expectedFoucault)
-        return Why("open windows: %1 damped, %2 Foucault, %3 in all; expected %4 and %5", dampedCount,
-                   foucaultCount, subs.size(), expectedDamped, expectedFoucault);
+        return Why("open windows: %1 damped, %2 Foucault, %3 in all; expected %4 and %5",
+                   dampedCount, foucaultCount, subs.size(), expectedDamped, expectedFoucault);
     if ((frame_->DampedWindow() != nullptr) != (expectedDamped == 1)
         || (frame_->FoucaultWindow() != nullptr) != (expectedFoucault == 1))
         return Why("the frame's window accessors disagree with its MDI area");
 
     QString error;
-    if (frmPenduleAmorti* w = frame_->DampedWindow(); w != nullptr && !(error = CheckDamped(w)).isEmpty())
+    if (frmPenduleAmorti* w = frame_->DampedWindow();
+        w != nullptr && !(error = CheckDamped(w)).isEmpty())
         return QStringLiteral("damped window: ") + error;
-    if (frmFoucault* w = frame_->FoucaultWindow(); w != nullptr && !(error = CheckFoucault(w)).isEmpty())
+    if (frmFoucault* w = frame_->FoucaultWindow();
+        w != nullptr && !(error = CheckFoucault(w)).isEmpty())
         return QStringLiteral("Foucault window: ") + error;
     return {};
 }
@@ -800,13 +884,22 @@ QString Session::End(int how)
     if (how == 2 && damped == nullptr)
         how = 0;
     switch (how) {
-    case 0: frame_->QuitAction()->trigger(); break;
-    case 1: QTest::keyClick(frame_.get(), Qt::Key_Q, Qt::ControlModifier); break;
-    case 2: qobject_cast<QMdiSubWindow*>(damped->parentWidget())->close(); break;
-    default: frame_->close(); break;
+    case 0:
+        frame_->QuitAction()->trigger();
+        break;
+    case 1:
+        QTest::keyClick(frame_.get(), Qt::Key_Q, Qt::ControlModifier);
+        break;
+    case 2:
+        qobject_cast<QMdiSubWindow*>(damped->parentWidget())->close();
+        break;
+    default:
+        frame_->close();
+        break;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    static const char* const ways[] = {"the menu's exit", "Ctrl+Q", "closing the damped window", "closing the frame"};
+    static const char* const ways[] = {"the menu's exit", "Ctrl+Q", "closing the damped window",
+                                       "closing the frame"};
     return quits_ == 1 ? QString() : Why("%1 ended the program %2 times", ways[how], quits_);
 }
 
@@ -814,10 +907,20 @@ QString Session::CheckDamped(frmPenduleAmorti* w)
 {
     const PenduleState& s = w->State();
     const std::array<std::pair<const char*, double>, 14> fields{{
-        {"Teta0", s.Teta0}, {"Omega0", s.Omega0}, {"Pulsation2", s.Pulsation2}, {"Lambda", s.Lambda},
-        {"Teta", s.Teta}, {"Omega", s.Omega}, {"TetaApprox", s.TetaApprox}, {"OmegaApprox", s.OmegaApprox},
-        {"Temps", s.Temps}, {"TempsPrec", s.TempsPrec}, {"TempsCumul", s.TempsCumul}, {"TetaMax", s.TetaMax},
-        {"OmegaMax", s.OmegaMax}, {"DureeTrace", s.DureeTrace},
+        {"Teta0", s.Teta0},
+        {"Omega0", s.Omega0},
+        {"Pulsation2", s.Pulsation2},
+        {"Lambda", s.Lambda},
+        {"Teta", s.Teta},
+        {"Omega", s.Omega},
+        {"TetaApprox", s.TetaApprox},
+        {"OmegaApprox", s.OmegaApprox},
+        {"Temps", s.Temps},
+        {"TempsPrec", s.TempsPrec},
+        {"TempsCumul", s.TempsCumul},
+        {"TetaMax", s.TetaMax},
+        {"OmegaMax", s.OmegaMax},
+        {"DureeTrace", s.DureeTrace},
     }};
     for (const auto& [name, value] : fields)
         if (!Finite(value))
@@ -831,10 +934,13 @@ QString Session::CheckDamped(frmPenduleAmorti* w)
     SliderTuple sliders{};
     for (int i = 0; i < 4; ++i)
         sliders[static_cast<std::size_t>(i)] = SliderOf(w, i)->value();
-    const Parameters p = ParametersFromSliders(SliderValues{sliders[0], sliders[1], sliders[2], sliders[3]});
-    if (s.Teta0 != p.Teta0 || s.Omega0 != p.Omega0 || s.Pulsation2 != p.Pulsation2 || s.Lambda != p.Lambda)
-        return Why("model parameters (%1, %2, %3, %4) differ from the sliders (%5, %6, %7, %8)", s.Teta0, s.Omega0,
-                   s.Pulsation2, s.Lambda, sliders[0], sliders[1], sliders[2], sliders[3]);
+    const Parameters p =
+        ParametersFromSliders(SliderValues{sliders[0], sliders[1], sliders[2], sliders[3]});
+    if (s.Teta0 != p.Teta0 || s.Omega0 != p.Omega0 || s.Pulsation2 != p.Pulsation2
+        || s.Lambda != p.Lambda)
+        return Why("model parameters (%1, %2, %3, %4) differ from the sliders (%5, %6, %7, %8)",
+                   s.Teta0, s.Omega0, s.Pulsation2, s.Lambda, sliders[0], sliders[1], sliders[2],
+                   sliders[3]);
 
     // Captions: what a fresh reset with the same slider values shows.
     QStringList expected = reference_.CaptionsFor(sliders);
@@ -854,7 +960,8 @@ QString Session::CheckDamped(frmPenduleAmorti* w)
     auto* go = ChildOf<QPushButton>(w, "chkGo");
     auto* timer = ChildOf<QTimer>(w, "tmrPendule");
     const char* state = go->isChecked() ? "down" : "up";
-    if (Shown(go->text()) != QString::fromUtf8(go->isChecked() ? "Suspendre l'animation" : "Lancer l'animation"))
+    if (Shown(go->text())
+        != QString::fromUtf8(go->isChecked() ? "Suspendre l'animation" : "Lancer l'animation"))
         return Why("toggle %1 with caption \"%2\"", state, go->text());
     if (timer->isActive() != go->isChecked())
         return Why("toggle %1 but timer %2", state, timer->isActive() ? "running" : "stopped");
@@ -863,15 +970,20 @@ QString Session::CheckDamped(frmPenduleAmorti* w)
 
     // Displayed time is the time the animation ran: pauses and the time
     // between the last tick and a pause do not count.
-    auto near = [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b)); };
+    auto near = [](double a, double b) {
+        return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
+    };
     if (!near(s.TempsCumul, cumul_) || !near(s.Temps, temps_))
-        return Why("TempsCumul %1 and Temps %2, the animation ran %3 + %4 s", s.TempsCumul, s.Temps, cumul_, temps_);
+        return Why("TempsCumul %1 and Temps %2, the animation ran %3 + %4 s", s.TempsCumul, s.Temps,
+                   cumul_, temps_);
     if (!(s.Temps >= 0 && s.TempsPrec >= 0 && s.TempsCumul >= 0 && s.TempsPrec <= s.Temps))
-        return Why("times Temps %1, TempsPrec %2, TempsCumul %3", s.Temps, s.TempsPrec, s.TempsCumul);
+        return Why("times Temps %1, TempsPrec %2, TempsCumul %3", s.Temps, s.TempsPrec,
+                   s.TempsCumul);
     // The longest pseudo-period, 144 s, ends on a whole 5 s graduation at 145 s.
     if (!(s.DureeTrace >= 10 && s.DureeTrace <= 145 && s.TetaMax > 0 && s.TetaMax <= 180 * DegToRad
           && s.OmegaMax >= 0))
-        return Why("plot scales DureeTrace %1, TetaMax %2, OmegaMax %3", s.DureeTrace, s.TetaMax, s.OmegaMax);
+        return Why("plot scales DureeTrace %1, TetaMax %2, OmegaMax %3", s.DureeTrace, s.TetaMax,
+                   s.OmegaMax);
 
     // Energy: the damping only takes it away; the integration may not add any.
     auto energy = [&s](double teta, double omega) {
@@ -886,11 +998,12 @@ QString Session::CheckDamped(frmPenduleAmorti* w)
     if (viewChosen_) {
         const bool approx = ChildOf<QCheckBox>(w, "chkApproxi")->isChecked();
         const DampedSurfaces& boxes = w->Surfaces();
-        const std::array<bool, 4> visible{boxes.picOscillation[0]->Visible(), boxes.picPhase[0]->Visible(),
-                                          boxes.picOscillation[1]->Visible(), boxes.picPhase[1]->Visible()};
+        const std::array<bool, 4> visible{
+            boxes.picOscillation[0]->Visible(), boxes.picPhase[0]->Visible(),
+            boxes.picOscillation[1]->Visible(), boxes.picPhase[1]->Visible()};
         if (visible != std::array<bool, 4>{!approx, !approx, approx, approx})
-            return Why("plot members visible (%1 %2 %3 %4) with chkApproxi %5", visible[0], visible[1], visible[2],
-                       visible[3], approx);
+            return Why("plot members visible (%1 %2 %3 %4) with chkApproxi %5", visible[0],
+                       visible[1], visible[2], visible[3], approx);
     }
     return {};
 }
@@ -899,7 +1012,8 @@ QString Session::CheckFoucault(frmFoucault* w)
 {
     const double length = w->Longueur();
     if (!Finite(length) || !Finite(w->OmegaPendule()) || !Finite(w->TempsEcoule()))
-        return Why("Longueur %1, OmegaPendule %2, TempsEcoule %3", length, w->OmegaPendule(), w->TempsEcoule());
+        return Why("Longueur %1, OmegaPendule %2, TempsEcoule %3", length, w->OmegaPendule(),
+                   w->TempsEcoule());
     if (length != expectedLength_)
         return Why("length %1, expected %2", length, expectedLength_);
     if (!(length > foucault::kAmplitude && length <= foucault::kMaxLength))
@@ -908,11 +1022,13 @@ QString Session::CheckFoucault(frmFoucault* w)
     if (w->OmegaPendule() != omegaPendule)
         return Why("OmegaPendule %1 for a length of %2", w->OmegaPendule(), length);
     if (w->TempsEcoule() != tempsEcoule_)
-        return Why("TempsEcoule %1, the last tick came %2 s after the start", w->TempsEcoule(), tempsEcoule_);
+        return Why("TempsEcoule %1, the last tick came %2 s after the start", w->TempsEcoule(),
+                   tempsEcoule_);
     const QLineF string = ChildOf<LineElement>(w, "linFil")->PixelLine();
-    if (!Finite(string.x1()) || !Finite(string.y1()) || !Finite(string.x2()) || !Finite(string.y2()))
-        return Why("the string runs from (%1, %2) to (%3, %4) pixels", string.x1(), string.y1(), string.x2(),
-                   string.y2());
+    if (!Finite(string.x1()) || !Finite(string.y1()) || !Finite(string.x2())
+        || !Finite(string.y2()))
+        return Why("the string runs from (%1, %2) to (%3, %4) pixels", string.x1(), string.y1(),
+                   string.x2(), string.y2());
 
     // The field, the start button and the refusal message agree.
     auto* field = ChildOf<QLineEdit>(w, "txtLong");
@@ -921,10 +1037,11 @@ QString Session::CheckFoucault(frmFoucault* w)
     const bool accepted = foucault::ReadLength(field->text().toStdString()).Accepted();
     auto* go = ChildOf<QPushButton>(w, "cmdGo");
     auto* refusal = ChildOf<QLabel>(w, "lblRefus");
-    if (go->isEnabled() != accepted || refusal->isVisible() == accepted || accepted != refusal->text().isEmpty())
+    if (go->isEnabled() != accepted || refusal->isVisible() == accepted
+        || accepted != refusal->text().isEmpty())
         return Why("text %1 %2 but start button %3, refusal \"%4\" %5", Quoted(field->text()),
-                   accepted ? "accepted" : "refused", go->isEnabled() ? "enabled" : "disabled", refusal->text(),
-                   refusal->isVisible() ? "shown" : "hidden");
+                   accepted ? "accepted" : "refused", go->isEnabled() ? "enabled" : "disabled",
+                   refusal->text(), refusal->isVisible() ? "shown" : "hidden");
 
     auto* timer = ChildOf<QTimer>(w, "tmrCourbe");
     if (timer->isActive() != expectedRunning_)
@@ -939,14 +1056,16 @@ QString Session::CheckFoucault(frmFoucault* w)
         return Why("trail of %1 points, expected %2", count, trailCounts_.size());
     for (int i = 1; i <= count; ++i) {
         const auto point = points.Point(i);
-        const double t = static_cast<double>(trailCounts_[static_cast<std::size_t>(i - 1)] - startCount_)
-                         / static_cast<double>(config_.frequency);
+        const double t =
+            static_cast<double>(trailCounts_[static_cast<std::size_t>(i - 1)] - startCount_)
+            / static_cast<double>(config_.frequency);
         const foucault::GroundPosition bob =
             foucault::BobOnGround(foucault::kAmplitude, omegaPendule, foucault::OmegaTerre(), t);
-        if (!Finite(point->X0Line) || !Finite(point->Y0Line) || std::abs(point->X0Line - bob.PosX) > 1e-9
+        if (!Finite(point->X0Line) || !Finite(point->Y0Line)
+            || std::abs(point->X0Line - bob.PosX) > 1e-9
             || std::abs(point->Y0Line - bob.PosY) > 1e-9)
-            return Why("trail point %1 of %2 at (%3, %4), the bob was at (%5, %6) at t = %7 s", i, count,
-                       point->X0Line, point->Y0Line, bob.PosX, bob.PosY, t);
+            return Why("trail point %1 of %2 at (%3, %4), the bob was at (%5, %6) at t = %7 s", i,
+                       count, point->X0Line, point->Y0Line, bob.PosX, bob.PosY, t);
     }
     return {};
 }
@@ -1028,7 +1147,8 @@ void TestRandomProgram::shrinkFindsTheFailingCore()
         return at == needed.size();
     };
     kestrova::testing::ShrinkStats stats;
-    const std::vector<int> shrunk = kestrova::testing::ShrinkFailing(items, fails, std::chrono::seconds(30), &stats);
+    const std::vector<int> shrunk =
+        kestrova::testing::ShrinkFailing(items, fails, std::chrono::seconds(30), &stats);
     QCOMPARE(QList<int>(shrunk.begin(), shrunk.end()), needed);
     QVERIFY(stats.complete);
     QVERIFY2(stats.replays < 40 * size, qPrintable(QString::number(stats.replays)));
@@ -1059,7 +1179,8 @@ void TestRandomProgram::randomUserSessions()
 {
     const int longRun = EnvInt("KESTROVA_LONG_RUN", 0);
     const QString seeds = qEnvironmentVariable("KESTROVA_RANDOM_SEEDS");
-    const QStringList range = (seeds.isEmpty() ? QStringLiteral("1..20") : seeds).split(QStringLiteral(".."));
+    const QStringList range =
+        (seeds.isEmpty() ? QStringLiteral("1..20") : seeds).split(QStringLiteral(".."));
     std::uint64_t first = range[0].toULongLong();
     std::uint64_t last = range.size() > 1 ? range[1].toULongLong() : first;
     int perSeed = EnvInt("KESTROVA_RANDOM_ACTIONS", 5000);
@@ -1075,7 +1196,9 @@ void TestRandomProgram::randomUserSessions()
     Coverage coverage;
     for (std::uint64_t seed = first; seed <= last; ++seed) {
         const Config config = ConfigFor(seed);
-        const int count = longRun > 0 ? static_cast<int>(std::min<std::int64_t>(perSeed, longRun - total)) : perSeed;
+        const int count = longRun > 0
+            ? static_cast<int>(std::min<std::int64_t>(perSeed, longRun - total))
+            : perSeed;
         // Should the program crash, this line names the seed to replay.
         qInfo("seed %llu: %d actions", static_cast<unsigned long long>(seed), count);
         std::vector<Action> actions;
@@ -1099,13 +1222,17 @@ void TestRandomProgram::randomUserSessions()
 
         kestrova::testing::ShrinkStats stats;
         const std::vector<Action> shrunk = kestrova::testing::ShrinkFailing(
-            actions, [&config](const std::vector<Action>& list) { return Replay(config, list).failedAfter >= 0; },
+            actions,
+            [&config](const std::vector<Action>& list) {
+                return Replay(config, list).failedAfter >= 0;
+            },
             std::chrono::seconds(shrinkSeconds), &stats);
-        QString report = Why("seed %1 (frequency %2, locale %3): after %4 action(s): %5\n"
-                             "shrunk to %6 action(s) in %7 replays%8, failing with: %9\n",
-                             seed, config.frequency, config.locale.name(), outcome.failedAfter, outcome.message,
-                             shrunk.size(), stats.replays, stats.complete ? "" : " (time budget ran out)",
-                             Replay(config, shrunk).message);
+        QString report =
+            Why("seed %1 (frequency %2, locale %3): after %4 action(s): %5\n"
+                "shrunk to %6 action(s) in %7 replays%8, failing with: %9\n",
+                seed, config.frequency, config.locale.name(), outcome.failedAfter, outcome.message,
+                shrunk.size(), stats.replays, stats.complete ? "" : " (time budget ran out)",
+                Replay(config, shrunk).message);
         for (std::size_t i = 0; i < shrunk.size(); ++i)
             report += Why("  %1. %2\n", i + 1, Describe(shrunk[i], config.frequency));
         QFAIL(qPrintable(report));
@@ -1127,7 +1254,8 @@ int main(int argc, char* argv[])
 {
     // The long mode runs for many minutes in one test function, beyond
     // QtTest's five-minute watchdog.
-    if (qEnvironmentVariableIsSet("KESTROVA_LONG_RUN") && !qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+    if (qEnvironmentVariableIsSet("KESTROVA_LONG_RUN")
+        && !qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
         qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(24 * 3600 * 1000));
     QApplication app(argc, argv);
     TestRandomProgram test;

@@ -12,9 +12,9 @@ std::size_t CodePoints(std::string_view utf8)
 }
 
 RecordingSurface::RecordingSurface(double pixelWidth, double pixelHeight)
-    : pixelWidth_(pixelWidth), pixelHeight_(pixelHeight)
-{
-}
+    : pixelWidth_(pixelWidth)
+    , pixelHeight_(pixelHeight)
+{ }
 
 void RecordingSurface::SetPixelSize(double width, double height)
 {
@@ -93,7 +93,8 @@ void RecordingSurface::DeviceText(double x, double y, std::string_view text)
     primitives.push_back(std::move(p));
 }
 
-void RecordingSurface::TextOutRotated(int px, int py, std::string_view text, const RotatedFont& font)
+void RecordingSurface::TextOutRotated(int px, int py, std::string_view text,
+                                      const RotatedFont& font)
 {
     Primitive p = Stamp(PrimitiveKind::RotatedText);
     p.pixelX = px;

@@ -24,8 +24,8 @@ struct Primitive {
     int fillStyle = 0;
     Colour fillColor = 0;
     FontSpec font;
-    RotatedFont rotatedFont;           ///< RotatedText only
-    int pixelX = 0, pixelY = 0;        ///< RotatedText only
+    RotatedFont rotatedFont;    ///< RotatedText only
+    int pixelX = 0, pixelY = 0; ///< RotatedText only
     double scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
 };
 

@@ -24,9 +24,10 @@ namespace {
 class SliderTie : public QObject {
 public:
     SliderTie(QSlider& slider, QLabel& caption, int stepsPerUnit)
-        : QObject(&slider), caption(&caption), stepsPerUnit(stepsPerUnit)
-    {
-    }
+        : QObject(&slider)
+        , caption(&caption)
+        , stepsPerUnit(stepsPerUnit)
+    { }
 
     QPointer<QLabel> caption;
     int stepsPerUnit;
@@ -35,7 +36,8 @@ public:
 /// A dotted frame over a focused link: the label itself draws no focus.
 class FocusFrame : public QWidget {
 public:
-    explicit FocusFrame(QLabel& label) : QWidget(&label)
+    explicit FocusFrame(QLabel& label)
+        : QWidget(&label)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -60,7 +62,10 @@ protected:
 class LinkTie : public QObject {
 public:
     LinkTie(QLabel& label, std::function<void()> follow)
-        : QObject(&label), label_(label), follow_(std::move(follow)), frame_(new FocusFrame(label))
+        : QObject(&label)
+        , label_(label)
+        , follow_(std::move(follow))
+        , frame_(new FocusFrame(label))
     {
         label.setFocusPolicy(Qt::TabFocus);
         label.installEventFilter(this);
@@ -128,7 +133,9 @@ Tie* TieOf(const QObject& object)
 /// (the Foucault string is a widget over the box, but part of the picture).
 class PictureAccessible : public QAccessibleWidget {
 public:
-    explicit PictureAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+    explicit PictureAccessible(QWidget* box)
+        : QAccessibleWidget(box, QAccessible::Graphic)
+    { }
 
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
@@ -138,7 +145,9 @@ public:
 /// A slider read in its quantity's unit, its value text the caption's.
 class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit SliderAccessible(QSlider* slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
+    explicit SliderAccessible(QSlider* slider)
+        : QAccessibleWidget(slider, QAccessible::Slider)
+    { }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -207,7 +216,9 @@ private:
 /// A label that is a link: its text is its name, pressing it follows it.
 class LinkAccessible : public QAccessibleWidget {
 public:
-    explicit LinkAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+    explicit LinkAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    { }
 
     QString text(QAccessible::Text type) const override
     {

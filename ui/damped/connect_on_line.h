@@ -20,8 +20,8 @@ namespace kestrova {
 
 /// The verdict of a reachability report: Online and Site mean connected,
 /// Disconnected and Local mean not connected, Unknown gives no verdict.
-[[nodiscard]] std::optional<bool> ConnectedFromReachability(
-    QNetworkInformation::Reachability reachability);
+[[nodiscard]] std::optional<bool>
+ConnectedFromReachability(QNetworkInformation::Reachability reachability);
 
 /// What the fallback test needs to know of one network interface.
 struct InterfaceState {

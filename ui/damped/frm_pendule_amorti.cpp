@@ -45,7 +45,7 @@ namespace {
 constexpr int kClientWidthTwips = 15240;
 constexpr int kClientHeightTwips = 11010;
 
-constexpr double kTitleFontPoints = 11.25;  // the two horizontal axis titles
+constexpr double kTitleFontPoints = 11.25; // the two horizontal axis titles
 
 constexpr int kButtonTextMargins = 8; // px: the push button's frame and padding, both sides
 
@@ -96,8 +96,8 @@ Colour ToColour(const QColor& c)
 QFont AxisTitleFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Helvetica")});
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
     font.setPointSizeF(kTitleFontPoints);
     font.setBold(true);
     return font;
@@ -199,7 +199,8 @@ frmPenduleAmorti::frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent)
     reportFault_ = [this](const QString& message) {
         // Not modal to the event loop: the tick that found the fault has
         // already stopped the animation and returns at once.
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     };
@@ -272,8 +273,8 @@ void frmPenduleAmorti::CreateControls()
         picOscillation_[i]->SetForeColor(windowText);
     }
 
-    auto* lblAbsciOsci =
-        AddLabel(this, "lblAbsciOsci", QStringLiteral("Temps (en s)"), 9345, 4920, 5115, 255, Fixed);
+    auto* lblAbsciOsci = AddLabel(this, "lblAbsciOsci", QStringLiteral("Temps (en s)"), 9345, 4920,
+                                  5115, 255, Fixed);
     lblAbsciOsci->setFont(AxisTitleFont());
     lblAbsciOsci->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -288,8 +289,8 @@ void frmPenduleAmorti::CreateControls()
         picPhase_[i]->SetForeColor(windowText);
     }
 
-    auto* Label8 =
-        AddLabel(this, "Label8", QStringLiteral("Angle (en degrés)"), 7545, 10200, 6915, 255, Fixed);
+    auto* Label8 = AddLabel(this, "Label8", QStringLiteral("Angle (en degrés)"), 7545, 10200, 6915,
+                            255, Fixed);
     Label8->setFont(AxisTitleFont());
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -314,13 +315,14 @@ void frmPenduleAmorti::CreateInitialConditions()
     QWidget* frame = Frame1_;
     AddLabel(frame, "Label12", QStringLiteral("θ :"), 240, 300, 195, 315, Fixed);
     AddLabel(frame, "Label3", QStringLiteral("Angle initial : "), 480, 360, 1095, 255, Fixed);
-    sldTeta0_ = AddSlider(frame, "sldTeta0", 1560, 300, kTeta0Range.minimum, kTeta0Range.maximum, 10);
+    sldTeta0_ =
+        AddSlider(frame, "sldTeta0", 1560, 300, kTeta0Range.minimum, kTeta0Range.maximum, 10);
     lblteta0_ = AddLabel(frame, "lblteta0", kDesignCaption, 4620, 300, 480, 195, AutoSize);
 
     AddLabel(frame, "Label13", QStringLiteral("θ"), 180, 720, 90, 240, AutoSize);
     AddLabel(frame, "Label14", QStringLiteral("' : "), 300, 720, 165, 195, AutoSize);
-    auto* Label1 =
-        AddLabel(frame, "Label1", QStringLiteral("Vitesse initiale : "), 480, 780, 1095, 255, Fixed);
+    auto* Label1 = AddLabel(frame, "Label1", QStringLiteral("Vitesse initiale : "), 480, 780, 1095,
+                            255, Fixed);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sldOmega0_ =
         AddSlider(frame, "sldOmega0", 1560, 720, kOmega0Range.minimum, kOmega0Range.maximum, 1);
@@ -352,9 +354,11 @@ void frmPenduleAmorti::CreateOscillationParameters()
     AddLabel(frame, "Label7", QStringLiteral("Pseudo-période :"), 2940, 1140, 1275, 255, Fixed);
     lblPseudo_ = AddLabel(frame, "lblPseudo", kDesignCaption, 4260, 1140, 480, 195, AutoSize);
 
-    AddLabel(frame, "Label6", QStringLiteral("Q : facteur de qualité : "), 60, 1440, 1695, 255, Fixed);
+    AddLabel(frame, "Label6", QStringLiteral("Q : facteur de qualité : "), 60, 1440, 1695, 255,
+             Fixed);
     lblQualite_ = AddLabel(frame, "lblQualite", kDesignCaption, 1860, 1440, 480, 195, AutoSize);
-    lblRegime_ = AddLabel(frame, "lblRegime", QStringLiteral("Régime"), 2940, 1440, 540, 195, AutoSize);
+    lblRegime_ =
+        AddLabel(frame, "lblRegime", QStringLiteral("Régime"), 2940, 1440, 540, 195, AutoSize);
 }
 
 QLabel* frmPenduleAmorti::AddLabel(QWidget* parent, const char* name, const QString& text, int left,
@@ -407,9 +411,7 @@ void frmPenduleAmorti::DescribeControls()
     // What a screen reader says, in French like the rest of the window. The
     // value captions and the toggle keep their changing text as their name,
     // so that the current value or action is what is read.
-    const auto label = [this](const char* name) {
-        return findChild<QLabel*>(QLatin1String(name));
-    };
+    const auto label = [this](const char* name) { return findChild<QLabel*>(QLatin1String(name)); };
     imgEquation_->setAccessibleName(QStringLiteral("Équation du mouvement"));
     imgEquation_->setAccessibleDescription(QStringLiteral("θ'' + 2λθ' + ω₀² sin θ = 0"));
     picPendule_->setAccessibleName(QStringLiteral("Pendule"));
@@ -428,8 +430,8 @@ void frmPenduleAmorti::DescribeControls()
         const char* captionDescription;
     };
     const SliderText sliders[] = {
-        {sldTeta0_, label("Label3"), lblteta0_, 1, "Angle initial, en degrés",
-         "De 0 à 180 degrés", "Valeur de l'angle initial"},
+        {sldTeta0_, label("Label3"), lblteta0_, 1, "Angle initial, en degrés", "De 0 à 180 degrés",
+         "Valeur de l'angle initial"},
         {sldOmega0_, label("Label1"), lblOmega0_, 1, "Vitesse initiale, en radians par seconde",
          "De -10 à 10 radians par seconde", "Valeur de la vitesse initiale"},
         {sldPulsation_, label("Label2"), lblPulsation_, 10,
@@ -478,15 +480,18 @@ void frmPenduleAmorti::DescribeControls()
     const QString compared = QStringLiteral(
         "Mouvement exact en rouge et solution des petits angles en vert ; montré quand "
         "« Approximation angle faible » est cochée");
-    picOscillation_[0]->setAccessibleName(QStringLiteral("Oscillations : angle en fonction du temps"));
+    picOscillation_[0]->setAccessibleName(
+        QStringLiteral("Oscillations : angle en fonction du temps"));
     picOscillation_[0]->setAccessibleDescription(exact);
     picOscillation_[1]->setAccessibleName(QStringLiteral(
         "Oscillations : angle en fonction du temps, avec l'approximation des petits angles"));
     picOscillation_[1]->setAccessibleDescription(compared);
-    picPhase_[0]->setAccessibleName(QStringLiteral("Portrait de phase : vitesse en fonction de l'angle"));
+    picPhase_[0]->setAccessibleName(
+        QStringLiteral("Portrait de phase : vitesse en fonction de l'angle"));
     picPhase_[0]->setAccessibleDescription(exact);
-    picPhase_[1]->setAccessibleName(QStringLiteral(
-        "Portrait de phase : vitesse en fonction de l'angle, avec l'approximation des petits angles"));
+    picPhase_[1]->setAccessibleName(
+        QStringLiteral("Portrait de phase : vitesse en fonction de l'angle, avec l'approximation "
+                       "des petits angles"));
     picPhase_[1]->setAccessibleDescription(compared);
 
     lblWeb_->setAccessibleDescription(
@@ -495,8 +500,8 @@ void frmPenduleAmorti::DescribeControls()
 
     // The order of the layout: the two groups of sliders top to bottom, then
     // the buttons and the check box, then the link.
-    QWidget* const order[] = {sldTeta0_, sldOmega0_, sldPulsation_, sldLambda_,
-                              chkGo_,    cmdPosInit_, chkApproxi_,  lblWeb_};
+    QWidget* const order[] = {sldTeta0_, sldOmega0_,  sldPulsation_, sldLambda_,
+                              chkGo_,    cmdPosInit_, chkApproxi_,   lblWeb_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -598,9 +603,9 @@ void frmPenduleAmorti::ResetSimulation()
     state_.OmegaApprox = start.motion.speed;
     state_.DureeTrace = start.DureeTrace;
     // The pseudo-period is shown only in the pseudo-periodic regime.
-    SetCaption(lblPseudo_, start.pseudoPeriod
-                               ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
-                               : QString());
+    SetCaption(lblPseudo_,
+               start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
+                                  : QString());
     SetCaption(lblRegime_, ToQString(RegimeCaption(start.regime)));
 
     DampedSurfaces& s = surfaces_;

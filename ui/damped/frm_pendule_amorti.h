@@ -43,7 +43,7 @@ struct DampedSurfaces {
     PictureSurface* picPendule = nullptr;
     /// Member 0 shows the exact motion; member 1 also the small-angle solution.
     std::array<PictureSurface*, 2> picOscillation{};
-    std::array<PictureSurface*, 2> picPhase{};       ///< same split
+    std::array<PictureSurface*, 2> picPhase{}; ///< same split
 };
 
 class frmPenduleAmorti : public QWidget {
@@ -126,7 +126,8 @@ private:
     double maxSubStep_ = 0.005; ///< s, for the present ω₀
     double figureTime_ = 0;     ///< displayed time (s) of the figure's last redraw while running
     bool figureBehind_ = false; ///< the figure shows an older angle than Teta
-    QSlider* userMovedSlider_ = nullptr; ///< the slider whose pending value change comes from the user
+    QSlider* userMovedSlider_ =
+        nullptr; ///< the slider whose pending value change comes from the user
 
     QLabel* imgEquation_ = nullptr;
     PictureBox* picPendule_ = nullptr;

@@ -29,8 +29,8 @@ void Collection_Points::RemovePoint(int nIndex)
     if (count == 0)
         throw std::out_of_range("Collection_Points::RemovePoint: the list is empty");
     if (nIndex < 1)
-        throw std::out_of_range("Collection_Points::RemovePoint: position "
-                                + std::to_string(nIndex) + " below 1");
+        throw std::out_of_range("Collection_Points::RemovePoint: position " + std::to_string(nIndex)
+                                + " below 1");
     if (nIndex >= count)
         list_->pop_back();
     else if (nIndex == 1)

@@ -138,12 +138,12 @@ void frmFoucault::DescribeControls()
     picPendule_->setAccessibleDescription(
         QStringLiteral("Le fil et la masse oscillant sous le point de suspension"));
     cmdGo_->setAccessibleName(QStringLiteral("Lancer l'animation"));
-    cmdGo_->setAccessibleDescription(QStringLiteral(
-        "Relance le mouvement depuis l'instant zéro, avec une trace vide"));
+    cmdGo_->setAccessibleDescription(
+        QStringLiteral("Relance le mouvement depuis l'instant zéro, avec une trace vide"));
     Label1_->setBuddy(txtLong_);
     txtLong_->setAccessibleName(QStringLiteral("Longueur du pendule, en mètres"));
-    txtLong_->setAccessibleDescription(QStringLiteral(
-        "Plus de 3 m et au plus 1000 m ; la touche Entrée lance l'animation"));
+    txtLong_->setAccessibleDescription(
+        QStringLiteral("Plus de 3 m et au plus 1000 m ; la touche Entrée lance l'animation"));
     lblRefus_->setAccessibleDescription(QStringLiteral("Pourquoi la longueur est refusée"));
 }
 

@@ -65,11 +65,11 @@ private:
 
     HighResolutionClock& clock_;
 
-    double Longueur_ = 0;     ///< m
-    double Amplitude_ = 0;    ///< m, the bob's initial distance from the vertical
-    double OmegaTerre_ = 0;   ///< rad/s
-    double OmegaPendule_ = 0; ///< rad/s
-    double TempsEcoule_ = 0;  ///< s
+    double Longueur_ = 0;         ///< m
+    double Amplitude_ = 0;        ///< m, the bob's initial distance from the vertical
+    double OmegaTerre_ = 0;       ///< rad/s
+    double OmegaPendule_ = 0;     ///< rad/s
+    double TempsEcoule_ = 0;      ///< s
     bool lengthAccepted_ = false; ///< the length text as it stands gives a usable length
     Collection_Points Points_;
 

@@ -31,10 +31,22 @@ void LineElement::SetEnds(double x1, double y1, double x2, double y2)
     pixelLine_ = next;
 }
 
-double LineElement::X1() const { return box_.FromPixelX(pixelLine_.x1()); }
-double LineElement::Y1() const { return box_.FromPixelY(pixelLine_.y1()); }
-double LineElement::X2() const { return box_.FromPixelX(pixelLine_.x2()); }
-double LineElement::Y2() const { return box_.FromPixelY(pixelLine_.y2()); }
+double LineElement::X1() const
+{
+    return box_.FromPixelX(pixelLine_.x1());
+}
+double LineElement::Y1() const
+{
+    return box_.FromPixelY(pixelLine_.y1());
+}
+double LineElement::X2() const
+{
+    return box_.FromPixelX(pixelLine_.x2());
+}
+double LineElement::Y2() const
+{
+    return box_.FromPixelY(pixelLine_.y2());
+}
 
 QRect LineElement::DirtyRect(const QLineF& line) const
 {

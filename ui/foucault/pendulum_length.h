@@ -25,10 +25,10 @@ inline constexpr double kMaxLength = 1000.0;
 [[nodiscard]] std::optional<double> LeadingNumber(std::string_view text);
 
 enum class LengthRefusal {
-    None,            ///< accepted
-    NoNumber,        ///< no number at the start of the text
+    None,              ///< accepted
+    NoNumber,          ///< no number at the start of the text
     NotAboveAmplitude, ///< 0, negative, or not above the 3 m amplitude
-    TooLong,         ///< above kMaxLength, or not finite
+    TooLong,           ///< above kMaxLength, or not finite
 };
 
 struct LengthReading {

@@ -25,7 +25,10 @@ constexpr double kPhaseWidth = 464, kPhaseHeight = 320;
 constexpr Colour kGridColour = 0x808080; // a foreground colour other than black
 const auto kName = [](const auto& info) { return std::string(info.param.name); };
 
-double Degrees(double d) { return d * DegToRad; }
+double Degrees(double d)
+{
+    return d * DegToRad;
+}
 
 /// The four plot boxes as the window has them after its own clearing and scaling.
 struct PlotBoxes {
@@ -118,8 +121,8 @@ TEST(DrawPlotFrames, CompleteCasePrimitiveByPrimitiveThenRedrawn)
         width = 12 + 36 * measuredIn / kOscillationWidth;
     }
     const double top = Degrees(32.5), angle = Degrees(30);
-    const double charWidth = 6 * width / kOscillationWidth;         // s per character
-    const double textHeight = 13 * -2 * top / kOscillationHeight;   // negative: y up
+    const double charWidth = 6 * width / kOscillationWidth;       // s per character
+    const double textHeight = 13 * -2 * top / kOscillationHeight; // negative: y up
     std::vector<Expected> osc;
     for (int second = 0; second <= 12; ++second) {
         osc.push_back(Line(kDotted, second, angle, second, -angle));
@@ -128,10 +131,12 @@ TEST(DrawPlotFrames, CompleteCasePrimitiveByPrimitiveThenRedrawn)
             osc.push_back(Label(s, second - s.size() * charWidth / 2, textHeight * 0.25, kDotted));
     }
     for (int degrees = -30; degrees <= 30; degrees += 5)
-        osc.push_back(Line(degrees == 0 ? kSolid : kDotted, 0, Degrees(degrees), 12, Degrees(degrees)));
+        osc.push_back(
+            Line(degrees == 0 ? kSolid : kDotted, 0, Degrees(degrees), 12, Degrees(degrees)));
     for (int degrees = -30; degrees <= 30; degrees += 5) {
         const std::string s = std::to_string(degrees); // keeps the last grid line's dotted pen
-        osc.push_back(Label(s, -0.1 - s.size() * charWidth, Degrees(degrees) - textHeight / 2, kDotted));
+        osc.push_back(
+            Label(s, -0.1 - s.size() * charWidth, Degrees(degrees) - textHeight / 2, kDotted));
     }
     osc.push_back(Frame(0, angle, 12, -angle));
 
@@ -149,7 +154,8 @@ TEST(DrawPlotFrames, CompleteCasePrimitiveByPrimitiveThenRedrawn)
     phase.push_back(Label("0", -1.2 * phaseChar, -phaseText / 2, kSolid));
     for (int speed : {1, 2, 3, -1, -2, -3}) {
         const double w = std::to_string(speed).size() * phaseChar;
-        phase.push_back(Line(kDotted, -angle, speed, -w, speed)); // gap left of the axis for the label
+        phase.push_back(
+            Line(kDotted, -angle, speed, -w, speed)); // gap left of the axis for the label
         phase.push_back(Line(kDotted, 0, speed, angle, speed));
         phase.push_back(Label(std::to_string(speed), -1.2 * w, speed - phaseText / 2, kDotted));
     }
@@ -214,8 +220,11 @@ struct FrameCase {
     double tetaMaxDegrees, omegaMax, dureeTrace;
     double span, timeStep, oscAngleStep, phaseAngleMax, phaseAngleStep, speedMax, speedStep;
 };
-void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.name; }
-class FrameTable : public ::testing::TestWithParam<FrameCase> {};
+void PrintTo(const FrameCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+class FrameTable : public ::testing::TestWithParam<FrameCase> { };
 
 TEST_P(FrameTable, LinesLabelsBoundsAndStoredSpan)
 {
@@ -225,8 +234,8 @@ TEST_P(FrameTable, LinesLabelsBoundsAndStoredSpan)
     EXPECT_EQ(boxes.state.DureeTrace, c.span);
 
     // Positions are the complete case's business; here the values, styles and bounds.
-    const std::vector<double> angles =
-        Series(-c.tetaMaxDegrees, c.oscAngleStep, std::floor(2 * c.tetaMaxDegrees / c.oscAngleStep) + 1);
+    const std::vector<double> angles = Series(
+        -c.tetaMaxDegrees, c.oscAngleStep, std::floor(2 * c.tetaMaxDegrees / c.oscAngleStep) + 1);
     std::vector<int> styles, expectedStyles;
     for (const Primitive& p : boxes.osc0.primitives)
         if (p.kind == PrimitiveKind::Line && p.y1 == p.y2)
@@ -234,22 +243,26 @@ TEST_P(FrameTable, LinesLabelsBoundsAndStoredSpan)
     for (double a : angles)
         expectedStyles.push_back(a == 0 ? kSolid : kDotted);
     EXPECT_EQ(styles, expectedStyles);
-    EXPECT_EQ(Texts(boxes.osc0), Labels({Series(c.timeStep, c.timeStep, c.span / c.timeStep), angles}));
+    EXPECT_EQ(Texts(boxes.osc0),
+              Labels({Series(c.timeStep, c.timeStep, c.span / c.timeStep), angles}));
     EXPECT_DOUBLE_EQ(boxes.osc0.ScaleTop(), Degrees(c.tetaMaxDegrees + c.oscAngleStep / 2));
     const double pixel = boxes.osc0.ScaleWidth() / kOscillationWidth; // "15" right of the span
-    EXPECT_NEAR(boxes.osc0.ScaleLeft() + boxes.osc0.ScaleWidth(), c.span + 12 * pixel, 0.25 * pixel);
+    EXPECT_NEAR(boxes.osc0.ScaleLeft() + boxes.osc0.ScaleWidth(), c.span + 12 * pixel,
+                0.25 * pixel);
 
-    const double angleCount = c.phaseAngleMax / c.phaseAngleStep, speedCount = c.speedMax / c.speedStep;
+    const double angleCount = c.phaseAngleMax / c.phaseAngleStep,
+                 speedCount = c.speedMax / c.speedStep;
     EXPECT_EQ(Texts(boxes.phase0),
               Labels({Series(c.phaseAngleStep, c.phaseAngleStep, angleCount),
                       Series(-c.phaseAngleStep, -c.phaseAngleStep, angleCount),
-                      Series(0, c.speedStep, speedCount + 1), Series(-c.speedStep, -c.speedStep, speedCount)}));
+                      Series(0, c.speedStep, speedCount + 1),
+                      Series(-c.speedStep, -c.speedStep, speedCount)}));
     EXPECT_DOUBLE_EQ(boxes.phase0.ScaleLeft(), -1.05 * Degrees(c.phaseAngleMax));
     EXPECT_DOUBLE_EQ(boxes.phase0.ScaleTop(), 1.05 * c.speedMax);
 }
 
-// Columns: TetaMax (degrees), OmegaMax, DureeTrace in; stored span, TimeStep, OscAngleStep, PhaseAngleMax,
-// PhaseAngleStep, PhaseSpeedMax, PhaseSpeedStep out.
+// Columns: TetaMax (degrees), OmegaMax, DureeTrace in; stored span, TimeStep, OscAngleStep,
+// PhaseAngleMax, PhaseAngleStep, PhaseSpeedMax, PhaseSpeedStep out.
 INSTANTIATE_TEST_SUITE_P(
     Inputs, FrameTable,
     ::testing::Values(
@@ -257,7 +270,8 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"one_degree_at_rest_tenths_end_at_1", 1, 0, 10, 10, 1, 1, 1, 0.1, 0.05, 0.005},
         FrameCase{"two_degrees_keep_whole_step", 2, 0.03, 10, 10, 1, 1, 2, 1, 0.05, 0.005},
         FrameCase{"eight_degrees_speed_1_span_16", 8, 1, 16, 16, 1, 1, 8, 1, 1.1, 0.1},
-        FrameCase{"nine_degrees_no_solid_zero_speed_2_span_17", 9, 2, 17, 18, 2, 2, 10, 2, 2.5, 0.5},
+        FrameCase{"nine_degrees_no_solid_zero_speed_2_span_17", 9, 2, 17, 18, 2, 2, 10, 2, 2.5,
+                  0.5},
         FrameCase{"twenty_degrees_speed_1_5_span_16_4", 20, 1.5, 16.4, 16, 2, 2, 20, 2, 2, 0.5},
         FrameCase{"twenty_one_degrees_span_32", 21, 0.5, 32, 32, 2, 5, 25, 5, 0.55, 0.05},
         FrameCase{"thirty_five_degrees_speed_2_5_span_33", 35, 2.5, 33, 35, 5, 5, 35, 5, 3, 0.5},
@@ -286,8 +300,11 @@ struct RefusalCase {
     double tetaMax, omegaMax, dureeTrace;
     bool missingBox;
 };
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
-class Refusals : public ::testing::TestWithParam<RefusalCase> {};
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+class Refusals : public ::testing::TestWithParam<RefusalCase> { };
 
 TEST_P(Refusals, NothingDrawnAndSpanUntouched)
 {
@@ -300,8 +317,8 @@ TEST_P(Refusals, NothingDrawnAndSpanUntouched)
                                 {&boxes.phase0, &boxes.phase1}),
                  std::invalid_argument);
     EXPECT_TRUE(boxes.osc0.primitives.empty() && boxes.phase0.primitives.empty());
-    EXPECT_TRUE(boxes.state.DureeTrace == c.dureeTrace ||
-                (std::isnan(c.dureeTrace) && std::isnan(boxes.state.DureeTrace)));
+    EXPECT_TRUE(boxes.state.DureeTrace == c.dureeTrace
+                || (std::isnan(c.dureeTrace) && std::isnan(boxes.state.DureeTrace)));
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

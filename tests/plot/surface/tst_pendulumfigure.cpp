@@ -41,7 +41,8 @@ struct PenduleWindow {
     [[nodiscard]] QPointF ToPixel(QPointF p) const
     {
         const QSizeF inside = picPendule->InsideRect().size();
-        return {(p.x() + 10) / 20 * inside.width() + 0.5, (10 - p.y()) / 20 * inside.height() + 0.5};
+        return {(p.x() + 10) / 20 * inside.width() + 0.5,
+                (10 - p.y()) / 20 * inside.height() + 0.5};
     }
 
     [[nodiscard]] QRgb At(QPointF user)
@@ -70,7 +71,8 @@ private slots:
             const auto& p = surface.primitives;
             QCOMPARE(p.size(), std::size_t{5});
             QCOMPARE(p[0].kind, PrimitiveKind::Clear);
-            const QLineF lines[] = {{0, 10, 0, -10}, {-10, 0, 10, 0}, {QPointF(0, 0), bob}}; // axes, rod
+            const QLineF lines[] = {
+                {0, 10, 0, -10}, {-10, 0, 10, 0}, {QPointF(0, 0), bob}}; // axes, rod
             const int styles[] = {kDashed, kDashed, kSolid}, widths[] = {1, 1, 3};
             for (int i = 0; i < 3; ++i) {
                 const Primitive& line = p[i + 1];
@@ -81,10 +83,13 @@ private slots:
             }
             const Primitive& disc = p[4];
             QCOMPARE(disc.kind, PrimitiveKind::Circle);
-            QCOMPARE(QLineF(disc.x1, disc.y1, disc.x2, 0), QLineF(bob.x(), bob.y(), 0.5, 0)); // centre, radius
-            QCOMPARE(QList<int>({int(disc.colour), disc.drawWidth, disc.fillStyle, int(disc.fillColor)}),
-                     QList<int>({0xFF, 1, kFillSolid, 0xFF}));
-            QCOMPARE(QList<int>({surface.DrawStyle(), surface.DrawWidth()}), QList<int>({kSolid, 1}));
+            QCOMPARE(QLineF(disc.x1, disc.y1, disc.x2, 0),
+                     QLineF(bob.x(), bob.y(), 0.5, 0)); // centre, radius
+            QCOMPARE(
+                QList<int>({int(disc.colour), disc.drawWidth, disc.fillStyle, int(disc.fillColor)}),
+                QList<int>({0xFF, 1, kFillSolid, 0xFF}));
+            QCOMPARE(QList<int>({surface.DrawStyle(), surface.DrawWidth()}),
+                     QList<int>({kSolid, 1}));
         }
     }
 
@@ -111,11 +116,17 @@ private slots:
         const qreal d = scene.picPendule->Picture().devicePixelRatio();
         const auto red = Collect(scene.picPendule->Picture(), IsRed);
         const QPointF expected = scene.ToPixel(Bob(angle)), centroid = red.Centroid(d);
-        QVERIFY2(QLineF(centroid, expected).length() < 1.0, qPrintable(QString("bob at (%1, %2), expected (%3, %4)")
-                     .arg(centroid.x()).arg(centroid.y()).arg(expected.x()).arg(expected.y())));
-        const double area = M_PI * std::pow(0.5 * 429 / 20, 2); // one filled disc of radius 0.5 unit
-        QVERIFY2(std::abs(red.count / (d * d) - area) < 0.15 * area, qPrintable(QString::number(red.count / (d * d))));
-        QVERIFY(IsDark(scene.At(Bob(angle) / 2)));                     // the rod, half way to the bob
+        QVERIFY2(QLineF(centroid, expected).length() < 1.0,
+                 qPrintable(QString("bob at (%1, %2), expected (%3, %4)")
+                                .arg(centroid.x())
+                                .arg(centroid.y())
+                                .arg(expected.x())
+                                .arg(expected.y())));
+        const double area =
+            M_PI * std::pow(0.5 * 429 / 20, 2); // one filled disc of radius 0.5 unit
+        QVERIFY2(std::abs(red.count / (d * d) - area) < 0.15 * area,
+                 qPrintable(QString::number(red.count / (d * d))));
+        QVERIFY(IsDark(scene.At(Bob(angle) / 2))); // the rod, half way to the bob
         QCOMPARE(scene.At(Bob(angle + 2.0) / 2), qRgb(255, 255, 225)); // no earlier rod left
     }
 };

@@ -4,9 +4,9 @@
 #include "image_probe.h"
 #include "plot/qt_picture_box.h"
 
+#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QPaintEvent>
-#include <QBackingStore>
 #include <QScreen>
 #include <QtTest>
 
@@ -100,7 +100,7 @@ bool AllPixels(const QImage& image, QRgb colour)
 bool SamePixels(const QImage& a, const QImage& b)
 {
     return a.size() == b.size()
-           && a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+        && a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
 
 /// Counts the events of one type an object receives.
@@ -142,7 +142,15 @@ void VerifyMarks(const QImage& shot, int offset)
     QCOMPARE(At(shot, 30 + offset, 30 + offset), qRgb(255, 255, 255));
 }
 
-enum class Disturbance { HiddenAndShown, Covered, Repainted, Enlarged, BorderAdded, DrawnWhileHidden, DrawnBeforeShown };
+enum class Disturbance {
+    HiddenAndShown,
+    Covered,
+    Repainted,
+    Enlarged,
+    BorderAdded,
+    DrawnWhileHidden,
+    DrawnBeforeShown
+};
 
 /// The pendulum figure's kind of drawing: dashed axes, a wide rod, a
 /// filled bob, in pixel units on a 120 × 80 box.
@@ -240,7 +248,8 @@ void TestPictureBox::pictureSurvives()
     case Disturbance::Enlarged:
         scene.box->resize(200, 140);
         QApplication::processEvents();
-        QCOMPARE(At(scene.OnScreen(), 180, 120), qRgb(255, 255, 255)); // new area in the background colour
+        QCOMPARE(At(scene.OnScreen(), 180, 120),
+                 qRgb(255, 255, 255)); // new area in the background colour
         break;
     case Disturbance::BorderAdded:
         scene.box->SetBorder(true);
@@ -274,10 +283,14 @@ void TestPictureBox::currentPositionSurvivesUnitRoundTrip_data()
         {"oscillation plot", {-0.51, 0.611, 12.83, -1.222}, {1.9, -0.07}},
     };
     for (const auto& s : systems) {
-        QTest::addRow("%s: pixels and back by ScaleMode 0", s.name) << s.system << s.position << int(kByMode0);
-        QTest::addRow("%s: pixels and back by the same Scale", s.name) << s.system << s.position << int(kBySameScale);
-        QTest::addRow("%s: twips and back by ScaleMode 0", s.name) << s.system << s.position << int(kThroughTwips);
-        QTest::addRow("%s: same Scale applied again", s.name) << s.system << s.position << int(kScaleAgain);
+        QTest::addRow("%s: pixels and back by ScaleMode 0", s.name)
+            << s.system << s.position << int(kByMode0);
+        QTest::addRow("%s: pixels and back by the same Scale", s.name)
+            << s.system << s.position << int(kBySameScale);
+        QTest::addRow("%s: twips and back by ScaleMode 0", s.name)
+            << s.system << s.position << int(kThroughTwips);
+        QTest::addRow("%s: same Scale applied again", s.name)
+            << s.system << s.position << int(kScaleAgain);
     }
 }
 
@@ -288,16 +301,20 @@ void TestPictureBox::currentPositionSurvivesUnitRoundTrip()
     QFETCH(int, trip);
     Scene scene;
     PictureBox& box = *scene.box;
-    const auto applyScale = [&] { box.Scale(system.left(), system.top(), system.right(), system.bottom()); };
+    const auto applyScale = [&] {
+        box.Scale(system.left(), system.top(), system.right(), system.bottom());
+    };
     applyScale();
     box.SetCurrentX(position.x());
     box.SetCurrentY(position.y());
-    const std::array<double, 4> scale{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(), box.ScaleHeight()};
+    const std::array<double, 4> scale{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(),
+                                      box.ScaleHeight()};
 
     switch (trip) {
     case 0:
         box.SetScaleMode(kestrova::kScalePixels);
-        QVERIFY(!SameBits(box.CurrentX(), position.x()) || position.x() == 0); // really another unit
+        QVERIFY(!SameBits(box.CurrentX(), position.x())
+                || position.x() == 0); // really another unit
         box.SetScaleMode(kestrova::kScaleUser);
         break;
     case 1:
@@ -313,9 +330,12 @@ void TestPictureBox::currentPositionSurvivesUnitRoundTrip()
         break;
     }
     QCOMPARE(box.ScaleMode(), int(kestrova::kScaleUser));
-    QVERIFY2(SameBits(box.CurrentX(), position.x()), qPrintable(QString::number(box.CurrentX(), 'g', 17)));
-    QVERIFY2(SameBits(box.CurrentY(), position.y()), qPrintable(QString::number(box.CurrentY(), 'g', 17)));
-    const std::array<double, 4> after{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(), box.ScaleHeight()};
+    QVERIFY2(SameBits(box.CurrentX(), position.x()),
+             qPrintable(QString::number(box.CurrentX(), 'g', 17)));
+    QVERIFY2(SameBits(box.CurrentY(), position.y()),
+             qPrintable(QString::number(box.CurrentY(), 'g', 17)));
+    const std::array<double, 4> after{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(),
+                                      box.ScaleHeight()};
     for (std::size_t i = 0; i < scale.size(); ++i)
         QVERIFY(SameBits(after[i], scale[i]));
 }
@@ -340,7 +360,8 @@ void TestPictureBox::textExtentSignedByAxes()
     const double heightPx = box.TextHeight("-120");
     QVERIFY(widthPx > 10 && heightPx > 8);
     if (!system.isNull())
-        box.Scale(system.x(), system.y(), system.x() + system.width(), system.y() + system.height());
+        box.Scale(system.x(), system.y(), system.x() + system.width(),
+                  system.y() + system.height());
 
     const double w = box.TextWidth("-120");
     const double h = box.TextHeight("-120");
@@ -357,15 +378,16 @@ void TestPictureBox::imageFollowsDevicePixelRatio()
     QCOMPARE(scene.box->devicePixelRatioF(), dpr);
     const QImage& picture = scene.box->Picture();
     QCOMPARE(picture.devicePixelRatio(), dpr);
-    QCOMPARE(picture.size(), QSize(qRound(116 * dpr), qRound(76 * dpr))); // inside the 2-pixel border
-    QCOMPARE(scene.box->ScaleWidth(), 116.0);                           // user units stay logical pixels
+    QCOMPARE(picture.size(),
+             QSize(qRound(116 * dpr), qRound(76 * dpr))); // inside the 2-pixel border
+    QCOMPARE(scene.box->ScaleWidth(), 116.0);             // user units stay logical pixels
 }
 
 void TestPictureBox::thinLinesAreCrispPatterns_data()
 {
     QTest::addColumn<int>("style");
     QTest::addColumn<bool>("vertical");
-    QTest::addColumn<int>("on");  // pattern in logical pixels; 0: solid
+    QTest::addColumn<int>("on"); // pattern in logical pixels; 0: solid
     QTest::addColumn<int>("off");
     QTest::addRow("solid horizontal") << int(kestrova::kSolid) << false << 0 << 0;
     QTest::addRow("dashed horizontal") << int(kestrova::kDashed) << false << 18 << 6;
@@ -489,7 +511,8 @@ void TestPictureBox::clsErasesEverythingDrawn()
     QVERIFY2(AllPixels(box.Picture(), back), "Cls left some of the drawing");
     if (hidden)
         box.SetVisible(true);
-    QTRY_VERIFY2(AllPixels(scene.StoredInside(), back), "the screen still shows some of the drawing");
+    QTRY_VERIFY2(AllPixels(scene.StoredInside(), back),
+                 "the screen still shows some of the drawing");
 }
 
 void TestPictureBox::screenShowsThePictureAfterPartialRepaints()
@@ -507,13 +530,15 @@ void TestPictureBox::screenShowsThePictureAfterPartialRepaints()
         box.Line(k, 10 + k % 7, k + 1, 11 + k % 5, kBlue); // erased by the next Cls
         QTest::qWait(2);
     }
-    QTRY_VERIFY2(SamePixels(scene.StoredInside(), box.Picture()), "the screen and the picture differ");
+    QTRY_VERIFY2(SamePixels(scene.StoredInside(), box.Picture()),
+                 "the screen and the picture differ");
 }
 
 void TestPictureBox::copiesOfThePictureKeepTheirPixels_data()
 {
     QTest::addColumn<Drawing>("after");
-    QTest::addColumn<bool>("copyOfHeldReference"); // copied from a reference held while drawing went on
+    QTest::addColumn<bool>(
+        "copyOfHeldReference"); // copied from a reference held while drawing went on
     const Drawing line = [](PictureBox& b) { b.Line(0, 0, 119, 79, kBlack); };
     const Drawing cls = [](PictureBox& b) { b.Cls(); };
     const Drawing text = [](PictureBox& b) {
@@ -558,8 +583,9 @@ void TestPictureBox::borderCoversEveryDevicePixel()
     target.setDevicePixelRatio(dpr);
     target.fill(Qt::magenta);
     box.render(&target);
-    const QRect insideDevice(QPoint(qCeil(2 * dpr), qCeil(2 * dpr)),
-                             QPoint(target.width() - qCeil(2 * dpr) - 1, target.height() - qCeil(2 * dpr) - 1));
+    const QRect insideDevice(
+        QPoint(qCeil(2 * dpr), qCeil(2 * dpr)),
+        QPoint(target.width() - qCeil(2 * dpr) - 1, target.height() - qCeil(2 * dpr) - 1));
     int untouched = 0;
     for (int y = 0; y < target.height(); ++y) {
         for (int x = 0; x < target.width(); ++x) {
@@ -597,7 +623,8 @@ void TestPictureBox::boxesRepaintTogetherAtTheScreensPace()
     const EventCounter first(scene.box, QEvent::Paint);
     const EventCounter second(other, QEvent::Paint);
 
-    const double rate = scene.window.screen()->refreshRate() > 1 ? scene.window.screen()->refreshRate() : 60.0;
+    const double rate =
+        scene.window.screen()->refreshRate() > 1 ? scene.window.screen()->refreshRate() : 60.0;
     QElapsedTimer clock;
     clock.start();
     int k = 0;
@@ -611,7 +638,9 @@ void TestPictureBox::boxesRepaintTogetherAtTheScreensPace()
     QTest::qWait(50); // the last frame
     const double frames = clock.elapsed() * rate / 1000.0;
     QVERIFY2(first.count > 0 && second.count > 0, "nothing reached the screen");
-    QVERIFY2(requests.count <= frames + 2, qPrintable(QStringLiteral("%1 repaints in %2 frames").arg(requests.count).arg(frames)));
+    QVERIFY2(
+        requests.count <= frames + 2,
+        qPrintable(QStringLiteral("%1 repaints in %2 frames").arg(requests.count).arg(frames)));
     QVERIFY2(first.count <= frames + 2, qPrintable(QString::number(first.count)));
     QVERIFY2(second.count <= first.count + 1, qPrintable(QString::number(second.count)));
 }

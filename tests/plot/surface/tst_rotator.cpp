@@ -23,15 +23,23 @@ namespace {
 QString State(const PictureSurface& s)
 {
     QStringList values{QString::number(s.ScaleMode())};
-    for (const double v : {s.ScaleLeft(), s.ScaleTop(), s.ScaleWidth(), s.ScaleHeight(), s.CurrentX(), s.CurrentY()})
+    for (const double v :
+         {s.ScaleLeft(), s.ScaleTop(), s.ScaleWidth(), s.ScaleHeight(), s.CurrentX(), s.CurrentY()})
         values << QString::number(v, 'g', 17);
     return values.join(' ');
 }
 
 QString Describe(const RotatedFont& f)
 {
-    return QString("%1 h%2 esc%3 ori%4 w%5 i%6 u%7 s%8").arg(QString::fromStdString(f.FaceName)).arg(f.Height)
-        .arg(f.Escapement).arg(f.Orientation).arg(f.Weight).arg(f.Italic).arg(f.Underline).arg(f.StrikeOut);
+    return QString("%1 h%2 esc%3 ori%4 w%5 i%6 u%7 s%8")
+        .arg(QString::fromStdString(f.FaceName))
+        .arg(f.Height)
+        .arg(f.Escapement)
+        .arg(f.Orientation)
+        .arg(f.Weight)
+        .arg(f.Italic)
+        .arg(f.Underline)
+        .arg(f.StrikeOut);
 }
 
 /// A title box as the damped window sets it up: (0, 10)-(1, 0), Arial 11 bold.
@@ -64,10 +72,12 @@ private slots:
         QTest::addColumn<int>("angle");
         QTest::addColumn<RotatedFont>("expected"); // no face name: refused
         const std::string a31(31, 'A'), e31 = QString(31, QChar(0xE9)).toStdString();
-        QTest::addRow("96 dpi, 11 pt bold: 14") << 96 << 11.0 << 90 << RotatedFont{"Arial", 14, 900, 900, 700};
+        QTest::addRow("96 dpi, 11 pt bold: 14")
+            << 96 << 11.0 << 90 << RotatedFont{"Arial", 14, 900, 900, 700};
         QTest::addRow("96 dpi, 8.25 pt, italic, underlined, struck out, light: 11; 31-byte face")
             << 96 << 8.25 << 180 << RotatedFont{a31, 11, 1800, 1800, 300, true, true, true};
-        QTest::addRow("120 dpi, 11 pt: 1320 / 72 truncated to 18; 31 accented characters, one byte each")
+        QTest::addRow(
+            "120 dpi, 11 pt: 1320 / 72 truncated to 18; 31 accented characters, one byte each")
             << 120 << 11.0 << -45 << RotatedFont{e31, 18, -450, -450, 400};
         QTest::addRow("product rounded before dividing: 143.5 is 144")
             << 287 << 0.5 << 0 << RotatedFont{"Arial", 2, 0, 0, 400, false, true, false};
@@ -82,8 +92,10 @@ private slots:
         QFETCH(RotatedFont, expected);
         RecordingSurface surface(21, 321);
         surface.dpiY = dpi;
-        const std::string face = expected.FaceName.empty() ? std::string(32, 'A') : expected.FaceName;
-        surface.SetFont({face, size, expected.Italic, expected.Underline, expected.StrikeOut, expected.Weight});
+        const std::string face =
+            expected.FaceName.empty() ? std::string(32, 'A') : expected.FaceName;
+        surface.SetFont(
+            {face, size, expected.Italic, expected.Underline, expected.StrikeOut, expected.Weight});
         try {
             Label(surface, angle, "Vitesse (en rad/s)");
             QVERIFY2(!expected.FaceName.empty(), "an over-long face name was accepted");
@@ -91,7 +103,9 @@ private slots:
             QCOMPARE(Describe(surface.primitives[0].rotatedFont), Describe(expected));
             QCOMPARE(surface.primitives[0].text, std::string("Vitesse (en rad/s)"));
         } catch (const std::length_error& e) {
-            QVERIFY2(expected.FaceName.empty() && std::string(e.what()).find(face) != std::string::npos, e.what());
+            QVERIFY2(expected.FaceName.empty()
+                         && std::string(e.what()).find(face) != std::string::npos,
+                     e.what());
             QVERIFY(surface.primitives.empty());
         }
     }
@@ -106,9 +120,12 @@ private slots:
             << int(kScaleUser) << QLineF(0, 10, 1, 0) << QPointF(0, 3) << QPoint(0, 225);
         // Rebuilt as top + height, the bottom corner gives a height of -0.9999999999999999.
         QTest::addRow("corners that do not survive a rebuild")
-            << int(kScaleUser) << QLineF(0.1, -0.86, 0.3, -1.86) << QPointF(0.17, -1.3) << QPoint(7, 141);
-        QTest::addRow("twips: 15 a pixel") << int(kScaleTwips) << QLineF() << QPointF(300, 457) << QPoint(20, 30);
-        QTest::addRow("pixels: ties to even") << int(kScalePixels) << QLineF() << QPointF(12.5, 13.5) << QPoint(12, 14);
+            << int(kScaleUser) << QLineF(0.1, -0.86, 0.3, -1.86) << QPointF(0.17, -1.3)
+            << QPoint(7, 141);
+        QTest::addRow("twips: 15 a pixel")
+            << int(kScaleTwips) << QLineF() << QPointF(300, 457) << QPoint(20, 30);
+        QTest::addRow("pixels: ties to even")
+            << int(kScalePixels) << QLineF() << QPointF(12.5, 13.5) << QPoint(12, 14);
     }
 
     void referencePointAndDeviceLeftAsItWas()
@@ -167,7 +184,8 @@ private slots:
         QTest::addRow("0 degrees: horizontal") << 0 << square << middle << QPointF(120, 120);
         QTest::addRow("45 degrees") << 45 << square << middle << QPointF(120, 120);
         QTest::addRow("90 degrees: upward") << 90 << square << middle << QPointF(120, 120);
-        QTest::addRow("180 degrees: upside down, to the left") << 180 << square << middle << QPointF(120, 120);
+        QTest::addRow("180 degrees: upside down, to the left")
+            << 180 << square << middle << QPointF(120, 120);
     }
 
     void textLandsTurnedOnTheBox()
@@ -199,15 +217,19 @@ private slots:
                 if (!kestrova::testing::IsDark(picture.pixel(x, y)))
                     continue;
                 const QPointF p = QPointF((x + 0.5) / d, (y + 0.5) / d) - reference;
-                const double along = QPointF::dotProduct(p, run), across = QPointF::dotProduct(p, down);
-                QVERIFY2(along > -1.5 && across > -1.5 && across < 14 + 1.5, // a 14-pixel cell: 11 pt at 96 dpi
-                         qPrintable(QString("ink at (%1, %2) outside the text cell").arg(x).arg(y)));
+                const double along = QPointF::dotProduct(p, run),
+                             across = QPointF::dotProduct(p, down);
+                QVERIFY2(
+                    along > -1.5 && across > -1.5
+                        && across < 14 + 1.5, // a 14-pixel cell: 11 pt at 96 dpi
+                    qPrintable(QString("ink at (%1, %2) outside the text cell").arg(x).arg(y)));
                 nearest = std::min(nearest, along);
                 farthest = std::max(farthest, along);
             }
         }
         QVERIFY2(nearest < 4, qPrintable(QString::number(nearest)));
-        QVERIFY2(farthest > 100 && farthest < 160, qPrintable(QString::number(farthest))); // about 120 pixels long
+        QVERIFY2(farthest > 100 && farthest < 160,
+                 qPrintable(QString::number(farthest))); // about 120 pixels long
     }
 };
 
