@@ -8,6 +8,8 @@
 /// picture box, the recording fake of the tests) supplies the device: its
 /// size, text metrics and the primitives themselves.
 
+#include "plot/twips.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,8 +42,6 @@ enum ScaleModes : int {
     kScaleTwips = 1,  ///< 1440 per inch, 15 per logical pixel; the default
     kScalePixels = 3, ///< logical pixels, origin top-left
 };
-
-inline constexpr double kTwipsPerPixel = 15.0;
 
 enum DrawStyles : int { kSolid = 0, kDashed = 1, kDotted = 2 };
 enum FillStyles : int { kFillSolid = 0, kFillTransparent = 1 };
