@@ -66,10 +66,6 @@ int ClampedPixels(double pixels)
     return static_cast<int>(std::clamp(std::nearbyint(pixels), -kLimit, kLimit));
 }
 
-int TwipsToPixels(double twips)
-{
-    return ClampedPixels(twips / kTwipsPerPixel);
-}
 
 QString FromUtf8(std::string_view text)
 {
