@@ -2,7 +2,7 @@
 // in full on real picture boxes, with a full trail of 100 points.
 
 #include "clock/high_resolution_clock.h"
-#include "ui/foucault/collection_points.h"
+#include "model/collection_points.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QApplication>
@@ -34,7 +34,7 @@ struct RunningWindow {
     void Tick()
     {
         source.AdvanceSeconds(kTickSeconds);
-        window.TickAnimation();
+        window.AnimationTick();
     }
 };
 

@@ -12,13 +12,13 @@
 
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
+#include "model/foucault_motion.h"
 #include "model/parameters.h"
 #include "model/pendulum_state.h"
 #include "ui/damped/frm_pendule_amorti.h"
-#include "ui/foucault/foucault_motion.h"
 #include "ui/foucault/frm_foucault.h"
+#include "ui/foucault/length_field.h"
 #include "ui/foucault/line_element.h"
-#include "ui/foucault/pendulum_length.h"
 
 #include <QAbstractSlider>
 #include <QAction>
@@ -548,7 +548,7 @@ void Session::Follow()
                          [this](const QString& text) {
                              expectedRunning_ = false;
                              trailCounts_.clear();
-                             const auto reading = foucault::ReadLength(text.toStdString());
+                             const auto reading = foucault::ReadLengthText(text, QLocale());
                              if (reading.Accepted())
                                  expectedLength_ = reading.Length;
                              ++(reading.Accepted() ? coverage_.acceptedTexts
@@ -695,7 +695,7 @@ QString Session::CheckFoucault(frmFoucault* w)
     auto* field = ChildOf<QLineEdit>(w, "txtLong");
     if (!typed_.isNull() && field->text() != typed_)
         return Why("the field shows %1 after %2 was typed", Quoted(field->text()), Quoted(typed_));
-    const bool accepted = foucault::ReadLength(field->text().toStdString()).Accepted();
+    const bool accepted = foucault::ReadLengthText(field->text(), QLocale()).Accepted();
     if (ChildOf<QPushButton>(w, "cmdGo")->isEnabled() != accepted)
         return Why("text %1 accepted %2, but not the start button", Quoted(field->text()),
                    accepted);

@@ -8,10 +8,10 @@
 #include "tests/reliability/checking_surface.h"
 
 #include "clock/high_resolution_clock.h"
+#include "model/foucault_motion.h"
 #include "model/pendulum_state.h"
 #include "plot/qt_picture_box.h"
 #include "ui/damped/frm_pendule_amorti.h"
-#include "ui/foucault/foucault_motion.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "ui/foucault/foucault_views.h"
 
-#include "ui/foucault/collection_points.h"
-#include "ui/foucault/foucault_motion.h"
+#include "model/collection_points.h"
+#include "model/foucault_motion.h"
 
 namespace kestrova::foucault {
 

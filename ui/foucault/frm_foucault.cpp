@@ -1,12 +1,13 @@
 #include "ui/foucault/frm_foucault.h"
 
+#include "model/foucault_motion.h"
 #include "plot/qt_picture_box.h"
+#include "plot/twips.h"
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/dialog_font.h"
-#include "ui/foucault/foucault_motion.h"
 #include "ui/foucault/foucault_views.h"
+#include "ui/foucault/length_field.h"
 #include "ui/foucault/line_element.h"
-#include "ui/foucault/pendulum_length.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -15,8 +16,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
-
-#include <cmath>
 
 namespace kestrova {
 
@@ -28,28 +27,14 @@ constexpr int kClientHeightTwips = 7560;
 // Gap between the two views, in twips.
 constexpr double kViewGapTwips = 50;
 
-int ToPixels(double twips)
-{
-    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
-}
-
 QRect TwipsRect(int left, int top, int width, int height)
 {
-    return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 Colour ToColour(const QColor& c)
 {
     return Rgb(c.red(), c.green(), c.blue());
-}
-
-/// The length as the field shows it: one decimal, the user's decimal
-/// separator, no group separator ("67,0" in French).
-QString FormatLength(double metres)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(metres, 'f', 1);
 }
 
 } // namespace
@@ -60,7 +45,7 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Pendule pesant"));
     setFont(DialogFont());
-    setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
+    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     InstallAccessibleControls();
     CreateControls();
     DescribeControls();
@@ -154,7 +139,7 @@ void frmFoucault::ConnectHandlers()
     // leaves the button, and so Enter, without effect.
     connect(txtLong_, &QLineEdit::returnPressed, cmdGo_, &QPushButton::click);
     connect(cmdGo_, &QPushButton::clicked, this, &frmFoucault::StartAnimation);
-    connect(tmrCourbe_, &QTimer::timeout, this, &frmFoucault::TickAnimation);
+    connect(tmrCourbe_, &QTimer::timeout, this, &frmFoucault::AnimationTick);
 }
 
 void frmFoucault::LoadWindow()
@@ -166,7 +151,7 @@ void frmFoucault::LoadWindow()
     OmegaTerre_ = foucault::OmegaTerre();
     Longueur_ = foucault::kDefaultLength;
     // Runs LengthChanged at once: timer off, trail empty, side-view scale, OmegaPendule.
-    txtLong_->setText(FormatLength(Longueur_));
+    txtLong_->setText(foucault::LengthText(Longueur_, QLocale()));
     Amplitude_ = foucault::kAmplitude;
 
     picPendule_->SetWidth(picPendule_->Height());
@@ -185,9 +170,9 @@ void frmFoucault::LoadWindow()
 void frmFoucault::LengthChanged()
 {
     tmrCourbe_->stop();
-    EmptyPoints();
+    EmptyPoints(Points_);
 
-    const foucault::LengthReading reading = foucault::ReadLength(txtLong_->text().toStdString());
+    const foucault::LengthReading reading = foucault::ReadLengthText(txtLong_->text(), QLocale());
     lengthAccepted_ = reading.Accepted();
     if (lengthAccepted_) {
         Longueur_ = reading.Length;
@@ -208,19 +193,12 @@ void frmFoucault::StartAnimation()
 {
     if (!lengthAccepted_)
         return;
-    EmptyPoints();
+    EmptyPoints(Points_);
     clock_.ReadStart();
     tmrCourbe_->start(foucault::TimerIntervalMs(Longueur_));
 }
 
-void frmFoucault::EmptyPoints()
-{
-    const int n = Points_.CountPoint();
-    for (int i = 1; i <= n; ++i)
-        Points_.RemovePoint(i);
-}
-
-void frmFoucault::TickAnimation()
+void frmFoucault::AnimationTick()
 {
     clock_.ReadCurrent();
     TempsEcoule_ = clock_.ElapsedSeconds();
@@ -235,11 +213,7 @@ void frmFoucault::TickAnimation()
     picPendule_->Cls();
     foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
 
-    Points_.AddPoint(Points_.CountPoint() + 1);
-    Points_.Point(Points_.CountPoint())->X0Line = bob.PosX;
-    Points_.Point(Points_.CountPoint())->Y0Line = bob.PosY;
-    if (Points_.CountPoint() > foucault::kTrailLength)
-        Points_.RemovePoint(1);
+    foucault::AddToTrail(Points_, bob);
 
     picCourbe_->Cls();
     foucault::DrawGroundReference(*picCourbe_, Amplitude_);

@@ -8,7 +8,7 @@
 /// exact motion puts it at the time measured on the program's clock.
 
 #include "clock/high_resolution_clock.h"
-#include "ui/foucault/collection_points.h"
+#include "model/collection_points.h"
 
 #include <QWidget>
 
@@ -35,7 +35,7 @@ public:
     /// One tick of `tmrCourbe`: reads the clock, moves the string and the
     /// bob, adds the bob's ground position to the trail (dropping the oldest
     /// beyond 100) and redraws both views.
-    void TickAnimation();
+    void AnimationTick();
 
     /// Length of the pendulum (m): the last accepted text of the length field.
     [[nodiscard]] double Longueur() const { return Longueur_; }
@@ -61,7 +61,6 @@ private:
     void LengthChanged();
     /// The start button: restarts the motion from time 0 with an empty trail.
     void StartAnimation();
-    void EmptyPoints();
 
     HighResolutionClock& clock_;
 

@@ -1,10 +1,11 @@
-#include "ui/foucault/pendulum_length.h"
+#include "model/pendulum_length.h"
 
-#include "ui/foucault/foucault_motion.h"
+#include "model/foucault_motion.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace kestrova::foucault {
 
@@ -22,14 +23,30 @@ std::size_t SkipDigits(std::string_view text, std::size_t at)
     return at;
 }
 
-} // namespace
+/// The text without its blanks, the user's decimal separator written as '.'.
+std::string WithoutBlanks(std::string_view text, std::string_view decimalSeparator)
+{
+    std::string compact;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text[at] == ' ' || text[at] == '\t') {
+            ++at;
+        } else if (!decimalSeparator.empty() && text.substr(at).starts_with(decimalSeparator)) {
+            compact += '.';
+            at += decimalSeparator.size();
+        } else {
+            compact += text[at++];
+        }
+    }
+    return compact;
+}
 
+/// The number at the start of a text without blanks: an optional sign,
+/// digits with '.' as the decimal point, an optional exponent ("e" or "E",
+/// only when digits follow). A number too large for a double gives infinity
+/// (with its sign), one too small gives 0.
 std::optional<double> LeadingNumber(std::string_view text)
 {
     std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-
     bool negative = false;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
         negative = text[at] == '-';
@@ -41,7 +58,7 @@ std::optional<double> LeadingNumber(std::string_view text)
     const std::size_t integerEnd = SkipDigits(text, at);
     number.append(text.substr(at, integerEnd - at));
     at = integerEnd;
-    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
+    if (at < text.size() && text[at] == '.') {
         const std::size_t fractionEnd = SkipDigits(text, at + 1);
         number += '.';
         number.append(text.substr(at + 1, fractionEnd - at - 1));
@@ -77,9 +94,11 @@ std::optional<double> LeadingNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-LengthReading ReadLength(std::string_view text)
+} // namespace
+
+LengthReading ReadLength(std::string_view text, std::string_view decimalSeparator)
 {
-    const std::optional<double> number = LeadingNumber(text);
+    const std::optional<double> number = LeadingNumber(WithoutBlanks(text, decimalSeparator));
     if (!number)
         return {LengthRefusal::NoNumber, 0};
     if (!(*number > kAmplitude))

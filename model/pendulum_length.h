@@ -5,7 +5,6 @@
 /// text, so a refused text is reported for display beside the field, never in
 /// a box the user must dismiss.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,14 +14,6 @@ namespace kestrova::foucault {
 /// exists whatever the position of the bob, and at most kMaxLength, where the
 /// tick comes every 632 ms and the trail spans about a minute.
 inline constexpr double kMaxLength = 1000.0;
-
-/// The number at the start of the text: leading blanks are skipped, an
-/// optional sign, digits with "," or "." as the decimal separator, an
-/// optional exponent ("e" or "E", only when digits follow). Reading stops at
-/// the first character that cannot continue the number (" 8 m" gives 8).
-/// No number at the start gives nothing. A number too large for a double
-/// gives infinity (with its sign), one too small gives 0.
-[[nodiscard]] std::optional<double> LeadingNumber(std::string_view text);
 
 enum class LengthRefusal {
     None,              ///< accepted
@@ -37,8 +28,13 @@ struct LengthReading {
     [[nodiscard]] bool Accepted() const { return Refusal == LengthRefusal::None; }
 };
 
-/// Reads and checks the text of the length field.
-[[nodiscard]] LengthReading ReadLength(std::string_view text);
+/// Reads and checks the text of the length field: the number at its start,
+/// blanks anywhere ignored ("6 7" is 67), '.' or the user's decimal
+/// separator as the decimal point, an optional sign and exponent ("2.5e1").
+/// Reading stops at the first character that cannot continue the number
+/// ("8 m" is 8; "12,5" is 12 where the separator is a point). Digits are
+/// ASCII: the caller maps the user's own digits first.
+[[nodiscard]] LengthReading ReadLength(std::string_view text, std::string_view decimalSeparator);
 
 /// Why the text is refused, in French, with the accepted range (UTF-8);
 /// empty for an accepted length.

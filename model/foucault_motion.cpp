@@ -1,4 +1,4 @@
-#include "ui/foucault/foucault_motion.h"
+#include "model/foucault_motion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@ namespace kestrova::foucault {
 
 double OmegaTerre()
 {
-    return std::sin(kLatitude) * (2.0 * kPi / kPlanetDaySeconds);
+    return std::sin(kLatitude) * (2.0 * PI / kPlanetDaySeconds);
 }
 
 double OmegaPendule(double longueur, double omegaTerre)
@@ -40,6 +40,15 @@ int TimerIntervalMs(double longueur)
 {
     // nearbyint rounds a half to the even neighbour in the default rounding mode.
     return static_cast<int>(std::nearbyint(std::sqrt(longueur) * 20.0));
+}
+
+void AddToTrail(Collection_Points& trail, GroundPosition bob)
+{
+    trail.AddPoint(trail.CountPoint() + 1);
+    trail.Point(trail.CountPoint())->X0Line = bob.PosX;
+    trail.Point(trail.CountPoint())->Y0Line = bob.PosY;
+    if (trail.CountPoint() > kTrailLength)
+        trail.RemovePoint(1);
 }
 
 int TrailRed(int i, int m)

@@ -64,4 +64,9 @@ private:
     std::unique_ptr<List> list_;
 };
 
+/// Empties the list the way the window always has: takes n = CountPoint()
+/// once, then removes positions 1, 2, ..., n; the calls beyond the shrinking
+/// count each remove the newest element.
+void EmptyPoints(Collection_Points& points);
+
 } // namespace kestrova

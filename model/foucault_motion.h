@@ -6,9 +6,11 @@
 /// planet that turns once in 1000 s (so that the swing plane turns visibly,
 /// once in about 1328 s), and what the two views of the window derive from it.
 
+#include "model/collection_points.h"
+#include "model/pendulum_state.h"
+
 namespace kestrova::foucault {
 
-inline constexpr double kPi = 3.14159265358979;
 /// Latitude of the place (rad): 48.85°.
 inline constexpr double kLatitude = 0.8525933395992291;
 /// Rotation period of the planet (s).
@@ -60,6 +62,11 @@ struct StringEnd {
 /// integer, a half going to the even neighbour (164 for 67 m, 40 for 4 m), so
 /// that the trail covers about one swing whatever the length.
 [[nodiscard]] int TimerIntervalMs(double longueur);
+
+/// Adds the bob's ground position as the newest point of the trail and,
+/// beyond kTrailLength points, drops the oldest: the trail then keeps the
+/// last kTrailLength positions, oldest first.
+void AddToTrail(Collection_Points& trail, GroundPosition bob);
 
 /// Red component of trail point i of m (1 the oldest): i × 255 / m rounded
 /// to the nearest integer, a half going to the even neighbour. Old points are

@@ -1,4 +1,4 @@
-#include "ui/foucault/collection_points.h"
+#include "model/collection_points.h"
 
 #include <stdexcept>
 #include <string>
@@ -50,6 +50,13 @@ std::shared_ptr<Collection_Points> Collection_Points::Point(int nIndex) const
         throw std::out_of_range("Collection_Points::Point: no element at position "
                                 + std::to_string(nIndex));
     return (*list_)[static_cast<std::size_t>(nIndex - 1)];
+}
+
+void EmptyPoints(Collection_Points& points)
+{
+    const int n = points.CountPoint();
+    for (int i = 1; i <= n; ++i)
+        points.RemovePoint(i);
 }
 
 } // namespace kestrova

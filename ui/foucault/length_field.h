@@ -1,0 +1,24 @@
+#pragma once
+
+/// \file
+/// The text of the length field in the user's locale: the length written
+/// with ASCII digits and the user's decimal separator, and the typed text
+/// read back with the user's own digits accepted as well.
+
+#include "model/pendulum_length.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace kestrova::foucault {
+
+/// One decimal, ASCII digits, the locale's decimal separator and no group
+/// separator: "67,0" in French, "67.0" in English, "67٫0" in Persian.
+[[nodiscard]] QString LengthText(double metres, const QLocale& locale);
+
+/// Reads a typed length: the locale's own digits ("۶۷٫۵" in Persian) count
+/// as the ASCII digits they stand for, then ReadLength does the rest with
+/// the locale's decimal separator.
+[[nodiscard]] LengthReading ReadLengthText(const QString& text, const QLocale& locale);
+
+} // namespace kestrova::foucault
