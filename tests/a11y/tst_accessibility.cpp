@@ -285,7 +285,7 @@ private slots:
     {
         TestWindow w;
         auto* label = w.Child<QLabel>("lblWeb");
-        auto* link = label->findChild<WebLink*>();
+        auto* link = qobject_cast<WebLink*>(label);
         QList<QUrl> opened;
         link->isConnected = [] { return true; };
         link->openUrl = [&](const QUrl& url) { return opened.append(url), true; };
