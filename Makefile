@@ -8,6 +8,9 @@
 
 JOBS ?= $(shell nproc)
 
+# Continuous integration (CI set) builds with warnings as errors.
+CONFIGURE_FLAGS := $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON,)
+
 # The builds and test runs use every core themselves; one at a time.
 .NOTPARALLEL:
 
@@ -17,11 +20,11 @@ deps:
 	@bash scripts/install-deps.sh
 
 build: deps
-	@cmake --preset default >/dev/null
+	@cmake --preset default $(CONFIGURE_FLAGS) >/dev/null
 	@cmake --build --preset default -j $(JOBS)
 
 build-asan: deps
-	@cmake --preset asan >/dev/null
+	@cmake --preset asan $(CONFIGURE_FLAGS) >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 
 run: build

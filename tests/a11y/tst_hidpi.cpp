@@ -3,7 +3,7 @@
 // device pixels, text grows with the ratio, and the windows show their
 // picture boxes pixel for pixel, never resampled.
 
-#include "a11y_support.h"
+#include "tests/support/test_window.h"
 
 #include "plot/qt_picture_box.h"
 

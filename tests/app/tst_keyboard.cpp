@@ -1,8 +1,8 @@
-// Everything without a mouse: the tab order of both windows, the mnemonics,
-// and a whole session on the real frame driven by key presses alone (the
-// slider keys and the link's keys are with the accessibility tests).
+// Everything without a mouse: the tab order of both windows and a whole
+// session on the real frame driven by key presses alone, mnemonics included
+// (the slider keys are with the accessibility tests).
 
-#include "a11y_support.h"
+#include "tests/support/test_window.h"
 
 #include "app/mdi_brunmalt.h"
 
@@ -97,38 +97,6 @@ private slots:
         QStringList expected = order + QStringList{order.front()};
         std::reverse_copy(order.begin(), order.end(), std::back_inserter(expected));
         QCOMPARE(seen, expected);
-    }
-
-    void mnemonics_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("key");        // with Alt
-        QTest::addColumn<QString>("effect"); // a timer running, a box checked, or the focus
-        QTest::addRow("Alt+A starts the damped pendulum")
-            << "damped" << int(Qt::Key_A) << "tmrPendule";
-        QTest::addRow("Alt+F shows the small-angle comparison")
-            << "damped" << int(Qt::Key_F) << "chkApproxi";
-        QTest::addRow("Alt+A starts the Foucault pendulum")
-            << "Foucault" << int(Qt::Key_A) << "tmrCourbe";
-        QTest::addRow("Alt+L goes to the length field")
-            << "Foucault" << int(Qt::Key_L) << "txtLong";
-    }
-
-    void mnemonics()
-    {
-        QFETCH(QString, window);
-        QFETCH(int, key);
-        QFETCH(QString, effect);
-        TestWindow w(window);
-        QVERIFY(Activate(w.window.get()));
-        Press(w.window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
-        // A mnemonic clicks after showing the button down.
-        if (auto* timer = w.window->findChild<QTimer*>(effect))
-            QTRY_VERIFY(timer->isActive());
-        else if (auto* box = w.window->findChild<QAbstractButton*>(effect))
-            QTRY_VERIFY(box->isChecked());
-        else
-            QCOMPARE(FocusName(), effect);
     }
 
     void keyboardOnlySession()

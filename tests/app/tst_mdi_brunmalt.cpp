@@ -1,16 +1,13 @@
 // The frame window: caption, background, icons, the clock frequency read once
-// at load, the window switch, the exit paths, the menu and the opening size.
+// at load, the window switch, the exit paths and the opening size.
 
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
 
-#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -112,17 +109,12 @@ private slots:
         QTest::addColumn<int>("quits");
         QTest::addRow("at start") << QStringList{} << 1 << 0 << 0;
         QTest::addRow("0 -> 1 -> 0 -> 5") << QStringList{"1", "0", "5"} << 0 << 0 << 0;
-        QTest::addRow("0 -> 1 -> 0") << QStringList{"1", "0"} << 1 << 0 << 0;
-        QTest::addRow("0 -> 1") << QStringList{"1"} << 0 << 1 << 0;
         QTest::addRow("0 again: a fresh damped window") << QStringList{"0"} << 1 << 0 << 0;
-        QTest::addRow("5 then 1") << QStringList{"5", "1"} << 0 << 1 << 0;
         QTest::addRow("negative index") << QStringList{"-1"} << 0 << 0 << 0;
         QTest::addRow("index 2") << QStringList{"2"} << 0 << 0 << 0;
         QTest::addRow("damped window closed by hand: quits") << QStringList{"x"} << 0 << 0 << 1;
-        QTest::addRow("... also after switches") << QStringList{"1", "0", "x"} << 0 << 0 << 1;
         QTest::addRow("Foucault window closed by hand, then 0")
             << QStringList{"1", "x", "0"} << 1 << 0 << 0;
-        QTest::addRow("frame closed, damped open") << QStringList{"F"} << 0 << 0 << 1;
         QTest::addRow("frame closed, Foucault open") << QStringList{"1", "F"} << 0 << 0 << 1;
         QTest::addRow("frame closed, nothing open") << QStringList{"7", "F"} << 0 << 0 << 1;
     }
@@ -173,49 +165,6 @@ private slots:
         QCOMPARE(f.quits, 0);
     }
 
-    void menuByItsShortcuts_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("key"); // with Ctrl
-        QTest::addColumn<int>("damped");
-        QTest::addColumn<int>("quits");
-        QTest::addRow("damped pendulum")
-            << 0 << "Pendule pesant &amorti" << int(Qt::Key_1) << 1 << 0;
-        QTest::addRow("Foucault pendulum") << 1 << "&Pendule pesant" << int(Qt::Key_2) << 0 << 0;
-        QTest::addRow("quit") << 3 << "&Quitter" << int(Qt::Key_Q) << 0 << 1;
-    }
-
-    void menuByItsShortcuts()
-    {
-        QFETCH(int, position);
-        QFETCH(QString, text);
-        QFETCH(int, key);
-        QFETCH(int, damped);
-        QFETCH(int, quits);
-        Frame f;
-        const QList<QAction*> menus = f.frame.menuBar()->actions();
-        QCOMPARE(menus.size(), 1);
-        QCOMPARE(menus.front()->text(), QStringLiteral("&Simulation"));
-        const QList<QAction*> items = menus.front()->menu()->actions();
-        QCOMPARE(items.size(), 4);
-        QVERIFY(items[2]->isSeparator());
-        QCOMPARE(items[position]->text(), text);
-
-        // From the other window, so that every key changes something.
-        f.Show(key == Qt::Key_2 ? kDampedSimulation : kFoucaultSimulation);
-        f.frame.ShowOnScreen(QRect(0, 0, 1280, 800));
-        QApplication::setActiveWindow(&f.frame);
-        QVERIFY(QTest::qWaitForWindowActive(&f.frame));
-        QTest::keyClick(&f.frame, static_cast<Qt::Key>(key), Qt::ControlModifier);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(f.quits, quits);
-        if (quits == 0) {
-            QCOMPARE(f.Open<frmPenduleAmorti>(), damped);
-            QCOMPARE(f.Open<frmFoucault>(), 1 - damped);
-        }
-    }
-
     void opensWhole_data()
     {
         QTest::addColumn<int>("index");
@@ -259,4 +208,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMdiBrunmalt)
-#include "test_mdi_brunmalt.moc"
+#include "tst_mdi_brunmalt.moc"

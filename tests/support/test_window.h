@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the accessibility, keyboard and HiDPI tests: a simulation window
-// on a fake clock, the damped window's sliders, and the number a caption shows.
+// Shared by the window tests: a named control of a window, a simulation
+// window on a fake clock, the damped window's sliders, and the number a
+// caption shows.
 
 #include "clock/high_resolution_clock.h"
 #include "ui/damped/frm_pendule_amorti.h"
@@ -14,6 +15,16 @@
 #include <optional>
 
 namespace kestrova::testing {
+
+/// The control called `name` below `parent`; the test stops when there is none.
+template <typename T = QWidget>
+T* ChildOf(const QObject* parent, const QString& name)
+{
+    T* child = parent->findChild<T*>(name);
+    if (child == nullptr)
+        qFatal("no control %s", qPrintable(name));
+    return child;
+}
 
 /// The damped window ("damped") or the Foucault window ("Foucault") on a
 /// fake clock, shown.
@@ -31,10 +42,7 @@ struct TestWindow {
     template <typename T = QWidget>
     T* Child(const QString& name) const
     {
-        T* child = window->findChild<T*>(name);
-        if (child == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return ChildOf<T>(window.get(), name);
     }
 
     [[nodiscard]] frmPenduleAmorti* Damped() const
