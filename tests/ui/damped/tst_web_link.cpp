@@ -1,7 +1,9 @@
-// The web link: what a click does online and offline.
+// The web link: what a click does online and offline, and following it
+// from the keyboard or a screen reader.
 
 #include "ui/damped/web_link.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -47,6 +49,25 @@ private slots:
         QCOMPARE(messages,
                  QStringList(connected ? 0 : clicks,
                              "Silvaret|Vous n'êtes pas actuellement connecté à Internet."));
+    }
+
+    // Enter and Space follow the link, other keys do not; a screen reader
+    // reads it as a link and its press action follows it too.
+    void keysAndPressActionFollow()
+    {
+        QWidget window;
+        WebLink link(&window);
+        int follows = 0;
+        link.isConnected = [] { return true; };
+        link.openUrl = [&](const QUrl&) { return ++follows, true; };
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_X})
+            QTest::keyClick(&link, key);
+        QTest::keyClick(&link, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(follows, 2);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&link);
+        QCOMPARE(reader->role(), QAccessible::Link);
+        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(follows, 3);
     }
 };
 
