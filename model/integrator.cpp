@@ -1,6 +1,7 @@
 #include "model/integrator.h"
 
 #include "model/pendulum_state.h"
+#include "model/plot_scales.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,26 +137,6 @@ AmplitudeScan ScanAmplitudes(double Teta0, double Omega0, double Pulsation2, dou
     scan.maxSpeed = maxSpeed;
     scan.passes = passes;
     return scan;
-}
-
-double RoundUpAngleScale(double degrees)
-{
-    constexpr double kLargestScale = 180; // degrees
-    const double m = degrees;
-    double scale;
-    // Always strictly above m, even when m is already a round value, so the
-    // largest swing never touches the frame.
-    if (m <= 8)
-        scale = std::floor(m + 1);
-    else if (m <= 20)
-        scale = std::floor(m / 2 + 1) * 2;
-    else if (m <= 50)
-        scale = std::floor(m / 5 + 1) * 5;
-    else if (m <= 90)
-        scale = std::floor(m / 10 + 1) * 10;
-    else
-        scale = std::floor(m / 20 + 1) * 20;
-    return std::min(scale, kLargestScale);
 }
 
 } // namespace kestrova

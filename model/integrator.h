@@ -51,7 +51,4 @@ struct AmplitudeScan {
 [[nodiscard]] AmplitudeScan ScanAmplitudes(double Teta0, double Omega0, double Pulsation2,
                                            double Lambda, double DureeTrace);
 
-/// The angle-scale round-up table (degrees in, degrees out, capped at 180).
-[[nodiscard]] double RoundUpAngleScale(double degrees);
-
 } // namespace kestrova

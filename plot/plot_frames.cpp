@@ -1,5 +1,6 @@
 #include "plot/plot_frames.h"
 
+#include "model/plot_scales.h"
 #include "plot/graduation_text.h"
 
 #include <cmath>
@@ -67,7 +68,7 @@ void Validate(const PenduleState& state, const PlotGraduations& g,
 
     const double angleDegrees = state.TetaMax / DegToRad;
     const double passes[] = {
-        g.DureeTrace / g.TimeStep,
+        state.DureeTrace / g.TimeStep,
         2 * angleDegrees / g.OscAngleStep,
         g.PhaseAngleMax / g.PhaseAngleStep,
         g.PhaseSpeedMax / g.PhaseSpeedStep,
@@ -88,9 +89,9 @@ void FitOscillationScale(PictureSurface& box, double TetaMax, double halfStep, d
     }
 }
 
-void DrawOscillationFrame(PictureSurface& box, double TetaMax, const PlotGraduations& g)
+void DrawOscillationFrame(PictureSurface& box, double TetaMax, double span,
+                          const PlotGraduations& g)
 {
-    const double span = g.DureeTrace;
     FitOscillationScale(box, TetaMax, g.OscAngleStep * DegToRad / 2, span);
 
     // Time graduations: labels centred under their lines, a quarter of a
@@ -176,19 +177,6 @@ void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
 
 } // namespace
 
-double AngleStep(double degrees)
-{
-    if (degrees >= 0 && degrees <= 8)
-        return 1;
-    if (degrees >= 0 && degrees <= 20)
-        return 2;
-    if (degrees >= 0 && degrees <= 50)
-        return 5;
-    if (degrees >= 0 && degrees <= 90)
-        return 10;
-    return 20;
-}
-
 PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax, double DureeTrace)
 {
     PlotGraduations g;
@@ -223,29 +211,17 @@ PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax, double D
     if (g.PhaseSpeedMax == g.PhaseSpeedStep)
         g.PhaseSpeedStep /= 10;
 
-    // Time axis: the span is rounded up to a whole number of steps, judged on
-    // the span rounded to an integer.
-    if (DureeTrace >= 0 && DureeTrace <= 16)
-        g.TimeStep = 1;
-    else if (DureeTrace > 16 && DureeTrace <= 32)
-        g.TimeStep = 2;
-    else
-        g.TimeStep = 5;
-    if (std::fmod(RoundHalfEven(DureeTrace), RoundHalfEven(g.TimeStep)) == 0)
-        g.DureeTrace = std::floor(DureeTrace);
-    else
-        g.DureeTrace = (std::floor(DureeTrace / g.TimeStep) + 1) * g.TimeStep;
+    g.TimeStep = TimeStep(DureeTrace);
 
     return g;
 }
 
-void DrawPlotFrames(PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
+void DrawPlotFrames(const PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
                     const std::array<PictureSurface*, 2>& picPhase)
 {
     const PlotGraduations g =
         ComputePlotGraduations(state.TetaMax, state.OmegaMax, state.DureeTrace);
     Validate(state, g, picOscillation, picPhase);
-    state.DureeTrace = g.DureeTrace;
 
     for (std::size_t i = 0; i < 2; ++i) {
         PictureSurface& oscillation = *picOscillation[i];
@@ -254,7 +230,7 @@ void DrawPlotFrames(PenduleState& state, const std::array<PictureSurface*, 2>& p
         UseLabelFont(oscillation);
         phase.SetDrawStyle(kDotted);
         UseLabelFont(phase);
-        DrawOscillationFrame(oscillation, state.TetaMax, g);
+        DrawOscillationFrame(oscillation, state.TetaMax, state.DureeTrace, g);
         DrawPhaseFrame(phase, g);
     }
 }

@@ -23,12 +23,7 @@ struct PlotGraduations {
     double PhaseSpeedMax = 0;  ///< rad/s: half-height of the phase portrait's speed axis
     double PhaseSpeedStep = 0; ///< rad/s
     double TimeStep = 0;       ///< s
-    double DureeTrace = 0;     ///< s: the time span rounded up to the time step
 };
-
-/// Graduation step (degrees) for an angle axis reaching `degrees`:
-/// 1 up to 8, 2 up to 20, 5 up to 50, 10 up to 90, 20 otherwise.
-[[nodiscard]] double AngleStep(double degrees);
 
 /// The steps and bounds for an angle half-height TetaMax (rad), a largest
 /// angular speed OmegaMax (rad/s) and a time span DureeTrace (s).
@@ -37,7 +32,7 @@ struct PlotGraduations {
 /// rounded to an integer k: 0.05 for 0, 0.1 for 1, 0.5 for 2, 1 for 3 to 10,
 /// 2 for 11 to 16, 5 beyond (also far beyond the 16-bit range, where k is not
 /// stored as an integer at all). A bound equal to its step divides the step
-/// by ten.
+/// by ten. The time step follows TimeStep (model/plot_scales.h).
 [[nodiscard]] PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax,
                                                      double DureeTrace);
 
@@ -47,16 +42,15 @@ inline constexpr double kMaxGraduationsPerAxis = 10000;
 
 /// Draws the frames of the oscillation plots picOscillation[0], [1] and the
 /// phase portraits picPhase[0], [1], member 0 of both first, over whatever
-/// the boxes hold (nothing is cleared). Stores the rounded time span back into
-/// state.DureeTrace. Leaves on every box its new coordinate system, DrawStyle
-/// solid and the font "Arial" 8 points bold; the curves are later drawn in
-/// these coordinate systems.
+/// the boxes hold (nothing is cleared), for the state's TetaMax, OmegaMax and
+/// DureeTrace (already framed by FramedTimeSpan). Leaves on every box its new coordinate system,
+/// DrawStyle solid and the font "Arial" 8 points bold; the curves are later drawn in these
+/// coordinate systems.
 ///
-/// Throws std::invalid_argument, before drawing anything or touching the
-/// state, for a null box, a non-finite TetaMax, OmegaMax or DureeTrace, or
-/// values so large that an axis would carry more than
+/// Throws std::invalid_argument, before drawing anything, for a null box, a non-finite TetaMax,
+/// OmegaMax or DureeTrace, or values so large that an axis would carry more than
 /// kMaxGraduationsPerAxis graduations (the loops would never end in practice).
-void DrawPlotFrames(PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
+void DrawPlotFrames(const PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
                     const std::array<PictureSurface*, 2>& picPhase);
 
 } // namespace kestrova

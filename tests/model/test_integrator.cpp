@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <ostream>
 #include <string>
 #include <utility>
 
@@ -17,31 +16,15 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 const auto kName = [](const auto& info) { return std::string(info.param.name); };
 
-// The wrap as first written: arc cosine of cos θ1 through atan, negated when
-// sin θ1 < 0, θ1 untouched when |cos θ1| is exactly 1.
-double ArcCosineFold(double teta1)
+// Angles already inside (−π, π] come back bit for bit; others come back
+// inside, congruent modulo 2π.
+TEST(WrapAngle, IntoTheHalfOpenTurn)
 {
-    const double c = std::cos(teta1);
-    if (std::abs(c) == 1)
-        return teta1;
-    const double folded = PI / 2 + std::atan(-c / std::sqrt(1 - c * c));
-    return std::sin(teta1) < 0 ? -folded : folded;
-}
-
-TEST(WrapAngle, AgreesWithArcCosineFoldAndKeepsAnglesAlreadyInside)
-{
-    int compared = 0;
     for (double teta1 = -10 * kPi; teta1 <= 10 * kPi; teta1 += 1e-4) {
         const double folded = WrapAngle(teta1);
         ASSERT_TRUE(std::abs(teta1) > kPi ? std::abs(folded) <= kPi : folded == teta1) << teta1;
         ASSERT_NEAR(std::remainder(folded - teta1, 2 * kPi), 0.0, 1e-14) << teta1;
-        // Within 0.01 rad of a multiple of π the arc cosine itself loses digits.
-        if (std::abs(std::remainder(teta1, kPi)) >= 0.01) {
-            ASSERT_NEAR(folded, ArcCosineFold(teta1), 1e-12) << teta1;
-            ++compared;
-        }
     }
-    EXPECT_GT(compared, 600'000);
     for (double teta : {0.0, -0.0, PI, -PI, kPi, -kPi}) {
         EXPECT_EQ(WrapAngle(teta), teta);
         EXPECT_EQ(std::signbit(WrapAngle(teta)), std::signbit(teta));
@@ -49,49 +32,11 @@ TEST(WrapAngle, AgreesWithArcCosineFoldAndKeepsAnglesAlreadyInside)
     EXPECT_NEAR(WrapAngle(std::nextafter(kPi, 4.0)), -kPi, 1e-15);
 }
 
-TEST(RungeKuttaStep, GoesOverTheTopAndContinuesFromMinusPi)
-{
-    // ω₀² = 1, undamped, 10 rad/s at the bottom: about 99 rad in 10 s, so
-    // passages at π, 3π, ..., 31π.
-    Motion m{0, 10};
-    int wraps = 0;
-    for (int i = 0; i < 1000; ++i) {
-        const Motion next = RungeKuttaStep(m.angle, m.speed, 1, 0, 0.01);
-        ASSERT_LE(std::abs(next.angle), kPi);
-        ASSERT_GT(next.speed, 9.7);
-        if (next.angle < m.angle) {
-            ++wraps;
-            EXPECT_GT(m.angle, 3.0);
-            EXPECT_LT(next.angle, -3.0);
-        }
-        m = next;
-    }
-    EXPECT_EQ(wraps, 16);
-}
-
-TEST(Motion, AtRestStaysAtRestInEveryRegime)
-{
-    for (double Lambda : {0.0, 0.22, 4.0, 5.0}) { // pseudo-periodic, critical, aperiodic
-        const Motion step = RungeKuttaStep(0, 0, 16, Lambda, 0.01);
-        EXPECT_EQ(step.angle, 0.0);
-        EXPECT_EQ(step.speed, 0.0);
-        for (double t : {0.0, 1.0, 1000.0}) {
-            const Motion m = LinearSolution(0, 0, 16, Lambda, t).motion;
-            EXPECT_EQ(m.angle, 0.0) << Lambda << " " << t;
-            EXPECT_EQ(m.speed, 0.0) << Lambda << " " << t;
-        }
-    }
-}
-
 // Global RK4 error falls like h⁴: about 16 times smaller per halving of h.
 struct OrderCase {
     const char* name;
     double Teta0, Omega0, Pulsation2, Lambda;
 };
-void PrintTo(const OrderCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 class ConvergenceOrderTest : public ::testing::TestWithParam<OrderCase> { };
 
 TEST_P(ConvergenceOrderTest, ErrorShrinksSixteenfoldPerHalving)
@@ -143,10 +88,6 @@ struct ScanCase {
     SliderValues sliders;
     double scaleDegrees, speedAbove, speedAtMost;
 };
-void PrintTo(const ScanCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 class ScanAmplitudesTest : public ::testing::TestWithParam<ScanCase> { };
 
 TEST_P(ScanAmplitudesTest, ScaleAndLargestSpeed)
@@ -171,22 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"from_the_top_capped", {180, 0, 40, 0}, 180, 7.99, 8},
         ScanCase{"over_the_top_capped", {0, 10, 10, 0}, 180, 9.99, 10}),
     kName);
-
-class RoundUpAngleScaleTest : public ::testing::TestWithParam<std::pair<double, double>> { };
-
-TEST_P(RoundUpAngleScaleTest, StrictlyAboveOnRoundStepsCappedAtHalfATurn)
-{
-    EXPECT_EQ(RoundUpAngleScale(GetParam().first), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Degrees, RoundUpAngleScaleTest,
-                         ::testing::Values(std::pair{0.0, 1.0}, std::pair{7.5, 8.0},
-                                           std::pair{8.0, 9.0}, std::pair{8.000001, 10.0},
-                                           std::pair{10.0, 12.0}, std::pair{20.0, 22.0},
-                                           std::pair{20.000001, 25.0}, std::pair{50.0, 55.0},
-                                           std::pair{50.000001, 60.0}, std::pair{90.0, 100.0},
-                                           std::pair{159.9, 160.0}, std::pair{160.0, 180.0},
-                                           std::pair{180.0, 180.0}));
 
 } // namespace
 } // namespace kestrova

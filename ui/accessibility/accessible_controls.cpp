@@ -1,16 +1,13 @@
 #include "ui/accessibility/accessible_controls.h"
 
 #include "plot/qt_picture_box.h"
+#include "ui/accessibility/link_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QSlider>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 #include <algorithm>
 #include <cmath>
@@ -31,92 +28,6 @@ public:
 
     QPointer<QLabel> caption;
     int stepsPerUnit;
-};
-
-/// A dotted frame over a focused link: the label itself draws no focus.
-class FocusFrame : public QWidget {
-public:
-    explicit FocusFrame(QLabel& label)
-        : QWidget(&label)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::NoFocus);
-        setGeometry(label.rect());
-        hide();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = palette().color(QPalette::Window);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-    }
-};
-
-/// What makes a label a link, a child of the label: the keys that follow it
-/// and its focus frame.
-class LinkTie : public QObject {
-public:
-    LinkTie(QLabel& label, std::function<void()> follow)
-        : QObject(&label)
-        , label_(label)
-        , follow_(std::move(follow))
-        , frame_(new FocusFrame(label))
-    {
-        label.setFocusPolicy(Qt::TabFocus);
-        label.installEventFilter(this);
-    }
-
-    void SetFollow(std::function<void()> follow) { follow_ = std::move(follow); }
-
-    void Follow() const
-    {
-        if (follow_)
-            follow_();
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != &label_)
-            return false;
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-            const bool activates = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
-                || key->key() == Qt::Key_Space;
-            if (activates && modifiers == Qt::NoModifier) {
-                Follow();
-                return true;
-            }
-            break;
-        }
-        case QEvent::FocusIn:
-            frame_->setGeometry(label_.rect());
-            frame_->raise();
-            frame_->show();
-            break;
-        case QEvent::FocusOut:
-            frame_->hide();
-            break;
-        case QEvent::Resize:
-            frame_->setGeometry(label_.rect());
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    QLabel& label_;
-    std::function<void()> follow_;
-    FocusFrame* frame_;
 };
 
 template <typename Tie>
@@ -250,8 +161,7 @@ public:
             QAccessibleWidget::doAction(name);
             return;
         }
-        if (const LinkTie* tie = TieOf<LinkTie>(*widget()))
-            tie->Follow();
+        static_cast<LinkLabel*>(widget())->Follow();
     }
 };
 
@@ -263,8 +173,8 @@ QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
         return new PictureAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("QSlider") && TieOf<SliderTie>(*object) != nullptr)
         return new SliderAccessible(static_cast<QSlider*>(object));
-    if (className == QLatin1String("QLabel") && TieOf<LinkTie>(*object) != nullptr)
-        return new LinkAccessible(static_cast<QLabel*>(object));
+    if (auto* link = qobject_cast<LinkLabel*>(object))
+        return new LinkAccessible(link);
     return nullptr;
 }
 
@@ -321,16 +231,6 @@ double SliderQuantity(const QSlider& slider)
 {
     const SliderTie* tie = TieOf<SliderTie>(slider);
     return tie != nullptr ? double(slider.value()) / tie->stepsPerUnit : double(slider.value());
-}
-
-void MakeLink(QLabel& label, std::function<void()> follow)
-{
-    InstallAccessibleControls();
-    if (LinkTie* tie = TieOf<LinkTie>(label))
-        tie->SetFollow(std::move(follow));
-    else
-        new LinkTie(label, std::move(follow));
-    UseOwnInterface<LinkAccessible>(label);
 }
 
 } // namespace kestrova

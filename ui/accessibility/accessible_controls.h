@@ -4,12 +4,10 @@
 /// What assistive technologies (screen readers, magnifiers, switch access)
 /// need from the program's controls beyond Qt's own interfaces: picture boxes
 /// read as graphics, a slider reads its value in the unit of its quantity, as
-/// the caption beside it shows it, and a label that acts as a link reads as a
-/// link and can be followed from the keyboard.
+/// the caption beside it shows it, and a LinkLabel reads as a link that the
+/// press action follows.
 
 #include <QString>
-
-#include <functional>
 
 class QLabel;
 class QSlider;
@@ -35,11 +33,5 @@ void TieSliderToCaption(QSlider& slider, QLabel& caption, int stepsPerUnit);
 /// The value of a slider in its quantity's unit: position / stepsPerUnit for
 /// a slider tied by `TieSliderToCaption`, the plain position otherwise.
 [[nodiscard]] double SliderQuantity(const QSlider& slider);
-
-/// Makes `label` a link: it reads as one, is reached with Tab, shows a focus
-/// frame while it has the keyboard focus, and `follow` runs on Enter, Space
-/// or the press action of an assistive technology. Mouse handling is left to
-/// the label's owner.
-void MakeLink(QLabel& label, std::function<void()> follow);
 
 } // namespace kestrova

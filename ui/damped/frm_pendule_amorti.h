@@ -12,10 +12,10 @@
 /// one simulated second is one second of the wall clock.
 
 #include "clock/high_resolution_clock.h"
-#include "model/integrator.h"
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QWidget>
 
@@ -89,22 +89,26 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Over the bare window surface (not over a control) the pointer goes
+    /// back to the default one.
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Both captions of the toggle underline the same letter: Alt+A starts and pauses.
+    static inline const QString kStartCaption = QStringLiteral("Lancer l'&animation");
+    static inline const QString kPauseCaption = QStringLiteral("Suspendre l'&animation");
+
+    // Layout (frm_pendule_amorti_layout.cpp).
     void CreateControls();
     void CreateInitialConditions();
     void CreateOscillationParameters();
-    enum class LabelSizing { Fixed, AutoSize, WordWrap };
-    QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                     int width, int height, LabelSizing sizing);
-    QSlider* AddSlider(QWidget* parent, const char* name, int left, int top, int minimum,
-                       int maximum, int tickInterval);
     PictureBox* AddPictureBox(const char* name, int left, int top, int width, int height);
+    /// Controls other than labels and frames show their own ordinary
+    /// pointer, not the window's (which is the hand after a visit to the link).
+    void KeepOwnPointers();
+
     void ConnectHandlers();
-    /// Accessible names and descriptions, the ties between sliders and their
-    /// captions, the link, and the tab order.
-    void DescribeControls();
-    void Form_Load();
+    void LoadWindow();
     void WriteAxisTitle(PictureSurface& box, const char* title);
 
     void OnSliderAction(QSlider* slider);
@@ -112,22 +116,16 @@ private:
     void OnChkGoToggled(bool checked);
     void ShowChosenView();
 
-    /// Longest integration sub-step (s) for the natural pulsation ω₀ (rad/s):
-    /// short enough for RK4 to keep the energy of an undamped swing.
-    [[nodiscard]] static double MaxSubStep(double naturalPulsation);
-    /// θ and θ' after `seconds`, from (angle, speed), in equal sub-steps.
-    [[nodiscard]] Motion Integrate(double angle, double speed, double seconds) const;
     void StopOnFault();
 
     HighResolutionClock& clock_;
     PenduleState state_;
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
-    double maxSubStep_ = 0.005; ///< s, for the present ω₀
     double figureTime_ = 0;     ///< displayed time (s) of the figure's last redraw while running
     bool figureBehind_ = false; ///< the figure shows an older angle than Teta
-    QSlider* userMovedSlider_ =
-        nullptr; ///< the slider whose pending value change comes from the user
+    QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
+    QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
 
     QLabel* imgEquation_ = nullptr;
     PictureBox* picPendule_ = nullptr;
@@ -140,7 +138,7 @@ private:
     std::array<PictureBox*, 2> picOscillation_{};
     PictureBox* picOrdoPhase_ = nullptr;
     std::array<PictureBox*, 2> picPhase_{};
-    QLabel* lblWeb_ = nullptr;
+    WebLink* lblWeb_ = nullptr;
 
     QSlider* sldTeta0_ = nullptr;
     QSlider* sldOmega0_ = nullptr;
@@ -159,7 +157,6 @@ private:
     QElapsedTimer paintClock_; ///< paint counting of the figure box (kestrova.paint)
     int paintCount_ = 0;
     std::unique_ptr<Rotator> AxisTitler_;
-    WebLink* webLink_ = nullptr; ///< owned by lblWeb
 };
 
 } // namespace kestrova

@@ -4,53 +4,51 @@
 #include "ui/damped/connect_on_line.h"
 
 #include <QDesktopServices>
-#include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPixmap>
 
 namespace kestrova {
 
-WebLink::WebLink(QLabel& label, QWidget& window)
-    : QObject(&label)
+WebLink::WebLink(QWidget* parent)
+    : LinkLabel(parent)
     , isConnected(&IsConnected)
     , openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })
     , execMessageBox([](QMessageBox& box) { box.exec(); })
-    , label_(label)
-    , window_(window)
 {
-    label_.setText(QString::fromLatin1(kSiteAddress));
+    setText(QString::fromLatin1(kSiteAddress));
 
     // The link asks for the classic dialog face first and otherwise falls
     // back through the window's own list, so it shares the other labels'
     // typeface where that face is missing.
-    QFont font = window_.font();
-    QStringList families = window_.font().families();
+    QFont linkFont = font();
+    QStringList families = linkFont.families();
     if (families.isEmpty())
-        families = {window_.font().family()};
+        families = {linkFont.family()};
     families.removeAll(QStringLiteral("MS Sans Serif"));
     families.prepend(QStringLiteral("MS Sans Serif"));
-    font.setFamilies(families);
-    font.setPointSizeF(kLinkPointSize);
-    font.setBold(true);
-    font.setUnderline(true);
-    label_.setFont(font);
+    linkFont.setFamilies(families);
+    linkFont.setPointSizeF(kLinkPointSize);
+    linkFont.setBold(true);
+    linkFont.setUnderline(true);
+    setFont(linkFont);
 
-    QPalette palette = label_.palette();
-    palette.setColor(QPalette::WindowText, QColor(kLinkRed, kLinkGreen, kLinkBlue));
-    label_.setPalette(palette);
-    label_.adjustSize();
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(blue);
+    adjustSize();
 
-    // Without tracking, moves with no button held never reach the handlers.
-    label_.setMouseTracking(true);
-    window_.setMouseTracking(true);
-    label_.installEventFilter(this);
-    window_.installEventFilter(this);
+    connect(this, &LinkLabel::Followed, this, &WebLink::Click);
 }
 
 QUrl WebLink::SiteUrl()
 {
     return QUrl(QString::fromLatin1(kSiteAddress));
+}
+
+QCursor WebLink::HandCursor()
+{
+    return QCursor(QPixmap(QString::fromLatin1(kHandCursorPath)), kHandCursorHotSpotX,
+                   kHandCursorHotSpotY);
 }
 
 void WebLink::Click()
@@ -63,57 +61,11 @@ void WebLink::Click()
     }
 }
 
-bool WebLink::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &label_) {
-        switch (event->type()) {
-        case QEvent::MouseMove:
-            ShowHand();
-            break;
-        case QEvent::MouseButtonPress:
-            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-            break;
-        case QEvent::MouseButtonRelease: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool click = pressed_ && mouse->button() == Qt::LeftButton
-                && label_.rect().contains(mouse->position().toPoint());
-            pressed_ = false;
-            if (click) {
-                Click();
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    } else if (watched == &window_ && event->type() == QEvent::MouseMove) {
-        // A move that a child ignored is passed on to the window too; only
-        // the bare surface resets the pointer.
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (window_.childAt(mouse->position().toPoint()) == nullptr) {
-            window_.unsetCursor();
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void WebLink::ShowHand()
-{
-    // The cursor picture is rendered once, not on every move.
-    if (!handLoaded_) {
-        handCursor_ = QCursor(QPixmap(QString::fromLatin1(kHandCursorPath)), kHandCursorHotSpotX,
-                              kHandCursorHotSpotY);
-        handLoaded_ = true;
-    }
-    window_.setCursor(handCursor_);
-}
-
 void WebLink::ShowNotConnected()
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Silvaret"),
                     QStringLiteral("Vous n'êtes pas actuellement connecté à Internet."),
-                    QMessageBox::Ok, &window_);
+                    QMessageBox::Ok, window());
     execMessageBox(box);
 }
 

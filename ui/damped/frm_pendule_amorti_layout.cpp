@@ -1,0 +1,240 @@
+#include "ui/damped/frm_pendule_amorti.h"
+
+#include "model/parameters.h"
+#include "plot/qt_picture_box.h"
+#include "resources/resource_paths.h"
+#include "ui/accessibility/accessible_controls.h"
+#include "ui/damped/web_link.h"
+#include "ui/form_layout.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSlider>
+#include <QSvgRenderer>
+#include <QTimer>
+
+namespace kestrova {
+
+namespace {
+
+// What a value label shows until the first reset writes its value.
+const QString kDesignCaption = QStringLiteral("Label1");
+
+constexpr double kTitleFontPoints = 11.25; // the two horizontal axis titles
+constexpr double kSymbolFontPoints = 9.75; // the Greek letters θ, ω, λ, τ
+constexpr int kSliderWidth = 3075;         // twips, every slider
+constexpr int kSliderHeight = 315;
+constexpr int kButtonTextMargins = 8; // px: the push button's frame and padding, both sides
+
+Colour ToColour(const QColor& c)
+{
+    return Rgb(c.red(), c.green(), c.blue());
+}
+
+QFont AxisTitleFont()
+{
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
+    font.setPointSizeF(kTitleFontPoints);
+    font.setBold(true);
+    return font;
+}
+
+QPixmap RenderPicture(const char* path, int width, int height)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer{QString::fromLatin1(path)};
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    return pixmap;
+}
+
+} // namespace
+
+void frmPenduleAmorti::CreateControls()
+{
+    using enum LabelSizing;
+    setWindowIcon(QIcon(RenderPicture(kDampedIconPath, kDampedIconSize, kDampedIconSize)));
+
+    imgEquation_ = new QLabel(this);
+    imgEquation_->setObjectName(QStringLiteral("imgEquation"));
+    imgEquation_->setGeometry(TwipsRect({540, 120, 6465, 630}));
+    imgEquation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgEquation_->setPixmap(
+        RenderPicture(kEquationPicturePath, kEquationPictureWidth, kEquationPictureHeight));
+
+    picPendule_ = AddPictureBox("picPendule", 480, 720, 6500, 6500);
+    picPendule_->SetBackColor(ToColour(palette().color(QPalette::ToolTipBase)));
+    picPendule_->SetForeColor(ToColour(palette().color(QPalette::WindowText)));
+
+    Frame1_ = new QGroupBox(QStringLiteral("Conditions initiales : "), this);
+    Frame1_->setObjectName(QStringLiteral("Frame1"));
+    Frame1_->setGeometry(TwipsRect({540, 7440, 5595, 1215}));
+    CreateInitialConditions();
+
+    Frame2_ = new QGroupBox(QStringLiteral("Paramètres oscillations : "), this);
+    Frame2_->setObjectName(QStringLiteral("Frame2"));
+    Frame2_->setGeometry(TwipsRect({540, 8820, 5595, 1815}));
+    CreateOscillationParameters();
+
+    chkGo_ = new QPushButton(kStartCaption, this);
+    chkGo_->setObjectName(QStringLiteral("chkGo"));
+    chkGo_->setCheckable(true);
+    chkGo_->setGeometry(TwipsRect({7080, 2580, 1575, 495}));
+    CondenseToFit(chkGo_, {WithoutMnemonic(kStartCaption), WithoutMnemonic(kPauseCaption)},
+                  chkGo_->width() - kButtonTextMargins);
+
+    cmdPosInit_ = new QPushButton(QStringLiteral("&Position initiale"), this);
+    cmdPosInit_->setObjectName(QStringLiteral("cmdPosInit"));
+    cmdPosInit_->setGeometry(TwipsRect({7080, 3300, 1575, 495}));
+
+    chkApproxi_ = new QCheckBox(QStringLiteral("Approximation angle &faible "), this);
+    chkApproxi_->setObjectName(QStringLiteral("chkApproxi"));
+    chkApproxi_->setGeometry(TwipsRect({7080, 4920, 2235, 315}));
+    chkApproxi_->setToolTip(
+        QStringLiteral("Pour le dernier terme de l'équation , on considère que sinx = x"));
+    QPalette darkGreen = chkApproxi_->palette();
+    darkGreen.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    darkGreen.setColor(QPalette::ButtonText, QColor(0, 128, 0));
+    chkApproxi_->setPalette(darkGreen);
+
+    const Colour windowText = ToColour(palette().color(QPalette::WindowText));
+    const Colour windowBackground = ToColour(palette().color(QPalette::Window));
+    const Colour plotBackground = ToColour(palette().color(QPalette::Base));
+
+    picOrdoOsci_ = AddPictureBox("picOrdoOsci", 8940, 60, 315, 4815);
+    picOrdoOsci_->SetBorder(false);
+    picOrdoOsci_->SetBackColor(windowBackground);
+    picOrdoOsci_->SetForeColor(windowText);
+
+    for (int i = 0; i < 2; ++i) {
+        picOscillation_[i] =
+            AddPictureBox(i == 0 ? "picOscillation0" : "picOscillation1", 9360, 60, 5160, 4800);
+        picOscillation_[i]->SetBackColor(plotBackground);
+        picOscillation_[i]->SetForeColor(windowText);
+    }
+
+    auto* lblAbsciOsci = AddLabel(this, "lblAbsciOsci", QStringLiteral("Temps (en s)"),
+                                  {9345, 4920, 5115, 255}, Fixed);
+    lblAbsciOsci->setFont(AxisTitleFont());
+    lblAbsciOsci->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    picOrdoPhase_ = AddPictureBox("picOrdoPhase", 7140, 5340, 315, 4815);
+    picOrdoPhase_->SetBorder(false);
+    picOrdoPhase_->SetBackColor(windowBackground);
+    picOrdoPhase_->SetForeColor(windowText);
+
+    for (int i = 0; i < 2; ++i) {
+        picPhase_[i] = AddPictureBox(i == 0 ? "picPhase0" : "picPhase1", 7560, 5340, 6960, 4800);
+        picPhase_[i]->SetBackColor(plotBackground);
+        picPhase_[i]->SetForeColor(windowText);
+    }
+
+    auto* Label8 = AddLabel(this, "Label8", QStringLiteral("Angle (en degrés)"),
+                            {7545, 10200, 6915, 255}, Fixed);
+    Label8->setFont(AxisTitleFont());
+    Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    AddLabel(this, "Label15", QStringLiteral("Réalisation : Kestrova"), {7560, 10620, 1815, 195},
+             AutoSize);
+
+    lblWeb_ = new WebLink(this);
+    lblWeb_->setObjectName(QStringLiteral("lblWeb"));
+    lblWeb_->move(TwipsRect({9480, 10620, 2505, 195}).topLeft());
+
+    tmrPendule_ = new QTimer(this);
+    tmrPendule_->setObjectName(QStringLiteral("tmrPendule"));
+    tmrPendule_->setTimerType(Qt::PreciseTimer);
+
+    surfaces_.picPendule = picPendule_;
+    surfaces_.picOscillation = {picOscillation_[0], picOscillation_[1]};
+    surfaces_.picPhase = {picPhase_[0], picPhase_[1]};
+}
+
+void frmPenduleAmorti::CreateInitialConditions()
+{
+    using enum LabelSizing;
+    QWidget* frame = Frame1_;
+    AddLabel(frame, "Label12", QStringLiteral("θ :"), {240, 300, 195, 315}, Fixed,
+             kSymbolFontPoints);
+    AddLabel(frame, "Label3", QStringLiteral("Angle initial : "), {480, 360, 1095, 255}, Fixed);
+    sldTeta0_ = AddSlider(frame, "sldTeta0", {1560, 300, kSliderWidth, kSliderHeight},
+                          kTeta0Range.minimum, kTeta0Range.maximum, 10);
+    lblteta0_ = AddLabel(frame, "lblteta0", kDesignCaption, {4620, 300, 480, 195}, AutoSize);
+
+    AddLabel(frame, "Label13", QStringLiteral("θ"), {180, 720, 90, 240}, AutoSize,
+             kSymbolFontPoints);
+    AddLabel(frame, "Label14", QStringLiteral("' : "), {300, 720, 165, 195}, AutoSize);
+    auto* Label1 = AddLabel(frame, "Label1", QStringLiteral("Vitesse initiale : "),
+                            {480, 780, 1095, 255}, Fixed);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    sldOmega0_ = AddSlider(frame, "sldOmega0", {1560, 720, kSliderWidth, kSliderHeight},
+                           kOmega0Range.minimum, kOmega0Range.maximum, 1);
+    lblOmega0_ = AddLabel(frame, "lblOmega0", kDesignCaption, {4620, 720, 480, 195}, AutoSize);
+}
+
+void frmPenduleAmorti::CreateOscillationParameters()
+{
+    using enum LabelSizing;
+    QWidget* frame = Frame2_;
+    AddLabel(frame, "Label10", QStringLiteral("ω :"), {40, 240, 225, 240}, AutoSize,
+             kSymbolFontPoints);
+    auto* Label2 = AddLabel(frame, "Label2", QStringLiteral("Pulsation propre :"),
+                            {300, 300, 1275, 195}, Fixed);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    sldPulsation_ = AddSlider(frame, "sldPulsation", {1560, 240, kSliderWidth, kSliderHeight},
+                              kPulsationRange.minimum, kPulsationRange.maximum, 10);
+    lblPulsation_ =
+        AddLabel(frame, "lblPulsation", kDesignCaption, {4620, 240, 480, 195}, AutoSize);
+
+    AddLabel(frame, "Label9", QStringLiteral("λ :"), {60, 540, 195, 315}, Fixed, kSymbolFontPoints);
+    AddLabel(frame, "Label4", QStringLiteral("Coefficient d'amortissement :"),
+             {300, 600, 1215, 435}, WordWrap);
+    sldLambda_ = AddSlider(frame, "sldLambda", {1560, 660, kSliderWidth, kSliderHeight},
+                           kLambdaRange.minimum, kLambdaRange.maximum, 50);
+    lblLambda_ = AddLabel(frame, "lblLambda", kDesignCaption, {4620, 660, 480, 195}, AutoSize);
+
+    AddLabel(frame, "Label11", QStringLiteral("τ :"), {60, 1080, 195, 315}, Fixed,
+             kSymbolFontPoints);
+    AddLabel(frame, "Label5", QStringLiteral("Durée de relaxation :"), {300, 1140, 1515, 255},
+             Fixed);
+    lblRelax_ = AddLabel(frame, "lblRelax", kDesignCaption, {1860, 1140, 480, 195}, AutoSize);
+    AddLabel(frame, "Label7", QStringLiteral("Pseudo-période :"), {2940, 1140, 1275, 255}, Fixed);
+    lblPseudo_ = AddLabel(frame, "lblPseudo", kDesignCaption, {4260, 1140, 480, 195}, AutoSize);
+
+    AddLabel(frame, "Label6", QStringLiteral("Q : facteur de qualité : "), {60, 1440, 1695, 255},
+             Fixed);
+    lblQualite_ = AddLabel(frame, "lblQualite", kDesignCaption, {1860, 1440, 480, 195}, AutoSize);
+    lblRegime_ =
+        AddLabel(frame, "lblRegime", QStringLiteral("Régime"), {2940, 1440, 540, 195}, AutoSize);
+}
+
+PictureBox* frmPenduleAmorti::AddPictureBox(const char* name, int left, int top, int width,
+                                            int height)
+{
+    auto* box = new PictureBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(TwipsRect({left, top, width, height}));
+    return box;
+}
+
+void frmPenduleAmorti::KeepOwnPointers()
+{
+    // Labels (the link among them) and the frames that hold labels show the
+    // window's pointer; every other control its own.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(child) == nullptr && qobject_cast<QGroupBox*>(child) == nullptr)
+            child->setCursor(Qt::ArrowCursor);
+    }
+}
+
+} // namespace kestrova
