@@ -5,7 +5,7 @@
 // KESTROVA_LONG_RUN_SCALE=f multiplies every simulated duration (the
 // sanitizer build runs a shorter share of the same runs).
 
-#include "tests/reliability/checking_surface.h"
+#include "tests/support/recording_surface.h"
 
 #include "clock/high_resolution_clock.h"
 #include "model/pendulum_state.h"
@@ -39,7 +39,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using namespace kestrova;
-using kestrova::testing::CheckingSurface;
+using kestrova::testing::RecordingSurface;
 
 // ---------------------------------------------------------------------------
 // Heap accounting. Live blocks are counted at the C++ allocation functions
@@ -155,9 +155,12 @@ struct DampedRun {
 
     FakeCounterSource source{1'000'000'000};
     HighResolutionClock clock{source};
-    std::array<CheckingSurface, 5> surfaces{CheckingSurface(433, 433), CheckingSurface(344, 320),
-                                            CheckingSurface(344, 320), CheckingSurface(464, 320),
-                                            CheckingSurface(464, 320)};
+    std::array<RecordingSurface, 5> surfaces{
+        RecordingSurface(433, 433, RecordingSurface::kCountsOnly),
+        RecordingSurface(344, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(344, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(464, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(464, 320, RecordingSurface::kCountsOnly)};
     std::unique_ptr<frmPenduleAmorti> window;
     int faults = 0;
 };
@@ -235,10 +238,10 @@ void TestLongRuns::dampedTwoHoursAtMillisecondTicks()
     QVERIFY(run.Timer()->isActive()); // undamped: never stops by itself
     QVERIFY(std::abs(s.TempsCumul + s.Temps - static_cast<double>(ticks) / 1000.0) < 1e-6);
     QCOMPARE(overTheTop, wraps > 0);
-    for (const CheckingSurface& surface : run.surfaces)
+    for (const RecordingSurface& surface : run.surfaces)
         QCOMPARE(surface.nonFinite, 0);
     // Every tick drew its six segments.
-    QVERIFY(run.surfaces[2].primitives >= 2 * ticks);
+    QVERIFY(run.surfaces[2].drawn >= 2 * ticks);
 }
 
 void TestLongRuns::dampedOnRealPictureBoxesKeepsTheHeap()

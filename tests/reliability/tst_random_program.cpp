@@ -12,8 +12,8 @@
 //                                then shows the action that caused it)
 //   KESTROVA_SHRINK_SECONDS=s    time allowed for shrinking (default 120)
 
-#include "tests/reliability/checking_surface.h"
 #include "tests/reliability/shrink.h"
+#include "tests/support/recording_surface.h"
 
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
@@ -60,7 +60,7 @@
 #include <vector>
 
 using namespace kestrova;
-using kestrova::testing::CheckingSurface;
+using kestrova::testing::RecordingSurface;
 
 namespace {
 
@@ -395,9 +395,12 @@ public:
 private:
     FakeCounterSource source_;
     HighResolutionClock clock_{source_};
-    std::array<CheckingSurface, 5> surfaces_{CheckingSurface(433, 433), CheckingSurface(344, 320),
-                                             CheckingSurface(344, 320), CheckingSurface(464, 320),
-                                             CheckingSurface(464, 320)};
+    std::array<RecordingSurface, 5> surfaces_{
+        RecordingSurface(433, 433, RecordingSurface::kCountsOnly),
+        RecordingSurface(344, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(344, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(464, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(464, 320, RecordingSurface::kCountsOnly)};
     std::unique_ptr<frmPenduleAmorti> window_;
     std::optional<QStringList> cached_;
     SliderTuple cachedFor_{};
