@@ -88,11 +88,6 @@ QRect TwipsRect(int left, int top, int width, int height)
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 
-Colour ToColour(const QColor& c)
-{
-    return Rgb(c.red(), c.green(), c.blue());
-}
-
 QFont AxisTitleFont()
 {
     QFont font;

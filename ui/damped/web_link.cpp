@@ -1,5 +1,6 @@
 #include "ui/damped/web_link.h"
 
+#include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/damped/connect_on_line.h"
 
@@ -37,7 +38,7 @@ WebLink::WebLink(QLabel& label, QWidget& window)
     label_.setFont(font);
 
     QPalette palette = label_.palette();
-    palette.setColor(QPalette::WindowText, QColor(kLinkRed, kLinkGreen, kLinkBlue));
+    palette.setColor(QPalette::WindowText, ToQColor(kLinkColour));
     label_.setPalette(palette);
     label_.adjustSize();
 

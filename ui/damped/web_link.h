@@ -6,6 +6,8 @@
 /// while the mouse is over it and, when clicked, opens the site in the
 /// default browser, or says that the machine is offline.
 
+#include "plot/colour.h"
+
 #include <QCursor>
 #include <QObject>
 #include <QUrl>
@@ -21,10 +23,8 @@ namespace kestrova {
 /// The maker's site, scheme and host only: the link's text and the page opened.
 inline constexpr char kSiteAddress[] = "http://www.kestrova.example";
 
-/// The link colour, pure blue (red 0, green 0, blue 255).
-inline constexpr int kLinkRed = 0;
-inline constexpr int kLinkGreen = 0;
-inline constexpr int kLinkBlue = 255;
+/// The link colour, pure blue.
+inline constexpr Colour kLinkColour = Rgb(0, 0, 255);
 /// The link font size in points (bold, underlined).
 inline constexpr double kLinkPointSize = 8.25;
 

@@ -38,11 +38,6 @@ QRect TwipsRect(int left, int top, int width, int height)
     return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
 }
 
-Colour ToColour(const QColor& c)
-{
-    return Rgb(c.red(), c.green(), c.blue());
-}
-
 /// The length as the field shows it: one decimal, the user's decimal
 /// separator, no group separator ("67,0" in French).
 QString FormatLength(double metres)
