@@ -102,4 +102,38 @@ void FillRun(QImage& image, const Run& run, double extent, const QList<qreal>& p
     }
 }
 
+namespace {
+
+/// One channel of the merge: towards the ink as far as the text goes.
+int MergeChannel(int dest, int text, int ink, int back)
+{
+    if (ink < back)
+        return std::min(dest, text);
+    if (ink > back)
+        return std::max(dest, text);
+    return dest;
+}
+
+} // namespace
+
+void MergeText(QImage& image, const QImage& text, const QRect& part, QPoint at, QRgb ink, QRgb back)
+{
+    const QRect target = QRect(at, part.size()) & image.rect();
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        auto* const row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* const source =
+            reinterpret_cast<const QRgb*>(text.constScanLine(y - at.y() + part.top()))
+            + part.left();
+        for (int x = target.left(); x <= target.right(); ++x) {
+            const QRgb t = source[x - at.x()];
+            if (t == back)
+                continue;
+            QRgb& d = row[x];
+            d = qRgb(MergeChannel(qRed(d), qRed(t), qRed(ink), qRed(back)),
+                     MergeChannel(qGreen(d), qGreen(t), qGreen(ink), qGreen(back)),
+                     MergeChannel(qBlue(d), qBlue(t), qBlue(ink), qBlue(back)));
+        }
+    }
+}
+
 } // namespace kestrova

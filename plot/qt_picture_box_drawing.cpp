@@ -142,6 +142,7 @@ void PictureBox::DeviceClear()
     }
     ink_.Clear();
     inkBackColour_ = BackColor();
+    printed_.clear();
 }
 
 void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
@@ -292,12 +293,39 @@ void PictureBox::DeviceText(double x, double y, std::string_view text)
     const QRectF cell(topLeft, QSizeF(TextPixelWidth(text), h));
     const QRectF reach = cell.adjusted(-h / 2 - 2, -h / 2 - 2, h / 2 + 2, h / 2 + 2);
 
-    DrawTextBlended(baseline, text);
+    // The plot frames print their labels again over themselves at every
+    // start of the animation, and blended anti-aliased text grows bolder
+    // each time. A text printed where it already is gets merged instead,
+    // which leaves it as it is; the first print, on every reset, blends.
+    if (printed_.size() >= kMostRememberedWidths)
+        printed_.clear();
+    if (printed_.insert(PrintedKey(text, topLeft)).second)
+        DrawTextBlended(baseline, text);
+    else
+        MergeTextAgain(baseline, reach, text);
 
     // Erasing text costs the whole picture: it is drawn when the plots are
     // framed, never during the animation.
     InkEverywhere();
     Touch(reach);
+}
+
+std::size_t PictureBox::PrintedKey(std::string_view text, QPointF topLeft) const
+{
+    // A hash, not the whole description: two prints that collide only get
+    // merged where blending was due, which over the plain background gives
+    // the same pixels.
+    const FontSpec& font = Font();
+    std::size_t key = std::hash<std::string_view>{}(text);
+    const auto mix = [&key](std::size_t value) {
+        key ^= value + 0x9E3779B97F4A7C15ULL + (key << 6) + (key >> 2);
+    };
+    mix(std::hash<std::string_view>{}(font.Name));
+    for (const double value :
+         {topLeft.x(), topLeft.y(), font.Size, double(font.Weight),
+          double(font.Italic + 2 * font.Underline + 4 * font.Strikethrough), double(ForeColor())})
+        mix(std::hash<double>{}(value));
+    return key;
 }
 
 void PictureBox::DrawTextBlended(QPointF baseline, std::string_view text)
@@ -310,6 +338,39 @@ void PictureBox::DrawTextBlended(QPointF baseline, std::string_view text)
     }
     painter.setPen(ToQColor(ForeColor()));
     painter.drawText(baseline, FromUtf8(text));
+}
+
+void PictureBox::MergeTextAgain(QPointF baseline, const QRectF& reach, std::string_view text)
+{
+    Painter(); // the image at its size, ready to be written
+    const qreal dpr = image_.devicePixelRatio();
+    const QRect deviceReach =
+        QRectF(reach.topLeft() * dpr, reach.size() * dpr).toAlignedRect() & image_.rect();
+    if (deviceReach.isEmpty())
+        return;
+    // The text alone over the background, at the same sub-pixel offset as
+    // in the picture, then merged: each pixel keeps whichever is nearer
+    // the ink, what is there or the text.
+    const QRgb ink = ToQColor(ForeColor()).rgb();
+    const QRgb back = ToQColor(BackColor()).rgb();
+    // One scratch image kept for all labels: a fresh image costs a new
+    // paint engine every time.
+    const QSize size = deviceReach.size();
+    if (alone_.width() < size.width() || alone_.height() < size.height()
+        || alone_.devicePixelRatio() != dpr) {
+        alone_ = QImage(size.expandedTo(alone_.size()), QImage::Format_RGB32);
+        alone_.setDevicePixelRatio(dpr);
+    }
+    const QRect part(QPoint(0, 0), size);
+    FillDevice(alone_, part, back);
+    QPainter painter(&alone_);
+    painter.setClipRect(QRectF(0, 0, size.width() / dpr, size.height() / dpr));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(qfont_);
+    painter.setPen(QColor(ink));
+    painter.drawText(baseline - QPointF(deviceReach.topLeft()) / dpr, FromUtf8(text));
+    painter.end();
+    MergeText(image_, alone_, part, deviceReach.topLeft(), ink, back);
 }
 
 void PictureBox::TextOutRotated(int px, int py, std::string_view text, const RotatedFont& font)
