@@ -42,7 +42,6 @@ public:
 
     /// Nanoseconds until the next frame is due, 0 if it is due already.
     [[nodiscard]] std::int64_t NanosecondsToNextFrame() const;
-    [[nodiscard]] bool IsWaiting() const { return !waiting_.empty(); }
     /// Shows the frame to every waiting client; the timer calls it when due.
     void ShowFrame();
 

@@ -22,7 +22,8 @@ double RecordingSurface::TextPixelHeight(std::string_view) const
     return lineHeight;
 }
 
-Primitive* RecordingSurface::Record(PrimitiveKind kind, std::initializer_list<double> coordinates)
+Primitive* RecordingSurface::Record(PrimitiveKind kind, std::initializer_list<double> coordinates,
+                                    Colour colour, std::string_view text)
 {
     if (kind == PrimitiveKind::Clear)
         ++clears;
@@ -38,6 +39,11 @@ Primitive* RecordingSurface::Record(PrimitiveKind kind, std::initializer_list<do
         return nullptr;
     Primitive& p = primitives.emplace_back();
     p.kind = kind;
+    auto c = coordinates.begin();
+    for (double* field : {&p.x1, &p.y1, &p.x2, &p.y2})
+        *field = c != coordinates.end() ? *c++ : 0.0;
+    p.colour = colour;
+    p.text = std::string(text);
     p.drawStyle = DrawStyle();
     p.drawWidth = DrawWidth();
     p.fillStyle = FillStyle();
@@ -47,11 +53,6 @@ Primitive* RecordingSurface::Record(PrimitiveKind kind, std::initializer_list<do
     p.scaleTop = ScaleTop();
     p.scaleWidth = ScaleWidth();
     p.scaleHeight = ScaleHeight();
-    auto c = coordinates.begin();
-    for (double* field : {&p.x1, &p.y1, &p.x2, &p.y2}) {
-        if (c != coordinates.end())
-            *field = *c++;
-    }
     return &p;
 }
 
@@ -62,39 +63,31 @@ void RecordingSurface::DeviceClear()
 
 void RecordingSurface::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
 {
-    if (Primitive* p = Record(box ? PrimitiveKind::Box : PrimitiveKind::Line, {x1, y1, x2, y2}))
-        p->colour = c;
+    Record(box ? PrimitiveKind::Box : PrimitiveKind::Line, {x1, y1, x2, y2}, c);
 }
 
 void RecordingSurface::DeviceCircle(double x, double y, double radius, Colour c)
 {
-    if (Primitive* p = Record(PrimitiveKind::Circle, {x, y, radius}))
-        p->colour = c;
+    Record(PrimitiveKind::Circle, {x, y, radius}, c);
 }
 
 void RecordingSurface::DevicePoint(double x, double y, Colour c)
 {
-    if (Primitive* p = Record(PrimitiveKind::Point, {x, y}))
-        p->colour = c;
+    Record(PrimitiveKind::Point, {x, y}, c);
 }
 
 void RecordingSurface::DeviceText(double x, double y, std::string_view text)
 {
-    if (Primitive* p = Record(PrimitiveKind::Text, {x, y})) {
-        p->colour = ForeColor();
-        p->text = std::string(text);
-    }
+    Record(PrimitiveKind::Text, {x, y}, ForeColor(), text);
 }
 
 void RecordingSurface::TextOutRotated(int px, int py, std::string_view text,
                                       const RotatedFont& font)
 {
-    if (Primitive* p = Record(PrimitiveKind::RotatedText, {})) {
+    if (Primitive* p = Record(PrimitiveKind::RotatedText, {}, ForeColor(), text)) {
         p->pixelX = px;
         p->pixelY = py;
         p->rotatedFont = font;
-        p->text = std::string(text);
-        p->colour = ForeColor();
     }
 }
 

@@ -78,9 +78,10 @@ protected:
     void DeviceText(double x, double y, std::string_view text) override;
 
 private:
-    /// Counts a primitive at these coordinates; a copy of the surface's
-    /// settings to fill in when everything is kept, else null.
-    Primitive* Record(PrimitiveKind kind, std::initializer_list<double> coordinates);
+    /// Counts a primitive at these coordinates and, when everything is
+    /// kept, records it with the surface's settings (else null).
+    Primitive* Record(PrimitiveKind kind, std::initializer_list<double> coordinates,
+                      Colour colour = 0, std::string_view text = {});
 
     Keep keep_;
     double pixelWidth_;
