@@ -6,7 +6,8 @@
 /// the screen, so what was drawn survives the box being covered, hidden or
 /// repainted, and drawing into a hidden box shows as soon as it is shown.
 /// qt_picture_box.cpp holds the widget (image, screen, geometry),
-/// qt_picture_box_drawing.cpp the primitives and text.
+/// qt_picture_box_drawing.cpp the primitives, qt_picture_box_text.cpp the
+/// font and text.
 
 #include "plot/frame_pacer.h"
 #include "plot/picture_surface.h"
