@@ -1,6 +1,7 @@
 #include "app/mdi_brunmalt.h"
 
 #include "app/kestrova_version.h"
+#include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
@@ -28,7 +29,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     , clock_(counterSource)
     , mdiArea_(new QMdiArea(this))
 {
-    mdiArea_->setBackground(QColor(kBackgroundRed, kBackgroundGreen, kBackgroundBlue));
+    mdiArea_->setBackground(ToQColor(kBackgroundColour));
     mdiArea_->setFrameShape(QFrame::NoFrame);
     mdiArea_->setAccessibleName(QStringLiteral("Fenêtres de simulation"));
     // A frame smaller than the simulation window scrolls rather than cropping it.

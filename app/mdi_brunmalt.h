@@ -6,6 +6,7 @@
 /// pendulum and the Foucault pendulum.
 
 #include "clock/high_resolution_clock.h"
+#include "plot/colour.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -26,10 +27,8 @@ class frmPenduleAmorti;
 /// the numbers written in plain decimal without blanks or separators.
 [[nodiscard]] QString FrameCaption(int major, int minor);
 
-/// Light yellow background of the frame's client area (red 255, green 255, blue 192).
-inline constexpr int kBackgroundRed = 255;
-inline constexpr int kBackgroundGreen = 255;
-inline constexpr int kBackgroundBlue = 192;
+/// Light yellow background of the frame's client area.
+inline constexpr Colour kBackgroundColour = Rgb(255, 255, 192);
 
 /// Numbers of the simulation windows for `ShowSimulation`.
 inline constexpr std::int16_t kDampedSimulation = 0;

@@ -136,24 +136,6 @@ void PictureSurface::SetFont(const FontSpec& font)
     FontChanged();
 }
 
-void PictureSurface::SetFontName(std::string_view name)
-{
-    font_.Name = std::string(name);
-    FontChanged();
-}
-
-void PictureSurface::SetFontSize(double points)
-{
-    font_.Size = points;
-    FontChanged();
-}
-
-void PictureSurface::SetFontBold(bool bold)
-{
-    font_.SetBold(bold);
-    FontChanged();
-}
-
 double PictureSurface::TextWidth(std::string_view text) const
 {
     return TextPixelWidth(text) * ScaleWidth() / PixelWidth();

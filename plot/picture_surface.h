@@ -8,33 +8,13 @@
 /// picture box, the recording fake of the tests) supplies the device: its
 /// size, text metrics and the primitives themselves.
 
+#include "plot/colour.h"
 #include "plot/twips.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace kestrova {
-
-/// A 24-bit colour laid out 0x00BBGGRR: 0 black, 0xFF red, 0xFF00 green.
-using Colour = std::uint32_t;
-
-constexpr Colour Rgb(int red, int green, int blue)
-{
-    return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-constexpr int RedOf(Colour c)
-{
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int GreenOf(Colour c)
-{
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int BlueOf(Colour c)
-{
-    return static_cast<int>((c >> 16) & 0xFF);
-}
 
 /// Units of a coordinate system.
 enum ScaleModes : int {
@@ -43,7 +23,9 @@ enum ScaleModes : int {
     kScalePixels = 3, ///< logical pixels, origin top-left
 };
 
+/// Pen patterns; any other value draws solid.
 enum DrawStyles : int { kSolid = 0, kDashed = 1, kDotted = 2 };
+/// Fill of circles; any other value leaves them unfilled.
 enum FillStyles : int { kFillSolid = 0, kFillTransparent = 1 };
 
 /// A surface's font. Bold and Weight move together (Bold ⇔ Weight ≥ 700).
@@ -119,9 +101,6 @@ public:
 
     [[nodiscard]] const FontSpec& Font() const { return font_; }
     void SetFont(const FontSpec& font);
-    void SetFontName(std::string_view name);
-    void SetFontSize(double points);
-    void SetFontBold(bool bold);
 
     // --- drawing -------------------------------------------------------------
     /// Erases the image to the background colour.

@@ -5,8 +5,14 @@
 /// persistent image. Everything is drawn into the image, never straight onto
 /// the screen, so what was drawn survives the box being covered, hidden or
 /// repainted, and drawing into a hidden box shows as soon as it is shown.
+/// qt_picture_box.cpp holds the widget (image, screen, geometry),
+/// qt_picture_box_drawing.cpp the primitives, qt_picture_box_text.cpp the
+/// font and text.
 
+#include "plot/frame_pacer.h"
 #include "plot/picture_surface.h"
+#include "plot/qt_colour.h"
+#include "plot/rect_list.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -14,14 +20,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
-#include <QRegion>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace kestrova {
 
@@ -30,13 +35,10 @@ namespace kestrova {
 /// Position and size (Left, Top, Width, Height) are in twips, 15 per logical
 /// pixel, and include the border; ScaleWidth/ScaleHeight in pixel units are
 /// the inside size.
-class PictureBox : public QWidget, public PictureSurface {
+class PictureBox : public QWidget, public PictureSurface, private FramePacer::Client {
     Q_OBJECT
 
 public:
-    /// Width of the classic sunken border, in logical pixels.
-    static constexpr int kBorderWidth = 2;
-
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
 
@@ -44,7 +46,6 @@ public:
     /// the drawing area is the inside; without, the whole widget draws.
     /// The picture is kept, cropped or extended with the background colour.
     void SetBorder(bool border);
-    [[nodiscard]] bool HasBorder() const { return border_; }
 
     /// The drawing area in widget coordinates (logical pixels).
     [[nodiscard]] QRect InsideRect() const;
@@ -89,24 +90,8 @@ protected:
     void BackColorChanged() override;
 
 private:
-    friend class FramePacer;
-
-    /// A few rectangles standing for an area: adding one that does not fit
-    /// the list widens the member it enlarges least, so the area only grows.
-    class RectList {
-    public:
-        void Add(const QRect& r);
-        void Clear() { count_ = 0; }
-        [[nodiscard]] bool IsEmpty() const { return count_ == 0; }
-        [[nodiscard]] const QRect* begin() const { return rects_.data(); }
-        [[nodiscard]] const QRect* end() const { return rects_.data() + count_; }
-        [[nodiscard]] QRegion Region() const;
-
-    private:
-        static constexpr int kMostRects = 8;
-        std::array<QRect, kMostRects> rects_{};
-        int count_ = 0;
-    };
+    /// Width of the classic sunken border, in logical pixels.
+    static constexpr int kBorderWidth = 2;
 
     /// Brings the image to the inside size and device pixel ratio of the
     /// moment, keeping the picture.
@@ -117,14 +102,11 @@ private:
     QPainter& Painter();
     void EndPainting();
     void SetAntialiasing(bool on);
-    /// An axis-parallel band of whole device pixels from `from` to `to`
-    /// (logical pixels along the axis), deviceWidth device pixels across
-    /// from acrossStart; a pattern (dash, gap, ... in logical pixels,
-    /// empty for solid) starts `phase` pixels into itself at `from`.
-    void FillRun(bool horizontal, double from, double to, int acrossStart, int deviceWidth,
-                 const QList<qreal>& pattern, double phase, QRgb colour);
-    /// Device pixels of the image in one colour, clipped to the image.
-    void FillDevice(const QRect& deviceRect, QRgb colour);
+    /// What identifies a printed text: the text, where, in which font and colour.
+    [[nodiscard]] std::size_t PrintedKey(std::string_view text, QPointF topLeft) const;
+    void DrawTextBlended(QPointF baseline, std::string_view text);
+    /// Text over an identical earlier print, merged so that it stays as it was.
+    void MergeTextAgain(QPointF baseline, const QRectF& reach, std::string_view text);
     /// The pen of the current DrawStyle and DrawWidth in colour c.
     const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
     /// Records a rectangle of the image (logical pixels) as drawn: Cls
@@ -138,7 +120,7 @@ private:
     [[nodiscard]] qint64 FramePeriodNs() const;
     /// Asks the screen to show what was drawn since the last frame; the
     /// frame pacer calls it for every waiting box at once.
-    void Flush();
+    void ShowFrame() override;
     void DrawSunkenBorder(QPainter& painter) const;
 
     struct TransparentHash {
@@ -168,6 +150,9 @@ private:
     /// measure each label before printing it, and print the same labels
     /// again and again.
     mutable std::unordered_map<std::string, double, TransparentHash, std::equal_to<>> widths_;
+    /// The texts printed since the last Cls, by PrintedKey.
+    std::unordered_set<std::size_t> printed_;
+    QImage alone_; ///< scratch: a text drawn alone, to be merged
 
     // The last pen built, reused while the colour and pen settings stay.
     QPen pen_;
@@ -175,11 +160,5 @@ private:
     int penStyle_ = -1;
     int penWidth_ = 0;
 };
-
-/// A colour of the surface (0x00BBGGRR) as a QColor.
-[[nodiscard]] inline QColor ToQColor(Colour c)
-{
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
 
 } // namespace kestrova

@@ -1,5 +1,7 @@
 #include "plot/rotator.h"
 
+#include "plot/utf8.h"
+
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -16,16 +18,6 @@ std::int32_t RoundToInt32(double value, const char* what)
     if (!(r >= -2147483648.0 && r < 2147483648.0))
         throw std::overflow_error(std::string("Rotator: ") + what + " is out of the pixel range");
     return static_cast<std::int32_t>(r);
-}
-
-/// Bytes the name takes in a single-byte code page: one per character.
-std::size_t SingleByteLength(std::string_view utf8)
-{
-    std::size_t n = 0;
-    for (const char ch : utf8)
-        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
-            ++n;
-    return n;
 }
 
 } // namespace
@@ -76,7 +68,7 @@ void Rotator::Label(std::string_view text)
     const FontSpec& surfaceFont = device.Font();
 
     RotatedFont font;
-    if (SingleByteLength(surfaceFont.Name) > kMaxFaceNameBytes)
+    if (CodePoints(surfaceFont.Name) > kMaxFaceNameBytes)
         throw std::length_error("Rotator: the font name \"" + surfaceFont.Name
                                 + "\" is longer than " + std::to_string(kMaxFaceNameBytes)
                                 + " characters");

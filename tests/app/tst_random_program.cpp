@@ -8,7 +8,7 @@
 //   KESTROVA_RANDOM_ACTIONS=n    actions per seed (default 5000)
 //   KESTROVA_RANDOM_TRACE=1      print every action before it runs
 
-#include "tests/reliability/checking_surface.h"
+#include "tests/support/recording_surface.h"
 
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
@@ -49,7 +49,7 @@
 #include <optional>
 
 using namespace kestrova;
-using kestrova::testing::CheckingSurface;
+using kestrova::testing::RecordingSurface;
 
 namespace {
 
@@ -246,9 +246,12 @@ public:
 private:
     FakeCounterSource source_;
     HighResolutionClock clock_{source_};
-    std::array<CheckingSurface, 5> surfaces_{CheckingSurface(433, 433), CheckingSurface(344, 320),
-                                             CheckingSurface(344, 320), CheckingSurface(464, 320),
-                                             CheckingSurface(464, 320)};
+    std::array<RecordingSurface, 5> surfaces_{
+        RecordingSurface(433, 433, RecordingSurface::kCountsOnly),
+        RecordingSurface(344, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(344, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(464, 320, RecordingSurface::kCountsOnly),
+        RecordingSurface(464, 320, RecordingSurface::kCountsOnly)};
     std::unique_ptr<frmPenduleAmorti> window_;
     std::optional<QStringList> cached_;
     SliderTuple cachedFor_{};

@@ -1,26 +1,16 @@
 #include "tests/support/recording_surface.h"
 
+#include "plot/utf8.h"
+
+#include <cmath>
+
 namespace kestrova::testing {
 
-std::size_t CodePoints(std::string_view utf8)
-{
-    std::size_t n = 0;
-    for (const char ch : utf8)
-        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
-RecordingSurface::RecordingSurface(double pixelWidth, double pixelHeight)
-    : pixelWidth_(pixelWidth)
+RecordingSurface::RecordingSurface(double pixelWidth, double pixelHeight, Keep keep)
+    : keep_(keep)
+    , pixelWidth_(pixelWidth)
     , pixelHeight_(pixelHeight)
 { }
-
-void RecordingSurface::SetPixelSize(double width, double height)
-{
-    pixelWidth_ = width;
-    pixelHeight_ = height;
-}
 
 double RecordingSurface::TextPixelWidth(std::string_view text) const
 {
@@ -32,10 +22,28 @@ double RecordingSurface::TextPixelHeight(std::string_view) const
     return lineHeight;
 }
 
-Primitive RecordingSurface::Stamp(PrimitiveKind kind) const
+Primitive* RecordingSurface::Record(PrimitiveKind kind, std::initializer_list<double> coordinates,
+                                    Colour colour, std::string_view text)
 {
-    Primitive p;
+    if (kind == PrimitiveKind::Clear)
+        ++clears;
+    else
+        ++drawn;
+    for (const double c : coordinates) {
+        if (!std::isfinite(c)) {
+            ++nonFinite;
+            break;
+        }
+    }
+    if (keep_ == kCountsOnly)
+        return nullptr;
+    Primitive& p = primitives.emplace_back();
     p.kind = kind;
+    auto c = coordinates.begin();
+    for (double* field : {&p.x1, &p.y1, &p.x2, &p.y2})
+        *field = c != coordinates.end() ? *c++ : 0.0;
+    p.colour = colour;
+    p.text = std::string(text);
     p.drawStyle = DrawStyle();
     p.drawWidth = DrawWidth();
     p.fillStyle = FillStyle();
@@ -45,64 +53,42 @@ Primitive RecordingSurface::Stamp(PrimitiveKind kind) const
     p.scaleTop = ScaleTop();
     p.scaleWidth = ScaleWidth();
     p.scaleHeight = ScaleHeight();
-    return p;
+    return &p;
 }
 
 void RecordingSurface::DeviceClear()
 {
-    primitives.push_back(Stamp(PrimitiveKind::Clear));
+    Record(PrimitiveKind::Clear, {});
 }
 
 void RecordingSurface::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
 {
-    Primitive p = Stamp(box ? PrimitiveKind::Box : PrimitiveKind::Line);
-    p.x1 = x1;
-    p.y1 = y1;
-    p.x2 = x2;
-    p.y2 = y2;
-    p.colour = c;
-    primitives.push_back(std::move(p));
+    Record(box ? PrimitiveKind::Box : PrimitiveKind::Line, {x1, y1, x2, y2}, c);
 }
 
 void RecordingSurface::DeviceCircle(double x, double y, double radius, Colour c)
 {
-    Primitive p = Stamp(PrimitiveKind::Circle);
-    p.x1 = x;
-    p.y1 = y;
-    p.x2 = radius;
-    p.colour = c;
-    primitives.push_back(std::move(p));
+    Record(PrimitiveKind::Circle, {x, y, radius}, c);
 }
 
 void RecordingSurface::DevicePoint(double x, double y, Colour c)
 {
-    Primitive p = Stamp(PrimitiveKind::Point);
-    p.x1 = x;
-    p.y1 = y;
-    p.colour = c;
-    primitives.push_back(std::move(p));
+    Record(PrimitiveKind::Point, {x, y}, c);
 }
 
 void RecordingSurface::DeviceText(double x, double y, std::string_view text)
 {
-    Primitive p = Stamp(PrimitiveKind::Text);
-    p.x1 = x;
-    p.y1 = y;
-    p.colour = ForeColor();
-    p.text = std::string(text);
-    primitives.push_back(std::move(p));
+    Record(PrimitiveKind::Text, {x, y}, ForeColor(), text);
 }
 
 void RecordingSurface::TextOutRotated(int px, int py, std::string_view text,
                                       const RotatedFont& font)
 {
-    Primitive p = Stamp(PrimitiveKind::RotatedText);
-    p.pixelX = px;
-    p.pixelY = py;
-    p.rotatedFont = font;
-    p.text = std::string(text);
-    p.colour = ForeColor();
-    primitives.push_back(std::move(p));
+    if (Primitive* p = Record(PrimitiveKind::RotatedText, {}, ForeColor(), text)) {
+        p->pixelX = px;
+        p->pixelY = py;
+        p->rotatedFont = font;
+    }
 }
 
 } // namespace kestrova::testing

@@ -2,11 +2,14 @@
 
 // A picture surface that draws nothing and remembers every primitive, with
 // the pen, fill, font and coordinate system in force when it was drawn.
-// Text metrics are deterministic: every character is `charWidth` pixels wide
-// and every line `lineHeight` pixels high.
+// Runs too long to keep primitives record counts only. Text metrics are
+// deterministic: every character is `charWidth` pixels wide and every line
+// `lineHeight` pixels high.
 
 #include "plot/picture_surface.h"
 
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,15 +34,21 @@ struct Primitive {
 
 class RecordingSurface final : public PictureSurface {
 public:
-    explicit RecordingSurface(double pixelWidth = 344, double pixelHeight = 320);
+    enum Keep { kEverything, kCountsOnly };
 
-    std::vector<Primitive> primitives;
+    explicit RecordingSurface(double pixelWidth = 344, double pixelHeight = 320,
+                              Keep keep = kEverything);
+
+    std::vector<Primitive> primitives; ///< stays empty with kCountsOnly
+    // Kept in both modes; clears are not primitives.
+    std::int64_t drawn = 0;
+    std::int64_t nonFinite = 0; ///< primitives with a NaN or infinite coordinate
+    std::int64_t clears = 0;
 
     double charWidth = 6;
     double lineHeight = 13;
     int dpiY = 96;
 
-    void SetPixelSize(double width, double height);
     void ClearRecord() { primitives.clear(); }
 
     int LogicalDpiY() const override { return dpiY; }
@@ -69,15 +78,16 @@ protected:
     void DeviceText(double x, double y, std::string_view text) override;
 
 private:
-    Primitive Stamp(PrimitiveKind kind) const;
+    /// Counts a primitive at these coordinates and, when everything is
+    /// kept, records it with the surface's settings (else null).
+    Primitive* Record(PrimitiveKind kind, std::initializer_list<double> coordinates,
+                      Colour colour = 0, std::string_view text = {});
 
+    Keep keep_;
     double pixelWidth_;
     double pixelHeight_;
     double left_ = 0, top_ = 0;
     bool visible_ = true;
 };
-
-/// Number of Unicode code points in a UTF-8 string.
-std::size_t CodePoints(std::string_view utf8);
 
 } // namespace kestrova::testing

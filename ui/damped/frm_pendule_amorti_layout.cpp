@@ -1,6 +1,7 @@
 #include "ui/damped/frm_pendule_amorti.h"
 
 #include "model/parameters.h"
+#include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "resources/resource_paths.h"
 #include "ui/accessibility/accessible_controls.h"
@@ -30,11 +31,6 @@ constexpr double kSymbolFontPoints = 9.75; // the Greek letters θ, ω, λ, τ
 constexpr int kSliderWidth = 3075;         // twips, every slider
 constexpr int kSliderHeight = 315;
 constexpr int kButtonTextMargins = 8; // px: the push button's frame and padding, both sides
-
-Colour ToColour(const QColor& c)
-{
-    return Rgb(c.red(), c.green(), c.blue());
-}
 
 QFont AxisTitleFont()
 {

@@ -1,5 +1,6 @@
 #include "ui/damped/web_link.h"
 
+#include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/damped/connect_on_line.h"
 
@@ -33,7 +34,7 @@ WebLink::WebLink(QWidget* parent)
     setFont(linkFont);
 
     QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    blue.setColor(QPalette::WindowText, ToQColor(kLinkColour));
     setPalette(blue);
     adjustSize();
 

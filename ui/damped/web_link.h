@@ -9,6 +9,8 @@
 
 #include "ui/accessibility/link_label.h"
 
+#include "plot/colour.h"
+
 #include <QCursor>
 #include <QUrl>
 
@@ -21,6 +23,8 @@ namespace kestrova {
 /// The maker's site, scheme and host only: the link's text and the page opened.
 inline constexpr char kSiteAddress[] = "http://www.kestrova.example";
 
+/// The link colour, pure blue.
+inline constexpr Colour kLinkColour = Rgb(0, 0, 255);
 /// The link font size in points (bold, underlined).
 inline constexpr double kLinkPointSize = 8.25;
 

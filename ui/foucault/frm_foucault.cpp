@@ -1,6 +1,7 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include "model/foucault_motion.h"
+#include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "plot/twips.h"
 #include "ui/accessibility/accessible_controls.h"
@@ -30,11 +31,6 @@ constexpr double kViewGapTwips = 50;
 QRect TwipsRect(int left, int top, int width, int height)
 {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
-Colour ToColour(const QColor& c)
-{
-    return Rgb(c.red(), c.green(), c.blue());
 }
 
 } // namespace

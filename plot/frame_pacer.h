@@ -1,0 +1,61 @@
+#pragma once
+
+/// \file
+/// FramePacer: tells the screen about the picture boxes' drawing once a
+/// frame, all boxes at the same moment.
+
+#include "clock/high_resolution_clock.h"
+
+#include <QBasicTimer>
+#include <QObject>
+
+#include <cstdint>
+#include <vector>
+
+namespace kestrova {
+
+/// The animation draws every millisecond; the screen is told at most once a
+/// frame, and every box that drew since the last frame is told together, so
+/// that their repaints reach the screen in one flush of the window.
+class FramePacer : public QObject {
+public:
+    /// What waits for a frame: a box with drawing not yet on screen.
+    class Client {
+    public:
+        /// Shows what was drawn since the last frame.
+        virtual void ShowFrame() = 0;
+
+    protected:
+        ~Client() = default;
+    };
+
+    /// The application's pacer on the monotonic clock; null before the
+    /// application object exists.
+    static FramePacer* Instance();
+
+    FramePacer(CounterSource& clock, QObject* parent);
+
+    /// Queues the client for the next frame; frames come periodNs apart.
+    void Wait(Client* client, std::int64_t periodNs);
+    /// Drops a client that goes away before its frame.
+    void Forget(Client* client);
+
+    /// Nanoseconds until the next frame is due, 0 if it is due already.
+    [[nodiscard]] std::int64_t NanosecondsToNextFrame() const;
+    /// Shows the frame to every waiting client; the timer calls it when due.
+    void ShowFrame();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    [[nodiscard]] std::int64_t NowNs() const;
+
+    CounterSource& clock_;
+    QBasicTimer timer_;
+    std::int64_t nextFrameNs_ = 0; ///< the earliest the screen may be told again
+    std::int64_t periodNs_ = 16'666'667;
+    std::vector<Client*> waiting_;
+};
+
+} // namespace kestrova
