@@ -110,7 +110,6 @@ private slots:
         QTest::addRow("at start") << QStringList{} << 1 << 0 << 0;
         QTest::addRow("0 -> 1 -> 0 -> 5") << QStringList{"1", "0", "5"} << 0 << 0 << 0;
         QTest::addRow("0 again: a fresh damped window") << QStringList{"0"} << 1 << 0 << 0;
-        QTest::addRow("negative index") << QStringList{"-1"} << 0 << 0 << 0;
         QTest::addRow("index 2") << QStringList{"2"} << 0 << 0 << 0;
         QTest::addRow("damped window closed by hand: quits") << QStringList{"x"} << 0 << 0 << 1;
         QTest::addRow("Foucault window closed by hand, then 0")
@@ -173,7 +172,6 @@ private slots:
         QTest::addColumn<bool>("maximised");
         QTest::addRow("damped, 1280 x 800: no scrolling")
             << 0 << QSize(1280, 800) << QSize(1016, 734) << false;
-        QTest::addRow("Foucault, 1280 x 800") << 1 << QSize(1280, 800) << QSize(928, 504) << false;
         QTest::addRow("damped, 800 x 600: maximised, scrolls")
             << 0 << QSize(800, 600) << QSize(1016, 734) << true;
     }
