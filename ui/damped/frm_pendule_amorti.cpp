@@ -12,8 +12,8 @@
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/damped/damped_descriptions.h"
 #include "ui/damped/web_link.h"
-#include "ui/dialog_font.h"
-#include "ui/form_layout.h"
+#include "ui/common/dialog_font.h"
+#include "ui/common/form_layout.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -6,7 +6,7 @@
 #include "resources/resource_paths.h"
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/damped/web_link.h"
-#include "ui/form_layout.h"
+#include "ui/common/form_layout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

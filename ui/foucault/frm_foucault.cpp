@@ -5,7 +5,8 @@
 #include "plot/qt_picture_box.h"
 #include "plot/twips.h"
 #include "ui/accessibility/accessible_controls.h"
-#include "ui/dialog_font.h"
+#include "ui/common/dialog_font.h"
+#include "ui/common/form_layout.h"
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/length_field.h"
 #include "ui/foucault/line_element.h"
@@ -27,11 +28,6 @@ constexpr int kClientWidthTwips = 13920;
 constexpr int kClientHeightTwips = 7560;
 // Gap between the two views, in twips.
 constexpr double kViewGapTwips = 50;
-
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
 
 } // namespace
 
@@ -76,21 +72,21 @@ void frmFoucault::CreateControls()
     // Alt+A starts the animation here as in the damped-pendulum window.
     cmdGo_ = new QPushButton(QStringLiteral(" lancer l'&animation"), this);
     cmdGo_->setObjectName(QStringLiteral("cmdGo"));
-    cmdGo_->setGeometry(TwipsRect(3960, 6480, 1515, 495));
+    cmdGo_->setGeometry(TwipsRect({3960, 6480, 1515, 495}));
 
     txtLong_ = new QLineEdit(QStringLiteral("Text1"), this);
     txtLong_->setObjectName(QStringLiteral("txtLong"));
-    txtLong_->setGeometry(TwipsRect(1800, 6360, 615, 375));
+    txtLong_->setGeometry(TwipsRect({1800, 6360, 615, 375}));
 
     // Alt+L goes to the length field.
     Label1_ = new QLabel(QStringLiteral("&Longueur du pendule : "), this);
     Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setGeometry(TwipsRect(120, 6420, 1635, 255));
+    Label1_->setGeometry(TwipsRect({120, 6420, 1635, 255}));
 
     // Beside the field and the button, over the rest of the bottom strip.
     lblRefus_ = new QLabel(this);
     lblRefus_->setObjectName(QStringLiteral("lblRefus"));
-    lblRefus_->setGeometry(TwipsRect(5640, 6330, 8160, 660));
+    lblRefus_->setGeometry(TwipsRect({5640, 6330, 8160, 660}));
     lblRefus_->setWordWrap(true);
     QPalette warning = lblRefus_->palette();
     warning.setColor(QPalette::WindowText, QColor(192, 0, 0));

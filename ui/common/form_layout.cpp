@@ -1,4 +1,4 @@
-#include "ui/form_layout.h"
+#include "ui/common/form_layout.h"
 
 #include "plot/twips.h"
 
