@@ -1,9 +1,9 @@
 #pragma once
 
 // A picture surface that draws nothing and remembers every primitive, with
-// the pen and fill in force when it was drawn; runs too long to keep them
-// use kCountsOnly, which keeps none. Text metrics are the same on every
-// machine: every character 6 pixels wide, every line 13 pixels high.
+// the pen and fill in force when it was drawn. Runs too long to remember
+// them (kCountsOnly) keep none. Text metrics are the same on every machine:
+// every character 6 pixels wide, every line 13 pixels high.
 
 #include "plot/picture_surface.h"
 #include "plot/utf8.h"
