@@ -1,15 +1,13 @@
 #pragma once
 
 // A picture surface that draws nothing and remembers every primitive, with
-// the pen, fill, font and coordinate system in force when it was drawn.
-// Runs too long to keep primitives record counts only. Text metrics are
-// deterministic: every character is `charWidth` pixels wide and every line
-// `lineHeight` pixels high.
+// the pen and fill in force when it was drawn. Runs too long to remember
+// them (kCountsOnly) keep none. Text metrics are the same on every machine:
+// every character 6 pixels wide, every line 13 pixels high.
 
 #include "plot/picture_surface.h"
+#include "plot/utf8.h"
 
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -19,17 +17,14 @@ enum class PrimitiveKind { Clear, Line, Box, Circle, Point, Text, RotatedText };
 
 struct Primitive {
     PrimitiveKind kind = PrimitiveKind::Clear;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; ///< user coordinates; circle: centre and radius in x2
+    /// User coordinates; circle: centre and radius in x2; rotated text: pixels.
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Colour colour = 0;
     std::string text;
     int drawStyle = 0;
     int drawWidth = 1;
     int fillStyle = 0;
     Colour fillColor = 0;
-    FontSpec font;
-    RotatedFont rotatedFont;    ///< RotatedText only
-    int pixelX = 0, pixelY = 0; ///< RotatedText only
-    double scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
 };
 
 class RecordingSurface final : public PictureSurface {
@@ -37,22 +32,21 @@ public:
     enum Keep { kEverything, kCountsOnly };
 
     explicit RecordingSurface(double pixelWidth = 344, double pixelHeight = 320,
-                              Keep keep = kEverything);
+                              Keep keep = kEverything)
+        : keep_(keep)
+        , pixelWidth_(pixelWidth)
+        , pixelHeight_(pixelHeight)
+    { }
 
     std::vector<Primitive> primitives; ///< stays empty with kCountsOnly
-    // Kept in both modes; clears are not primitives.
-    std::int64_t drawn = 0;
-    std::int64_t nonFinite = 0; ///< primitives with a NaN or infinite coordinate
-    std::int64_t clears = 0;
-
-    double charWidth = 6;
-    double lineHeight = 13;
-    int dpiY = 96;
 
     void ClearRecord() { primitives.clear(); }
 
-    int LogicalDpiY() const override { return dpiY; }
-    void TextOutRotated(int px, int py, std::string_view text, const RotatedFont& font) override;
+    int LogicalDpiY() const override { return 96; }
+    void TextOutRotated(int px, int py, std::string_view text, const RotatedFont&) override
+    {
+        Record(PrimitiveKind::RotatedText, px, py, 0, 0, ForeColor(), text);
+    }
 
     bool Visible() const override { return visible_; }
     void SetVisible(bool visible) override { visible_ = visible; }
@@ -68,20 +62,31 @@ public:
 protected:
     double PixelWidth() const override { return pixelWidth_; }
     double PixelHeight() const override { return pixelHeight_; }
-    double TextPixelWidth(std::string_view text) const override;
-    double TextPixelHeight(std::string_view text) const override;
+    double TextPixelWidth(std::string_view text) const override { return 6.0 * CodePoints(text); }
+    double TextPixelHeight(std::string_view) const override { return 13; }
 
-    void DeviceClear() override;
-    void DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box) override;
-    void DeviceCircle(double x, double y, double radius, Colour c) override;
-    void DevicePoint(double x, double y, Colour c) override;
-    void DeviceText(double x, double y, std::string_view text) override;
+    void DeviceClear() override { Record(PrimitiveKind::Clear); }
+    void DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box) override
+    {
+        Record(box ? PrimitiveKind::Box : PrimitiveKind::Line, x1, y1, x2, y2, c);
+    }
+    void DeviceCircle(double x, double y, double radius, Colour c) override
+    {
+        Record(PrimitiveKind::Circle, x, y, radius, 0, c);
+    }
+    void DevicePoint(double x, double y, Colour c) override
+    {
+        Record(PrimitiveKind::Point, x, y, 0, 0, c);
+    }
+    void DeviceText(double x, double y, std::string_view text) override
+    {
+        Record(PrimitiveKind::Text, x, y, 0, 0, ForeColor(), text);
+    }
 
 private:
-    /// Counts a primitive at these coordinates and, when everything is
-    /// kept, records it with the surface's settings (else null).
-    Primitive* Record(PrimitiveKind kind, std::initializer_list<double> coordinates,
-                      Colour colour = 0, std::string_view text = {});
+    /// Records a primitive with the pen and fill in force, unless nothing is kept.
+    void Record(PrimitiveKind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0,
+                Colour colour = 0, std::string_view text = {});
 
     Keep keep_;
     double pixelWidth_;

