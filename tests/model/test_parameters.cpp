@@ -1,12 +1,11 @@
 #include "model/parameters.h"
 #include "model/pendulum_state.h"
+#include "model/plot_scales.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
-#include <optional>
-#include <ostream>
-#include <string>
 #include <utility>
 
 namespace kestrova {
@@ -31,17 +30,40 @@ TEST(RegimeOf, WholeSliderGridSplitsOnTheDiagonal)
 }
 
 // Pseudo-period to span: 10 s below 10, else nearest integer, ties to even.
-class PlotTimeSpanTest : public ::testing::TestWithParam<std::pair<double, double>> { };
-
-TEST_P(PlotTimeSpanTest, TenOrRoundedHalfToEven)
+TEST(PlotTimeSpan, TenOrRoundedHalfToEven)
 {
-    EXPECT_EQ(PlotTimeSpan(Regime::PseudoPeriodic, GetParam().first), GetParam().second);
+    for (const auto& [period, span] :
+         {std::pair{9.999999, 10.0}, std::pair{10.5, 10.0}, std::pair{13.5, 14.0},
+          std::pair{14.5, 14.0}, std::pair{12.500001, 13.0}})
+        EXPECT_EQ(PlotTimeSpan(Regime::PseudoPeriodic, period), span) << period;
 }
 
-INSTANTIATE_TEST_SUITE_P(Spans, PlotTimeSpanTest,
-                         ::testing::Values(std::pair{9.999999, 10.0}, std::pair{10.5, 10.0},
-                                           std::pair{12.5, 12.0}, std::pair{13.5, 14.0},
-                                           std::pair{14.5, 14.0}, std::pair{12.500001, 13.0}));
+// Angle scales sit strictly above the largest swing, even on a round value,
+// in steps of their band; graduation steps change at the same breakpoints.
+TEST(AngleBands, ScaleAndStep)
+{
+    for (const auto& [degrees, scale, step] :
+         {std::array{0.0, 1.0, 1.0}, std::array{8.0, 9.0, 1.0}, std::array{8.000001, 10.0, 2.0},
+          std::array{20.0, 22.0, 2.0}, std::array{20.000001, 25.0, 5.0},
+          std::array{50.0, 55.0, 5.0}, std::array{50.000001, 60.0, 10.0},
+          std::array{90.0, 100.0, 10.0}, std::array{90.5, 100.0, 20.0},
+          std::array{160.0, 180.0, 20.0}}) {
+        EXPECT_EQ(RoundUpAngleScale(degrees), scale) << degrees;
+        EXPECT_EQ(AngleStep(degrees), step) << degrees;
+    }
+}
+
+// The framed span is a whole number of time steps, judged on the rounded
+// span; framing twice changes nothing.
+TEST(FramedTimeSpan, RoundedUpToTheTimeStep)
+{
+    for (const auto& [span, framed] :
+         {std::pair{10.6, 10.0}, std::pair{16.4, 16.0}, std::pair{17.0, 18.0},
+          std::pair{32.0, 32.0}, std::pair{33.0, 35.0}, std::pair{144.0, 145.0}}) {
+        EXPECT_EQ(FramedTimeSpan(span), framed) << span;
+        EXPECT_EQ(FramedTimeSpan(framed), framed) << span;
+    }
+}
 
 } // namespace
 } // namespace kestrova
