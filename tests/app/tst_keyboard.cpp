@@ -75,26 +75,12 @@ private slots:
         frame.ShowOnScreen(QRect(0, 0, 1280, 800));
         QVERIFY(Activate(&frame));
         frmPenduleAmorti* damped = frame.DampedWindow();
-        const auto caption = [&](const char* name) {
-            return damped->findChild<QLabel*>(name)->text();
-        };
-
-        // Each slider in turn, one Tab after the other, moved by a key.
-        QVERIFY(TabTo(&frame, QStringLiteral("sldTeta0")) > 0);
-        const std::pair<Qt::Key, const char*> moves[] = {{Qt::Key_End, "180°"},
-                                                         {Qt::Key_Right, "1 rad/s"},
-                                                         {Qt::Key_PageUp, "4,5 rad/s"},
-                                                         {Qt::Key_Home, "0,00"}};
-        for (std::size_t i = 0; i < std::size(moves); ++i) {
-            QCOMPARE(FocusName(), QLatin1String(kSliders[i].slider));
-            Press(&frame, moves[i].first);
-            QCOMPARE(caption(kSliders[i].caption), QString::fromUtf8(moves[i].second));
-            Press(&frame, Qt::Key_Tab);
-        }
+        // Tab reaches the toggle; the sliders before it are moved by keys in
+        // the accessibility test.
+        QVERIFY(TabTo(&frame, QStringLiteral("chkGo")) > 0);
 
         // Start with Space on the toggle, pause with its mnemonic, start again, reset.
         auto* timer = damped->findChild<QTimer*>(QStringLiteral("tmrPendule"));
-        QCOMPARE(FocusName(), QStringLiteral("chkGo"));
         Press(&frame, Qt::Key_Space);
         QVERIFY(timer->isActive());
         Press(&frame, Qt::Key_A, Qt::AltModifier);

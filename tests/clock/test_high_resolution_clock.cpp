@@ -27,25 +27,5 @@ TEST(HighResolutionClock, ElapsedSecondsAreTheDifferenceOverTheFrequency)
     EXPECT_EQ(Elapsed(-5, 0, 10), 0.0);
 }
 
-TEST(FakeCounterSource, AdvancesBySecondsAtItsFrequency)
-{
-    FakeCounterSource source(3'000'000);
-    source.AdvanceSeconds(0.001);
-    source.AdvanceSeconds(29.999);
-    EXPECT_EQ(source.QueryCounter(), 90'000'000);
-}
-
-TEST(MonotonicCounterSource, NanosecondsNeverGoingBackwards)
-{
-    MonotonicCounterSource source;
-    EXPECT_EQ(source.QueryFrequency(), 1'000'000'000);
-    ClockValue previous = source.QueryCounter();
-    for (int i = 0; i < 1000; ++i) {
-        const ClockValue now = source.QueryCounter();
-        ASSERT_GE(now, previous);
-        previous = now;
-    }
-}
-
 } // namespace
 } // namespace kestrova

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace kestrova::testing {
 
@@ -56,20 +57,12 @@ struct TestWindow {
     std::unique_ptr<QWidget> window;
 };
 
-/// A slider of the damped window and the caption showing its value;
-/// positions in the slider's own steps.
-struct SliderSpec {
-    const char* slider;
-    const char* caption;
-    int minimum;
-    int maximum;
-};
-
-inline constexpr SliderSpec kSliders[] = {
-    {"sldTeta0", "lblteta0", 0, 180},
-    {"sldOmega0", "lblOmega0", -10, 10},
-    {"sldPulsation", "lblPulsation", 1, 200},
-    {"sldLambda", "lblLambda", 0, 500},
+/// The damped window's sliders, each with the caption showing its value.
+inline constexpr std::pair<const char*, const char*> kSliders[] = {
+    {"sldTeta0", "lblteta0"},
+    {"sldOmega0", "lblOmega0"},
+    {"sldPulsation", "lblPulsation"},
+    {"sldLambda", "lblLambda"},
 };
 
 /// The number at the start of a value caption in the user's locale
