@@ -10,10 +10,10 @@
 #include "plot/rotator.h"
 #include "plot/twips.h"
 #include "ui/accessibility/accessible_controls.h"
-#include "ui/damped/damped_descriptions.h"
-#include "ui/damped/web_link.h"
 #include "ui/common/dialog_font.h"
 #include "ui/common/form_layout.h"
+#include "ui/damped/damped_descriptions.h"
+#include "ui/damped/web_link.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -5,8 +5,8 @@
 #include "plot/qt_picture_box.h"
 #include "resources/resource_paths.h"
 #include "ui/accessibility/accessible_controls.h"
-#include "ui/damped/web_link.h"
 #include "ui/common/form_layout.h"
+#include "ui/damped/web_link.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
