@@ -44,6 +44,8 @@ public:
     [[nodiscard]] std::int64_t NanosecondsToNextFrame() const;
     /// Shows the frame to every waiting client; the timer calls it when due.
     void ShowFrame();
+    /// No client waits, so the timer sleeps: nothing wakes while nothing moves.
+    [[nodiscard]] bool Idle() const { return !timer_.isActive(); }
 
 protected:
     void timerEvent(QTimerEvent* event) override;

@@ -32,9 +32,6 @@ enum FillStyles : int { kFillSolid = 0, kFillTransparent = 1 };
 struct FontSpec {
     std::string Name = "MS Sans Serif";
     double Size = 8.25; ///< points
-    bool Italic = false;
-    bool Underline = false;
-    bool Strikethrough = false;
     int Weight = 400;
     [[nodiscard]] bool Bold() const { return Weight >= 700; }
     void SetBold(bool bold) { Weight = bold ? 700 : 400; }
@@ -50,9 +47,6 @@ struct RotatedFont {
     int Escapement = 0;
     int Orientation = 0;
     int Weight = 400;
-    bool Italic = false;
-    bool Underline = false;
-    bool StrikeOut = false;
 };
 
 class PictureSurface {

@@ -49,9 +49,6 @@ void PictureBox::FontChanged()
     // and drawing then agree whatever the resolution of the image.
     qfont_.setPixelSize(FontPixels(wanted.Size * LogicalDpiY() / 72.0));
     qfont_.setWeight(ToQtWeight(wanted.Weight));
-    qfont_.setItalic(wanted.Italic);
-    qfont_.setUnderline(wanted.Underline);
-    qfont_.setStrikeOut(wanted.Strikethrough);
     metrics_ = QFontMetrics(qfont_);
     metricsF_ = QFontMetricsF(qfont_);
     widths_.clear();
@@ -117,8 +114,7 @@ std::size_t PictureBox::PrintedKey(std::string_view text, QPointF topLeft) const
     };
     mix(std::hash<std::string_view>{}(font.Name));
     for (const double value :
-         {topLeft.x(), topLeft.y(), font.Size, double(font.Weight),
-          double(font.Italic + 2 * font.Underline + 4 * font.Strikethrough), double(ForeColor())})
+         {topLeft.x(), topLeft.y(), font.Size, double(font.Weight), double(ForeColor())})
         mix(std::hash<double>{}(value));
     return key;
 }
@@ -172,9 +168,6 @@ void PictureBox::TextOutRotated(int px, int py, std::string_view text, const Rot
 {
     QFont f(QString::fromStdString(font.FaceName));
     f.setWeight(ToQtWeight(font.Weight));
-    f.setItalic(font.Italic);
-    f.setUnderline(font.Underline);
-    f.setStrikeOut(font.StrikeOut);
     if (font.Height > 0) {
         // A positive height is the cell (ascent + descent): find the em size
         // that gives that cell.

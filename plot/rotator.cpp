@@ -78,9 +78,6 @@ void Rotator::Label(std::string_view text)
     // 96 dpi × 11 pt → 14, 96 × 8.25 → 11, 120 × 11 → 18. The height is
     // positive, a cell height.
     font.Height = RoundToInt32(device.LogicalDpiY() * surfaceFont.Size, "the font height") / 72;
-    font.Italic = surfaceFont.Italic;
-    font.Underline = surfaceFont.Underline;
-    font.StrikeOut = surfaceFont.Strikethrough;
     font.Weight = surfaceFont.Weight;
     font.Escapement = angle_ * 10;
     font.Orientation = font.Escapement;

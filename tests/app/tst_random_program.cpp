@@ -111,12 +111,6 @@ QString Quoted(const QString& text)
     return QLatin1Char('"') + text.left(40) + QLatin1Char('"');
 }
 
-QString Describe(const Action& a)
-{
-    return Why("kind %1, target %2, amount %3, counts %4, text %5", static_cast<int>(a.kind),
-               a.target, a.amount, a.counts, Quoted(a.text));
-}
-
 /// What a seed decides besides the actions: the counter frequency and the locale.
 struct Config {
     std::uint64_t seed = 1;
@@ -599,13 +593,6 @@ QString Session::CheckFoucault(frmFoucault* w)
     return {};
 }
 
-int EnvInt(const char* name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? value : fallback;
-}
-
 } // namespace
 
 class TestRandomProgram : public QObject {
@@ -621,8 +608,8 @@ void TestRandomProgram::randomUserSessions()
         qEnvironmentVariable("KESTROVA_RANDOM_SEEDS", QStringLiteral("1..20")).split("..");
     const std::uint64_t first = range[0].toULongLong();
     const std::uint64_t last = range.size() > 1 ? range[1].toULongLong() : first;
-    const int perSeed = EnvInt("KESTROVA_RANDOM_ACTIONS", 5000);
-    const bool trace = EnvInt("KESTROVA_RANDOM_TRACE", 0) != 0;
+    const int perSeed = qEnvironmentVariable("KESTROVA_RANDOM_ACTIONS", "5000").toInt();
+    const bool trace = qEnvironmentVariableIsSet("KESTROVA_RANDOM_TRACE");
 
     std::int64_t total = 0;
     Coverage coverage;
@@ -635,11 +622,14 @@ void TestRandomProgram::randomUserSessions()
         QString error = session.Check();
         for (int i = 0; i < perSeed && error.isEmpty(); ++i, ++total) {
             const Action a = session.Generate(rng);
+            const QString what =
+                Why("action %1: kind %2, target %3, key %4, counts %5, text %6", i + 1, int(a.kind),
+                    a.target, a.amount, a.counts, Quoted(a.text));
             if (trace)
-                qInfo("#%d: %s", i, qPrintable(Describe(a)));
+                qInfo("%s", qPrintable(what));
             session.Execute(a);
             if (!(error = session.Check()).isEmpty())
-                error = Why("after action %1 (%2): %3", i + 1, Describe(a), error);
+                error = what + QStringLiteral(": ") + error;
         }
         if (!error.isEmpty())
             QFAIL(qPrintable(Why("seed %1 (frequency %2, locale %3): %4", seed, config.frequency,

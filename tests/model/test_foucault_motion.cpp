@@ -89,6 +89,7 @@ TEST(ReadLengthTest, AcceptsOnlyLengthsAboveTheAmplitudeUpTo1000m)
              Case{"67\u066B5", "\u066B", 67.5}, // a separator of more than one byte
              Case{" 1\t2 , 5 m", ",", 12.5},    // blanks are ignored anywhere
              Case{"1000", ".", 1000.0},
+             Case{"2e2", ".", 200.0},
              Case{"", ".", 0},
              Case{"- 5", ".", 0},
              Case{"3", ".", 0}, // the amplitude itself

@@ -9,10 +9,8 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <memory>
-#include <optional>
 #include <utility>
 
 namespace kestrova::testing {
@@ -64,16 +62,5 @@ inline constexpr std::pair<const char*, const char*> kSliders[] = {
     {"sldPulsation", "lblPulsation"},
     {"sldLambda", "lblLambda"},
 };
-
-/// The number at the start of a value caption in the user's locale
-/// ("4,0 rad/s" gives 4.0 in French); none for a text without one.
-inline std::optional<double> CaptionNumber(const QString& caption)
-{
-    static const QRegularExpression kLeadingNumber(QStringLiteral("^-?\\d+(?:[.,]\\d+)?"));
-    const QRegularExpressionMatch match = kLeadingNumber.match(caption);
-    bool ok = false;
-    const double value = match.hasMatch() ? QLocale().toDouble(match.captured(), &ok) : 0.0;
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
 
 } // namespace kestrova::testing

@@ -29,9 +29,12 @@ private slots:
         FakeCounterSource clock;
         FramePacer pacer(clock, nullptr);
         Box figure, trace, gone;
+        QVERIFY(pacer.Idle());
         pacer.Wait(&figure, kPeriod);
         QCOMPARE(pacer.NanosecondsToNextFrame(), 0); // after a quiet spell: at once
+        QVERIFY(!pacer.Idle());
         pacer.ShowFrame();
+        QVERIFY(pacer.Idle());
         clock.AdvanceCounts(5 * kMs);
         for (Box* box : {&figure, &trace, &gone})
             pacer.Wait(box, kPeriod);

@@ -103,6 +103,23 @@ private slots:
         QVERIFY2(std::abs(across - width * dpr) < 1, qPrintable(QString::number(across)));
     }
 
+    void placedInTwipsWithRoundEndsOnWideLines()
+    {
+        Scene scene;
+        scene.box->SetLeft(300);
+        scene.box->SetTop(150);
+        scene.box->SetWidth(1500);
+        scene.box->SetHeight(750);
+        QCOMPARE(scene.box->geometry(), QRect(20, 10, 100, 50));
+        scene.box->SetDrawWidth(5);
+        scene.box->Line(30, 20, 60, 40, 0);
+        const QImage picture = scene.box->Picture();
+        const double dpr = picture.devicePixelRatio();
+        // Two pixels back from the start on the line's own course: only a round end reaches there.
+        QVERIFY(picture.pixel((QPointF(28.8, 19.4) * dpr).toPoint()) != kWhite);
+        QVERIFY(picture.pixel((QPointF(62.2, 41.6) * dpr).toPoint()) != kWhite);
+    }
+
     void screenShowsThePictureAndClsErasesIt_data()
     {
         QTest::addColumn<Drawing>("drawing"); // at each of 60 steps, a frame shown every 4
@@ -126,7 +143,7 @@ private slots:
         // Each start of the animation prints the plot labels again over the
         // picture: they must keep their weight.
         QTest::addRow("labels, one past the edge") << Drawing([](Scene& s, int) {
-            s.box->SetFont({"Arial", 8, false, false, false, 700});
+            s.box->SetFont({"Arial", 8, 700});
             for (const auto& [x, y, text] : {std::tuple(10, 24, "-120"), {100, 60, "Éjf_"}}) {
                 s.box->SetCurrentX(x);
                 s.box->SetCurrentY(y);

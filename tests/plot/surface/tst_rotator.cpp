@@ -25,8 +25,8 @@ private slots:
         QTest::addColumn<QPointF>("start");
         QTest::addRow("upward from column 0, as the title boxes")
             << 90 << 0.0 << QRectF(QPointF(-1.5, 8), QPointF(15.5, 169.5)) << QPointF(7, 164);
-        QTest::addRow("horizontal from a quarter across")
-            << 0 << 0.25 << QRectF(QPointF(58.5, 166.5), QPointF(220, 183.5)) << QPointF(64, 175);
+        QTest::addRow("horizontal from a quarter across a scale from -1")
+            << 0 << -0.5 << QRectF(QPointF(58.5, 166.5), QPointF(220, 183.5)) << QPointF(64, 175);
     }
 
     void textLandsTurnedOnTheBox()
@@ -38,8 +38,8 @@ private slots:
         PictureBox box;
         box.SetBorder(false);
         box.resize(240, 240);
-        box.Scale(0, 10, 1, 0); // as the window sets up its title boxes
-        box.SetFont({"Arial", 11, false, false, false, 700});
+        box.Scale(angle == 0 ? -1 : 0, 10, 1, 0); // the title boxes' scale, or one from -1
+        box.SetFont({"Arial", 11, 700});
         box.SetCurrentX(x);
         box.SetCurrentY(3);
         Rotator rotator;

@@ -23,6 +23,10 @@ private slots:
         bool online = false;
         QList<QUrl> opened;
         QStringList messages;
+        const QFont look = link.font(); // a hyperlink in the dialog's face
+        QVERIFY(look.bold() && look.underline() && look.families().value(0) == "MS Sans Serif");
+        QCOMPARE(look.pointSizeF(), 8.25);
+        QCOMPARE(link.palette().color(QPalette::WindowText), QColor(Qt::blue));
         link.isConnected = [&] { return online; };
         link.openUrl = [&](const QUrl& url) { return opened.append(url), true; };
         link.execMessageBox = [&](QMessageBox& box) {
