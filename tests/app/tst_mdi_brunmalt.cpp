@@ -6,6 +6,7 @@
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -69,6 +70,11 @@ private slots:
         // The frame and the sub-window each show their own icon.
         QVERIFY(!frame.windowIcon().pixmap(48, 48).isNull());
         const QWidget* damped = frame.DampedWindow();
+        // It opens at 45°, 0 rad/s, ω₀ 4 rad/s and λ 0.22.
+        QStringList captions;
+        for (const char* name : {"lblteta0", "lblOmega0", "lblPulsation", "lblLambda"})
+            captions << damped->findChild<QLabel*>(name)->text();
+        QCOMPARE(captions, QStringList({"45°", "0 rad/s", "4,0 rad/s", "0,22"}));
         QVERIFY(!damped->windowIcon().isNull());
         QCOMPARE(damped->parentWidget()->windowIcon().cacheKey(), damped->windowIcon().cacheKey());
         QVERIFY(damped->windowIcon().cacheKey() != frame.windowIcon().cacheKey());

@@ -107,10 +107,10 @@ private slots:
     {
         Scene scene;
         scene.box->SetLeft(300);
-        scene.box->SetTop(150);
+        scene.box->SetTop(300);
         scene.box->SetWidth(1500);
         scene.box->SetHeight(750);
-        QCOMPARE(scene.box->geometry(), QRect(20, 10, 100, 50));
+        QCOMPARE(scene.box->geometry(), QRect(20, 20, 100, 50));
         scene.box->SetDrawWidth(5);
         scene.box->Line(30, 20, 60, 40, 0);
         const QImage picture = scene.box->Picture();

@@ -34,6 +34,7 @@ TEST(FoucaultViewsTest, TrailDotsRedderFromOldestToNewest)
         AddToTrail(points, {x, -x});
     RecordingSurface ground(401, 401);
     ScaleGroundView(ground);
+    EXPECT_TRUE(ground.ScaleWidth() > 6 && ground.ScaleWidth() < 7); // the 3 m circle, whole
     DrawTrail(ground, points);
     ASSERT_EQ(ground.primitives.size(), 2u);
     for (const auto& [i, x, red] : {std::tuple{0u, 2.9, 128}, std::tuple{1u, 1.0, 255}}) {
