@@ -132,7 +132,6 @@ private slots:
         }
         QCOMPARE(f.frame.DampedWindow() != nullptr, damped == 1);
         QCOMPARE(f.frame.FoucaultWindow() != nullptr, foucault == 1);
-        QCOMPARE(f.frame.MdiArea().subWindowList().size(), damped + foucault);
         QCOMPARE(f.quits, quits);
     }
 

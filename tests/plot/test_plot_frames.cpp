@@ -94,6 +94,10 @@ TEST(DrawPlotFrames, LabelsAndBounds)
         EXPECT_EQ(Texts(boxes.phase1), phase);
         EXPECT_DOUBLE_EQ(boxes.phase0.ScaleLeft(), -1.05 * c.phaseAngleMax * DegToRad);
         EXPECT_DOUBLE_EQ(boxes.phase0.ScaleTop(), 1.05 * c.speedMax);
+        for (const Primitive& p : boxes.phase0.primitives) // every label reaches into the box
+            EXPECT_TRUE(p.kind != PrimitiveKind::Text
+                        || p.x1 + boxes.phase0.TextWidth(p.text) > boxes.phase0.ScaleLeft())
+                << p.text;
         const Primitive& frame = boxes.phase0.primitives.back();
         EXPECT_TRUE(frame.kind == PrimitiveKind::Box && frame.colour == 0
                     && frame.drawStyle == kSolid);

@@ -142,9 +142,9 @@ private slots:
         }) << -1 << false; // its smoothed edge darkens
         // Each start of the animation prints the plot labels again over the
         // picture: they must keep their weight.
-        QTest::addRow("labels, one past the edge") << Drawing([](Scene& s, int) {
+        QTest::addRow("labels, one past two edges") << Drawing([](Scene& s, int) {
             s.box->SetFont({"Arial", 8, 700});
-            for (const auto& [x, y, text] : {std::tuple(10, 24, "-120"), {100, 60, "Éjf_"}}) {
+            for (const auto& [x, y, text] : {std::tuple(10, 24, "-120"), {100, -4, "Éjf_"}}) {
                 s.box->SetCurrentX(x);
                 s.box->SetCurrentY(y);
                 s.box->Print(text);

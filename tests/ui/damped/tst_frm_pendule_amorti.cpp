@@ -2,6 +2,7 @@
 // the start/pause session, the automatic stop, the fault guard, the Greek
 // letters, the pointers and what screen readers announce.
 
+#include "ui/common/dialog_font.h"
 #include "ui/damped/frm_pendule_amorti.h"
 
 #include "clock/high_resolution_clock.h"
@@ -90,7 +91,9 @@ private slots:
              {Row{{45, -3, 10, 100}, "0,500|0,500||Régime critique"},
               Row{{45, 0, 10, 101}, "0,495|0,495||Régime apériodique"},
               Row{{45, 0, 40, 0}, "0,495|0,495|1,571 s|Régime pseudo-périodique"}}) {
+            h.pendule.ClearRecord();
             h.Apply(sliders);
+            QVERIFY(h.pendule.primitives.size() > 1); // the figure drawn again, not only erased
             QStringList shown;
             for (const char* label : {"lblQualite", "lblRelax", "lblPseudo", "lblRegime"})
                 shown << h.Child<QLabel>(label)->text();
@@ -181,6 +184,7 @@ private slots:
         QCOMPARE(h.window->cursor().shape(), Qt::BitmapCursor);
         MoveOver(h.window.get(), QPoint(5, 5));
         QCOMPARE(h.window->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(h.window->font(), DialogFont());
         for (const char* name : {"Label12", "Label13", "Label10", "Label9", "Label11"})
             QCOMPARE(h.Child<QLabel>(name)->font().pointSizeF(), 9.75);
         for (QGroupBox* frame : h.window->findChildren<QGroupBox*>())

@@ -17,7 +17,8 @@ TEST(FoucaultViewsTest, SideViewPathStaysUnfilledUnderARedBob)
 {
     RecordingSurface side(401, 401);
     ScaleSideView(side, 67.0);
-    side.SetFillStyle(kFillSolid); // as the bob of the previous tick left it
+    EXPECT_EQ(side.ScaleWidth(), -side.ScaleHeight()); // one metre as long both ways
+    side.SetFillStyle(kFillSolid);                     // as the bob of the previous tick left it
     DrawSideView(side, 67.0, 3.0, 0.0672);
     ASSERT_EQ(side.primitives.size(), 3u);
     EXPECT_EQ(side.primitives[1].fillStyle, kFillTransparent); // a filled path hides the view
