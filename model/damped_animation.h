@@ -21,6 +21,14 @@ namespace kestrova {
 [[nodiscard]] Motion Integrate(Motion from, double Pulsation2, double Lambda, double seconds,
                                double maxSubStep);
 
+/// The motion at one instant of displayed time (TempsCumul + Temps): what
+/// the traces pass through, and what measurements and recordings consume.
+struct TraceSample {
+    double time = 0; ///< s
+    Motion exact;    ///< integrated motion
+    Motion approx;   ///< small-angle solution
+};
+
 /// What one tick produced: the two segments of each curve, in displayed time
 /// TempsCumul + Temps.
 struct AnimationStep {
