@@ -1,5 +1,6 @@
 #include "app/mdi_brunmalt.h"
 
+#include "app/animation_menu.h"
 #include "app/kestrova_version.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
@@ -40,6 +41,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    CreateAnimationMenu();
     MDIForm_Load();
 }
 
@@ -78,6 +80,29 @@ void MDIBrunmalt::CreateMenus()
     simulationMenu->addAction(quitAction_);
 }
 
+void MDIBrunmalt::CreateAnimationMenu()
+{
+    animationMenu_ = new AnimationMenu(*menuBar(), this);
+    connect(animationMenu_, &AnimationMenu::SpeedChanged, this, &MDIBrunmalt::ApplySpeed);
+    connect(animationMenu_, &AnimationMenu::NextStepAsked, this, [this] {
+        if (frmPenduleAmorti* window = DampedWindow())
+            window->NextStep();
+    });
+}
+
+void MDIBrunmalt::ApplySpeed()
+{
+    const double speed = animationMenu_->Speed();
+    if (frmPenduleAmorti* window = DampedWindow())
+        window->SetSlowMotion(speed);
+    if (frmFoucault* window = FoucaultWindow())
+        window->SetSlowMotion(speed);
+    // In the caption, not a status bar: the frame keeps its height.
+    const QString slowMotion = animationMenu_->SlowMotionName();
+    setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
+                   + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
+}
+
 void MDIBrunmalt::MDIForm_Load()
 {
     // Written once, before any simulation window exists; both animations
@@ -114,11 +139,14 @@ void MDIBrunmalt::ShowDampedWindow()
         }
     });
     dampedSubWindow_ = AddChild(window);
+    window->SetSlowMotion(animationMenu_->Speed());
 }
 
 void MDIBrunmalt::ShowFoucaultWindow()
 {
-    foucaultSubWindow_ = AddChild(new frmFoucault(clock_));
+    auto* window = new frmFoucault(clock_);
+    foucaultSubWindow_ = AddChild(window);
+    window->SetSlowMotion(animationMenu_->Speed());
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)

@@ -20,6 +20,7 @@ class QMdiSubWindow;
 
 namespace kestrova {
 
+class AnimationMenu;
 class frmFoucault;
 class frmPenduleAmorti;
 
@@ -75,6 +76,7 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -83,6 +85,10 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    /// Slow motion for both simulations and the single step.
+    void CreateAnimationMenu();
+    /// The speed of the menu into the open windows and, when slowed, into the caption.
+    void ApplySpeed();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -100,6 +106,7 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
+    AnimationMenu* animationMenu_ = nullptr;
 };
 
 } // namespace kestrova

@@ -1,6 +1,7 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include "model/foucault_motion.h"
+#include "plot/frame_pacer.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "plot/twips.h"
@@ -18,6 +19,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
+
+#include <cmath>
 
 namespace kestrova {
 
@@ -186,14 +189,26 @@ void frmFoucault::StartAnimation()
     if (!lengthAccepted_)
         return;
     EmptyPoints(Points_);
-    clock_.ReadStart();
-    tmrCourbe_->start(foucault::TimerIntervalMs(Longueur_));
+    simulatedTime_.Start();
+    tmrCourbe_->start(TickIntervalMs());
+}
+
+int frmFoucault::TickIntervalMs() const
+{
+    return static_cast<int>(
+        std::lround(foucault::TimerIntervalMs(Longueur_) / simulatedTime_.Speed()));
+}
+
+void frmFoucault::SetSlowMotion(double speed)
+{
+    simulatedTime_.SetSpeed(speed, tmrCourbe_->isActive());
+    if (tmrCourbe_->isActive())
+        tmrCourbe_->setInterval(TickIntervalMs());
 }
 
 void frmFoucault::AnimationTick()
 {
-    clock_.ReadCurrent();
-    TempsEcoule_ = clock_.ElapsedSeconds();
+    TempsEcoule_ = simulatedTime_.Now();
     const double t = TempsEcoule_;
 
     const foucault::GroundPosition bob =
@@ -210,6 +225,10 @@ void frmFoucault::AnimationTick()
     picCourbe_->Cls();
     foucault::DrawGroundReference(*picCourbe_, Amplitude_);
     foucault::DrawTrail(*picCourbe_, Points_);
+    // The tick is the frame: what it drew goes to the screen now, not at a
+    // second wake-up of the frame pacer.
+    if (FramePacer* pacer = FramePacer::Instance())
+        pacer->ShowFrame();
 }
 
 void frmFoucault::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 /// exact motion puts it at the time measured on the program's clock.
 
 #include "clock/high_resolution_clock.h"
+#include "clock/simulated_time.h"
 #include "model/collection_points.h"
 
 #include <QWidget>
@@ -37,11 +38,17 @@ public:
     /// beyond 100) and redraws both views.
     void AnimationTick();
 
+    /// Slow motion: simulated seconds per real second (1, 1/2, 1/4, 1/8).
+    /// The ticks keep their interval in simulated time, so the trail keeps
+    /// its spacing; a running animation goes on from where it is.
+    void SetSlowMotion(double speed);
+
     /// Length of the pendulum (m): the last accepted text of the length field.
     [[nodiscard]] double Longueur() const { return Longueur_; }
     /// Angular frequency of the swing for that length (rad/s).
     [[nodiscard]] double OmegaPendule() const { return OmegaPendule_; }
-    /// Seconds since the start button was last pressed, as of the last tick.
+    /// Simulated seconds since the start button was last pressed, as of the
+    /// last tick.
     [[nodiscard]] double TempsEcoule() const { return TempsEcoule_; }
     /// The trail, oldest ground position first.
     [[nodiscard]] const Collection_Points& Points() const { return Points_; }
@@ -61,8 +68,11 @@ private:
     void LengthChanged();
     /// The start button: restarts the motion from time 0 with an empty trail.
     void StartAnimation();
+    /// The timer's interval in real time at the present speed (ms).
+    [[nodiscard]] int TickIntervalMs() const;
 
     HighResolutionClock& clock_;
+    SimulatedTime simulatedTime_{clock_};
 
     double Longueur_ = 0;         ///< m
     double Amplitude_ = 0;        ///< m, the bob's initial distance from the vertical

@@ -1,0 +1,45 @@
+#pragma once
+
+/// \file
+/// The frame's "Animation" menu: the pace of both simulations, normal or
+/// slowed down (one checked at a time), and the single step of the damped
+/// pendulum.
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+
+namespace kestrova {
+
+class AnimationMenu : public QObject {
+    Q_OBJECT
+
+public:
+    /// Adds the menu at the end of `menuBar`.
+    AnimationMenu(QMenuBar& menuBar, QObject* parent);
+
+    /// Simulated seconds per real second of the checked item.
+    [[nodiscard]] double Speed() const;
+    /// The checked slow motion in words ("Ralenti ×1/4"), empty at normal speed.
+    [[nodiscard]] QString SlowMotionName() const;
+
+    [[nodiscard]] QMenu* Menu() const { return menu_; }
+    [[nodiscard]] QAction* NextStepAction() const { return nextStep_; }
+
+signals:
+    /// Another speed was checked.
+    void SpeedChanged(double speed);
+    /// "Pas suivant" was chosen.
+    void NextStepAsked();
+
+private:
+    QMenu* menu_ = nullptr;
+    QActionGroup* speeds_ = nullptr;
+    QAction* nextStep_ = nullptr;
+};
+
+} // namespace kestrova
