@@ -100,6 +100,8 @@ AnimationStep AdvanceAnimation(PenduleState& state, double Temps, std::vector<Tr
         Integrate(motion, state.Pulsation2, state.Lambda, state.Temps - reached, maxSubStep);
     sampleAt(state.Temps, step.next);
     step.approx = buffer.back().approx;
+    const double spans = state.Temps / spacing;
+    step.endsOnGrid = std::abs(spans - std::nearbyint(spans)) < kTooClose;
 
     for (const TraceSample& sample : buffer) {
         if (!AllFinite({sample.exact.angle, sample.exact.speed, sample.approx.angle,

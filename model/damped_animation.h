@@ -58,6 +58,9 @@ struct AnimationStep {
     /// the traces pass through the same instants however the ticks come.
     /// Valid until the buffer given to AdvanceAnimation is used again.
     std::span<const TraceSample> samples;
+    /// The last sample too falls on a whole multiple of kSampleSeconds;
+    /// otherwise it is only where this tick happened to end.
+    bool endsOnGrid = false;
 };
 
 /// Advances `state` to `Temps` seconds since the last start or resume:

@@ -314,6 +314,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
         chkGo_->setText(kStartCaption);
         state_.TempsCumul += state_.Temps;
         tmrPendule_->stop();
+        FinishTraces();
     }
 }
 
@@ -331,7 +332,7 @@ void frmPenduleAmorti::AnimationTick()
         StopOnFault();
         return;
     }
-    DrawStep(step);
+    DrawStep(step, false);
     if (step.atRest) {
         // Shown hanging straight down; Teta keeps its residual value.
         DrawPendulum(*surfaces_.picPendule, 0);
@@ -354,33 +355,55 @@ void frmPenduleAmorti::NextStep()
         StopOnFault();
         return;
     }
-    DrawStep(step);
+    DrawStep(step, true);
+    tracing_ = false;
     state_.TempsCumul += state_.Temps;
     state_.Temps = 0;
     state_.TempsPrec = 0;
     ShowFrameNow();
 }
 
-void frmPenduleAmorti::DrawStep(const AnimationStep& step)
+void frmPenduleAmorti::DrawStep(const AnimationStep& step, bool toTheEnd)
 {
-    const DampedSurfaces& s = surfaces_;
-    DrawPendulum(*s.picPendule, step.next.angle);
-    // Red in both members, green in member 1, sample after sample as a
-    // millisecond tick would draw them.
-    for (std::size_t k = 1; k < step.samples.size(); ++k) {
-        const TraceSample& from = step.samples[k - 1];
-        const TraceSample& to = step.samples[k];
-        const Motion& a = from.exact;
-        const Motion& b = to.exact;
-        for (std::size_t i = 0; i < 2; ++i) {
-            s.picOscillation[i]->Line(from.time, a.angle, to.time, b.angle, kExactTraceColour);
-            s.picPhase[i]->Line(a.angle, a.speed, b.angle, b.speed, kExactTraceColour);
-        }
-        const Motion& c = from.approx;
-        const Motion& d = to.approx;
-        s.picOscillation[1]->Line(from.time, c.angle, to.time, d.angle, kSmallAngleTraceColour);
-        s.picPhase[1]->Line(c.angle, c.speed, d.angle, d.speed, kSmallAngleTraceColour);
+    DrawPendulum(*surfaces_.picPendule, step.next.angle);
+    if (!tracing_) {
+        traceDrawnTo_ = step.samples.front();
+        tracing_ = true;
     }
+    // From whole millisecond to whole millisecond, whatever the pace of the
+    // frames: the traces come out as millisecond ticks would draw them. The
+    // piece to where a tick happened to end waits for the next tick.
+    const std::size_t last = step.samples.size() - 1;
+    for (std::size_t k = 1; k <= last; ++k) {
+        if (k == last && !step.endsOnGrid && !toTheEnd)
+            break;
+        DrawSegment(traceDrawnTo_, step.samples[k]);
+        traceDrawnTo_ = step.samples[k];
+    }
+    traceEnd_ = step.samples.back();
+}
+
+void frmPenduleAmorti::FinishTraces()
+{
+    if (tracing_ && traceDrawnTo_.time < traceEnd_.time)
+        DrawSegment(traceDrawnTo_, traceEnd_);
+    tracing_ = false;
+}
+
+void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)
+{
+    // Red in both members, green in member 1.
+    const DampedSurfaces& s = surfaces_;
+    const Motion& a = from.exact;
+    const Motion& b = to.exact;
+    for (std::size_t i = 0; i < 2; ++i) {
+        s.picOscillation[i]->Line(from.time, a.angle, to.time, b.angle, kExactTraceColour);
+        s.picPhase[i]->Line(a.angle, a.speed, b.angle, b.speed, kExactTraceColour);
+    }
+    const Motion& c = from.approx;
+    const Motion& d = to.approx;
+    s.picOscillation[1]->Line(from.time, c.angle, to.time, d.angle, kSmallAngleTraceColour);
+    s.picPhase[1]->Line(c.angle, c.speed, d.angle, d.speed, kSmallAngleTraceColour);
 }
 
 void frmPenduleAmorti::ShowFrameNow()
@@ -398,6 +421,7 @@ void frmPenduleAmorti::StopOnFault()
     // Nothing of this tick is drawn or kept: the figure and the traces stay
     // as the last sound tick left them.
     tmrPendule_->stop();
+    tracing_ = false; // the piece the last sound tick left waiting is not drawn either
     chkGo_->setChecked(false);
     if (reportFault_)
         reportFault_(QStringLiteral(

@@ -130,7 +130,13 @@ private:
     void ShowChosenView();
 
     void StopOnFault();
-    void DrawStep(const AnimationStep& step);
+    /// The figure where the step ends, and the traces through its samples.
+    /// Unless `toTheEnd`, an end between two whole milliseconds is left for
+    /// the next step to pass by.
+    void DrawStep(const AnimationStep& step, bool toTheEnd);
+    void DrawSegment(const TraceSample& from, const TraceSample& to);
+    /// The traces reach where the motion stopped (a pause or a stop).
+    void FinishTraces();
     /// What was drawn goes to the screen now (the tick is the frame, no
     /// second wake-up), and a running animation waits for the next frame.
     void ShowFrameNow();
@@ -138,6 +144,9 @@ private:
     HighResolutionClock& clock_;
     SimulatedTime simulatedTime_{clock_};
     std::vector<TraceSample> samples_; ///< the tick's samples, the buffer kept from tick to tick
+    bool tracing_ = false;             ///< traceDrawnTo_ and traceEnd_ belong to the running traces
+    TraceSample traceDrawnTo_;         ///< where the traces drawn so far end
+    TraceSample traceEnd_;             ///< where the motion is: the last tick's end
     PenduleState state_;
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
