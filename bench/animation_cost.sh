@@ -9,11 +9,14 @@
 # own widget-painting log instead: any build, every paint, but that log
 # costs about one point of CPU itself.
 #
-# Usage: bench/animation_cost.sh [--damped | --foucault | --idle]
+# Usage: bench/animation_cost.sh [--damped | --foucault | --idle | --paused]
 #            [--program PATH] [--display :N] [--seconds S]
 #   --damped    (default) the damped window, animation started with Alt+A
-#   --foucault  the Foucault window (Ctrl+2), started with Alt+A
+#   --foucault  the Foucault window (Ctrl+2), started with Alt+A; its
+#               frames always come from Qt's log (its picPendule, the side
+#               view, has no kestrova.paint counter)
 #   --idle      the damped window as it opens, nothing started
+#   --paused    the damped window started, then paused
 #   --cpu-only  without any painting log; no frames counted
 #   --qt-log    frames from Qt's widget-painting log
 set -euo pipefail
@@ -25,7 +28,8 @@ seconds=10
 rules="kestrova.paint.debug=true"
 while [[ $# -gt 0 ]]; do
     case "$1" in
-    --damped | --foucault | --idle) mode="${1#--}" ;;
+    --damped | --idle | --paused) mode="${1#--}" ;;
+    --foucault) mode=foucault; rules="qt.widgets.painting.info=true" ;;
     --cpu-only) rules="" ;;
     --qt-log) rules="qt.widgets.painting.info=true" ;;
     --program) program="$2"; shift ;;
@@ -75,6 +79,7 @@ x windowfocus --sync "$(x search --onlyvisible --name Kestrova | head -1)"
 case "$mode" in
 damped) x key alt+a ;;
 foucault) x key ctrl+2; sleep 1; x key alt+a ;;
+paused) x key alt+a; sleep 1; x key alt+a ;;
 idle) ;;
 esac
 sleep 2 # past the start
