@@ -40,6 +40,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    CreateEnergyCurvesAction();
     MDIForm_Load();
 }
 
@@ -78,6 +79,25 @@ void MDIBrunmalt::CreateMenus()
     simulationMenu->addAction(quitAction_);
 }
 
+QMenu* MDIBrunmalt::AnalysisMenu()
+{
+    if (analysisMenu_ == nullptr)
+        analysisMenu_ = menuBar()->addMenu(tr("A&nalyse"));
+    return analysisMenu_;
+}
+
+void MDIBrunmalt::CreateEnergyCurvesAction()
+{
+    energyCurvesAction_ = new QAction(tr("&Courbes d'énergie"), this);
+    energyCurvesAction_->setCheckable(true);
+    energyCurvesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(energyCurvesAction_, &QAction::toggled, this, [this](bool shown) {
+        if (frmPenduleAmorti* window = DampedWindow())
+            window->SetEnergyCurvesShown(shown);
+    });
+    AnalysisMenu()->addAction(energyCurvesAction_);
+}
+
 void MDIBrunmalt::MDIForm_Load()
 {
     // Written once, before any simulation window exists; both animations
@@ -106,6 +126,7 @@ void MDIBrunmalt::QuitProgram()
 void MDIBrunmalt::ShowDampedWindow()
 {
     auto* window = new frmPenduleAmorti(clock_);
+    window->SetEnergyCurvesShown(energyCurvesAction_->isChecked());
     // Closing the damped window by hand ends the program; the frame's own
     // closings (a switch) do not.
     connect(window, &frmPenduleAmorti::Unloaded, this, [this] {

@@ -16,6 +16,7 @@
 
 class QAction;
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 
 namespace kestrova {
@@ -75,6 +76,12 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    /// "Courbes d'énergie": the damped window's phase portraits show the
+    /// energy level curves; unchecked at start.
+    [[nodiscard]] QAction* EnergyCurvesAction() const { return energyCurvesAction_; }
+
+    /// The "Analyse" menu, created after the menus before it on first call.
+    QMenu* AnalysisMenu();
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -83,6 +90,7 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    void CreateEnergyCurvesAction();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -100,6 +108,8 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
+    QAction* energyCurvesAction_ = nullptr;
+    QMenu* analysisMenu_ = nullptr;
 };
 
 } // namespace kestrova

@@ -4,6 +4,8 @@
 #include "model/damped_animation.h"
 #include "model/parameters.h"
 #include "model/plot_scales.h"
+#include "model/start_from_phase_point.h"
+#include "plot/energy_curves.h"
 #include "plot/pendulum_figure.h"
 #include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
@@ -13,6 +15,7 @@
 #include "ui/common/dialog_font.h"
 #include "ui/common/form_layout.h"
 #include "ui/damped/damped_descriptions.h"
+#include "ui/damped/phase_picker.h"
 #include "ui/damped/web_link.h"
 
 #include <QCheckBox>
@@ -110,6 +113,9 @@ void frmPenduleAmorti::ConnectHandlers()
     // run the pause exactly as a click does.
     connect(chkGo_, &QPushButton::toggled, this, &frmPenduleAmorti::OnChkGoToggled);
     connect(tmrPendule_, &QTimer::timeout, this, &frmPenduleAmorti::AnimationTick);
+    picker_ = new PhasePicker(
+        picPhase_, [this] { return !chkGo_->isChecked(); },
+        [this](Motion point, bool pressed) { PickStart(point.angle, point.speed, pressed); }, this);
     // Without tracking, moves with no button held never reach the window.
     setMouseTracking(true);
     connect(lblWeb_, &LinkLabel::Hovered, this, [this] {
@@ -222,7 +228,31 @@ void frmPenduleAmorti::ResetSimulation()
     DrawPendulum(*s.picPendule, state_.Teta0);
     s.picPhase[0]->Cls();
     s.picPhase[1]->Cls();
+    if (energyCurves_)
+        DrawEnergyCurves(state_, s.picPhase);
     DrawPlotFrames(state_, s.picOscillation, s.picPhase);
+}
+
+void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
+{
+    if (shown == energyCurves_)
+        return;
+    energyCurves_ = shown;
+    // No trace yet (never started since the reset, or paused before the
+    // first tick): the reset redraws the plots with nothing else to change.
+    if (!chkGo_->isChecked() && state_.TempsCumul == 0)
+        ResetSimulation();
+}
+
+void frmPenduleAmorti::PickStart(double angle, double speed, bool always)
+{
+    const StartSliders picked = NearestStartSliders({angle, speed});
+    if (!always && picked == StartSliders{sldTeta0_->value(), sldOmega0_->value()})
+        return;
+    // Set from code, the sliders run no handler: one reset for both.
+    sldTeta0_->setValue(picked.Teta0Degrees);
+    sldOmega0_->setValue(picked.Omega0);
+    ResetSimulation();
 }
 
 void frmPenduleAmorti::OnSliderAction(QSlider* slider)
@@ -315,6 +345,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
             DrawPendulum(*surfaces_.picPendule, state_.Teta);
         figureBehind_ = false;
     }
+    picker_->UpdatePointer();
 }
 
 void frmPenduleAmorti::AnimationTick()

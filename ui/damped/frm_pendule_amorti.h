@@ -32,6 +32,7 @@ class QTimer;
 
 namespace kestrova {
 
+class PhasePicker;
 class PictureBox;
 class Rotator;
 class WebLink;
@@ -79,6 +80,12 @@ public:
     /// Draws on other surfaces from now on (tests and benchmarks).
     void SetSurfaces(const DampedSurfaces& surfaces) { surfaces_ = surfaces; }
 
+    /// Shows the energy level curves and the separatrix behind the traces of
+    /// the phase portraits, from the next reset on. Plots that hold no trace
+    /// yet are redrawn at once; a run's traces are never wiped by the switch.
+    void SetEnergyCurvesShown(bool shown);
+    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurves_; }
+
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
 
@@ -118,6 +125,11 @@ private:
 
     void StopOnFault();
 
+    /// Sets the initial-condition sliders to the values nearest to a point of
+    /// the phase portrait and resets, as moving them by hand does; unless
+    /// `always`, only when the values change.
+    void PickStart(double angle, double speed, bool always);
+
     HighResolutionClock& clock_;
     PenduleState state_;
     DampedSurfaces surfaces_;
@@ -126,6 +138,8 @@ private:
     bool figureBehind_ = false; ///< the figure shows an older angle than Teta
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
+    bool energyCurves_ = false;          ///< level curves drawn on the phase portraits
+    PhasePicker* picker_ = nullptr;
 
     QLabel* imgEquation_ = nullptr;
     PictureBox* picPendule_ = nullptr;
