@@ -12,9 +12,9 @@ namespace {
 
 // Samples around a closed loop: a multiple of 4, so that the two turning
 // points (θ' = 0) and the two crossings of θ = 0 are samples themselves.
-constexpr int kLoopSamples = 192;
+constexpr int kLoopSamples = 96;
 // Samples along each branch of a curve of rotation.
-constexpr int kBranchSamples = 96;
+constexpr int kBranchSamples = 64;
 // Halvings of the parameter step that find where a curve leaves the range:
 // far below a pixel.
 constexpr int kBisections = 60;
