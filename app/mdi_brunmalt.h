@@ -16,8 +16,8 @@
 
 class QAction;
 class QMdiArea;
-class QMenu;
 class QMdiSubWindow;
+class QMenu;
 
 namespace kestrova {
 
