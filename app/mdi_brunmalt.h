@@ -22,6 +22,8 @@ namespace kestrova {
 
 class frmFoucault;
 class frmPenduleAmorti;
+class HelpMenu;
+class LanguageSwitch;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -75,6 +77,9 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    [[nodiscard]] HelpMenu* Help() const { return helpMenu_; }
+    /// The interface language, French until a saved choice is restored.
+    [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -83,6 +88,7 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    void CreateHelpMenu();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -100,6 +106,8 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
+    LanguageSwitch* language_ = nullptr;
+    HelpMenu* helpMenu_ = nullptr;
 };
 
 } // namespace kestrova
