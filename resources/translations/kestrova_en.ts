@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Mouvement exact en rouge et solution des petits angles en vert ; montré quand « Approximation angle faible » est cochée</source>
-        <translation>Exact motion in red and small-angle solution in green; shown when &quot;Approximation for small angles&quot; is ticked</translation>
+        <translation>Exact motion in red and small-angle solution in green; shown when &quot;Approx. for small angles&quot; is ticked</translation>
     </message>
     <message>
         <source>Équation du mouvement</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>« Approximation angle faible »</source>
-        <translation>&quot;Approximation for small angles&quot;</translation>
+        <translation>&quot;Approx. for small angles&quot;</translation>
     </message>
     <message>
         <source>Alt+L, puis Entrée</source>
@@ -432,7 +432,7 @@ Click &quot;Initial position&quot; or change a parameter to start again.</transl
     </message>
     <message>
         <source>Approximation angle &amp;faible </source>
-        <translation>Approximation &amp;for small angles </translation>
+        <translation>Approx. &amp;for small angles </translation>
     </message>
     <message>
         <source>Pour le dernier terme de l&apos;équation , on considère que sinx = x</source>
