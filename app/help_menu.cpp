@@ -124,7 +124,7 @@ void HelpMenu::ShowShortcuts()
     }
     table += QStringLiteral("</table>");
     auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Raccourcis clavier"), table,
-                                QMessageBox::Close, parentWidget());
+                                QMessageBox::Ok, parentWidget());
     box->setTextFormat(Qt::RichText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -2,7 +2,7 @@
 // menus and both windows comes from the English catalog; the switch leaves a
 // running animation running with its values, and is remembered.
 
-#include "app/kestrova_version.h"
+#include "app/help_menu.h"
 #include "app/language_switch.h"
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
@@ -197,6 +197,21 @@ private slots:
         SwitchTo(f.frame, Language::French);
         QCOMPARE(toggle->text(), pauseInFrench);
         QCOMPARE(saved(), Language::French);
+    }
+
+    void guideFollowsTheLanguage()
+    {
+        Frame f;
+        f.frame.Help()->GuideAction()->trigger();
+        QTextBrowser* guide = f.frame.Help()->Guide();
+        QVERIFY(guide != nullptr && guide->isVisible());
+        const QString french = guide->documentTitle();
+        QVERIFY(!french.isEmpty()); // the guide was found in the resources
+        SwitchTo(f.frame, Language::English);
+        const QString english = guide->documentTitle();
+        QVERIFY(!english.isEmpty() && english != french);
+        SwitchTo(f.frame, Language::French);
+        QCOMPARE(guide->documentTitle(), french);
     }
 
 private:

@@ -135,8 +135,7 @@ void frmPenduleAmorti::ConnectHandlers()
 
 void frmPenduleAmorti::LoadWindow()
 {
-    WriteAxisTitle(*picOrdoOsci_, QT_TR_NOOP("Angle (en degrés)"));
-    WriteAxisTitle(*picOrdoPhase_, QT_TR_NOOP("Vitesse (en rad/s)"));
+    WriteAxisTitles();
 
     // No handler runs for values set by code.
     sldTeta0_->setValue(45);
@@ -145,6 +144,12 @@ void frmPenduleAmorti::LoadWindow()
     sldLambda_->setValue(22);
 
     ResetSimulation();
+}
+
+void frmPenduleAmorti::WriteAxisTitles()
+{
+    WriteAxisTitle(*picOrdoOsci_, QT_TR_NOOP("Angle (en degrés)"));
+    WriteAxisTitle(*picOrdoPhase_, QT_TR_NOOP("Vitesse (en rad/s)"));
 }
 
 void frmPenduleAmorti::WriteAxisTitle(PictureSurface& box, const char* title)

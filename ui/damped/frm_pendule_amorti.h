@@ -111,6 +111,9 @@ private:
 
     void ConnectHandlers();
     void LoadWindow();
+    /// The vertical axis titles, in the interface language.
+    void WriteAxisTitles();
+    /// `title` is a French text marked for translation.
     void WriteAxisTitle(PictureSurface& box, const char* title);
 
     void OnSliderAction(QSlider* slider);

@@ -243,8 +243,7 @@ void frmPenduleAmorti::Retranslate()
                QCoreApplication::translate(kCaptionsContext, RegimeCaption(regime).c_str()));
     for (PictureBox* box : {picOrdoOsci_, picOrdoPhase_})
         box->Cls();
-    WriteAxisTitle(*picOrdoOsci_, QT_TR_NOOP("Angle (en degrés)"));
-    WriteAxisTitle(*picOrdoPhase_, QT_TR_NOOP("Vitesse (en rad/s)"));
+    WriteAxisTitles();
     DescribeDampedTexts(*this);
 }
 
