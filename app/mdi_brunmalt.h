@@ -23,6 +23,8 @@ namespace kestrova {
 
 class frmFoucault;
 class frmPenduleAmorti;
+class HelpMenu;
+class LanguageSwitch;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -82,6 +84,9 @@ public:
 
     /// The "Analyse" menu, created after the menus before it on first call.
     QMenu* AnalysisMenu();
+    [[nodiscard]] HelpMenu* Help() const { return helpMenu_; }
+    /// The interface language, French until a saved choice is restored.
+    [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -91,6 +96,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateEnergyCurvesAction();
+    void CreateHelpMenu();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -110,6 +116,8 @@ private:
     QAction* quitAction_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
     QMenu* analysisMenu_ = nullptr;
+    LanguageSwitch* language_ = nullptr;
+    HelpMenu* helpMenu_ = nullptr;
 };
 
 } // namespace kestrova

@@ -102,8 +102,8 @@ protected:
 
 private:
     // Both captions of the toggle underline the same letter: Alt+A starts and pauses.
-    static inline const QString kStartCaption = QStringLiteral("Lancer l'&animation");
-    static inline const QString kPauseCaption = QStringLiteral("Suspendre l'&animation");
+    static constexpr const char* kStartCaption = QT_TR_NOOP("Lancer l'&animation");
+    static constexpr const char* kPauseCaption = QT_TR_NOOP("Suspendre l'&animation");
 
     // Layout (frm_pendule_amorti_layout.cpp).
     void CreateControls();
@@ -113,9 +113,14 @@ private:
     /// Controls other than labels and frames show their own ordinary
     /// pointer, not the window's (which is the hand after a visit to the link).
     void KeepOwnPointers();
+    /// Condenses the toggle's font for its two captions to fit.
+    void FitToggleCaptions();
 
     void ConnectHandlers();
     void LoadWindow();
+    /// The vertical axis titles, in the interface language.
+    void WriteAxisTitles();
+    /// `title` is a French text marked for translation.
     void WriteAxisTitle(PictureSurface& box, const char* title);
 
     void OnSliderAction(QSlider* slider);
@@ -124,6 +129,9 @@ private:
     void ShowChosenView();
 
     void StopOnFault();
+    /// Texts that depend on the state (the toggle, the regime, the axis
+    /// titles drawn in their boxes) in the new interface language.
+    void Retranslate();
 
     /// Sets the initial-condition sliders to the values nearest to a point of
     /// the phase portrait and resets, as moving them by hand does; unless
