@@ -1,31 +1,32 @@
 #include "app/animation_menu.h"
 
+#include "ui/common/translatable.h"
+
 #include <QAction>
 #include <QActionGroup>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace kestrova {
 
-AnimationMenu::AnimationMenu(QMenuBar& menuBar, QObject* parent)
-    : QObject(parent)
+AnimationMenu::AnimationMenu(QWidget* frame)
+    : QMenu(frame)
 {
-    // Alt+A already starts the damped animation: the menu takes Alt+N.
-    menu_ = menuBar.addMenu(tr("A&nimation"));
+    // Alt+A already starts the damped animation, Alt+N opens "Analyse".
+    SetTranslatable(this, "title", QT_TR_NOOP("Ani&mation"));
     speeds_ = new QActionGroup(this);
     struct Pace {
-        QString text;
+        const char* text;
         double speed;
         QKeySequence shortcut;
     };
     const Pace paces[] = {
-        {tr("Vitesse &normale"), 1.0, QKeySequence(Qt::CTRL | Qt::Key_0)},
-        {tr("Ralenti ×1/&2"), 0.5, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_2)},
-        {tr("Ralenti ×1/&4"), 0.25, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_4)},
-        {tr("Ralenti ×1/&8"), 0.125, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_8)},
+        {QT_TR_NOOP("Vitesse &normale"), 1.0, QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {QT_TR_NOOP("Ralenti ×1/&2"), 0.5, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_2)},
+        {QT_TR_NOOP("Ralenti ×1/&4"), 0.25, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_4)},
+        {QT_TR_NOOP("Ralenti ×1/&8"), 0.125, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_8)},
     };
     for (const Pace& pace : paces) {
-        QAction* action = menu_->addAction(pace.text);
+        QAction* action = addAction(QString());
+        SetTranslatable(action, "text", pace.text);
         action->setCheckable(true);
         action->setData(pace.speed);
         action->setShortcut(pace.shortcut);
@@ -34,8 +35,9 @@ AnimationMenu::AnimationMenu(QMenuBar& menuBar, QObject* parent)
     speeds_->actions().constFirst()->setChecked(true);
     connect(speeds_, &QActionGroup::triggered, this, [this] { emit SpeedChanged(Speed()); });
 
-    menu_->addSeparator();
-    nextStep_ = menu_->addAction(tr("&Pas suivant"));
+    addSeparator();
+    nextStep_ = addAction(QString());
+    SetTranslatable(nextStep_, "text", QT_TR_NOOP("&Pas suivant"));
     nextStep_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period));
     connect(nextStep_, &QAction::triggered, this, &AnimationMenu::NextStepAsked);
 }

@@ -5,29 +5,25 @@
 /// slowed down (one checked at a time), and the single step of the damped
 /// pendulum.
 
-#include <QObject>
+#include <QMenu>
 #include <QString>
 
 class QAction;
 class QActionGroup;
-class QMenu;
-class QMenuBar;
 
 namespace kestrova {
 
-class AnimationMenu : public QObject {
+class AnimationMenu : public QMenu {
     Q_OBJECT
 
 public:
-    /// Adds the menu at the end of `menuBar`.
-    AnimationMenu(QMenuBar& menuBar, QObject* parent);
+    explicit AnimationMenu(QWidget* frame);
 
     /// Simulated seconds per real second of the checked item.
     [[nodiscard]] double Speed() const;
     /// The checked slow motion in words ("Ralenti ×1/4"), empty at normal speed.
     [[nodiscard]] QString SlowMotionName() const;
 
-    [[nodiscard]] QMenu* Menu() const { return menu_; }
     [[nodiscard]] QAction* NextStepAction() const { return nextStep_; }
 
 signals:
@@ -37,7 +33,6 @@ signals:
     void NextStepAsked();
 
 private:
-    QMenu* menu_ = nullptr;
     QActionGroup* speeds_ = nullptr;
     QAction* nextStep_ = nullptr;
 };

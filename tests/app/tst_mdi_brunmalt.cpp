@@ -98,7 +98,7 @@ private slots:
     void slowMotionInTheCaption()
     {
         Frame f;
-        const QList<QAction*> items = f.frame.Animation()->Menu()->actions();
+        const QList<QAction*> items = f.frame.Animation()->actions();
         items[2]->trigger();
         QCOMPARE(f.frame.windowTitle(), QStringLiteral("Kestrova - v.1.0 — Ralenti ×1/4"));
         f.frame.ShowSimulation(kFoucaultSimulation);
@@ -152,6 +152,21 @@ private slots:
         QCOMPARE(f.frame.DampedWindow() != nullptr, damped == 1);
         QCOMPARE(f.frame.FoucaultWindow() != nullptr, foucault == 1);
         QCOMPARE(f.quits, quits);
+    }
+
+    // "Courbes d'énergie" in "Analyse" starts
+    // unchecked, switches the damped window and carries over to a fresh one.
+    void energyCurvesEntry()
+    {
+        Frame f;
+        QAction* entry = f.frame.EnergyCurvesAction();
+        QVERIFY(f.frame.AnalysisMenu()->actions().contains(entry) && entry->isCheckable());
+        QVERIFY(!entry->isChecked() && !f.frame.DampedWindow()->EnergyCurvesShown());
+        entry->trigger();
+        QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
+        f.frame.ShowSimulation(kFoucaultSimulation);
+        f.frame.ShowSimulation(kDampedSimulation);
+        QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
     }
 
     void opensWhole()

@@ -70,6 +70,8 @@ private:
     void StartAnimation();
     /// The timer's interval in real time at the present speed (ms).
     [[nodiscard]] int TickIntervalMs() const;
+    /// Shows why the length text is refused, in the interface language.
+    void ShowRefusal();
 
     HighResolutionClock& clock_;
     SimulatedTime simulatedTime_{clock_};

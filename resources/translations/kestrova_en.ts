@@ -1,0 +1,525 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Descriptions</name>
+    <message>
+        <source>. Le déplacer remet le pendule à sa position initiale.</source>
+        <translation>. Moving it puts the pendulum back at its initial position.</translation>
+    </message>
+    <message>
+        <source>Mouvement exact, tracé en rouge pendant l&apos;animation</source>
+        <translation>Exact motion, drawn in red during the animation</translation>
+    </message>
+    <message>
+        <source>Mouvement exact en rouge et solution des petits angles en vert ; montré quand « Approximation angle faible » est cochée</source>
+        <translation>Exact motion in red and small-angle solution in green; shown when &quot;Approx. for small angles&quot; is ticked</translation>
+    </message>
+    <message>
+        <source>Équation du mouvement</source>
+        <translation>Equation of motion</translation>
+    </message>
+    <message>
+        <source>θ&apos;&apos; + 2λθ&apos; + ω₀² sin θ = 0</source>
+        <translation>θ&apos;&apos; + 2λθ&apos; + ω₀² sin θ = 0</translation>
+    </message>
+    <message>
+        <source>Pendule</source>
+        <translation>Pendulum</translation>
+    </message>
+    <message>
+        <source>Le pendule dessiné à son angle du moment</source>
+        <translation>The pendulum drawn at its present angle</translation>
+    </message>
+    <message>
+        <source>Conditions initiales</source>
+        <translation>Initial conditions</translation>
+    </message>
+    <message>
+        <source>Paramètres oscillations</source>
+        <translation>Oscillation parameters</translation>
+    </message>
+    <message>
+        <source>Angle initial, en degrés</source>
+        <translation>Initial angle, in degrees</translation>
+    </message>
+    <message>
+        <source>De 0 à 180 degrés</source>
+        <translation>From 0 to 180 degrees</translation>
+    </message>
+    <message>
+        <source>Vitesse initiale, en radians par seconde</source>
+        <translation>Initial speed, in radians per second</translation>
+    </message>
+    <message>
+        <source>De -10 à 10 radians par seconde</source>
+        <translation>From -10 to 10 radians per second</translation>
+    </message>
+    <message>
+        <source>Pulsation propre, en radians par seconde</source>
+        <translation>Natural pulsation, in radians per second</translation>
+    </message>
+    <message>
+        <source>De 0,1 à 20 radians par seconde</source>
+        <translation>From 0.1 to 20 radians per second</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;amortissement, par seconde</source>
+        <translation>Damping coefficient, per second</translation>
+    </message>
+    <message>
+        <source>De 0 à 5 par seconde</source>
+        <translation>From 0 to 5 per second</translation>
+    </message>
+    <message>
+        <source>Valeur de l&apos;angle initial</source>
+        <translation>Value of the initial angle</translation>
+    </message>
+    <message>
+        <source>Valeur de la vitesse initiale</source>
+        <translation>Value of the initial speed</translation>
+    </message>
+    <message>
+        <source>Valeur de la pulsation propre</source>
+        <translation>Value of the natural pulsation</translation>
+    </message>
+    <message>
+        <source>Valeur du coefficient d&apos;amortissement, par seconde</source>
+        <translation>Value of the damping coefficient, per second</translation>
+    </message>
+    <message>
+        <source>Durée de relaxation, en secondes</source>
+        <translation>Relaxation time, in seconds</translation>
+    </message>
+    <message>
+        <source>Pseudo-période</source>
+        <translation>Pseudo-period</translation>
+    </message>
+    <message>
+        <source>Facteur de qualité</source>
+        <translation>Quality factor</translation>
+    </message>
+    <message>
+        <source>Régime des oscillations</source>
+        <translation>Regime of the oscillations</translation>
+    </message>
+    <message>
+        <source>Lance l&apos;animation du pendule et le tracé des courbes, ou la suspend</source>
+        <translation>Starts the animation of the pendulum and the plotting of the curves, or pauses it</translation>
+    </message>
+    <message>
+        <source>Remet le pendule à ses conditions initiales et arrête l&apos;animation</source>
+        <translation>Puts the pendulum back at its initial conditions and stops the animation</translation>
+    </message>
+    <message>
+        <source>Montre aussi, en vert, la solution des petits angles, où sin θ est pris égal à θ</source>
+        <translation>Also shows, in green, the small-angle solution, where sin θ is taken equal to θ</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés)</source>
+        <translation>Angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>Titre de l&apos;axe vertical du graphique des oscillations</source>
+        <translation>Title of the vertical axis of the oscillation plot</translation>
+    </message>
+    <message>
+        <source>Vitesse (en rad/s)</source>
+        <translation>Speed (in rad/s)</translation>
+    </message>
+    <message>
+        <source>Titre de l&apos;axe vertical du portrait de phase</source>
+        <translation>Title of the vertical axis of the phase portrait</translation>
+    </message>
+    <message>
+        <source>Oscillations : angle en fonction du temps</source>
+        <translation>Oscillations: angle against time</translation>
+    </message>
+    <message>
+        <source>Oscillations : angle en fonction du temps, avec l&apos;approximation des petits angles</source>
+        <translation>Oscillations: angle against time, with the small-angle approximation</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse en fonction de l&apos;angle</source>
+        <translation>Phase portrait: speed against angle</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse en fonction de l&apos;angle, avec l&apos;approximation des petits angles</source>
+        <translation>Phase portrait: speed against angle, with the small-angle approximation</translation>
+    </message>
+    <message>
+        <source>Ouvre le site de l&apos;auteur dans le navigateur</source>
+        <translation>Opens the author&apos;s site in the browser</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::AnimationMenu</name>
+    <message>
+        <source>Ani&amp;mation</source>
+        <translation>Ani&amp;mation</translation>
+    </message>
+    <message>
+        <source>Vitesse &amp;normale</source>
+        <translation>&amp;Normal speed</translation>
+    </message>
+    <message>
+        <source>Ralenti ×1/&amp;2</source>
+        <translation>Slow motion ×1/&amp;2</translation>
+    </message>
+    <message>
+        <source>Ralenti ×1/&amp;4</source>
+        <translation>Slow motion ×1/&amp;4</translation>
+    </message>
+    <message>
+        <source>Ralenti ×1/&amp;8</source>
+        <translation>Slow motion ×1/&amp;8</translation>
+    </message>
+    <message>
+        <source>&amp;Pas suivant</source>
+        <translation>&amp;Next step</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::Captions</name>
+    <message>
+        <source>Régime critique</source>
+        <translation>Critical regime</translation>
+    </message>
+    <message>
+        <source>Régime apériodique</source>
+        <translation>Aperiodic regime</translation>
+    </message>
+    <message>
+        <source>Régime pseudo-périodique</source>
+        <translation>Pseudo-periodic regime</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::HelpMenu</name>
+    <message>
+        <source>Ctrl+0, Ctrl+Maj+2, 4, 8</source>
+        <translation>Ctrl+0, Ctrl+Shift+2, 4, 8</translation>
+    </message>
+    <message>
+        <source>vitesse normale, ralenti ×1/2, ×1/4, ×1/8 (les deux simulations)</source>
+        <translation>normal speed, slow motion ×1/2, ×1/4, ×1/8 (both simulations)</translation>
+    </message>
+    <message>
+        <source>Ctrl+.</source>
+        <translation>Ctrl+.</translation>
+    </message>
+    <message>
+        <source>pas suivant : avance de 10 ms le pendule amorti suspendu</source>
+        <translation>next step: advances the paused damped pendulum by 10 ms</translation>
+    </message>
+    <message>
+        <source>Ai&amp;de</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Guide de l&apos;enseignant</source>
+        <translation>&amp;Teacher&apos;s guide</translation>
+    </message>
+    <message>
+        <source>&amp;Raccourcis clavier</source>
+        <translation>&amp;Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>À &amp;propos de Kestrova</source>
+        <translation>&amp;About Kestrova</translation>
+    </message>
+    <message>
+        <source>À propos de &amp;Qt</source>
+        <translation>About &amp;Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Langue / Language</source>
+        <translation>&amp;Langue / Language</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Guide de l&apos;enseignant — Kestrova</source>
+        <translation>Teacher&apos;s guide — Kestrova</translation>
+    </message>
+    <message>
+        <source>Ctrl+1, Ctrl+2</source>
+        <translation>Ctrl+1, Ctrl+2</translation>
+    </message>
+    <message>
+        <source>ouvre le pendule pesant amorti, le pendule de Foucault</source>
+        <translation>opens the damped pendulum, the Foucault pendulum</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>quitte le programme</source>
+        <translation>quits the program</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>ouvre le guide de l&apos;enseignant</source>
+        <translation>opens the teacher&apos;s guide</translation>
+    </message>
+    <message>
+        <source>Tab, Maj+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>passe d&apos;une commande à l&apos;autre</source>
+        <translation>moves between the controls</translation>
+    </message>
+    <message>
+        <source>Flèches, Page préc./suiv., Début/Fin</source>
+        <translation>Arrows, Page Up/Down, Home/End</translation>
+    </message>
+    <message>
+        <source>déplacent le curseur qui a le focus (la simulation repart de zéro)</source>
+        <translation>move the focused slider (the simulation starts again)</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>lance ou suspend l&apos;animation</source>
+        <translation>starts or pauses the animation</translation>
+    </message>
+    <message>
+        <source>Alt+P</source>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>« Position initiale »</source>
+        <translation>&quot;Initial position&quot;</translation>
+    </message>
+    <message>
+        <source>Alt+F</source>
+        <translation>Alt+F</translation>
+    </message>
+    <message>
+        <source>« Approximation angle faible »</source>
+        <translation>&quot;Approx. for small angles&quot;</translation>
+    </message>
+    <message>
+        <source>Alt+L, puis Entrée</source>
+        <translation>Alt+L, then Enter</translation>
+    </message>
+    <message>
+        <source>fenêtre de Foucault : va à la longueur, puis lance</source>
+        <translation>Foucault window: goes to the length, then starts</translation>
+    </message>
+    <message>
+        <source>Raccourcis clavier</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>Simulations du pendule pesant amorti et du pendule de Foucault, pour enseigner le pendule pesant.</source>
+        <translation>Simulations of the damped heavy pendulum and of the Foucault pendulum, for teaching the heavy pendulum.</translation>
+    </message>
+    <message>
+        <source>Construit avec Qt %1.</source>
+        <translation>Built with Qt %1.</translation>
+    </message>
+    <message>
+        <source>À propos de Kestrova</source>
+        <translation>About Kestrova</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::LengthReading</name>
+    <message>
+        <source>Longueur non reconnue : tapez un nombre de mètres, plus de 3 m et au plus 1000 m.</source>
+        <translation>Length not recognised: type a number of metres, more than 3 m and at most 1000 m.</translation>
+    </message>
+    <message>
+        <source>Longueur trop courte : le pendule doit mesurer plus de 3 m (l&apos;amplitude) et au plus 1000 m.</source>
+        <translation>Length too short: the pendulum must be more than 3 m long (the amplitude) and at most 1000 m.</translation>
+    </message>
+    <message>
+        <source>Longueur trop grande : le pendule doit mesurer plus de 3 m et au plus 1000 m.</source>
+        <translation>Length too long: the pendulum must be more than 3 m long and at most 1000 m.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MDIBrunmalt</name>
+    <message>
+        <source>Fenêtres de simulation</source>
+        <translation>Simulation windows</translation>
+    </message>
+    <message>
+        <source>Pendule pesant &amp;amorti</source>
+        <translation>D&amp;amped heavy pendulum</translation>
+    </message>
+    <message>
+        <source>&amp;Pendule pesant</source>
+        <translation>&amp;Heavy pendulum</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Simulation</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::WebLink</name>
+    <message>
+        <source>Vous n&apos;êtes pas actuellement connecté à Internet.</source>
+        <translation>You are not connected to the Internet at present.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::frmFoucault</name>
+    <message>
+        <source>Pendule pesant</source>
+        <translation>Heavy pendulum</translation>
+    </message>
+    <message>
+        <source> lancer l&apos;&amp;animation</source>
+        <translation> start &amp;animation</translation>
+    </message>
+    <message>
+        <source>&amp;Longueur du pendule : </source>
+        <translation>Pendulum &amp;length: </translation>
+    </message>
+    <message>
+        <source>Trace au sol</source>
+        <translation>Trail on the ground</translation>
+    </message>
+    <message>
+        <source>Vue de dessus : les 100 dernières positions de la masse sur le sol, où l&apos;on voit tourner lentement le plan d&apos;oscillation</source>
+        <translation>Seen from above: the bob&apos;s last 100 positions on the ground, where the plane of oscillation is seen slowly turning</translation>
+    </message>
+    <message>
+        <source>Vue de côté</source>
+        <translation>Side view</translation>
+    </message>
+    <message>
+        <source>Le fil et la masse oscillant sous le point de suspension</source>
+        <translation>The string and the bob swinging below the pivot</translation>
+    </message>
+    <message>
+        <source>Lancer l&apos;animation</source>
+        <translation>Start animation</translation>
+    </message>
+    <message>
+        <source>Relance le mouvement depuis l&apos;instant zéro, avec une trace vide</source>
+        <translation>Starts the motion again from time zero, with an empty trail</translation>
+    </message>
+    <message>
+        <source>Longueur du pendule, en mètres</source>
+        <translation>Pendulum length, in metres</translation>
+    </message>
+    <message>
+        <source>Plus de 3 m et au plus 1000 m ; la touche Entrée lance l&apos;animation</source>
+        <translation>More than 3 m and at most 1000 m; the Enter key starts the animation</translation>
+    </message>
+    <message>
+        <source>Pourquoi la longueur est refusée</source>
+        <translation>Why the length is refused</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::frmPenduleAmorti</name>
+    <message>
+        <source>Pendule pesant amorti</source>
+        <translation>Damped heavy pendulum</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés)</source>
+        <translation>Angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>Vitesse (en rad/s)</source>
+        <translation>Speed (in rad/s)</translation>
+    </message>
+    <message>
+        <source>Le calcul du mouvement a donné une valeur non finie : l&apos;animation est arrêtée.
+Cliquez sur « Position initiale » ou changez un paramètre pour repartir.</source>
+        <translation>The computation of the motion gave a non-finite value: the animation is stopped.
+Click &quot;Initial position&quot; or change a parameter to start again.</translation>
+    </message>
+    <message>
+        <source>Lancer l&apos;&amp;animation</source>
+        <translation>Start &amp;animation</translation>
+    </message>
+    <message>
+        <source>Suspendre l&apos;&amp;animation</source>
+        <translation>Pause &amp;animation</translation>
+    </message>
+    <message>
+        <source>Conditions initiales : </source>
+        <translation>Initial conditions: </translation>
+    </message>
+    <message>
+        <source>Paramètres oscillations : </source>
+        <translation>Oscillation parameters: </translation>
+    </message>
+    <message>
+        <source>&amp;Position initiale</source>
+        <translation>Initial &amp;position</translation>
+    </message>
+    <message>
+        <source>Approximation angle &amp;faible </source>
+        <translation>Approx. &amp;for small angles </translation>
+    </message>
+    <message>
+        <source>Pour le dernier terme de l&apos;équation , on considère que sinx = x</source>
+        <translation>For the last term of the equation, sin x is taken equal to x</translation>
+    </message>
+    <message>
+        <source>Temps (en s)</source>
+        <translation>Time (in s)</translation>
+    </message>
+    <message>
+        <source>Réalisation : Kestrova</source>
+        <translation>Made by: Kestrova</translation>
+    </message>
+    <message>
+        <source>Angle initial : </source>
+        <translation>Initial angle: </translation>
+    </message>
+    <message>
+        <source>Vitesse initiale : </source>
+        <translation>Initial speed: </translation>
+    </message>
+    <message>
+        <source>Pulsation propre :</source>
+        <translation>Natural pulsation:</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;amortissement :</source>
+        <translation>Damping coefficient:</translation>
+    </message>
+    <message>
+        <source>Durée de relaxation :</source>
+        <translation>Relaxation time:</translation>
+    </message>
+    <message>
+        <source>Pseudo-période :</source>
+        <translation>Pseudo-period:</translation>
+    </message>
+    <message>
+        <source>Q : facteur de qualité : </source>
+        <translation>Q: quality factor: </translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Regime</translation>
+    </message>
+</context>
+</TS>
