@@ -161,8 +161,11 @@ bool PictureBox::event(QEvent* event)
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
+    // The image's own painter stays active: it draws straight into the
+    // pixels read here, and starting it again at every frame of the
+    // animation costs more than the copy. EnsureImage ends it if the image
+    // has to be replaced.
     EnsureImage();
-    EndPainting();
     QPainter painter(this);
     const QRect inside = InsideRect();
     if (border_ && !inside.contains(event->rect()))
