@@ -366,7 +366,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
 
 void frmPenduleAmorti::SetSlowMotion(double speed)
 {
-    simulatedTime_.SetSpeed(speed, tmrPendule_->isActive());
+    simulatedTime_.SetSpeed(speed, chkGo_->isChecked());
 }
 
 void frmPenduleAmorti::AnimationTick()
