@@ -48,8 +48,9 @@ work="$(mktemp -d)"
 xvfb_pid=""
 program_pid=""
 cleanup() {
-    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    # Gone for good before returning: the next run takes the same display.
+    [[ -n "$program_pid" ]] && { kill "$program_pid" 2>/dev/null; wait "$program_pid"; } || true
+    [[ -n "$xvfb_pid" ]] && { kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid"; } || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -84,6 +85,11 @@ idle) ;;
 esac
 sleep 2 # past the start
 
+if ! kill -0 "$program_pid" 2>/dev/null; then
+    echo "the program is not running; its output:" >&2
+    cat "$work/paint.log" "$work/xvfb.log" >&2
+    exit 1
+fi
 cpu_ticks() { awk '{ sub(/.*\) /, ""); print $12 + $13 }' "/proc/$program_pid/stat"; }
 hz=$(getconf CLK_TCK)
 lines_before=$(wc -l <"$work/paint.log")
