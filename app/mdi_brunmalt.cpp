@@ -1,6 +1,7 @@
 #include "app/mdi_brunmalt.h"
 
 #include "app/kestrova_version.h"
+#include "app/measurements_dock.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/damped/frm_pendule_amorti.h"
@@ -40,6 +41,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    CreateAnalysisMenu();
     MDIForm_Load();
 }
 
@@ -78,6 +80,19 @@ void MDIBrunmalt::CreateMenus()
     simulationMenu->addAction(quitAction_);
 }
 
+QMenu* MDIBrunmalt::AnalysisMenu()
+{
+    if (analysisMenu_ == nullptr)
+        analysisMenu_ = menuBar()->addMenu(tr("A&nalyse"));
+    return analysisMenu_;
+}
+
+void MDIBrunmalt::CreateAnalysisMenu()
+{
+    measurementsDock_ = new MeasurementsDock(*this);
+    AnalysisMenu()->addAction(measurementsDock_->ShowAction());
+}
+
 void MDIBrunmalt::MDIForm_Load()
 {
     // Written once, before any simulation window exists; both animations
@@ -114,6 +129,7 @@ void MDIBrunmalt::ShowDampedWindow()
         }
     });
     dampedSubWindow_ = AddChild(window);
+    measurementsDock_->Follow(window);
 }
 
 void MDIBrunmalt::ShowFoucaultWindow()

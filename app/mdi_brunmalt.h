@@ -15,6 +15,7 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -22,6 +23,7 @@ namespace kestrova {
 
 class frmFoucault;
 class frmPenduleAmorti;
+class MeasurementsDock;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -76,6 +78,11 @@ public:
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
 
+    /// The "Analyse" menu, created on first use after the menus before it.
+    QMenu* AnalysisMenu();
+    /// The "Mesures" panel of the damped pendulum.
+    [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
+
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +90,7 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    void CreateAnalysisMenu();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -100,6 +108,9 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
+
+    QMenu* analysisMenu_ = nullptr;
+    MeasurementsDock* measurementsDock_ = nullptr;
 };
 
 } // namespace kestrova

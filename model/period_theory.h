@@ -15,6 +15,7 @@ namespace kestrova {
 struct PeriodPoint {
     double amplitude = 0;
     double ratio = 0;
+    bool operator==(const PeriodPoint&) const = default;
 };
 
 /// T/T₀ = 2·K(sin(θ₀/2))/π for a swing of amplitude θ₀ (rad), below π;
