@@ -42,7 +42,9 @@ private slots:
         const int closedWidth = frame.width();
         MeasurementsDock& dock = frame.Measurements();
         const MeasurementsPanel& panel = dock.Panel();
-        dock.ShowAction()->setChecked(true);
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(frame.windowHandle(), Qt::Key_M, Qt::ControlModifier);
         QVERIFY(dock.isVisible());
         // The damped window keeps its whole size in view; the frame still fits the screen.
         const QMdiSubWindow* sub = frame.MdiArea().subWindowList().front();
