@@ -23,6 +23,9 @@ MeasurementsDock::MeasurementsDock(QMainWindow& frame)
     // Always on the right: moved or floating, it would cover the simulation.
     setFeatures(QDockWidget::DockWidgetClosable);
     setAllowedAreas(Qt::RightDockWidgetArea);
+    // Shown and hidden through the menu only, which makes room for it; not
+    // from the frame's context menu.
+    toggleViewAction()->setVisible(false);
     // A screen too short for the panel scrolls it rather than stretching the frame.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
@@ -48,11 +51,10 @@ void MeasurementsDock::Follow(frmPenduleAmorti* window)
         disconnect(window_, nullptr, this, nullptr);
     window_ = window;
     panel_->Follow(window);
-    if (window) {
-        const auto lost = [this] { Follow(nullptr); };
-        connect(window, &frmPenduleAmorti::Unloaded, this, lost);
-        connect(window, &QObject::destroyed, this, lost);
-    }
+    // Closed, the window says so while it still exists; the frame deletes
+    // it without closing only when the frame itself goes.
+    if (window)
+        connect(window, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
     showAction_->setEnabled(window != nullptr);
     Place();
 }

@@ -21,7 +21,7 @@ enum class Unmeasured {
     Critical,   ///< nor in the critical regime
     Undamped,   ///< no damping to measure (λ = 0)
     Damped,     ///< the exact period holds without damping only
-    OverTheTop, ///< the pendulum goes over the top: no swing
+    OverTheTop, ///< the pendulum reaches the top: no swing
     AtRest,     ///< nothing moves
 };
 

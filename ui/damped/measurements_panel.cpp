@@ -90,10 +90,12 @@ MeasurementsPanel::MeasurementsPanel(QWidget* parent)
                                    "même sens, interpolé entre les pas de calcul"));
     lblPeriodePetitsAngles_ =
         AddRow(grid, "lblPeriodePetitsAngles", tr("petits angles :"),
-               tr("Pseudo-période 2π/√(ω₀² − λ²) de l'équation où sin θ = θ"));
+               tr("Pseudo-période 2π/√(ω₀² − λ²) de l'équation où sin θ = θ, et "
+                  "l'écart de la mesure à cette valeur"));
     lblPeriodeExacte_ = AddRow(grid, "lblPeriodeExacte", tr("exacte :"),
                                tr("Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ "
-                                  "(intégrale elliptique complète de première espèce)"));
+                                  "(intégrale elliptique complète de première espèce), et "
+                                  "l'écart de la mesure à cette valeur"));
     AddSection(grid, tr("Amortissement"));
     lblDecrement_ = AddRow(grid, "lblDecrement", tr("décrément δ :"),
                            tr("Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs"));
@@ -223,7 +225,7 @@ void MeasurementsPanel::ShowReport(const MeasurementReport& r)
         case Unmeasured::Damped:
             return tr("sans objet avec amortissement");
         case Unmeasured::OverTheTop:
-            return tr("sans objet : le pendule fait le tour");
+            return tr("sans objet : le pendule atteint le haut");
         case Unmeasured::AtRest:
             return tr("sans objet : le pendule est immobile");
         }
