@@ -10,11 +10,12 @@ namespace {
 
 // Between two samples the motion is taken as the cubic that matches θ and
 // θ' at both ends. Its error grows like (ω·h)⁴/384 for a swing of pulsation
-// ω sampled every h seconds: a millionth of the swing's size when ω·h stays
-// below a quarter of a radian. Samples further apart than that (a window
-// dragged while the animation ran) cannot place an event to four digits, and
-// may even hide two crossings between them: the series start again.
-constexpr double kMaxInterpolatedPhase = 0.25;
+// ω sampled every h seconds: under two ten-thousandths of the swing's size,
+// and so of its period, while ω·h stays below half a radian. Samples further
+// apart than that (a window dragged while the animation ran) cannot place an
+// event to four digits, and may even hide two crossings between them: the
+// series start again.
+constexpr double kMaxInterpolatedPhase = 0.5;
 
 /// The cubic θ(s) = c0 + c1·s + c2·s² + c3·s³ for s from 0 to 1 across the
 /// interval of h seconds from a to b.

@@ -3,6 +3,8 @@
 #include "model/pendulum_state.h"
 #include "plot/graduation_text.h"
 
+#include <algorithm>
+
 #include <string_view>
 #include <utility>
 
@@ -64,15 +66,45 @@ void PrintAt(PictureSurface& box, double x, double y, std::string_view text, Col
     box.Print(text);
 }
 
-void DrawFrame(PictureSurface& box, const PeriodAmplitudeTexts& texts)
+/// The legend in the top-left corner of the frame, in user units.
+struct LegendPlace {
+    double markX = 0, textX = 0; ///< left of the marks and of the texts
+    double top = 0;              ///< top of the first entry
+    double lineHeight = 0;
+    double right = 0, bottom = 0; ///< the corner the grid leaves free
+};
+
+constexpr int kLegendEntries = 5;
+
+LegendPlace PlaceLegend(const PictureSurface& box, const PeriodAmplitudeTexts& texts)
 {
     const double pixelX = box.FromPixelX(1) - box.FromPixelX(0);
-    const double lineHeight = -box.TextHeight("0"); // y points up
+    LegendPlace place;
+    place.lineHeight = -box.TextHeight("0"); // y points up
+    place.markX = 6 * pixelX;
+    place.textX = place.markX + 14 * pixelX;
+    place.top = kHighestRatio - 0.3 * place.lineHeight;
+    double widest = 0;
+    for (const std::string* text :
+         {&texts.exact, &texts.borda, &texts.swept, &texts.earlierRuns, &texts.thisRun})
+        widest = std::max(widest, box.TextWidth(*text));
+    place.right = place.textX + widest + 4 * pixelX;
+    place.bottom = place.top - (kLegendEntries + 0.2) * place.lineHeight;
+    return place;
+}
+
+void DrawFrame(PictureSurface& box, const PeriodAmplitudeTexts& texts, const LegendPlace& legend)
+{
+    const double pixelX = box.FromPixelX(1) - box.FromPixelX(0);
+    const double lineHeight = legend.lineHeight;
+    // The dotted grid stops short of the legend, as the other plots' grids
+    // stop short of their labels.
     box.SetDrawStyle(kDotted);
     for (double d = kDegreesStep; d < kLargestDegrees; d += kDegreesStep)
-        box.Line(d, kLowestRatio, d, kHighestRatio, kFrameColour);
+        box.Line(d, kLowestRatio, d, d < legend.right ? legend.bottom : kHighestRatio,
+                 kFrameColour);
     for (double r = kLowestRatio + kRatioStep; r < kHighestRatio; r += kRatioStep)
-        box.Line(0, r, kLargestDegrees, r, kFrameColour);
+        box.Line(r > legend.bottom ? legend.right : 0, r, kLargestDegrees, r, kFrameColour);
     box.SetDrawStyle(kSolid);
     box.LineBox(0, kHighestRatio, kLargestDegrees, kLowestRatio, kFrameColour);
 
@@ -118,7 +150,7 @@ void DrawPoint(PictureSurface& box, const PeriodPoint& p, double radiusPixels, C
     DrawMark(box, p.amplitude / DegToRad, p.ratio, radiusPixels, colour, filled);
 }
 
-void DrawLegend(PictureSurface& box, const PeriodAmplitudeTexts& texts)
+void DrawLegend(PictureSurface& box, const PeriodAmplitudeTexts& texts, const LegendPlace& place)
 {
     enum Mark { kCurve, kHollow, kFilled };
     struct Entry {
@@ -127,25 +159,23 @@ void DrawLegend(PictureSurface& box, const PeriodAmplitudeTexts& texts)
         Mark mark;
     };
     const double pixelX = box.FromPixelX(1) - box.FromPixelX(0);
-    const double lineHeight = -box.TextHeight("0");
-    const double markX = 6 * pixelX;
-    const double textX = markX + 14 * pixelX;
-    double y = kHighestRatio - 0.3 * lineHeight;
+    double y = place.top;
     for (const Entry& e :
          {Entry{texts.exact, kExactColour, kCurve}, Entry{texts.borda, kBordaColour, kCurve},
           Entry{texts.swept, kSweptColour, kHollow},
           Entry{texts.earlierRuns, kEarlierRunColour, kFilled},
           Entry{texts.thisRun, kThisRunColour, kFilled}}) {
-        const double middle = y - lineHeight / 2;
+        const double middle = y - place.lineHeight / 2;
         if (e.mark == kCurve) {
             box.SetDrawWidth(2);
-            box.Line(markX, middle, markX + 10 * pixelX, middle, e.colour);
+            box.Line(place.markX, middle, place.markX + 10 * pixelX, middle, e.colour);
             box.SetDrawWidth(1);
         } else {
-            DrawMark(box, markX + 5 * pixelX, middle, kPointRadius, e.colour, e.mark == kFilled);
+            DrawMark(box, place.markX + 5 * pixelX, middle, kPointRadius, e.colour,
+                     e.mark == kFilled);
         }
-        PrintAt(box, textX, y, e.text, e.colour);
-        y -= lineHeight;
+        PrintAt(box, place.textX, y, e.text, e.colour);
+        y -= place.lineHeight;
     }
 }
 
@@ -157,7 +187,8 @@ void DrawPeriodAmplitudePlot(PictureSurface& box, const PeriodAmplitudePoints& p
     box.Cls();
     UseLabelFont(box);
     FitScale(box);
-    DrawFrame(box, texts);
+    const LegendPlace legend = PlaceLegend(box, texts);
+    DrawFrame(box, texts, legend);
     DrawCurves(box);
     for (const PeriodPoint& p : points.swept)
         DrawPoint(box, p, kPointRadius, kSweptColour, false);
@@ -165,7 +196,7 @@ void DrawPeriodAmplitudePlot(PictureSurface& box, const PeriodAmplitudePoints& p
         DrawPoint(box, p, kPointRadius, kEarlierRunColour, true);
     if (points.thisRun)
         DrawPoint(box, *points.thisRun, kThisRunRadius, kThisRunColour, true);
-    DrawLegend(box, texts);
+    DrawLegend(box, texts, legend);
     box.SetForeColor(kFrameColour);
     box.SetFillStyle(kFillTransparent);
 }

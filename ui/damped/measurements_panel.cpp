@@ -30,7 +30,7 @@ constexpr int kDecimalsDecrement = 4;
 constexpr int kDecimalsLambda = 4;
 constexpr int kDecimalsQuality = 3;
 constexpr int kDecimalsLost = 1; // %
-constexpr int kEnergyDigits = 4; // significant
+constexpr int kEnergyDigits = 4; // significant, of the total
 // A sweep shorter than this shows no progress window at all.
 constexpr int kSweepProgressDelayMs = 400;
 
@@ -45,12 +45,13 @@ QString Number(double value, int decimals)
     return FromUtf8(FormatFixed(value, decimals, QLocale().decimalPoint().toStdString()));
 }
 
-QString Significant(double value, int digits)
+/// The decimals that show `digits` significant digits of `value`.
+int DecimalsFor(double value, int digits)
 {
-    if (value == 0)
-        return Number(0, 0);
+    if (!(value != 0) || !std::isfinite(value))
+        return 0;
     const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
-    return Number(value, std::clamp(digits - 1 - magnitude, 0, 12));
+    return std::clamp(digits - 1 - magnitude, 0, 12);
 }
 
 /// "+3,90 %", "-0,25 %", "0,00 %".
@@ -87,20 +88,23 @@ MeasurementsPanel::MeasurementsPanel(QWidget* parent)
     AddSection(grid, tr("Période (%1)").arg(seconds));
     lblPeriodeMesuree_ = AddRow(grid, "lblPeriodeMesuree", tr("mesurée :"),
                                 tr("Temps moyen entre deux passages par la verticale dans le "
-                                   "même sens, interpolé entre les pas de calcul"));
+                                   "même sens, interpolé entre les pas de calcul"),
+                                2);
     lblPeriodePetitsAngles_ =
         AddRow(grid, "lblPeriodePetitsAngles", tr("petits angles :"),
                tr("Pseudo-période 2π/√(ω₀² − λ²) de l'équation où sin θ = θ, et "
-                  "l'écart de la mesure à cette valeur"));
+                  "l'écart de la mesure à cette valeur"),
+               2);
     lblPeriodeExacte_ = AddRow(grid, "lblPeriodeExacte", tr("exacte :"),
                                tr("Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ "
                                   "(intégrale elliptique complète de première espèce), et "
-                                  "l'écart de la mesure à cette valeur"));
+                                  "l'écart de la mesure à cette valeur"),
+                               2);
     AddSection(grid, tr("Amortissement"));
     lblDecrement_ = AddRow(grid, "lblDecrement", tr("décrément δ :"),
                            tr("Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs"));
-    lblLambdaMesure_ = AddRow(grid, "lblLambdaMesure", tr("λ mesuré :"));
-    lblQualiteMesuree_ = AddRow(grid, "lblQualiteMesuree", tr("Q mesuré :"));
+    lblLambdaMesure_ = AddRow(grid, "lblLambdaMesure", tr("λ mesuré :"), {}, 2);
+    lblQualiteMesuree_ = AddRow(grid, "lblQualiteMesuree", tr("Q mesuré :"), {}, 2);
     AddSection(grid, tr("Énergie par unité de m·L² (en s⁻²)"));
     lblEnergieCinetique_ = AddRow(grid, "lblEnergieCinetique", tr("cinétique :"), tr("½θ'²"));
     lblEnergiePotentielle_ =
@@ -146,7 +150,7 @@ QLabel* MeasurementsPanel::AddSection(QGridLayout* grid, const QString& title)
 }
 
 QLabel* MeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const QString& title,
-                                  const QString& toolTip)
+                                  const QString& toolTip, int lines)
 {
     const int row = grid->rowCount();
     auto* titleLabel = new QLabel(title, this);
@@ -155,6 +159,9 @@ QLabel* MeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const QSt
     value->setObjectName(QLatin1String(name));
     value->setWordWrap(true);
     value->setToolTip(toolTip);
+    // Room for the longest text from the start: the panel does not jump
+    // when a value appears beside the words that stood for it.
+    value->setMinimumHeight(lines * value->fontMetrics().lineSpacing());
     titleLabel->setBuddy(value);
     grid->addWidget(titleLabel, row, 0, Qt::AlignTop);
     grid->addWidget(value, row, 1, Qt::AlignTop);
@@ -266,9 +273,11 @@ void MeasurementsPanel::ShowReport(const MeasurementReport& r)
             + tr("réglé : %1").arg(FromUtf8(QualityCaption(*r.qualitySetting, sep)));
     SetText(lblQualiteMesuree_, quality);
 
-    SetText(lblEnergieCinetique_, Significant(r.energy.kinetic, kEnergyDigits));
-    SetText(lblEnergiePotentielle_, Significant(r.energy.potential, kEnergyDigits));
-    SetText(lblEnergieTotale_, Significant(r.energy.Total(), kEnergyDigits));
+    // The three energies to the same decimals, those of the total's digits.
+    const int decimals = DecimalsFor(r.energy.Total(), kEnergyDigits);
+    SetText(lblEnergieCinetique_, Number(r.energy.kinetic, decimals));
+    SetText(lblEnergiePotentielle_, Number(r.energy.potential, decimals));
+    SetText(lblEnergieTotale_, Number(r.energy.Total(), decimals));
     SetText(lblEnergiePerdue_, text(r.energyLost, [](double v) {
                 return Number(100 * v, kDecimalsLost) + QStringLiteral(" %");
             }));

@@ -44,8 +44,9 @@ protected:
 
 private:
     QLabel* AddSection(QGridLayout* grid, const QString& title);
+    /// A row "title  value"; the value takes `lines` lines at least.
     QLabel* AddRow(QGridLayout* grid, const char* name, const QString& title,
-                   const QString& toolTip = {});
+                   const QString& toolTip = {}, int lines = 1);
     void ShowReport(const MeasurementReport& r);
     void RedrawPlot();
     void EndRun();
