@@ -158,6 +158,7 @@ QLabel* MeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const QSt
     auto* value = new QLabel(this);
     value->setObjectName(QLatin1String(name));
     value->setWordWrap(true);
+    value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     value->setToolTip(toolTip);
     // Room for the longest text from the start: the panel does not jump
     // when a value appears beside the words that stood for it.
