@@ -15,14 +15,16 @@
 #include <functional>
 
 class QAction;
-class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 
 namespace kestrova {
 
 class frmFoucault;
 class frmPenduleAmorti;
+class HelpMenu;
+class LanguageSwitch;
 class MeasurementsDock;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
@@ -77,9 +79,15 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    /// "Courbes d'énergie": the damped window's phase portraits show the
+    /// energy level curves; unchecked at start.
+    [[nodiscard]] QAction* EnergyCurvesAction() const { return energyCurvesAction_; }
 
-    /// The "Analyse" menu, created on first use after the menus before it.
+    /// The "Analyse" menu, created after the menus before it on first call.
     QMenu* AnalysisMenu();
+    [[nodiscard]] HelpMenu* Help() const { return helpMenu_; }
+    /// The interface language, French until a saved choice is restored.
+    [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
     /// The "Mesures" panel of the damped pendulum.
     [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
 
@@ -90,7 +98,9 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
-    void CreateAnalysisMenu();
+    void CreateEnergyCurvesAction();
+    void CreateHelpMenu();
+    void CreateMeasurementsDock();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -108,8 +118,10 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
-
+    QAction* energyCurvesAction_ = nullptr;
     QMenu* analysisMenu_ = nullptr;
+    LanguageSwitch* language_ = nullptr;
+    HelpMenu* helpMenu_ = nullptr;
     MeasurementsDock* measurementsDock_ = nullptr;
 };
 

@@ -1,8 +1,10 @@
 #include "app/measurements_dock.h"
 
+#include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QMainWindow>
@@ -15,17 +17,28 @@
 namespace kestrova {
 
 MeasurementsDock::MeasurementsDock(QMainWindow& frame)
-    : QDockWidget(tr("Mesures"), &frame)
+    : QDockWidget(&frame)
     , frame_(frame)
     , panel_(new MeasurementsPanel)
 {
     setObjectName(QStringLiteral("MeasurementsDock"));
+    SetTranslatable(this, "windowTitle", QT_TR_NOOP("Mesures"));
     // Always on the right: moved or floating, it would cover the simulation.
     setFeatures(QDockWidget::DockWidgetClosable);
     setAllowedAreas(Qt::RightDockWidgetArea);
     // Shown and hidden through the menu only, which makes room for it; not
     // from the frame's context menu.
     toggleViewAction()->setVisible(false);
+    // The title bar's own buttons, named in the interface language (only
+    // the close button shows).
+    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        const bool close = button->objectName() == QLatin1String("qt_dockwidget_closebutton");
+        SetTranslatable(button, "accessibleName",
+                        close ? QT_TR_NOOP("Fermer") : QT_TR_NOOP("Détacher"));
+        SetTranslatable(button, "accessibleDescription",
+                        close ? QT_TR_NOOP("Ferme le panneau des mesures")
+                              : QT_TR_NOOP("Détache le panneau des mesures"));
+    }
     // A screen too short for the panel scrolls it rather than stretching the frame.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
@@ -37,10 +50,12 @@ MeasurementsDock::MeasurementsDock(QMainWindow& frame)
     frame.addDockWidget(Qt::RightDockWidgetArea, this);
     hide();
 
-    showAction_ = new QAction(tr("&Mesures"), this);
+    showAction_ = new QAction(this);
+    SetTranslatable(showAction_, "text", QT_TR_NOOP("&Mesures"));
     showAction_->setCheckable(true);
     showAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    showAction_->setStatusTip(tr("Période, amortissement et énergie mesurés sur le mouvement"));
+    SetTranslatable(showAction_, "statusTip",
+                    QT_TR_NOOP("Période, amortissement et énergie mesurés sur le mouvement"));
     showAction_->setEnabled(false);
     connect(showAction_, &QAction::toggled, this, &MeasurementsDock::Place);
 }

@@ -1,6 +1,7 @@
 #include "model/pendulum_length.h"
 
 #include "model/foucault_motion.h"
+#include "model/translatable_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -114,12 +115,17 @@ std::string RefusalMessage(LengthRefusal refusal)
     case LengthRefusal::None:
         return {};
     case LengthRefusal::NoNumber:
-        return "Longueur non reconnue : tapez un nombre de mètres, plus de 3 m et au plus 1000 m.";
+        return KESTROVA_TRANSLATABLE(
+            "kestrova::LengthReading",
+            "Longueur non reconnue : tapez un nombre de mètres, plus de 3 m et au plus 1000 m.");
     case LengthRefusal::NotAboveAmplitude:
-        return "Longueur trop courte : le pendule doit mesurer plus de 3 m (l'amplitude) "
-               "et au plus 1000 m.";
+        return KESTROVA_TRANSLATABLE("kestrova::LengthReading",
+                                     "Longueur trop courte : le pendule doit mesurer plus de 3 m "
+                                     "(l'amplitude) et au plus 1000 m.");
     case LengthRefusal::TooLong:
-        return "Longueur trop grande : le pendule doit mesurer plus de 3 m et au plus 1000 m.";
+        return KESTROVA_TRANSLATABLE(
+            "kestrova::LengthReading",
+            "Longueur trop grande : le pendule doit mesurer plus de 3 m et au plus 1000 m.");
     }
     return {};
 }

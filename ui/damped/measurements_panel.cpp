@@ -5,6 +5,7 @@
 #include "model/period_sweep.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
+#include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 
 #include <QGridLayout>
@@ -63,6 +64,17 @@ QString Percent(double share, int decimals)
     return text + QStringLiteral(" %");
 }
 
+/// A bold label whose French text follows the interface language.
+QLabel* BoldLabel(QWidget* parent, const char* source)
+{
+    auto* label = new QLabel(parent);
+    SetTranslatable(label, "text", source);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 void SetText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
@@ -84,64 +96,75 @@ MeasurementsPanel::MeasurementsPanel(QWidget* parent)
     grid->setColumnStretch(1, 1);
     column->addLayout(grid);
 
-    const QString seconds = tr("en s");
-    AddSection(grid, tr("Période (%1)").arg(seconds));
-    lblPeriodeMesuree_ = AddRow(grid, "lblPeriodeMesuree", tr("mesurée :"),
-                                tr("Temps moyen entre deux passages par la verticale dans le "
-                                   "même sens, interpolé entre les pas de calcul"),
-                                2);
-    lblPeriodePetitsAngles_ =
-        AddRow(grid, "lblPeriodePetitsAngles", tr("petits angles :"),
-               tr("Pseudo-période 2π/√(ω₀² − λ²) de l'équation où sin θ = θ, et "
-                  "l'écart de la mesure à cette valeur"),
+    AddSection(grid, QT_TR_NOOP("Période (en s)"));
+    lblPeriodeMesuree_ =
+        AddRow(grid, "lblPeriodeMesuree", QT_TR_NOOP("mesurée :"),
+               QT_TR_NOOP("Temps moyen entre deux passages par la verticale dans le "
+                          "même sens, interpolé entre les pas de calcul"),
                2);
-    lblPeriodeExacte_ = AddRow(grid, "lblPeriodeExacte", tr("exacte :"),
-                               tr("Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ "
-                                  "(intégrale elliptique complète de première espèce), et "
-                                  "l'écart de la mesure à cette valeur"),
-                               2);
-    AddSection(grid, tr("Amortissement"));
-    lblDecrement_ = AddRow(grid, "lblDecrement", tr("décrément δ :"),
-                           tr("Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs"));
-    lblLambdaMesure_ = AddRow(grid, "lblLambdaMesure", tr("λ mesuré :"), {}, 2);
-    lblQualiteMesuree_ = AddRow(grid, "lblQualiteMesuree", tr("Q mesuré :"), {}, 2);
-    AddSection(grid, tr("Énergie par unité de m·L² (en s⁻²)"));
-    lblEnergieCinetique_ = AddRow(grid, "lblEnergieCinetique", tr("cinétique :"), tr("½θ'²"));
-    lblEnergiePotentielle_ =
-        AddRow(grid, "lblEnergiePotentielle", tr("potentielle :"), tr("ω₀²(1 − cos θ)"));
-    lblEnergieTotale_ = AddRow(grid, "lblEnergieTotale", tr("totale :"));
-    lblEnergiePerdue_ = AddRow(grid, "lblEnergiePerdue", tr("perdue :"),
-                               tr("Part de l'énergie du départ perdue depuis"));
+    lblPeriodePetitsAngles_ =
+        AddRow(grid, "lblPeriodePetitsAngles", QT_TR_NOOP("petits angles :"),
+               QT_TR_NOOP("Pseudo-période 2π/√(ω₀² − λ²) de l'équation où sin θ = θ, et "
+                          "l'écart de la mesure à cette valeur"),
+               2);
+    lblPeriodeExacte_ =
+        AddRow(grid, "lblPeriodeExacte", QT_TR_NOOP("exacte :"),
+               QT_TR_NOOP("Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ "
+                          "(intégrale elliptique complète de première espèce), et "
+                          "l'écart de la mesure à cette valeur"),
+               2);
+    AddSection(grid, QT_TR_NOOP("Amortissement"));
+    lblDecrement_ =
+        AddRow(grid, "lblDecrement", QT_TR_NOOP("décrément δ :"),
+               QT_TR_NOOP("Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs"));
+    lblLambdaMesure_ = AddRow(grid, "lblLambdaMesure", QT_TR_NOOP("λ mesuré :"), nullptr, 2);
+    lblQualiteMesuree_ = AddRow(grid, "lblQualiteMesuree", QT_TR_NOOP("Q mesuré :"), nullptr, 2);
+    AddSection(grid, QT_TR_NOOP("Énergie par unité de m·L² (en s⁻²)"));
+    lblEnergieCinetique_ =
+        AddRow(grid, "lblEnergieCinetique", QT_TR_NOOP("cinétique :"), QT_TR_NOOP("½θ'²"));
+    lblEnergiePotentielle_ = AddRow(grid, "lblEnergiePotentielle", QT_TR_NOOP("potentielle :"),
+                                    QT_TR_NOOP("ω₀²(1 − cos θ)"));
+    lblEnergieTotale_ = AddRow(grid, "lblEnergieTotale", QT_TR_NOOP("totale :"));
+    lblEnergiePerdue_ = AddRow(grid, "lblEnergiePerdue", QT_TR_NOOP("perdue :"),
+                               QT_TR_NOOP("Part de l'énergie du départ perdue depuis"));
 
-    auto* plotTitle = new QLabel(tr("Période et amplitude"), this);
-    QFont bold = plotTitle->font();
-    bold.setBold(true);
-    plotTitle->setFont(bold);
     column->addSpacing(6);
-    column->addWidget(plotTitle);
+    column->addWidget(BoldLabel(this, QT_TR_NOOP("Période et amplitude")));
     picPeriodeAmplitude_ = new PictureBox(this);
     picPeriodeAmplitude_->setObjectName(QStringLiteral("picPeriodeAmplitude"));
-    picPeriodeAmplitude_->setAccessibleName(
-        tr("Période rapportée à T₀ en fonction de l'amplitude"));
     picPeriodeAmplitude_->setFixedSize(kPanelWidth - 8, kPlotHeight);
     picPeriodeAmplitude_->SetBackColor(ToColour(palette().color(QPalette::Base)));
     column->addWidget(picPeriodeAmplitude_);
-    cmdBalayer_ = new QPushButton(tr("&Balayer"), this);
+    cmdBalayer_ = new QPushButton(this);
     cmdBalayer_->setObjectName(QStringLiteral("cmdBalayer"));
-    cmdBalayer_->setToolTip(tr("Mesure la période du modèle lâché sans vitesse de 5° à 175°"));
+    SetTranslatable(cmdBalayer_, "text", QT_TR_NOOP("&Balayer"));
+    SetTranslatable(cmdBalayer_, "toolTip",
+                    QT_TR_NOOP("Mesure la période du modèle lâché sans vitesse de 5° à 175°"));
     connect(cmdBalayer_, &QPushButton::clicked, this, &MeasurementsPanel::Sweep);
     column->addWidget(cmdBalayer_, 0, Qt::AlignLeft);
     column->addStretch(1);
+
+    // The static texts follow the language with the frame; the values and
+    // the plot's words are written again.
+    RetranslateOnLanguageChange(*this, [this] { Retranslate(); });
+    Retranslate();
+}
+
+void MeasurementsPanel::Retranslate()
+{
+    // The picture box is a class of its own: its name is translated here,
+    // in the panel's context.
+    picPeriodeAmplitude_->setAccessibleName(
+        tr("Période rapportée à T₀ en fonction de l'amplitude"));
+    plotStale_ = true;
+    Refresh();
 }
 
 MeasurementsPanel::~MeasurementsPanel() = default;
 
-QLabel* MeasurementsPanel::AddSection(QGridLayout* grid, const QString& title)
+QLabel* MeasurementsPanel::AddSection(QGridLayout* grid, const char* title)
 {
-    auto* label = new QLabel(title, this);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    QLabel* label = BoldLabel(this, title);
     const int row = grid->rowCount();
     if (row > 1)
         grid->setRowMinimumHeight(row, label->sizeHint().height() + 6);
@@ -149,17 +172,20 @@ QLabel* MeasurementsPanel::AddSection(QGridLayout* grid, const QString& title)
     return label;
 }
 
-QLabel* MeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const QString& title,
-                                  const QString& toolTip, int lines)
+QLabel* MeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const char* title,
+                                  const char* toolTip, int lines)
 {
     const int row = grid->rowCount();
-    auto* titleLabel = new QLabel(title, this);
-    titleLabel->setToolTip(toolTip);
+    auto* titleLabel = new QLabel(this);
+    SetTranslatable(titleLabel, "text", title);
     auto* value = new QLabel(this);
     value->setObjectName(QLatin1String(name));
     value->setWordWrap(true);
     value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    value->setToolTip(toolTip);
+    if (toolTip != nullptr) {
+        SetTranslatable(titleLabel, "toolTip", toolTip);
+        SetTranslatable(value, "toolTip", toolTip);
+    }
     // Room for the longest text from the start: the panel does not jump
     // when a value appears beside the words that stood for it.
     value->setMinimumHeight(lines * value->fontMetrics().lineSpacing());

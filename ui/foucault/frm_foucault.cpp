@@ -1,17 +1,20 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include "model/foucault_motion.h"
+#include "model/translatable_text.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "plot/twips.h"
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/common/dialog_font.h"
 #include "ui/common/form_layout.h"
+#include "ui/common/translatable.h"
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/length_field.h"
 #include "ui/foucault/line_element.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +38,7 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
     : QWidget(parent)
     , clock_(clock)
 {
-    setWindowTitle(QStringLiteral("Pendule pesant"));
+    SetTranslatable(this, "windowTitle", QT_TR_NOOP("Pendule pesant"));
     setFont(DialogFont());
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     InstallAccessibleControls();
@@ -43,6 +46,11 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
     DescribeControls();
     ConnectHandlers();
     LoadWindow();
+    RetranslateOnLanguageChange(*this, [this] {
+        DescribeControls();
+        if (!lengthAccepted_)
+            ShowRefusal();
+    });
 }
 
 frmFoucault::~frmFoucault()
@@ -70,7 +78,8 @@ void frmFoucault::CreateControls()
     picPendule_ = addPictureBox("picPendule", 6120, 120, 4155, 6015);
 
     // Alt+A starts the animation here as in the damped-pendulum window.
-    cmdGo_ = new QPushButton(QStringLiteral(" lancer l'&animation"), this);
+    cmdGo_ = new QPushButton(this);
+    SetTranslatable(cmdGo_, "text", QT_TR_NOOP(" lancer l'&animation"));
     cmdGo_->setObjectName(QStringLiteral("cmdGo"));
     cmdGo_->setGeometry(TwipsRect({3960, 6480, 1515, 495}));
 
@@ -79,7 +88,8 @@ void frmFoucault::CreateControls()
     txtLong_->setGeometry(TwipsRect({1800, 6360, 615, 375}));
 
     // Alt+L goes to the length field.
-    Label1_ = new QLabel(QStringLiteral("&Longueur du pendule : "), this);
+    Label1_ = new QLabel(this);
+    SetTranslatable(Label1_, "text", QT_TR_NOOP("&Longueur du pendule : "));
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setGeometry(TwipsRect({120, 6420, 1635, 255}));
 
@@ -107,21 +117,21 @@ void frmFoucault::CreateControls()
 
 void frmFoucault::DescribeControls()
 {
-    picCourbe_->setAccessibleName(QStringLiteral("Trace au sol"));
+    picCourbe_->setAccessibleName(tr("Trace au sol"));
     picCourbe_->setAccessibleDescription(
-        QStringLiteral("Vue de dessus : les 100 dernières positions de la masse sur le sol, "
-                       "où l'on voit tourner lentement le plan d'oscillation"));
-    picPendule_->setAccessibleName(QStringLiteral("Vue de côté"));
+        tr("Vue de dessus : les 100 dernières positions de la masse sur le sol, "
+           "où l'on voit tourner lentement le plan d'oscillation"));
+    picPendule_->setAccessibleName(tr("Vue de côté"));
     picPendule_->setAccessibleDescription(
-        QStringLiteral("Le fil et la masse oscillant sous le point de suspension"));
-    cmdGo_->setAccessibleName(QStringLiteral("Lancer l'animation"));
+        tr("Le fil et la masse oscillant sous le point de suspension"));
+    cmdGo_->setAccessibleName(tr("Lancer l'animation"));
     cmdGo_->setAccessibleDescription(
-        QStringLiteral("Relance le mouvement depuis l'instant zéro, avec une trace vide"));
+        tr("Relance le mouvement depuis l'instant zéro, avec une trace vide"));
     Label1_->setBuddy(txtLong_);
-    txtLong_->setAccessibleName(QStringLiteral("Longueur du pendule, en mètres"));
+    txtLong_->setAccessibleName(tr("Longueur du pendule, en mètres"));
     txtLong_->setAccessibleDescription(
-        QStringLiteral("Plus de 3 m et au plus 1000 m ; la touche Entrée lance l'animation"));
-    lblRefus_->setAccessibleDescription(QStringLiteral("Pourquoi la longueur est refusée"));
+        tr("Plus de 3 m et au plus 1000 m ; la touche Entrée lance l'animation"));
+    lblRefus_->setAccessibleDescription(tr("Pourquoi la longueur est refusée"));
 }
 
 void frmFoucault::ConnectHandlers()
@@ -172,13 +182,20 @@ void frmFoucault::LengthChanged()
         lblRefus_->hide();
     } else {
         // The previous length stays; starting is impossible until the text is fixed.
-        lblRefus_->setText(QString::fromStdString(foucault::RefusalMessage(reading.Refusal)));
-        lblRefus_->show();
+        ShowRefusal();
     }
     cmdGo_->setEnabled(lengthAccepted_);
 
     foucault::ScaleSideView(*picPendule_, Longueur_);
     OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+}
+
+void frmFoucault::ShowRefusal()
+{
+    const foucault::LengthReading reading = foucault::ReadLengthText(txtLong_->text(), QLocale());
+    lblRefus_->setText(QCoreApplication::translate(
+        kLengthContext, foucault::RefusalMessage(reading.Refusal).c_str()));
+    lblRefus_->show();
 }
 
 void frmFoucault::StartAnimation()

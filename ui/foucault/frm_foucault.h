@@ -61,6 +61,8 @@ private:
     void LengthChanged();
     /// The start button: restarts the motion from time 0 with an empty trail.
     void StartAnimation();
+    /// Shows why the length text is refused, in the interface language.
+    void ShowRefusal();
 
     HighResolutionClock& clock_;
 

@@ -1,0 +1,704 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Descriptions</name>
+    <message>
+        <source>. Le déplacer remet le pendule à sa position initiale.</source>
+        <translation>. Moving it puts the pendulum back at its initial position.</translation>
+    </message>
+    <message>
+        <source>Mouvement exact, tracé en rouge pendant l&apos;animation</source>
+        <translation>Exact motion, drawn in red during the animation</translation>
+    </message>
+    <message>
+        <source>Mouvement exact en rouge et solution des petits angles en vert ; montré quand « Approximation angle faible » est cochée</source>
+        <translation>Exact motion in red and small-angle solution in green; shown when &quot;Approx. for small angles&quot; is ticked</translation>
+    </message>
+    <message>
+        <source>Équation du mouvement</source>
+        <translation>Equation of motion</translation>
+    </message>
+    <message>
+        <source>θ&apos;&apos; + 2λθ&apos; + ω₀² sin θ = 0</source>
+        <translation>θ&apos;&apos; + 2λθ&apos; + ω₀² sin θ = 0</translation>
+    </message>
+    <message>
+        <source>Pendule</source>
+        <translation>Pendulum</translation>
+    </message>
+    <message>
+        <source>Le pendule dessiné à son angle du moment</source>
+        <translation>The pendulum drawn at its present angle</translation>
+    </message>
+    <message>
+        <source>Conditions initiales</source>
+        <translation>Initial conditions</translation>
+    </message>
+    <message>
+        <source>Paramètres oscillations</source>
+        <translation>Oscillation parameters</translation>
+    </message>
+    <message>
+        <source>Angle initial, en degrés</source>
+        <translation>Initial angle, in degrees</translation>
+    </message>
+    <message>
+        <source>De 0 à 180 degrés</source>
+        <translation>From 0 to 180 degrees</translation>
+    </message>
+    <message>
+        <source>Vitesse initiale, en radians par seconde</source>
+        <translation>Initial speed, in radians per second</translation>
+    </message>
+    <message>
+        <source>De -10 à 10 radians par seconde</source>
+        <translation>From -10 to 10 radians per second</translation>
+    </message>
+    <message>
+        <source>Pulsation propre, en radians par seconde</source>
+        <translation>Natural pulsation, in radians per second</translation>
+    </message>
+    <message>
+        <source>De 0,1 à 20 radians par seconde</source>
+        <translation>From 0.1 to 20 radians per second</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;amortissement, par seconde</source>
+        <translation>Damping coefficient, per second</translation>
+    </message>
+    <message>
+        <source>De 0 à 5 par seconde</source>
+        <translation>From 0 to 5 per second</translation>
+    </message>
+    <message>
+        <source>Valeur de l&apos;angle initial</source>
+        <translation>Value of the initial angle</translation>
+    </message>
+    <message>
+        <source>Valeur de la vitesse initiale</source>
+        <translation>Value of the initial speed</translation>
+    </message>
+    <message>
+        <source>Valeur de la pulsation propre</source>
+        <translation>Value of the natural pulsation</translation>
+    </message>
+    <message>
+        <source>Valeur du coefficient d&apos;amortissement, par seconde</source>
+        <translation>Value of the damping coefficient, per second</translation>
+    </message>
+    <message>
+        <source>Durée de relaxation, en secondes</source>
+        <translation>Relaxation time, in seconds</translation>
+    </message>
+    <message>
+        <source>Pseudo-période</source>
+        <translation>Pseudo-period</translation>
+    </message>
+    <message>
+        <source>Facteur de qualité</source>
+        <translation>Quality factor</translation>
+    </message>
+    <message>
+        <source>Régime des oscillations</source>
+        <translation>Regime of the oscillations</translation>
+    </message>
+    <message>
+        <source>Lance l&apos;animation du pendule et le tracé des courbes, ou la suspend</source>
+        <translation>Starts the animation of the pendulum and the plotting of the curves, or pauses it</translation>
+    </message>
+    <message>
+        <source>Remet le pendule à ses conditions initiales et arrête l&apos;animation</source>
+        <translation>Puts the pendulum back at its initial conditions and stops the animation</translation>
+    </message>
+    <message>
+        <source>Montre aussi, en vert, la solution des petits angles, où sin θ est pris égal à θ</source>
+        <translation>Also shows, in green, the small-angle solution, where sin θ is taken equal to θ</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés)</source>
+        <translation>Angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>Titre de l&apos;axe vertical du graphique des oscillations</source>
+        <translation>Title of the vertical axis of the oscillation plot</translation>
+    </message>
+    <message>
+        <source>Vitesse (en rad/s)</source>
+        <translation>Speed (in rad/s)</translation>
+    </message>
+    <message>
+        <source>Titre de l&apos;axe vertical du portrait de phase</source>
+        <translation>Title of the vertical axis of the phase portrait</translation>
+    </message>
+    <message>
+        <source>Oscillations : angle en fonction du temps</source>
+        <translation>Oscillations: angle against time</translation>
+    </message>
+    <message>
+        <source>Oscillations : angle en fonction du temps, avec l&apos;approximation des petits angles</source>
+        <translation>Oscillations: angle against time, with the small-angle approximation</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse en fonction de l&apos;angle</source>
+        <translation>Phase portrait: speed against angle</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse en fonction de l&apos;angle, avec l&apos;approximation des petits angles</source>
+        <translation>Phase portrait: speed against angle, with the small-angle approximation</translation>
+    </message>
+    <message>
+        <source>Ouvre le site de l&apos;auteur dans le navigateur</source>
+        <translation>Opens the author&apos;s site in the browser</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::Captions</name>
+    <message>
+        <source>Régime critique</source>
+        <translation>Critical regime</translation>
+    </message>
+    <message>
+        <source>Régime apériodique</source>
+        <translation>Aperiodic regime</translation>
+    </message>
+    <message>
+        <source>Régime pseudo-périodique</source>
+        <translation>Pseudo-periodic regime</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::HelpMenu</name>
+    <message>
+        <source>Ai&amp;de</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Guide de l&apos;enseignant</source>
+        <translation>&amp;Teacher&apos;s guide</translation>
+    </message>
+    <message>
+        <source>&amp;Raccourcis clavier</source>
+        <translation>&amp;Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>À &amp;propos de Kestrova</source>
+        <translation>&amp;About Kestrova</translation>
+    </message>
+    <message>
+        <source>À propos de &amp;Qt</source>
+        <translation>About &amp;Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Langue / Language</source>
+        <translation>&amp;Langue / Language</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Guide de l&apos;enseignant — Kestrova</source>
+        <translation>Teacher&apos;s guide — Kestrova</translation>
+    </message>
+    <message>
+        <source>Ctrl+1, Ctrl+2</source>
+        <translation>Ctrl+1, Ctrl+2</translation>
+    </message>
+    <message>
+        <source>ouvre le pendule pesant amorti, le pendule de Foucault</source>
+        <translation>opens the damped pendulum, the Foucault pendulum</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>quitte le programme</source>
+        <translation>quits the program</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>ouvre le guide de l&apos;enseignant</source>
+        <translation>opens the teacher&apos;s guide</translation>
+    </message>
+    <message>
+        <source>Tab, Maj+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>passe d&apos;une commande à l&apos;autre</source>
+        <translation>moves between the controls</translation>
+    </message>
+    <message>
+        <source>Flèches, Page préc./suiv., Début/Fin</source>
+        <translation>Arrows, Page Up/Down, Home/End</translation>
+    </message>
+    <message>
+        <source>déplacent le curseur qui a le focus (la simulation repart de zéro)</source>
+        <translation>move the focused slider (the simulation starts again)</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>lance ou suspend l&apos;animation</source>
+        <translation>starts or pauses the animation</translation>
+    </message>
+    <message>
+        <source>Alt+P</source>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>« Position initiale »</source>
+        <translation>&quot;Initial position&quot;</translation>
+    </message>
+    <message>
+        <source>Alt+F</source>
+        <translation>Alt+F</translation>
+    </message>
+    <message>
+        <source>« Approximation angle faible »</source>
+        <translation>&quot;Approx. for small angles&quot;</translation>
+    </message>
+    <message>
+        <source>Alt+L, puis Entrée</source>
+        <translation>Alt+L, then Enter</translation>
+    </message>
+    <message>
+        <source>fenêtre de Foucault : va à la longueur, puis lance</source>
+        <translation>Foucault window: goes to the length, then starts</translation>
+    </message>
+    <message>
+        <source>Raccourcis clavier</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>Simulations du pendule pesant amorti et du pendule de Foucault, pour enseigner le pendule pesant.</source>
+        <translation>Simulations of the damped heavy pendulum and of the Foucault pendulum, for teaching the heavy pendulum.</translation>
+    </message>
+    <message>
+        <source>Construit avec Qt %1.</source>
+        <translation>Built with Qt %1.</translation>
+    </message>
+    <message>
+        <source>À propos de Kestrova</source>
+        <translation>About Kestrova</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::LengthReading</name>
+    <message>
+        <source>Longueur non reconnue : tapez un nombre de mètres, plus de 3 m et au plus 1000 m.</source>
+        <translation>Length not recognised: type a number of metres, more than 3 m and at most 1000 m.</translation>
+    </message>
+    <message>
+        <source>Longueur trop courte : le pendule doit mesurer plus de 3 m (l&apos;amplitude) et au plus 1000 m.</source>
+        <translation>Length too short: the pendulum must be more than 3 m long (the amplitude) and at most 1000 m.</translation>
+    </message>
+    <message>
+        <source>Longueur trop grande : le pendule doit mesurer plus de 3 m et au plus 1000 m.</source>
+        <translation>Length too long: the pendulum must be more than 3 m long and at most 1000 m.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MDIBrunmalt</name>
+    <message>
+        <source>Fenêtres de simulation</source>
+        <translation>Simulation windows</translation>
+    </message>
+    <message>
+        <source>Pendule pesant &amp;amorti</source>
+        <translation>D&amp;amped heavy pendulum</translation>
+    </message>
+    <message>
+        <source>&amp;Pendule pesant</source>
+        <translation>&amp;Heavy pendulum</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Simulation</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>A&amp;nalyse</source>
+        <translation>A&amp;nalysis</translation>
+    </message>
+    <message>
+        <source>&amp;Courbes d&apos;énergie</source>
+        <translation>&amp;Energy curves</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementsDock</name>
+    <message>
+        <source>Mesures</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>&amp;Mesures</source>
+        <translation>&amp;Measurements</translation>
+    </message>
+    <message>
+        <source>Période, amortissement et énergie mesurés sur le mouvement</source>
+        <translation>Period, damping and energy measured on the motion</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Détacher</source>
+        <translation>Detach</translation>
+    </message>
+    <message>
+        <source>Ferme le panneau des mesures</source>
+        <translation>Closes the measurements panel</translation>
+    </message>
+    <message>
+        <source>Détache le panneau des mesures</source>
+        <translation>Detaches the measurements panel</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementsPanel</name>
+    <message>
+        <source>Période (en s)</source>
+        <translation>Period (in s)</translation>
+    </message>
+    <message>
+        <source>mesurée :</source>
+        <translation>measured:</translation>
+    </message>
+    <message>
+        <source>Temps moyen entre deux passages par la verticale dans le même sens, interpolé entre les pas de calcul</source>
+        <translation>Mean time between two passages through the vertical in the same direction, interpolated between the computation steps</translation>
+    </message>
+    <message>
+        <source>petits angles :</source>
+        <translation>small angles:</translation>
+    </message>
+    <message>
+        <source>Pseudo-période 2π/√(ω₀² − λ²) de l&apos;équation où sin θ = θ, et l&apos;écart de la mesure à cette valeur</source>
+        <translation>Pseudo-period 2π/√(ω₀² − λ²) of the equation with sin θ = θ, and how far the measurement lies from it</translation>
+    </message>
+    <message>
+        <source>exacte :</source>
+        <translation>exact:</translation>
+    </message>
+    <message>
+        <source>Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ (intégrale elliptique complète de première espèce), et l&apos;écart de la mesure à cette valeur</source>
+        <translation>Period of the undamped pendulum, 4·K(sin(θ₀/2))/ω₀ (complete elliptic integral of the first kind), and how far the measurement lies from it</translation>
+    </message>
+    <message>
+        <source>Amortissement</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>décrément δ :</source>
+        <translation>decrement δ:</translation>
+    </message>
+    <message>
+        <source>Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs</source>
+        <translation>Logarithmic decrement (1/n)·ln(θₖ/θₖ₊ₙ) of the successive maxima</translation>
+    </message>
+    <message>
+        <source>λ mesuré :</source>
+        <translation>measured λ:</translation>
+    </message>
+    <message>
+        <source>Q mesuré :</source>
+        <translation>measured Q:</translation>
+    </message>
+    <message>
+        <source>Énergie par unité de m·L² (en s⁻²)</source>
+        <translation>Energy per unit of m·L² (in s⁻²)</translation>
+    </message>
+    <message>
+        <source>cinétique :</source>
+        <translation>kinetic:</translation>
+    </message>
+    <message>
+        <source>½θ&apos;²</source>
+        <translation>½θ&apos;²</translation>
+    </message>
+    <message>
+        <source>potentielle :</source>
+        <translation>potential:</translation>
+    </message>
+    <message>
+        <source>ω₀²(1 − cos θ)</source>
+        <translation>ω₀²(1 − cos θ)</translation>
+    </message>
+    <message>
+        <source>totale :</source>
+        <translation>total:</translation>
+    </message>
+    <message>
+        <source>perdue :</source>
+        <translation>lost:</translation>
+    </message>
+    <message>
+        <source>Part de l&apos;énergie du départ perdue depuis</source>
+        <translation>Share of the starting energy lost since</translation>
+    </message>
+    <message>
+        <source>Période et amplitude</source>
+        <translation>Period and amplitude</translation>
+    </message>
+    <message>
+        <source>Période rapportée à T₀ en fonction de l&apos;amplitude</source>
+        <translation>Period over T₀ against the amplitude</translation>
+    </message>
+    <message>
+        <source>&amp;Balayer</source>
+        <translation>S&amp;weep</translation>
+    </message>
+    <message>
+        <source>Mesure la période du modèle lâché sans vitesse de 5° à 175°</source>
+        <translation>Measures the period of the model released at rest from 5° to 175°</translation>
+    </message>
+    <message>
+        <source>pas encore mesuré</source>
+        <translation>not measured yet</translation>
+    </message>
+    <message>
+        <source>sans objet en régime apériodique</source>
+        <translation>not applicable in the aperiodic regime</translation>
+    </message>
+    <message>
+        <source>sans objet en régime critique</source>
+        <translation>not applicable in the critical regime</translation>
+    </message>
+    <message>
+        <source>sans objet sans amortissement</source>
+        <translation>not applicable without damping</translation>
+    </message>
+    <message>
+        <source>sans objet avec amortissement</source>
+        <translation>not applicable with damping</translation>
+    </message>
+    <message>
+        <source>sans objet : le pendule atteint le haut</source>
+        <translation>not applicable: the pendulum reaches the top</translation>
+    </message>
+    <message>
+        <source>sans objet : le pendule est immobile</source>
+        <translation>not applicable: the pendulum does not move</translation>
+    </message>
+    <message>
+        <source>mesure : %1</source>
+        <translation>measurement: %1</translation>
+    </message>
+    <message>
+        <source>sur 1 oscillation</source>
+        <translation>over 1 oscillation</translation>
+    </message>
+    <message>
+        <source>sur %1 oscillations</source>
+        <translation>over %1 oscillations</translation>
+    </message>
+    <message>
+        <source>réglé : %1</source>
+        <translation>set: %1</translation>
+    </message>
+    <message>
+        <source>T/T₀</source>
+        <translation>T/T₀</translation>
+    </message>
+    <message>
+        <source>amplitude θ₀ (en degrés)</source>
+        <translation>amplitude θ₀ (in degrees)</translation>
+    </message>
+    <message>
+        <source>exacte</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>Borda 1 + θ₀²/16</source>
+        <translation>Borda 1 + θ₀²/16</translation>
+    </message>
+    <message>
+        <source>balayage</source>
+        <translation>sweep</translation>
+    </message>
+    <message>
+        <source>lancers précédents</source>
+        <translation>earlier runs</translation>
+    </message>
+    <message>
+        <source>lancer en cours</source>
+        <translation>this run</translation>
+    </message>
+    <message>
+        <source>Mesure de la période de 5° à 175°…</source>
+        <translation>Measuring the period from 5° to 175°…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Balayer</source>
+        <translation>Sweep</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::WebLink</name>
+    <message>
+        <source>Vous n&apos;êtes pas actuellement connecté à Internet.</source>
+        <translation>You are not connected to the Internet at present.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::frmFoucault</name>
+    <message>
+        <source>Pendule pesant</source>
+        <translation>Heavy pendulum</translation>
+    </message>
+    <message>
+        <source> lancer l&apos;&amp;animation</source>
+        <translation> start &amp;animation</translation>
+    </message>
+    <message>
+        <source>&amp;Longueur du pendule : </source>
+        <translation>Pendulum &amp;length: </translation>
+    </message>
+    <message>
+        <source>Trace au sol</source>
+        <translation>Trail on the ground</translation>
+    </message>
+    <message>
+        <source>Vue de dessus : les 100 dernières positions de la masse sur le sol, où l&apos;on voit tourner lentement le plan d&apos;oscillation</source>
+        <translation>Seen from above: the bob&apos;s last 100 positions on the ground, where the plane of oscillation is seen slowly turning</translation>
+    </message>
+    <message>
+        <source>Vue de côté</source>
+        <translation>Side view</translation>
+    </message>
+    <message>
+        <source>Le fil et la masse oscillant sous le point de suspension</source>
+        <translation>The string and the bob swinging below the pivot</translation>
+    </message>
+    <message>
+        <source>Lancer l&apos;animation</source>
+        <translation>Start animation</translation>
+    </message>
+    <message>
+        <source>Relance le mouvement depuis l&apos;instant zéro, avec une trace vide</source>
+        <translation>Starts the motion again from time zero, with an empty trail</translation>
+    </message>
+    <message>
+        <source>Longueur du pendule, en mètres</source>
+        <translation>Pendulum length, in metres</translation>
+    </message>
+    <message>
+        <source>Plus de 3 m et au plus 1000 m ; la touche Entrée lance l&apos;animation</source>
+        <translation>More than 3 m and at most 1000 m; the Enter key starts the animation</translation>
+    </message>
+    <message>
+        <source>Pourquoi la longueur est refusée</source>
+        <translation>Why the length is refused</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::frmPenduleAmorti</name>
+    <message>
+        <source>Pendule pesant amorti</source>
+        <translation>Damped heavy pendulum</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés)</source>
+        <translation>Angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>Vitesse (en rad/s)</source>
+        <translation>Speed (in rad/s)</translation>
+    </message>
+    <message>
+        <source>Le calcul du mouvement a donné une valeur non finie : l&apos;animation est arrêtée.
+Cliquez sur « Position initiale » ou changez un paramètre pour repartir.</source>
+        <translation>The computation of the motion gave a non-finite value: the animation is stopped.
+Click &quot;Initial position&quot; or change a parameter to start again.</translation>
+    </message>
+    <message>
+        <source>Lancer l&apos;&amp;animation</source>
+        <translation>Start &amp;animation</translation>
+    </message>
+    <message>
+        <source>Suspendre l&apos;&amp;animation</source>
+        <translation>Pause &amp;animation</translation>
+    </message>
+    <message>
+        <source>Conditions initiales : </source>
+        <translation>Initial conditions: </translation>
+    </message>
+    <message>
+        <source>Paramètres oscillations : </source>
+        <translation>Oscillation parameters: </translation>
+    </message>
+    <message>
+        <source>&amp;Position initiale</source>
+        <translation>Initial &amp;position</translation>
+    </message>
+    <message>
+        <source>Approximation angle &amp;faible </source>
+        <translation>Approx. &amp;for small angles </translation>
+    </message>
+    <message>
+        <source>Pour le dernier terme de l&apos;équation , on considère que sinx = x</source>
+        <translation>For the last term of the equation, sin x is taken equal to x</translation>
+    </message>
+    <message>
+        <source>Temps (en s)</source>
+        <translation>Time (in s)</translation>
+    </message>
+    <message>
+        <source>Réalisation : Kestrova</source>
+        <translation>Made by: Kestrova</translation>
+    </message>
+    <message>
+        <source>Angle initial : </source>
+        <translation>Initial angle: </translation>
+    </message>
+    <message>
+        <source>Vitesse initiale : </source>
+        <translation>Initial speed: </translation>
+    </message>
+    <message>
+        <source>Pulsation propre :</source>
+        <translation>Natural pulsation:</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;amortissement :</source>
+        <translation>Damping coefficient:</translation>
+    </message>
+    <message>
+        <source>Durée de relaxation :</source>
+        <translation>Relaxation time:</translation>
+    </message>
+    <message>
+        <source>Pseudo-période :</source>
+        <translation>Pseudo-period:</translation>
+    </message>
+    <message>
+        <source>Q : facteur de qualité : </source>
+        <translation>Q: quality factor: </translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Regime</translation>
+    </message>
+</context>
+</TS>
