@@ -331,6 +331,14 @@
         <source>&amp;Simulation</source>
         <translation>&amp;Simulation</translation>
     </message>
+    <message>
+        <source>A&amp;nalyse</source>
+        <translation>A&amp;nalysis</translation>
+    </message>
+    <message>
+        <source>&amp;Courbes d&apos;énergie</source>
+        <translation>&amp;Energy curves</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::WebLink</name>
