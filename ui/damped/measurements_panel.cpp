@@ -32,6 +32,8 @@ constexpr int kDecimalsLambda = 4;
 constexpr int kDecimalsQuality = 3;
 constexpr int kDecimalsLost = 1; // %
 constexpr int kEnergyDigits = 4; // significant, of the total
+// A number and its percent sign stay on one line.
+const QString kPercentSuffix = QString(QChar(0x00A0)) + QLatin1Char('%');
 // A sweep shorter than this shows no progress window at all.
 constexpr int kSweepProgressDelayMs = 400;
 
@@ -61,7 +63,7 @@ QString Percent(double share, int decimals)
     QString text = Number(100 * share, decimals);
     if (share > 0 && text.contains(QRegularExpression(QStringLiteral("[1-9]"))))
         text.prepend(QLatin1Char('+'));
-    return text + QStringLiteral(" %");
+    return text + kPercentSuffix;
 }
 
 /// A bold label whose French text follows the interface language.
@@ -306,7 +308,7 @@ void MeasurementsPanel::ShowReport(const MeasurementReport& r)
     SetText(lblEnergiePotentielle_, Number(r.energy.potential, decimals));
     SetText(lblEnergieTotale_, Number(r.energy.Total(), decimals));
     SetText(lblEnergiePerdue_, text(r.energyLost, [](double v) {
-                return Number(100 * v, kDecimalsLost) + QStringLiteral(" %");
+                return Number(100 * v, kDecimalsLost) + kPercentSuffix;
             }));
 }
 
