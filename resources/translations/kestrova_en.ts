@@ -293,6 +293,14 @@
         <source>À propos de Kestrova</source>
         <translation>About Kestrova</translation>
     </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>ouvre ou ferme le panneau des mesures</source>
+        <translation>opens or closes the measurements panel</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LengthReading</name>
