@@ -203,11 +203,14 @@ void frmFoucault::PlaceChanged()
     tmrCourbe_->stop();
     EmptyPoints(Points_);
     meter_.Clear();
+    TempsEcoule_ = 0; // the readout's time and turn belong to the new place
     // A refused latitude keeps the previous one; starting waits for a good one.
     OmegaTerre_ =
         foucault::OmegaTerre(placePanel_->Latitude(), foucault::DaySeconds(placePanel_->Day()));
     OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
     cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
+    // Greyed, it shows the kept latitude's figures rather than the typed one's.
+    readout_->setEnabled(placePanel_->Accepted());
     ShowReadout();
 }
 

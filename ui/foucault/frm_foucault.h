@@ -46,7 +46,8 @@ public:
     /// Angular frequency of the swing for that length (rad/s).
     [[nodiscard]] double OmegaPendule() const { return OmegaPendule_; }
     /// Simulated seconds since the start button was last pressed, as of the
-    /// last tick: the real seconds times the time factor.
+    /// last tick (the real seconds times the time factor); 0 again after a
+    /// change of place or day.
     [[nodiscard]] double TempsEcoule() const { return TempsEcoule_; }
     /// Vertical component of the planet's rotation at the chosen place (rad/s).
     [[nodiscard]] double OmegaTerre() const { return OmegaTerre_; }

@@ -5,6 +5,7 @@
 #include "ui/common/form_layout.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLabel>
 
@@ -16,6 +17,9 @@ namespace kestrova {
 namespace foucault {
 
 namespace {
+
+// Room for the longest value, "123456,78 °/h, sens antihoraire", in pixels.
+constexpr int kValueWidth = 270;
 
 std::string Separator(const QLocale& locale)
 {
@@ -68,7 +72,9 @@ PlaneReadout::PlaneReadout(QWidget* parent)
     auto addRow = [&](const char* name, const QString& caption) {
         auto* value = new QLabel(this);
         value->setObjectName(QLatin1String(name));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setTextFormat(Qt::PlainText);
+        // A fixed size keeps the new text of each tick from laying out the box again.
+        value->setFixedSize(foucault::kValueWidth, QFontMetrics(value->font()).height());
         form->addRow(caption, value);
         return value;
     };

@@ -148,6 +148,11 @@ private slots:
         QVERIFY(Child<QLabel>("lblTempsSimule")->text().startsWith(QStringLiteral("1 h ")));
         for (const char* name : {"lblAngleTourne", "lblVitesseLoi", "lblVitesseMesuree"})
             QCOMPARE(Child<QLabel>(name)->text().section(QStringLiteral(", "), 1), direction);
+
+        // Another place stops the run and starts the readout afresh.
+        Child<QPushButton>("cmdPoleNord")->click();
+        QVERIFY(!Child<QTimer>("tmrCourbe")->isActive() && window_->Points().CountPoint() == 0);
+        QCOMPARE(Child<QLabel>("lblTempsSimule")->text(), QStringLiteral("0 h 00 min"));
     }
 
     void startAgainEmptiesTheTrailAndRestartsFromRest()
