@@ -5,6 +5,7 @@
 #include "ui/foucault/latitude_field.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,7 +54,8 @@ PlacePanel::PlacePanel(QWidget* parent)
     auto* presets = new QHBoxLayout;
     presets->setSpacing(3);
     for (const PresetPlace& place : kPresetPlaces) {
-        auto* button = new QPushButton(tr(place.name), this);
+        auto* button =
+            new QPushButton(QCoreApplication::translate("frmFoucault", place.name), this);
         button->setObjectName(QLatin1String(place.objectName));
         button->setAutoDefault(false);
         const double degrees = place.degrees;
