@@ -144,7 +144,7 @@ private slots:
         const double law = window_->OmegaTerre();
         const double measured = window_->Meter().ClockwiseRate().value_or(1);
         QVERIFY2(std::abs(measured - law) <= 0.01 * std::abs(law) + 1e-12,
-                 qPrintable(QString::number(measured / law)));
+                 qPrintable(QStringLiteral("%1 against %2 rad/s").arg(measured).arg(law)));
         QVERIFY(Child<QLabel>("lblTempsSimule")->text().startsWith(QStringLiteral("1 h ")));
         for (const char* name : {"lblAngleTourne", "lblVitesseLoi", "lblVitesseMesuree"})
             QCOMPARE(Child<QLabel>(name)->text().section(QStringLiteral(", "), 1), direction);
