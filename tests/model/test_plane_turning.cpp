@@ -1,6 +1,6 @@
 #include "model/foucault_motion.h"
 #include "model/latitude_reading.h"
-#include "model/simulated_time.h"
+#include "model/sped_up_time.h"
 #include "model/swing_plane_meter.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +78,7 @@ TEST(PlaneTurningTest, MeterWaitsForThreePositionsAndSkipsTheCentre)
 
 TEST(PlaneTurningTest, TimeFactorChangesWithoutAJump)
 {
-    SimulatedTime time;
+    SpedUpTime time;
     EXPECT_EQ(time.At(114.8), 114.8);
     time.SetFactor(3600, 10);
     EXPECT_DOUBLE_EQ(time.At(11), 3610);

@@ -146,7 +146,7 @@ void frmFoucault::ConnectHandlers()
     connect(placePanel_, &PlacePanel::PlaceChanged, this, &frmFoucault::PlaceChanged);
     // A new factor takes effect from the last tick on, without a jump.
     connect(placePanel_, &PlacePanel::TimeFactorChanged, this,
-            [this] { simulatedTime_.SetFactor(placePanel_->TimeFactor(), realSeconds_); });
+            [this] { spedUpTime_.SetFactor(placePanel_->TimeFactor(), realSeconds_); });
 }
 
 void frmFoucault::LoadWindow()
@@ -220,7 +220,7 @@ void frmFoucault::StartAnimation()
         return;
     EmptyPoints(Points_);
     meter_.Clear();
-    simulatedTime_.Restart();
+    spedUpTime_.Restart();
     realSeconds_ = 0;
     TempsEcoule_ = 0;
     ShowReadout();
@@ -237,7 +237,7 @@ void frmFoucault::AnimationTick()
 {
     clock_.ReadCurrent();
     realSeconds_ = clock_.ElapsedSeconds();
-    TempsEcoule_ = simulatedTime_.At(realSeconds_);
+    TempsEcoule_ = spedUpTime_.At(realSeconds_);
     const double t = TempsEcoule_;
 
     const foucault::GroundPosition bob =

@@ -9,7 +9,7 @@
 
 #include "clock/high_resolution_clock.h"
 #include "model/collection_points.h"
-#include "model/simulated_time.h"
+#include "model/sped_up_time.h"
 #include "model/swing_plane_meter.h"
 
 #include <QWidget>
@@ -85,7 +85,7 @@ private:
     double TempsEcoule_ = 0;      ///< s
     bool lengthAccepted_ = false; ///< the length text as it stands gives a usable length
     Collection_Points Points_;
-    SimulatedTime simulatedTime_;
+    foucault::SpedUpTime spedUpTime_;
     double realSeconds_ = 0; ///< real seconds since the start, as of the last tick
     foucault::SwingPlaneMeter meter_;
 

@@ -6,9 +6,9 @@
 /// that moment on without a jump, and another factor (a slow motion) can be
 /// multiplied in.
 
-namespace kestrova {
+namespace kestrova::foucault {
 
-class SimulatedTime {
+class SpedUpTime {
 public:
     /// Simulated seconds at `realSeconds` since the start. With the factor 1
     /// throughout, exactly `realSeconds`.
@@ -41,4 +41,4 @@ private:
     double anchor_ = 0; ///< real seconds since the start when the factor was last set
 };
 
-} // namespace kestrova
+} // namespace kestrova::foucault
