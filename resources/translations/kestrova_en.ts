@@ -563,6 +563,120 @@
     </message>
 </context>
 <context>
+    <name>kestrova::PlacePanel</name>
+    <message>
+        <source>Lieu et durée du jour</source>
+        <translation>Place and length of the day</translation>
+    </message>
+    <message>
+        <source>Latitude du lieu, en degrés</source>
+        <translation>Latitude of the place, in degrees</translation>
+    </message>
+    <message>
+        <source>De 0 à 90, suivi de N pour le nord ou de S pour le sud</source>
+        <translation>From 0 to 90, followed by N for north or S for south</translation>
+    </message>
+    <message>
+        <source>La&amp;titude (°) :</source>
+        <translation>La&amp;titude (°):</translation>
+    </message>
+    <message>
+        <source>Lieux :</source>
+        <translation>Places:</translation>
+    </message>
+    <message>
+        <source>Pourquoi la latitude est refusée</source>
+        <translation>Why the latitude is refused</translation>
+    </message>
+    <message>
+        <source>Jour accéléré (1000 s)</source>
+        <translation>Accelerated day (1000 s)</translation>
+    </message>
+    <message>
+        <source>Jour sidéral réel</source>
+        <translation>Real sidereal day</translation>
+    </message>
+    <message>
+        <source>&amp;Jour :</source>
+        <translation>&amp;Day:</translation>
+    </message>
+    <message>
+        <source>Combien de fois plus vite que le temps réel, avec le jour sidéral réel</source>
+        <translation>How many times faster than real time, with the real sidereal day</translation>
+    </message>
+    <message>
+        <source>A&amp;ccélération du temps :</source>
+        <translation>Time a&amp;cceleration:</translation>
+    </message>
+    <message>
+        <source>Latitude non reconnue : tapez un nombre de degrés de 0 à 90, suivi de N (nord) ou S (sud), ou de −90 à 90.</source>
+        <translation>Latitude not recognised: type a number of degrees from 0 to 90, followed by N (north) or S (south), or from −90 to 90.</translation>
+    </message>
+    <message>
+        <source>Latitude hors limites : de 90 S (pôle Sud) à 90 N (pôle Nord).</source>
+        <translation>Latitude out of range: from 90 S (South Pole) to 90 N (North Pole).</translation>
+    </message>
+    <message>
+        <source>Paris</source>
+        <translation>Paris</translation>
+    </message>
+    <message>
+        <source>Pôle Nord</source>
+        <translation>North Pole</translation>
+    </message>
+    <message>
+        <source>Équateur</source>
+        <translation>Equator</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation>Sydney</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::PlaneReadout</name>
+    <message>
+        <source>jamais</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>plus d&apos;un million d&apos;heures</source>
+        <translation>more than a million hours</translation>
+    </message>
+    <message>
+        <source>Rotation du plan d&apos;oscillation</source>
+        <translation>Turning of the swing plane</translation>
+    </message>
+    <message>
+        <source>Temps simulé depuis le lancement :</source>
+        <translation>Simulated time since the start:</translation>
+    </message>
+    <message>
+        <source>Angle tourné par le plan :</source>
+        <translation>Angle turned by the plane:</translation>
+    </message>
+    <message>
+        <source>Vitesse prévue par la loi Ω·sin φ :</source>
+        <translation>Rate given by the law Ω·sin φ:</translation>
+    </message>
+    <message>
+        <source>Durée d&apos;un tour complet :</source>
+        <translation>Time for a full turn:</translation>
+    </message>
+    <message>
+        <source>Vitesse mesurée sur les oscillations :</source>
+        <translation>Rate measured on the swings:</translation>
+    </message>
+    <message>
+        <source>sens horaire</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>sens antihoraire</source>
+        <translation>anticlockwise</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::WebLink</name>
     <message>
         <source>Vous n&apos;êtes pas actuellement connecté à Internet.</source>

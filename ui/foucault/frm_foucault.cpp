@@ -56,6 +56,8 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
         DescribeControls();
         if (!lengthAccepted_)
             ShowRefusal();
+        placePanel_->Retranslate();
+        ShowReadout();
     });
 }
 

@@ -32,12 +32,13 @@ QString LatitudeRefusalMessage(LatitudeRefusal refusal)
         return {};
     case LatitudeRefusal::NoNumber:
         return QCoreApplication::translate(
-            "frmFoucault",
+            "kestrova::PlacePanel",
             "Latitude non reconnue : tapez un nombre de degrés de 0 à 90, "
             "suivi de N (nord) ou S (sud), ou de −90 à 90.");
     case LatitudeRefusal::OutOfRange:
         return QCoreApplication::translate(
-            "frmFoucault", "Latitude hors limites : de 90 S (pôle Sud) à 90 N (pôle Nord).");
+            "kestrova::PlacePanel",
+            "Latitude hors limites : de 90 S (pôle Sud) à 90 N (pôle Nord).");
     }
     return {};
 }

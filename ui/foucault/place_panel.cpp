@@ -2,6 +2,7 @@
 
 #include "model/latitude_reading.h"
 #include "model/pendulum_state.h"
+#include "ui/common/translatable.h"
 #include "ui/foucault/latitude_field.h"
 
 #include <QComboBox>
@@ -23,10 +24,11 @@ struct PresetPlace {
 };
 
 constexpr PresetPlace kPresetPlaces[] = {
-    {QT_TRANSLATE_NOOP("frmFoucault", "Paris"), "cmdParis", foucault::kParisLatitudeDegrees},
-    {QT_TRANSLATE_NOOP("frmFoucault", "Pôle Nord"), "cmdPoleNord", 90.0},
-    {QT_TRANSLATE_NOOP("frmFoucault", "Équateur"), "cmdEquateur", 0.0},
-    {QT_TRANSLATE_NOOP("frmFoucault", "Sydney"), "cmdSydney", -33.87},
+    {QT_TRANSLATE_NOOP("kestrova::PlacePanel", "Paris"), "cmdParis",
+     foucault::kParisLatitudeDegrees},
+    {QT_TRANSLATE_NOOP("kestrova::PlacePanel", "Pôle Nord"), "cmdPoleNord", 90.0},
+    {QT_TRANSLATE_NOOP("kestrova::PlacePanel", "Équateur"), "cmdEquateur", 0.0},
+    {QT_TRANSLATE_NOOP("kestrova::PlacePanel", "Sydney"), "cmdSydney", -33.87},
 };
 
 constexpr int kTimeFactors[] = {1, 60, 600, 3600};
@@ -34,8 +36,9 @@ constexpr int kTimeFactors[] = {1, 60, 600, 3600};
 } // namespace
 
 PlacePanel::PlacePanel(QWidget* parent)
-    : QGroupBox(tr("Lieu et durée du jour"), parent)
+    : QGroupBox(parent)
 {
+    SetTranslatable(this, "title", QT_TR_NOOP("Lieu et durée du jour"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(3);
@@ -43,10 +46,11 @@ PlacePanel::PlacePanel(QWidget* parent)
     txtLatitude_ = new QLineEdit(this);
     txtLatitude_->setObjectName(QStringLiteral("txtLatitude"));
     txtLatitude_->setMaximumWidth(80);
-    txtLatitude_->setAccessibleName(tr("Latitude du lieu, en degrés"));
-    txtLatitude_->setAccessibleDescription(
-        tr("De 0 à 90, suivi de N pour le nord ou de S pour le sud"));
-    auto* lblLatitude = new QLabel(tr("La&titude (°) :"), this);
+    SetTranslatable(txtLatitude_, "accessibleName", QT_TR_NOOP("Latitude du lieu, en degrés"));
+    SetTranslatable(txtLatitude_, "accessibleDescription",
+                    QT_TR_NOOP("De 0 à 90, suivi de N pour le nord ou de S pour le sud"));
+    auto* lblLatitude = new QLabel(this);
+    SetTranslatable(lblLatitude, "text", QT_TR_NOOP("La&titude (°) :"));
     lblLatitude->setBuddy(txtLatitude_);
     grid->addWidget(lblLatitude, 0, 0);
     grid->addWidget(txtLatitude_, 0, 1, Qt::AlignLeft);
@@ -54,8 +58,8 @@ PlacePanel::PlacePanel(QWidget* parent)
     auto* presets = new QHBoxLayout;
     presets->setSpacing(3);
     for (const PresetPlace& place : kPresetPlaces) {
-        auto* button =
-            new QPushButton(QCoreApplication::translate("frmFoucault", place.name), this);
+        auto* button = new QPushButton(this);
+        SetTranslatable(button, "text", place.name);
         button->setObjectName(QLatin1String(place.objectName));
         button->setAutoDefault(false);
         const double degrees = place.degrees;
@@ -65,13 +69,16 @@ PlacePanel::PlacePanel(QWidget* parent)
         presets->addWidget(button);
     }
     presets->addStretch();
-    grid->addWidget(new QLabel(tr("Lieux :"), this), 1, 0);
+    auto* lblLieux = new QLabel(this);
+    SetTranslatable(lblLieux, "text", QT_TR_NOOP("Lieux :"));
+    grid->addWidget(lblLieux, 1, 0);
     grid->addLayout(presets, 1, 1);
 
     lblRefusLatitude_ = new QLabel(this);
     lblRefusLatitude_->setObjectName(QStringLiteral("lblRefusLatitude"));
     lblRefusLatitude_->setWordWrap(true);
-    lblRefusLatitude_->setAccessibleDescription(tr("Pourquoi la latitude est refusée"));
+    SetTranslatable(lblRefusLatitude_, "accessibleDescription",
+                    QT_TR_NOOP("Pourquoi la latitude est refusée"));
     QPalette warning = lblRefusLatitude_->palette();
     warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
     lblRefusLatitude_->setPalette(warning);
@@ -80,9 +87,10 @@ PlacePanel::PlacePanel(QWidget* parent)
 
     cboJour_ = new QComboBox(this);
     cboJour_->setObjectName(QStringLiteral("cboJour"));
-    cboJour_->addItem(tr("Jour accéléré (1000 s)"));
-    cboJour_->addItem(tr("Jour sidéral réel"));
-    auto* lblJour = new QLabel(tr("&Jour :"), this);
+    cboJour_->addItem(QString());
+    cboJour_->addItem(QString());
+    auto* lblJour = new QLabel(this);
+    SetTranslatable(lblJour, "text", QT_TR_NOOP("&Jour :"));
     lblJour->setBuddy(cboJour_);
     grid->addWidget(lblJour, 3, 0);
     grid->addWidget(cboJour_, 3, 1, Qt::AlignLeft);
@@ -92,9 +100,11 @@ PlacePanel::PlacePanel(QWidget* parent)
     for (const int factor : kTimeFactors)
         cboFacteur_->addItem(QStringLiteral("×") + QString::number(factor), factor);
     cboFacteur_->setEnabled(false);
-    cboFacteur_->setAccessibleDescription(
-        tr("Combien de fois plus vite que le temps réel, avec le jour sidéral réel"));
-    auto* lblFacteur = new QLabel(tr("A&ccélération du temps :"), this);
+    SetTranslatable(
+        cboFacteur_, "accessibleDescription",
+        QT_TR_NOOP("Combien de fois plus vite que le temps réel, avec le jour sidéral réel"));
+    auto* lblFacteur = new QLabel(this);
+    SetTranslatable(lblFacteur, "text", QT_TR_NOOP("A&ccélération du temps :"));
     lblFacteur->setBuddy(cboFacteur_);
     grid->addWidget(lblFacteur, 4, 0);
     grid->addWidget(cboFacteur_, 4, 1, Qt::AlignLeft);
@@ -103,12 +113,21 @@ PlacePanel::PlacePanel(QWidget* parent)
 
     txtLatitude_->setText(foucault::LatitudeText(foucault::kParisLatitudeDegrees, QLocale()));
     LatitudeTextChanged();
+    Retranslate();
     connect(txtLatitude_, &QLineEdit::textChanged, this, [this] {
         LatitudeTextChanged();
         emit PlaceChanged();
     });
     connect(cboJour_, &QComboBox::currentIndexChanged, this, &PlacePanel::DayChanged);
     connect(cboFacteur_, &QComboBox::currentIndexChanged, this, &PlacePanel::TimeFactorChanged);
+}
+
+void PlacePanel::Retranslate()
+{
+    cboJour_->setItemText(0, tr("Jour accéléré (1000 s)"));
+    cboJour_->setItemText(1, tr("Jour sidéral réel"));
+    if (!accepted_)
+        LatitudeTextChanged();
 }
 
 foucault::PlanetDay PlacePanel::Day() const

@@ -25,6 +25,9 @@ public:
 
     /// The latitude text as it stands gives a latitude.
     [[nodiscard]] bool Accepted() const { return accepted_; }
+    /// Writes the texts built here (the day choices, a refusal) again in the
+    /// interface language.
+    void Retranslate();
     /// The last accepted latitude (rad, north positive).
     [[nodiscard]] double Latitude() const { return latitude_; }
     [[nodiscard]] foucault::PlanetDay Day() const;

@@ -3,6 +3,7 @@
 #include "model/captions.h"
 #include "model/foucault_motion.h"
 #include "ui/common/form_layout.h"
+#include "ui/common/translatable.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -44,8 +45,9 @@ QString TurningText(double clockwise, int decimals, const QString& unit, const Q
     if (number.find_first_not_of(Separator(locale) + "0") == std::string::npos)
         return text;
     return text + QStringLiteral(", ")
-        + (clockwise > 0 ? QCoreApplication::translate("frmFoucault", "sens horaire")
-                         : QCoreApplication::translate("frmFoucault", "sens antihoraire"));
+        + (clockwise > 0
+               ? QCoreApplication::translate("kestrova::PlaneReadout", "sens horaire")
+               : QCoreApplication::translate("kestrova::PlaneReadout", "sens antihoraire"));
 }
 
 } // namespace foucault
@@ -64,25 +66,29 @@ QString PlaneReadout::FullTurnText(std::optional<double> hours, const QLocale& l
 }
 
 PlaneReadout::PlaneReadout(QWidget* parent)
-    : QGroupBox(tr("Rotation du plan d'oscillation"), parent)
+    : QGroupBox(parent)
 {
+    SetTranslatable(this, "title", QT_TR_NOOP("Rotation du plan d'oscillation"));
     auto* form = new QFormLayout(this);
     form->setContentsMargins(6, 4, 6, 4);
     form->setVerticalSpacing(4);
-    auto addRow = [&](const char* name, const QString& caption) {
+    auto addRow = [&](const char* name, const char* caption) {
         auto* value = new QLabel(this);
         value->setObjectName(QLatin1String(name));
         value->setTextFormat(Qt::PlainText);
         // A fixed size keeps the new text of each tick from laying out the box again.
         value->setFixedSize(foucault::kValueWidth, QFontMetrics(value->font()).height());
-        form->addRow(caption, value);
+        auto* title = new QLabel(this);
+        SetTranslatable(title, "text", caption);
+        form->addRow(title, value);
         return value;
     };
-    lblTempsSimule_ = addRow("lblTempsSimule", tr("Temps simulé depuis le lancement :"));
-    lblAngleTourne_ = addRow("lblAngleTourne", tr("Angle tourné par le plan :"));
-    lblVitesseLoi_ = addRow("lblVitesseLoi", tr("Vitesse prévue par la loi Ω·sin φ :"));
-    lblTourComplet_ = addRow("lblTourComplet", tr("Durée d'un tour complet :"));
-    lblVitesseMesuree_ = addRow("lblVitesseMesuree", tr("Vitesse mesurée sur les oscillations :"));
+    lblTempsSimule_ = addRow("lblTempsSimule", QT_TR_NOOP("Temps simulé depuis le lancement :"));
+    lblAngleTourne_ = addRow("lblAngleTourne", QT_TR_NOOP("Angle tourné par le plan :"));
+    lblVitesseLoi_ = addRow("lblVitesseLoi", QT_TR_NOOP("Vitesse prévue par la loi Ω·sin φ :"));
+    lblTourComplet_ = addRow("lblTourComplet", QT_TR_NOOP("Durée d'un tour complet :"));
+    lblVitesseMesuree_ =
+        addRow("lblVitesseMesuree", QT_TR_NOOP("Vitesse mesurée sur les oscillations :"));
 }
 
 void PlaneReadout::Show(double simulatedSeconds, double omegaTerre,
