@@ -116,6 +116,7 @@ void HelpMenu::ShowShortcuts()
         {QT_TR_NOOP("Alt+F"), QT_TR_NOOP("« Approximation angle faible »")},
         {QT_TR_NOOP("Alt+L, puis Entrée"),
          QT_TR_NOOP("fenêtre de Foucault : va à la longueur, puis lance")},
+        {QT_TR_NOOP("Ctrl+M"), QT_TR_NOOP("ouvre ou ferme le panneau des mesures")},
     };
     QString table = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"4\">");
     for (const auto& [keys, action] : kRows) {

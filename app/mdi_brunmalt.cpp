@@ -3,6 +3,7 @@
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
+#include "app/measurements_dock.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/common/translatable.h"
@@ -45,6 +46,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateActions();
     CreateMenus();
     CreateEnergyCurvesAction();
+    CreateMeasurementsDock();
     CreateHelpMenu();
     RetranslateOnLanguageChange(*this);
     MDIForm_Load();
@@ -111,6 +113,12 @@ void MDIBrunmalt::CreateEnergyCurvesAction()
     AnalysisMenu()->addAction(energyCurvesAction_);
 }
 
+void MDIBrunmalt::CreateMeasurementsDock()
+{
+    measurementsDock_ = new MeasurementsDock(*this);
+    AnalysisMenu()->addAction(measurementsDock_->ShowAction());
+}
+
 void MDIBrunmalt::CreateHelpMenu()
 {
     // Last in the menu bar, as desktop programs have it.
@@ -155,6 +163,7 @@ void MDIBrunmalt::ShowDampedWindow()
         }
     });
     dampedSubWindow_ = AddChild(window);
+    measurementsDock_->Follow(window);
 }
 
 void MDIBrunmalt::ShowFoucaultWindow()

@@ -25,6 +25,7 @@ class frmFoucault;
 class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
+class MeasurementsDock;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -87,6 +88,8 @@ public:
     [[nodiscard]] HelpMenu* Help() const { return helpMenu_; }
     /// The interface language, French until a saved choice is restored.
     [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
+    /// The "Mesures" panel of the damped pendulum.
+    [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -97,6 +100,7 @@ private:
     void CreateMenus();
     void CreateEnergyCurvesAction();
     void CreateHelpMenu();
+    void CreateMeasurementsDock();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -118,6 +122,7 @@ private:
     QMenu* analysisMenu_ = nullptr;
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;
+    MeasurementsDock* measurementsDock_ = nullptr;
 };
 
 } // namespace kestrova

@@ -293,6 +293,14 @@
         <source>À propos de Kestrova</source>
         <translation>About Kestrova</translation>
     </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>ouvre ou ferme le panneau des mesures</source>
+        <translation>opens or closes the measurements panel</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LengthReading</name>
@@ -338,6 +346,220 @@
     <message>
         <source>&amp;Courbes d&apos;énergie</source>
         <translation>&amp;Energy curves</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementsDock</name>
+    <message>
+        <source>Mesures</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>&amp;Mesures</source>
+        <translation>&amp;Measurements</translation>
+    </message>
+    <message>
+        <source>Période, amortissement et énergie mesurés sur le mouvement</source>
+        <translation>Period, damping and energy measured on the motion</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Détacher</source>
+        <translation>Detach</translation>
+    </message>
+    <message>
+        <source>Ferme le panneau des mesures</source>
+        <translation>Closes the measurements panel</translation>
+    </message>
+    <message>
+        <source>Détache le panneau des mesures</source>
+        <translation>Detaches the measurements panel</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementsPanel</name>
+    <message>
+        <source>Période (en s)</source>
+        <translation>Period (in s)</translation>
+    </message>
+    <message>
+        <source>mesurée :</source>
+        <translation>measured:</translation>
+    </message>
+    <message>
+        <source>Temps moyen entre deux passages par la verticale dans le même sens, interpolé entre les pas de calcul</source>
+        <translation>Mean time between two passages through the vertical in the same direction, interpolated between the computation steps</translation>
+    </message>
+    <message>
+        <source>petits angles :</source>
+        <translation>small angles:</translation>
+    </message>
+    <message>
+        <source>Pseudo-période 2π/√(ω₀² − λ²) de l&apos;équation où sin θ = θ, et l&apos;écart de la mesure à cette valeur</source>
+        <translation>Pseudo-period 2π/√(ω₀² − λ²) of the equation with sin θ = θ, and how far the measurement lies from it</translation>
+    </message>
+    <message>
+        <source>exacte :</source>
+        <translation>exact:</translation>
+    </message>
+    <message>
+        <source>Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ (intégrale elliptique complète de première espèce), et l&apos;écart de la mesure à cette valeur</source>
+        <translation>Period of the undamped pendulum, 4·K(sin(θ₀/2))/ω₀ (complete elliptic integral of the first kind), and how far the measurement lies from it</translation>
+    </message>
+    <message>
+        <source>Amortissement</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>décrément δ :</source>
+        <translation>decrement δ:</translation>
+    </message>
+    <message>
+        <source>Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs</source>
+        <translation>Logarithmic decrement (1/n)·ln(θₖ/θₖ₊ₙ) of the successive maxima</translation>
+    </message>
+    <message>
+        <source>λ mesuré :</source>
+        <translation>measured λ:</translation>
+    </message>
+    <message>
+        <source>Q mesuré :</source>
+        <translation>measured Q:</translation>
+    </message>
+    <message>
+        <source>Énergie par unité de m·L² (en s⁻²)</source>
+        <translation>Energy per unit of m·L² (in s⁻²)</translation>
+    </message>
+    <message>
+        <source>cinétique :</source>
+        <translation>kinetic:</translation>
+    </message>
+    <message>
+        <source>½θ&apos;²</source>
+        <translation>½θ&apos;²</translation>
+    </message>
+    <message>
+        <source>potentielle :</source>
+        <translation>potential:</translation>
+    </message>
+    <message>
+        <source>ω₀²(1 − cos θ)</source>
+        <translation>ω₀²(1 − cos θ)</translation>
+    </message>
+    <message>
+        <source>totale :</source>
+        <translation>total:</translation>
+    </message>
+    <message>
+        <source>perdue :</source>
+        <translation>lost:</translation>
+    </message>
+    <message>
+        <source>Part de l&apos;énergie du départ perdue depuis</source>
+        <translation>Share of the starting energy lost since</translation>
+    </message>
+    <message>
+        <source>Période et amplitude</source>
+        <translation>Period and amplitude</translation>
+    </message>
+    <message>
+        <source>Période rapportée à T₀ en fonction de l&apos;amplitude</source>
+        <translation>Period over T₀ against the amplitude</translation>
+    </message>
+    <message>
+        <source>&amp;Balayer</source>
+        <translation>S&amp;weep</translation>
+    </message>
+    <message>
+        <source>Mesure la période du modèle lâché sans vitesse de 5° à 175°</source>
+        <translation>Measures the period of the model released at rest from 5° to 175°</translation>
+    </message>
+    <message>
+        <source>pas encore mesuré</source>
+        <translation>not measured yet</translation>
+    </message>
+    <message>
+        <source>sans objet en régime apériodique</source>
+        <translation>not applicable in the aperiodic regime</translation>
+    </message>
+    <message>
+        <source>sans objet en régime critique</source>
+        <translation>not applicable in the critical regime</translation>
+    </message>
+    <message>
+        <source>sans objet sans amortissement</source>
+        <translation>not applicable without damping</translation>
+    </message>
+    <message>
+        <source>sans objet avec amortissement</source>
+        <translation>not applicable with damping</translation>
+    </message>
+    <message>
+        <source>sans objet : le pendule atteint le haut</source>
+        <translation>not applicable: the pendulum reaches the top</translation>
+    </message>
+    <message>
+        <source>sans objet : le pendule est immobile</source>
+        <translation>not applicable: the pendulum does not move</translation>
+    </message>
+    <message>
+        <source>mesure : %1</source>
+        <translation>measurement: %1</translation>
+    </message>
+    <message>
+        <source>sur 1 oscillation</source>
+        <translation>over 1 oscillation</translation>
+    </message>
+    <message>
+        <source>sur %1 oscillations</source>
+        <translation>over %1 oscillations</translation>
+    </message>
+    <message>
+        <source>réglé : %1</source>
+        <translation>set: %1</translation>
+    </message>
+    <message>
+        <source>T/T₀</source>
+        <translation>T/T₀</translation>
+    </message>
+    <message>
+        <source>amplitude θ₀ (en degrés)</source>
+        <translation>amplitude θ₀ (in degrees)</translation>
+    </message>
+    <message>
+        <source>exacte</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>Borda 1 + θ₀²/16</source>
+        <translation>Borda 1 + θ₀²/16</translation>
+    </message>
+    <message>
+        <source>balayage</source>
+        <translation>sweep</translation>
+    </message>
+    <message>
+        <source>lancers précédents</source>
+        <translation>earlier runs</translation>
+    </message>
+    <message>
+        <source>lancer en cours</source>
+        <translation>this run</translation>
+    </message>
+    <message>
+        <source>Mesure de la période de 5° à 175°…</source>
+        <translation>Measuring the period from 5° to 175°…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Balayer</source>
+        <translation>Sweep</translation>
     </message>
 </context>
 <context>

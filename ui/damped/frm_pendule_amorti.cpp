@@ -55,6 +55,10 @@ constexpr int kTimerIntervalMs = 1; // as fast as the platform's timer goes
 // on the millisecond tick.
 constexpr double kFigureIntervalSeconds = 0.004;
 
+// Between two new measured values, the energy and the like are passed on
+// this often (displayed time): enough for labels that a person reads.
+constexpr double kMeasurementsIntervalSeconds = 0.25;
+
 constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
 constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
 
@@ -214,6 +218,8 @@ void frmPenduleAmorti::ResetSimulation()
     state_.Temps = 0;
     state_.TempsPrec = 0;
     state_.TempsCumul = 0;
+    measurement_.Reset({state_.Teta, state_.Omega}, state_.Pulsation2);
+    NotifyMeasurements(0);
 
     const LinearSolutionResult start =
         LinearSolution(state_.Teta0, state_.Omega0, state_.Pulsation2, state_.Lambda, 0);
@@ -355,6 +361,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
         chkGo_->setText(tr(kStartCaption));
         state_.TempsCumul += state_.Temps;
         tmrPendule_->stop();
+        emit MeasurementsChanged();
         // A paused pendulum shows exactly where it is.
         if (figureBehind_)
             DrawPendulum(*surfaces_.picPendule, state_.Teta);
@@ -373,6 +380,8 @@ void frmPenduleAmorti::AnimationTick()
         StopOnFault();
         return;
     }
+    if (measurement_.Add(step.time, step.next) || step.time >= measurementsDue_)
+        NotifyMeasurements(step.time);
 
     const DampedSurfaces& s = surfaces_;
     if (step.time - figureTime_ >= kFigureIntervalSeconds) {
@@ -403,6 +412,12 @@ void frmPenduleAmorti::AnimationTick()
         chkGo_->setChecked(false);
         tmrPendule_->stop();
     }
+}
+
+void frmPenduleAmorti::NotifyMeasurements(double time)
+{
+    measurementsDue_ = time + kMeasurementsIntervalSeconds;
+    emit MeasurementsChanged();
 }
 
 void frmPenduleAmorti::StopOnFault()

@@ -12,6 +12,7 @@
 /// one simulated second is one second of the wall clock.
 
 #include "clock/high_resolution_clock.h"
+#include "model/motion_measurement.h"
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 
@@ -89,9 +90,15 @@ public:
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
 
+    /// What the running motion measured since the last reset.
+    [[nodiscard]] const MotionMeasurement& Measurement() const { return measurement_; }
+
 signals:
     /// The window has been closed.
     void Unloaded();
+    /// The measurements were cleared, changed, or have moved on (at most a
+    /// few times per second of animation, and at each pause).
+    void MeasurementsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -137,6 +144,7 @@ private:
     /// the phase portrait and resets, as moving them by hand does; unless
     /// `always`, only when the values change.
     void PickStart(double angle, double speed, bool always);
+    void NotifyMeasurements(double time);
 
     HighResolutionClock& clock_;
     PenduleState state_;
@@ -148,6 +156,8 @@ private:
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
     bool energyCurves_ = false;          ///< level curves drawn on the phase portraits
     PhasePicker* picker_ = nullptr;
+    MotionMeasurement measurement_;
+    double measurementsDue_ = 0; ///< displayed time (s) of the next routine notice
 
     QLabel* imgEquation_ = nullptr;
     PictureBox* picPendule_ = nullptr;
