@@ -1,5 +1,6 @@
 #include "app/mdi_brunmalt.h"
 
+#include "app/file_menu.h"
 #include "app/kestrova_version.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
@@ -40,6 +41,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    CreateFileMenu();
     MDIForm_Load();
 }
 
@@ -76,6 +78,19 @@ void MDIBrunmalt::CreateMenus()
     simulationMenu->addAction(foucaultAction_);
     simulationMenu->addSeparator();
     simulationMenu->addAction(quitAction_);
+}
+
+void MDIBrunmalt::CreateFileMenu()
+{
+    fileMenu_ = new FileMenu(
+        *this, [this] { return DampedWindow(); },
+        [this]() -> PlotSource* {
+            if (frmPenduleAmorti* damped = DampedWindow())
+                return damped;
+            return FoucaultWindow();
+        });
+    const QList<QAction*> menus = menuBar()->actions();
+    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.first(), fileMenu_->Menu());
 }
 
 void MDIBrunmalt::MDIForm_Load()

@@ -20,6 +20,7 @@ class QMdiSubWindow;
 
 namespace kestrova {
 
+class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
 
@@ -75,6 +76,7 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -83,6 +85,8 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    /// "Fichier", first in the menu bar (file_menu.cpp).
+    void CreateFileMenu();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -100,6 +104,7 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
+    FileMenu* fileMenu_ = nullptr;
 };
 
 } // namespace kestrova

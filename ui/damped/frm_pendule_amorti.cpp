@@ -204,6 +204,8 @@ void frmPenduleAmorti::ResetSimulation()
                start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
                                   : QString());
     SetCaption(lblRegime_, ToQString(RegimeCaption(start.regime)));
+    recorder_.Reset({0, {state_.Teta, state_.Omega}, start.motion}, state_.Pulsation2,
+                    state_.Lambda);
 
     DampedSurfaces& s = surfaces_;
     s.picOscillation[0]->Cls();
@@ -327,6 +329,8 @@ void frmPenduleAmorti::AnimationTick()
         StopOnFault();
         return;
     }
+
+    recorder_.Add({step.time, step.next, step.approx});
 
     const DampedSurfaces& s = surfaces_;
     if (step.time - figureTime_ >= kFigureIntervalSeconds) {

@@ -12,8 +12,10 @@
 /// one simulated second is one second of the wall clock.
 
 #include "clock/high_resolution_clock.h"
+#include "model/motion_recorder.h"
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
+#include "plot/plot_picture.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -46,7 +48,7 @@ struct DampedSurfaces {
     std::array<PictureSurface*, 2> picPhase{}; ///< same split
 };
 
-class frmPenduleAmorti : public QWidget {
+class frmPenduleAmorti : public QWidget, public PlotSource {
     Q_OBJECT
 
 public:
@@ -78,6 +80,16 @@ public:
     [[nodiscard]] const DampedSurfaces& Surfaces() const { return surfaces_; }
     /// Draws on other surfaces from now on (tests and benchmarks).
     void SetSurfaces(const DampedSurfaces& surfaces) { surfaces_ = surfaces; }
+
+    /// The motion since the last reset, one row every 10 ms of displayed time.
+    [[nodiscard]] const MotionRecorder& Recording() const { return recorder_; }
+
+    // PlotSource (frm_pendule_amorti_plots.cpp): the visible member of each
+    // plot pair drawn again from the frames and the recording.
+    [[nodiscard]] QList<PlotPicture> Plots() const override;
+    [[nodiscard]] QStringList Captions() const override;
+    [[nodiscard]] QString FileStem() const override;
+    [[nodiscard]] QString Heading() const override;
 
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
@@ -120,6 +132,7 @@ private:
 
     HighResolutionClock& clock_;
     PenduleState state_;
+    MotionRecorder recorder_;
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
     double figureTime_ = 0;     ///< displayed time (s) of the figure's last redraw while running

@@ -9,6 +9,7 @@
 
 #include "clock/high_resolution_clock.h"
 #include "model/collection_points.h"
+#include "plot/plot_picture.h"
 
 #include <QWidget>
 
@@ -22,7 +23,7 @@ namespace kestrova {
 class LineElement;
 class PictureBox;
 
-class frmFoucault : public QWidget {
+class frmFoucault : public QWidget, public PlotSource {
     Q_OBJECT
 
 public:
@@ -45,6 +46,12 @@ public:
     [[nodiscard]] double TempsEcoule() const { return TempsEcoule_; }
     /// The trail, oldest ground position first.
     [[nodiscard]] const Collection_Points& Points() const { return Points_; }
+
+    // PlotSource (frm_foucault_plots.cpp): both views drawn again.
+    [[nodiscard]] QList<PlotPicture> Plots() const override;
+    [[nodiscard]] QStringList Captions() const override;
+    [[nodiscard]] QString FileStem() const override;
+    [[nodiscard]] QString Heading() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
