@@ -6,9 +6,11 @@
 #include "app/file_menu.h"
 #include "app/mdi_brunmalt.h"
 #include "model/damped_animation.h"
+#include "plot/qt_picture_box.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMenuBar>
 #include <QMimeData>
@@ -175,6 +177,53 @@ private slots:
                 const double share = double(same) / (png.width() * png.height());
                 QVERIFY2(share >= 0.95, qPrintable(name + QString::number(share)));
             }
+        }
+    }
+
+    // The plots drawn again for the exports show what the screen shows after
+    // a run, with or without the small-angle curve, from both windows.
+    void exportsShowWhatTheScreenShows()
+    {
+        Frame f;
+        frmPenduleAmorti* damped = f.frame.DampedWindow();
+        damped->findChild<QCheckBox*>()->setChecked(true);
+        f.Run(7000);
+        QList<PlotPicture> plots = damped->Plots();
+        f.frame.ShowSimulation(kFoucaultSimulation);
+        f.frame.FoucaultWindow()->findChild<QPushButton*>("cmdGo")->click();
+        for (int i = 0; i < 120; ++i)
+            f.counter.AdvanceCounts(164'000'000), f.frame.FoucaultWindow()->AnimationTick();
+        plots += f.frame.FoucaultWindow()->Plots();
+        for (const PlotPicture& plot : plots) {
+            auto* box = const_cast<PictureBox*>(qobject_cast<const PictureBox*>(plot.shownBy));
+            // The picture with what lies over it (the Foucault string).
+            const QImage screen =
+                box->grab(box->InsideRect()).toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage exported = PlotImage(plot, screen.devicePixelRatio());
+            QCOMPARE(exported.size(), screen.size());
+            // Ink of either picture matches when the other has the like within a
+            // pixel (a grey edge of a smoothed line matches black, red does not).
+            const QRgb back = screen.pixel(0, screen.height() / 2);
+            auto near = [](const QImage& in, int x, int y, QRgb a) {
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const QRgb b = in.pixel(std::clamp(x + dx, 0, in.width() - 1),
+                                                std::clamp(y + dy, 0, in.height() - 1));
+                        if (std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                      std::abs(qBlue(a) - qBlue(b))})
+                            < 160)
+                            return true;
+                    }
+                return false;
+            };
+            qsizetype same = 0, inked = 0;
+            for (int y = 0; y < screen.height(); ++y)
+                for (int x = 0; x < screen.width(); ++x)
+                    for (const auto& [from, to] :
+                         {std::pair{&screen, &exported}, {&exported, &screen}})
+                        if (const QRgb a = from->pixel(x, y); a != back)
+                            ++inked, same += near(*to, x, y, a);
+            QVERIFY2(same >= 0.985 * inked, qPrintable(plot.name));
         }
     }
 
