@@ -7,12 +7,13 @@
 #include "ui/damped/frm_pendule_amorti.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
@@ -173,7 +174,7 @@ bool FileMenu::ExportPlots(const QString& path)
 
 void FileMenu::Copy(QPoint pointer)
 {
-    const PlotSource* source = active_();
+    PlotSource* source = active_();
     if (source == nullptr)
         return;
     auto* data = new QMimeData;
@@ -188,8 +189,8 @@ void FileMenu::Copy(QPoint pointer)
     }
     if (!data->hasImage()) {
         // Not over a plot: the whole window, as it shows now.
-        if (const auto* window = dynamic_cast<const QWidget*>(source))
-            data->setImageData(const_cast<QWidget*>(window)->grab().toImage());
+        if (auto* window = dynamic_cast<QWidget*>(source))
+            data->setImageData(window->grab().toImage());
     }
     QGuiApplication::clipboard()->setMimeData(data);
 }

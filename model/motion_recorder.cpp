@@ -38,15 +38,18 @@ void MotionRecorder::Add(const TraceSample& sample)
     if (!finite || !(sample.time > last_.time) || rows_.empty())
         return;
     // The motion between two samples is the integration carried on from the
-    // earlier one to the row's instant (one short RK4 step when the samples
-    // are a millisecond apart, equal sub-steps after a long tick), so a row
-    // is what the model gives at that instant, not a guess between ticks.
-    // The small-angle motion has a closed form: taken at the instant itself.
+    // earlier one, row after row (one short RK4 step when the samples are a
+    // millisecond apart, equal sub-steps across a long tick), so a row is
+    // what the model gives at that instant, not a guess between ticks. The
+    // small-angle motion has a closed form: taken at the instant itself.
     const double maxSubStep = MaxSubStep(std::sqrt(Pulsation2_));
+    Motion from = last_.exact;
+    double fromTime = last_.time;
     for (double t = RowTime(rows_.size()); t <= sample.time; t = RowTime(rows_.size())) {
+        from = Integrate(from, Pulsation2_, Lambda_, t - fromTime, maxSubStep);
+        fromTime = t;
         rows_.push_back(
-            {Integrate(last_.exact, Pulsation2_, Lambda_, t - last_.time, maxSubStep),
-             LinearSolution(start_.angle, start_.speed, Pulsation2_, Lambda_, t).motion});
+            {from, LinearSolution(start_.angle, start_.speed, Pulsation2_, Lambda_, t).motion});
     }
     last_ = sample;
 }

@@ -27,21 +27,23 @@ struct RecordedRun {
         state.Lambda = p.Lambda;
         recorder.Reset({0, {p.Teta0, p.Omega0}, {p.Teta0, p.Omega0}}, p.Pulsation2, p.Lambda);
     }
-    /// Ticks of irregular length (1 to 16 ms) up to `seconds`.
+    /// Ticks of irregular length (1 to 16 ms, one of 2.5 s) up to `seconds`.
     void RunFor(double seconds)
     {
         for (int i = 0; state.Temps < seconds; ++i) {
             const AnimationStep step = AdvanceAnimation(
-                state, std::min(seconds, state.Temps + 0.001 * (1 + (i * 7) % 16)));
+                state,
+                std::min(seconds, state.Temps + 0.001 * (i == 50 ? 2500 : 1 + (i * 7) % 16)));
             recorder.Add({step.time, step.next, step.approx});
         }
     }
 };
 
-// Rows every 10 ms from 0, carried on from irregular ticks (1 to 16 ms), match the
-// motion integrated straight to each row's instant and the closed-form
-// small-angle solution, also for a pendulum that goes over the top (its
-// angle wraps between two ticks) and for the fastest pulsation.
+// Rows every 10 ms from 0, carried on from irregular ticks (1 to 16 ms, and a
+// long one, the window dragged), match the motion integrated straight to each
+// row's instant and the closed-form small-angle solution, also for a pendulum
+// that goes over the top (its angle wraps between two ticks) and for the
+// fastest pulsation.
 TEST(MotionRecorder, RowsMatchTheModelAtTheirInstants)
 {
     for (const SliderValues sliders :
