@@ -4,7 +4,8 @@
 #              twice: the optimised build (benchmarks built, not run), then the
 #              AddressSanitizer + UndefinedBehaviorSanitizer build, where any
 #              report (memory error, leak, undefined behaviour) fails the run
-# Extra: make test-plain / make test-asan (one build only), make bench (benchmarks).
+# Extra: make test-plain / make test-asan (one build only), make bench (benchmarks),
+#        make package (the Debian package kestrova_<version>_amd64.deb in build/default).
 
 JOBS ?= $(shell nproc)
 
@@ -14,7 +15,7 @@ CONFIGURE_FLAGS := $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON,)
 # The builds and test runs use every core themselves; one at a time.
 .NOTPARALLEL:
 
-.PHONY: run test test-plain test-asan bench deps build build-asan clean
+.PHONY: run test test-plain test-asan bench package deps build build-asan clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -41,6 +42,9 @@ test-asan: build-asan
 
 bench: build
 	@for b in $$(find build/default/bench -maxdepth 2 -type f -name "bench_*" -perm -u+x); do echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b"; done
+
+package: build
+	cd build/default && cpack
 
 clean:
 	rm -rf build

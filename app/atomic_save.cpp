@@ -11,11 +11,6 @@ namespace kestrova {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("AtomicSave", text);
-}
-
 /// Why the file could not be written, in words for the user, with the
 /// system's own words after them.
 QString Failure(const QSaveFile& file, QFileDevice::FileError error)
@@ -24,22 +19,25 @@ QString Failure(const QSaveFile& file, QFileDevice::FileError error)
     switch (error) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        reason = Tr("le dossier n'existe pas ou n'accepte pas l'écriture");
+        reason = QCoreApplication::translate("AtomicSave",
+                                             "le dossier n'existe pas ou n'accepte pas l'écriture");
         break;
     case QFileDevice::WriteError:
     case QFileDevice::ResourceError:
-        reason = Tr("l'écriture a échoué (le disque est peut-être plein)");
+        reason = QCoreApplication::translate("AtomicSave",
+                                             "l'écriture a échoué (le disque est peut-être plein)");
         break;
     case QFileDevice::RenameError:
-        reason = Tr("le fichier n'a pas pu prendre ce nom");
+        reason = QCoreApplication::translate("AtomicSave", "le fichier n'a pas pu prendre ce nom");
         break;
     default:
-        reason = Tr("erreur d'écriture");
+        reason = QCoreApplication::translate("AtomicSave", "erreur d'écriture");
         break;
     }
     if (!file.errorString().isEmpty() && file.errorString() != QLatin1String("Unknown error"))
         reason += QStringLiteral(" (") + file.errorString() + QLatin1Char(')');
-    return Tr("Le fichier « %1 » n'a pas pu être enregistré : %2.")
+    return QCoreApplication::translate("AtomicSave",
+                                       "Le fichier « %1 » n'a pas pu être enregistré : %2.")
         .arg(QDir::toNativeSeparators(file.fileName()), reason);
 }
 

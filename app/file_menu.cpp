@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -70,16 +71,18 @@ FileMenu::FileMenu(QMainWindow& frame, std::function<frmPenduleAmorti*()> damped
         QMessageBox::warning(&frame_, frame_.windowTitle(), message);
     })
 {
-    menu_ = new QMenu(tr("&Fichier"), &frame);
-    exportData_ = menu_->addAction(tr("Exporter les &données…"));
+    menu_ = new QMenu(&frame);
+    exportData_ = menu_->addAction(QString());
     exportData_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    exportPlots_ = menu_->addAction(tr("Exporter le &graphique…"));
+    exportPlots_ = menu_->addAction(QString());
     exportPlots_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     menu_->addSeparator();
-    copy_ = menu_->addAction(tr("&Copier"));
+    copy_ = menu_->addAction(QString());
     copy_->setShortcut(QKeySequence::Copy);
-    print_ = menu_->addAction(tr("&Imprimer…"));
+    print_ = menu_->addAction(QString());
     print_->setShortcut(QKeySequence::Print);
+    Retranslate();
+    menu_->installEventFilter(this);
     // The shortcuts work over the whole frame, whichever child has the focus.
     frame.addActions({exportData_, exportPlots_, copy_, print_});
 
@@ -104,6 +107,22 @@ FileMenu::FileMenu(QMainWindow& frame, std::function<frmPenduleAmorti*()> damped
     });
     connect(copy_, &QAction::triggered, this, [this] { Copy(QCursor::pos()); });
     connect(print_, &QAction::triggered, this, &FileMenu::Print);
+}
+
+void FileMenu::Retranslate()
+{
+    menu_->setTitle(tr("&Fichier"));
+    exportData_->setText(tr("Exporter les &données…"));
+    exportPlots_->setText(tr("Exporter le &graphique…"));
+    copy_->setText(tr("&Copier"));
+    print_->setText(tr("&Imprimer…"));
+}
+
+bool FileMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menu_ && event->type() == QEvent::LanguageChange)
+        Retranslate();
+    return QObject::eventFilter(watched, event);
 }
 
 void FileMenu::UpdateEnabled()

@@ -61,7 +61,12 @@ public:
     /// A proposed path in the documents folder: the simulation and the date.
     [[nodiscard]] static QString ProposedPath(const QString& stem, const QString& suffix);
 
+protected:
+    /// The texts follow the interface language.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Retranslate();
     void UpdateEnabled();
     void Print();
     bool Report(const QString& message);

@@ -1,3 +1,4 @@
+#include "app/language_switch.h"
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
 
     kestrova::MonotonicCounterSource counter;
     kestrova::MDIBrunmalt frame(counter);
+    frame.LanguageChoice().RestoreSaved();
     frame.ShowOnScreen(frame.screen()->availableGeometry());
     return QApplication::exec();
 }

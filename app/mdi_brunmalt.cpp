@@ -1,9 +1,12 @@
 #include "app/mdi_brunmalt.h"
 
 #include "app/file_menu.h"
+#include "app/help_menu.h"
 #include "app/kestrova_version.h"
+#include "app/language_switch.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
+#include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
 
@@ -29,10 +32,11 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     , quitApplication([] { QCoreApplication::exit(0); })
     , clock_(counterSource)
     , mdiArea_(new QMdiArea(this))
+    , language_(new LanguageSwitch(this))
 {
     mdiArea_->setBackground(ToQColor(kBackgroundColour));
     mdiArea_->setFrameShape(QFrame::NoFrame);
-    mdiArea_->setAccessibleName(QStringLiteral("Fenêtres de simulation"));
+    SetTranslatable(mdiArea_, "accessibleName", QT_TR_NOOP("Fenêtres de simulation"));
     // A frame smaller than the simulation window scrolls rather than cropping it.
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -41,7 +45,10 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    CreateEnergyCurvesAction();
+    CreateHelpMenu();
     CreateFileMenu();
+    RetranslateOnLanguageChange(*this);
     MDIForm_Load();
 }
 
@@ -56,24 +63,28 @@ MDIBrunmalt::~MDIBrunmalt()
 
 void MDIBrunmalt::CreateActions()
 {
-    dampedAction_ = new QAction(QStringLiteral("Pendule pesant &amorti"), this);
+    dampedAction_ = new QAction(this);
+    SetTranslatable(dampedAction_, "text", QT_TR_NOOP("Pendule pesant &amorti"));
     dampedAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     connect(dampedAction_, &QAction::triggered, this,
             [this] { ShowSimulation(kDampedSimulation); });
 
-    foucaultAction_ = new QAction(QStringLiteral("&Pendule pesant"), this);
+    foucaultAction_ = new QAction(this);
+    SetTranslatable(foucaultAction_, "text", QT_TR_NOOP("&Pendule pesant"));
     foucaultAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     connect(foucaultAction_, &QAction::triggered, this,
             [this] { ShowSimulation(kFoucaultSimulation); });
 
-    quitAction_ = new QAction(QStringLiteral("&Quitter"), this);
+    quitAction_ = new QAction(this);
+    SetTranslatable(quitAction_, "text", QT_TR_NOOP("&Quitter"));
     quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quitAction_, &QAction::triggered, this, &MDIBrunmalt::QuitProgram);
 }
 
 void MDIBrunmalt::CreateMenus()
 {
-    QMenu* simulationMenu = menuBar()->addMenu(QStringLiteral("&Simulation"));
+    QMenu* simulationMenu = menuBar()->addMenu(QString());
+    SetTranslatable(simulationMenu, "title", QT_TR_NOOP("&Simulation"));
     simulationMenu->addAction(dampedAction_);
     simulationMenu->addAction(foucaultAction_);
     simulationMenu->addSeparator();
@@ -91,6 +102,35 @@ void MDIBrunmalt::CreateFileMenu()
         });
     const QList<QAction*> menus = menuBar()->actions();
     menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.first(), fileMenu_->Menu());
+}
+
+QMenu* MDIBrunmalt::AnalysisMenu()
+{
+    if (analysisMenu_ == nullptr) {
+        analysisMenu_ = menuBar()->addMenu(QString());
+        SetTranslatable(analysisMenu_, "title", QT_TR_NOOP("A&nalyse"));
+    }
+    return analysisMenu_;
+}
+
+void MDIBrunmalt::CreateEnergyCurvesAction()
+{
+    energyCurvesAction_ = new QAction(this);
+    SetTranslatable(energyCurvesAction_, "text", QT_TR_NOOP("&Courbes d'énergie"));
+    energyCurvesAction_->setCheckable(true);
+    energyCurvesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(energyCurvesAction_, &QAction::toggled, this, [this](bool shown) {
+        if (frmPenduleAmorti* window = DampedWindow())
+            window->SetEnergyCurvesShown(shown);
+    });
+    AnalysisMenu()->addAction(energyCurvesAction_);
+}
+
+void MDIBrunmalt::CreateHelpMenu()
+{
+    // Last in the menu bar, as desktop programs have it.
+    helpMenu_ = new HelpMenu(this, *language_);
+    menuBar()->addMenu(helpMenu_);
 }
 
 void MDIBrunmalt::MDIForm_Load()
@@ -121,6 +161,7 @@ void MDIBrunmalt::QuitProgram()
 void MDIBrunmalt::ShowDampedWindow()
 {
     auto* window = new frmPenduleAmorti(clock_);
+    window->SetEnergyCurvesShown(energyCurvesAction_->isChecked());
     // Closing the damped window by hand ends the program; the frame's own
     // closings (a switch) do not.
     connect(window, &frmPenduleAmorti::Unloaded, this, [this] {

@@ -17,12 +17,15 @@
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 
 namespace kestrova {
 
 class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
+class HelpMenu;
+class LanguageSwitch;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -77,6 +80,15 @@ public:
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
+    /// "Courbes d'énergie": the damped window's phase portraits show the
+    /// energy level curves; unchecked at start.
+    [[nodiscard]] QAction* EnergyCurvesAction() const { return energyCurvesAction_; }
+
+    /// The "Analyse" menu, created after the menus before it on first call.
+    QMenu* AnalysisMenu();
+    [[nodiscard]] HelpMenu* Help() const { return helpMenu_; }
+    /// The interface language, French until a saved choice is restored.
+    [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -87,6 +99,8 @@ private:
     void CreateMenus();
     /// "Fichier", first in the menu bar (file_menu.cpp).
     void CreateFileMenu();
+    void CreateEnergyCurvesAction();
+    void CreateHelpMenu();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -105,6 +119,10 @@ private:
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
+    QAction* energyCurvesAction_ = nullptr;
+    QMenu* analysisMenu_ = nullptr;
+    LanguageSwitch* language_ = nullptr;
+    HelpMenu* helpMenu_ = nullptr;
 };
 
 } // namespace kestrova

@@ -1,5 +1,7 @@
 #include "model/captions.h"
 
+#include "model/translatable_text.h"
+
 #include <charconv>
 #include <string>
 
@@ -65,11 +67,11 @@ std::string RegimeCaption(Regime regime)
 {
     switch (regime) {
     case Regime::Critical:
-        return "Régime critique";
+        return KESTROVA_TRANSLATABLE("kestrova::Captions", "Régime critique");
     case Regime::Aperiodic:
-        return "Régime apériodique";
+        return KESTROVA_TRANSLATABLE("kestrova::Captions", "Régime apériodique");
     case Regime::PseudoPeriodic:
-        return "Régime pseudo-périodique";
+        return KESTROVA_TRANSLATABLE("kestrova::Captions", "Régime pseudo-périodique");
     }
     return {};
 }

@@ -125,7 +125,7 @@ void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
 {
     const double a = g.PhaseAngleMax * DegToRad;
     const double vMax = g.PhaseSpeedMax;
-    box.Scale(-kPhaseBorder * a, kPhaseBorder * vMax, kPhaseBorder * a, -kPhaseBorder * vMax);
+    ScalePhasePlot(box, g);
 
     // Angle graduations: dotted lines broken just below the angle axis, where
     // their labels go; the line at 0 is the solid speed axis, unlabelled.
@@ -176,6 +176,13 @@ void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
 }
 
 } // namespace
+
+void ScalePhasePlot(PictureSurface& box, const PlotGraduations& g)
+{
+    const double a = g.PhaseAngleMax * DegToRad;
+    const double vMax = g.PhaseSpeedMax;
+    box.Scale(-kPhaseBorder * a, kPhaseBorder * vMax, kPhaseBorder * a, -kPhaseBorder * vMax);
+}
 
 PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax, double DureeTrace)
 {

@@ -36,6 +36,11 @@ struct PlotGraduations {
 [[nodiscard]] PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax,
                                                      double DureeTrace);
 
+/// The phase portrait's coordinate system: angle (rad) across, speed (rad/s)
+/// up, the frame at ±PhaseAngleMax by ±PhaseSpeedMax with 5 % of free
+/// border on every side.
+void ScalePhasePlot(PictureSurface& box, const PlotGraduations& g);
+
 /// More graduations than this on one axis means the inputs are absurd: no
 /// plot of the program comes near it (a few dozen at most).
 inline constexpr double kMaxGraduationsPerAxis = 10000;

@@ -47,6 +47,12 @@ QRect PictureBox::InsideRect() const
                    : rect();
 }
 
+QPointF PictureBox::UserPointAt(QPointF widgetPos) const
+{
+    const QPointF inside = widgetPos - InsideRect().topLeft();
+    return {FromPixelX(inside.x()), FromPixelY(inside.y())};
+}
+
 const QImage& PictureBox::Picture()
 {
     // Finished drawing, so that the caller may share the pixels.

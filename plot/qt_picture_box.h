@@ -50,6 +50,10 @@ public:
     /// The drawing area in widget coordinates (logical pixels).
     [[nodiscard]] QRect InsideRect() const;
 
+    /// The point of the user coordinate system at a position of the widget
+    /// (logical pixels, as mouse events give them): the drawing's inverse.
+    [[nodiscard]] QPointF UserPointAt(QPointF widgetPos) const;
+
     /// The persistent picture: inside size × device pixel ratio, with that
     /// ratio set on the image.
     [[nodiscard]] const QImage& Picture();

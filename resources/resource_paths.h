@@ -26,4 +26,8 @@ inline constexpr int kHandCursorSize = 32;
 inline constexpr int kHandCursorHotSpotX = 0;
 inline constexpr int kHandCursorHotSpotY = 0;
 
+/// The teacher's guide, rich text, in French and in English.
+inline constexpr char kGuideFrenchPath[] = ":/kestrova/guide/guide_fr.html";
+inline constexpr char kGuideEnglishPath[] = ":/kestrova/guide/guide_en.html";
+
 } // namespace kestrova

@@ -6,12 +6,14 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+  qt6-tools-dev qt6-l10n-tools
   libgl-dev
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
   locales-all
   xvfb xauth
   desktop-file-utils appstream
+  dpkg-dev lintian
 )
 
 missing=()

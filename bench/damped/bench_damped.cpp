@@ -100,6 +100,23 @@ BENCHMARK(BM_ResetSimulationDefault)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);
 
+// The reset at the start sliders with the energy curves off (0) and on (1):
+// the curves may add at most 2 ms.
+void BM_ResetSimulationEnergyCurves(benchmark::State& state)
+{
+    Window w;
+    w.window->SetEnergyCurvesShown(state.range(0) != 0);
+    for (auto _ : state)
+        w.window->ResetSimulation();
+    QApplication::processEvents();
+}
+BENCHMARK(BM_ResetSimulationEnergyCurves)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
 // The longest plot span and the longest amplitude scan: ω₀ = 0.1, λ = 0.09.
 void BM_ResetSimulationSlowest(benchmark::State& state)
 {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -133,6 +134,21 @@ private slots:
         QCOMPARE(f.frame.DampedWindow() != nullptr, damped == 1);
         QCOMPARE(f.frame.FoucaultWindow() != nullptr, foucault == 1);
         QCOMPARE(f.quits, quits);
+    }
+
+    // "Courbes d'énergie" in "Analyse" starts
+    // unchecked, switches the damped window and carries over to a fresh one.
+    void energyCurvesEntry()
+    {
+        Frame f;
+        QAction* entry = f.frame.EnergyCurvesAction();
+        QVERIFY(f.frame.AnalysisMenu()->actions().contains(entry) && entry->isCheckable());
+        QVERIFY(!entry->isChecked() && !f.frame.DampedWindow()->EnergyCurvesShown());
+        entry->trigger();
+        QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
+        f.frame.ShowSimulation(kFoucaultSimulation);
+        f.frame.ShowSimulation(kDampedSimulation);
+        QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
     }
 
     void opensWhole()

@@ -44,7 +44,8 @@ binary=$prefix/$bindir/kestrova
 desktop=$prefix/$datadir/applications/$id.desktop
 metainfo=$prefix/$datadir/metainfo/$id.metainfo.xml
 icons=$prefix/$datadir/icons/hicolor
-expected=("$binary" "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg")
+expected=("$binary" "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg"
+    "$prefix/$datadir/doc/kestrova/copyright" "$prefix/$datadir/doc/kestrova/changelog.gz")
 for size in "${icon_sizes[@]}"; do
     expected+=("$icons/${size}x${size}/apps/$id.png")
 done

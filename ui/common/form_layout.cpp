@@ -1,16 +1,21 @@
 #include "ui/common/form_layout.h"
 
 #include "plot/twips.h"
+#include "ui/common/translatable.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QSlider>
+#include <QVariant>
 
 #include <algorithm>
 
 namespace kestrova {
 
 namespace {
+
+// Dynamic property of a label made by AddLabel: its LabelSizing.
+constexpr char kSizingKey[] = "kestrova.sizing";
 
 /// The widget's font, condensed just enough for `fits(font)` to hold.
 template <typename Fits>
@@ -45,19 +50,40 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const T
         font.setPointSizeF(pointSize);
         label->setFont(font);
     }
-    switch (sizing) {
-    case LabelSizing::AutoSize:
-        label->adjustSize();
-        break;
-    case LabelSizing::Fixed:
-        CondenseToFit(label, {text}, label->width());
-        break;
-    case LabelSizing::WordWrap:
+    label->setProperty(kSizingKey, static_cast<int>(sizing));
+    if (sizing == LabelSizing::WordWrap)
         label->setWordWrap(true);
-        CondenseToWrap(label);
-        break;
-    }
+    FitLabel(label);
     return label;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const char* source, const TwipsBox& box,
+                 LabelSizing sizing, double pointSize)
+{
+    QLabel* label = AddLabel(parent, name, TranslateFor(*parent, source), box, sizing, pointSize);
+    SetTranslatable(label, "text", source);
+    return label;
+}
+
+void FitLabel(QLabel* label)
+{
+    const QVariant sizing = label->property(kSizingKey);
+    if (!sizing.isValid())
+        return;
+    if (sizing.toInt() == static_cast<int>(LabelSizing::AutoSize)) {
+        label->adjustSize();
+        return;
+    }
+    // Condensed afresh from the full width: a shorter text gets its room back.
+    QFont font = label->font();
+    if (font.stretch() != QFont::AnyStretch) {
+        font.setStretch(QFont::AnyStretch);
+        label->setFont(font);
+    }
+    if (sizing.toInt() == static_cast<int>(LabelSizing::Fixed))
+        CondenseToFit(label, {label->text()}, label->width());
+    else
+        CondenseToWrap(label);
 }
 
 QSlider* AddSlider(QWidget* parent, const char* name, const TwipsBox& box, int minimum, int maximum,

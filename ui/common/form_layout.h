@@ -39,6 +39,13 @@ enum class LabelSizing {
 /// symbol labels are larger than the dialog text).
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const TwipsBox& box,
                  LabelSizing sizing, double pointSize = 0);
+/// The same with a translatable French text (see SetTranslatable).
+QLabel* AddLabel(QWidget* parent, const char* name, const char* source, const TwipsBox& box,
+                 LabelSizing sizing, double pointSize = 0);
+
+/// Sizes or condenses a label made by `AddLabel` for its present text, as its
+/// sizing says (after a change of language).
+void FitLabel(QLabel* label);
 
 /// A horizontal slider with tick marks below, single step 1, page step 5.
 QSlider* AddSlider(QWidget* parent, const char* name, const TwipsBox& box, int minimum, int maximum,

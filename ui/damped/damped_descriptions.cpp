@@ -2,6 +2,7 @@
 
 #include "ui/accessibility/accessible_controls.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 #include <QWidget>
@@ -20,44 +21,70 @@ struct AccessibleText {
     const char* description;
 };
 
-constexpr char kSliderResets[] = ". Le déplacer remet le pendule à sa position initiale.";
-constexpr char kExactTrace[] = "Mouvement exact, tracé en rouge pendant l'animation";
+constexpr char kSliderResets[] =
+    QT_TRANSLATE_NOOP("Descriptions", ". Le déplacer remet le pendule à sa position initiale.");
+constexpr char kExactTrace[] =
+    QT_TRANSLATE_NOOP("Descriptions", "Mouvement exact, tracé en rouge pendant l'animation");
 constexpr char kComparedTraces[] =
-    "Mouvement exact en rouge et solution des petits angles en vert ; montré quand "
-    "« Approximation angle faible » est cochée";
+    QT_TRANSLATE_NOOP("Descriptions",
+                      "Mouvement exact en rouge et solution des petits angles en vert ; montré "
+                      "quand « Approximation angle faible » est cochée");
 
 const AccessibleText kTexts[] = {
-    {"imgEquation", "Équation du mouvement", "θ'' + 2λθ' + ω₀² sin θ = 0"},
-    {"picPendule", "Pendule", "Le pendule dessiné à son angle du moment"},
-    {"Frame1", "Conditions initiales", nullptr},
-    {"Frame2", "Paramètres oscillations", nullptr},
-    {"sldTeta0", "Angle initial, en degrés", "De 0 à 180 degrés"},
-    {"sldOmega0", "Vitesse initiale, en radians par seconde", "De -10 à 10 radians par seconde"},
-    {"sldPulsation", "Pulsation propre, en radians par seconde", "De 0,1 à 20 radians par seconde"},
-    {"sldLambda", "Coefficient d'amortissement, par seconde", "De 0 à 5 par seconde"},
-    {"lblteta0", nullptr, "Valeur de l'angle initial"},
-    {"lblOmega0", nullptr, "Valeur de la vitesse initiale"},
-    {"lblPulsation", nullptr, "Valeur de la pulsation propre"},
-    {"lblLambda", nullptr, "Valeur du coefficient d'amortissement, par seconde"},
-    {"lblRelax", nullptr, "Durée de relaxation, en secondes"},
-    {"lblPseudo", nullptr, "Pseudo-période"},
-    {"lblQualite", nullptr, "Facteur de qualité"},
-    {"lblRegime", nullptr, "Régime des oscillations"},
-    {"chkGo", nullptr, "Lance l'animation du pendule et le tracé des courbes, ou la suspend"},
-    {"cmdPosInit", nullptr, "Remet le pendule à ses conditions initiales et arrête l'animation"},
+    {"imgEquation", QT_TRANSLATE_NOOP("Descriptions", "Équation du mouvement"),
+     QT_TRANSLATE_NOOP("Descriptions", "θ'' + 2λθ' + ω₀² sin θ = 0")},
+    {"picPendule", QT_TRANSLATE_NOOP("Descriptions", "Pendule"),
+     QT_TRANSLATE_NOOP("Descriptions", "Le pendule dessiné à son angle du moment")},
+    {"Frame1", QT_TRANSLATE_NOOP("Descriptions", "Conditions initiales"), nullptr},
+    {"Frame2", QT_TRANSLATE_NOOP("Descriptions", "Paramètres oscillations"), nullptr},
+    {"sldTeta0", QT_TRANSLATE_NOOP("Descriptions", "Angle initial, en degrés"),
+     QT_TRANSLATE_NOOP("Descriptions", "De 0 à 180 degrés")},
+    {"sldOmega0", QT_TRANSLATE_NOOP("Descriptions", "Vitesse initiale, en radians par seconde"),
+     QT_TRANSLATE_NOOP("Descriptions", "De -10 à 10 radians par seconde")},
+    {"sldPulsation", QT_TRANSLATE_NOOP("Descriptions", "Pulsation propre, en radians par seconde"),
+     QT_TRANSLATE_NOOP("Descriptions", "De 0,1 à 20 radians par seconde")},
+    {"sldLambda", QT_TRANSLATE_NOOP("Descriptions", "Coefficient d'amortissement, par seconde"),
+     QT_TRANSLATE_NOOP("Descriptions", "De 0 à 5 par seconde")},
+    {"lblteta0", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Valeur de l'angle initial")},
+    {"lblOmega0", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Valeur de la vitesse initiale")},
+    {"lblPulsation", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Valeur de la pulsation propre")},
+    {"lblLambda", nullptr,
+     QT_TRANSLATE_NOOP("Descriptions", "Valeur du coefficient d'amortissement, par seconde")},
+    {"lblRelax", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Durée de relaxation, en secondes")},
+    {"lblPseudo", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Pseudo-période")},
+    {"lblQualite", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Facteur de qualité")},
+    {"lblRegime", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Régime des oscillations")},
+    {"chkGo", nullptr,
+     QT_TRANSLATE_NOOP("Descriptions",
+                       "Lance l'animation du pendule et le tracé des courbes, ou la suspend")},
+    {"cmdPosInit", nullptr,
+     QT_TRANSLATE_NOOP("Descriptions",
+                       "Remet le pendule à ses conditions initiales et arrête l'animation")},
     {"chkApproxi", nullptr,
-     "Montre aussi, en vert, la solution des petits angles, où sin θ est pris égal à θ"},
-    {"picOrdoOsci", "Angle (en degrés)", "Titre de l'axe vertical du graphique des oscillations"},
-    {"picOrdoPhase", "Vitesse (en rad/s)", "Titre de l'axe vertical du portrait de phase"},
-    {"picOscillation0", "Oscillations : angle en fonction du temps", kExactTrace},
+     QT_TRANSLATE_NOOP(
+         "Descriptions",
+         "Montre aussi, en vert, la solution des petits angles, où sin θ est pris égal à θ")},
+    {"picOrdoOsci", QT_TRANSLATE_NOOP("Descriptions", "Angle (en degrés)"),
+     QT_TRANSLATE_NOOP("Descriptions", "Titre de l'axe vertical du graphique des oscillations")},
+    {"picOrdoPhase", QT_TRANSLATE_NOOP("Descriptions", "Vitesse (en rad/s)"),
+     QT_TRANSLATE_NOOP("Descriptions", "Titre de l'axe vertical du portrait de phase")},
+    {"picOscillation0",
+     QT_TRANSLATE_NOOP("Descriptions", "Oscillations : angle en fonction du temps"), kExactTrace},
     {"picOscillation1",
-     "Oscillations : angle en fonction du temps, avec l'approximation des petits angles",
+     QT_TRANSLATE_NOOP(
+         "Descriptions",
+         "Oscillations : angle en fonction du temps, avec l'approximation des petits angles"),
      kComparedTraces},
-    {"picPhase0", "Portrait de phase : vitesse en fonction de l'angle", kExactTrace},
+    {"picPhase0",
+     QT_TRANSLATE_NOOP("Descriptions", "Portrait de phase : vitesse en fonction de l'angle"),
+     kExactTrace},
     {"picPhase1",
-     "Portrait de phase : vitesse en fonction de l'angle, avec l'approximation des petits angles",
+     QT_TRANSLATE_NOOP("Descriptions",
+                       "Portrait de phase : vitesse en fonction de l'angle, avec l'approximation "
+                       "des petits angles"),
      kComparedTraces},
-    {"lblWeb", nullptr, "Ouvre le site de l'auteur dans le navigateur"},
+    {"lblWeb", nullptr,
+     QT_TRANSLATE_NOOP("Descriptions", "Ouvre le site de l'auteur dans le navigateur")},
 };
 
 /// A slider, its title label, its value caption, and how many of its steps
@@ -85,7 +112,29 @@ const std::pair<const char*, const char*> kTitledCaptions[] = {
 const char* const kTabOrder[] = {"sldTeta0", "sldOmega0",  "sldPulsation", "sldLambda",
                                  "chkGo",    "cmdPosInit", "chkApproxi",   "lblWeb"};
 
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("Descriptions", text);
+}
+
 } // namespace
+
+void DescribeDampedTexts(QWidget& window)
+{
+    for (const AccessibleText& t : kTexts) {
+        auto* control = window.findChild<QWidget*>(QLatin1String(t.objectName));
+        if (control == nullptr)
+            continue;
+        if (t.name != nullptr)
+            control->setAccessibleName(Translated(t.name));
+        if (t.description != nullptr) {
+            QString description = Translated(t.description);
+            if (qobject_cast<QSlider*>(control) != nullptr)
+                description += Translated(kSliderResets);
+            control->setAccessibleDescription(description);
+        }
+    }
+}
 
 void DescribeDampedControls(QWidget& window)
 {
@@ -93,19 +142,7 @@ void DescribeDampedControls(QWidget& window)
     {
         return window.findChild<T*>(QLatin1String(name));
     };
-    for (const AccessibleText& t : kTexts) {
-        QWidget* control = child(t.objectName);
-        if (control == nullptr)
-            continue;
-        if (t.name != nullptr)
-            control->setAccessibleName(QString::fromUtf8(t.name));
-        if (t.description != nullptr) {
-            QString description = QString::fromUtf8(t.description);
-            if (qobject_cast<QSlider*>(control) != nullptr)
-                description += QString::fromUtf8(kSliderResets);
-            control->setAccessibleDescription(description);
-        }
-    }
+    DescribeDampedTexts(window);
     for (const SliderTexts& s : kSliders) {
         auto* slider = child.operator()<QSlider>(s.slider);
         auto* caption = child.operator()<QLabel>(s.caption);

@@ -2,7 +2,7 @@
 
 /// \file
 /// What a screen reader says about the controls of the damped-pendulum
-/// window, in French like the rest of the window.
+/// window, in the interface language like the rest of the window.
 
 class QWidget;
 
@@ -13,5 +13,8 @@ namespace kestrova {
 /// derived quantity to its title, and sets the tab order. An accessible name
 /// always contains the control's visible text.
 void DescribeDampedControls(QWidget& window);
+
+/// The accessible names and descriptions alone, in the current language.
+void DescribeDampedTexts(QWidget& window);
 
 } // namespace kestrova

@@ -4,6 +4,9 @@
 #include "model/damped_animation.h"
 #include "model/parameters.h"
 #include "model/plot_scales.h"
+#include "model/start_from_phase_point.h"
+#include "model/translatable_text.h"
+#include "plot/energy_curves.h"
 #include "plot/pendulum_figure.h"
 #include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
@@ -12,11 +15,14 @@
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/common/dialog_font.h"
 #include "ui/common/form_layout.h"
+#include "ui/common/translatable.h"
 #include "ui/damped/damped_descriptions.h"
+#include "ui/damped/phase_picker.h"
 #include "ui/damped/web_link.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QLoggingCategory>
@@ -57,6 +63,12 @@ QString ToQString(const std::string& utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+/// A caption of the model with its words in the interface language.
+QString CaptionText(const std::string& caption)
+{
+    return QCoreApplication::translate(kCaptionsContext, caption.c_str());
+}
+
 void SetVisibleIfChanged(PictureSurface* box, bool visible)
 {
     if (box->Visible() != visible)
@@ -69,7 +81,7 @@ frmPenduleAmorti::frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent)
     : QWidget(parent)
     , clock_(clock)
 {
-    setWindowTitle(QStringLiteral("Pendule pesant amorti"));
+    SetTranslatable(this, "windowTitle", QT_TR_NOOP("Pendule pesant amorti"));
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     setFont(DialogFont());
 
@@ -89,6 +101,7 @@ frmPenduleAmorti::frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent)
         box->open();
     };
     LoadWindow();
+    RetranslateOnLanguageChange(*this, [this] { Retranslate(); });
 }
 
 frmPenduleAmorti::~frmPenduleAmorti() = default;
@@ -110,6 +123,9 @@ void frmPenduleAmorti::ConnectHandlers()
     // run the pause exactly as a click does.
     connect(chkGo_, &QPushButton::toggled, this, &frmPenduleAmorti::OnChkGoToggled);
     connect(tmrPendule_, &QTimer::timeout, this, &frmPenduleAmorti::AnimationTick);
+    picker_ = new PhasePicker(
+        picPhase_, [this] { return !chkGo_->isChecked(); },
+        [this](Motion point, bool pressed) { PickStart(point.angle, point.speed, pressed); }, this);
     // Without tracking, moves with no button held never reach the window.
     setMouseTracking(true);
     connect(lblWeb_, &LinkLabel::Hovered, this, [this] {
@@ -125,8 +141,7 @@ void frmPenduleAmorti::ConnectHandlers()
 
 void frmPenduleAmorti::LoadWindow()
 {
-    WriteAxisTitle(*picOrdoOsci_, "Angle (en degrés)");
-    WriteAxisTitle(*picOrdoPhase_, "Vitesse (en rad/s)");
+    WriteAxisTitles();
 
     // No handler runs for values set by code.
     sldTeta0_->setValue(45);
@@ -135,6 +150,12 @@ void frmPenduleAmorti::LoadWindow()
     sldLambda_->setValue(22);
 
     ResetSimulation();
+}
+
+void frmPenduleAmorti::WriteAxisTitles()
+{
+    WriteAxisTitle(*picOrdoOsci_, QT_TR_NOOP("Angle (en degrés)"));
+    WriteAxisTitle(*picOrdoPhase_, QT_TR_NOOP("Vitesse (en rad/s)"));
 }
 
 void frmPenduleAmorti::WriteAxisTitle(PictureSurface& box, const char* title)
@@ -152,7 +173,7 @@ void frmPenduleAmorti::WriteAxisTitle(PictureSurface& box, const char* title)
         AxisTitler_ = std::make_unique<Rotator>();
     AxisTitler_->SetDevice(box);
     AxisTitler_->SetAngle(90);
-    AxisTitler_->Label(title);
+    AxisTitler_->Label(tr(title).toStdString());
 }
 
 void frmPenduleAmorti::ResetSimulation()
@@ -203,7 +224,7 @@ void frmPenduleAmorti::ResetSimulation()
     SetCaption(lblPseudo_,
                start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
                                   : QString());
-    SetCaption(lblRegime_, ToQString(RegimeCaption(start.regime)));
+    SetCaption(lblRegime_, CaptionText(RegimeCaption(start.regime)));
     recorder_.Reset({0, {state_.Teta, state_.Omega}, start.motion}, state_.Pulsation2,
                     state_.Lambda);
 
@@ -224,7 +245,32 @@ void frmPenduleAmorti::ResetSimulation()
     DrawPendulum(*s.picPendule, state_.Teta0);
     s.picPhase[0]->Cls();
     s.picPhase[1]->Cls();
+    energyCurvesDrawn_ = energyCurves_;
+    if (energyCurves_)
+        DrawEnergyCurves(state_, s.picPhase);
     DrawPlotFrames(state_, s.picOscillation, s.picPhase);
+}
+
+void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
+{
+    if (shown == energyCurves_)
+        return;
+    energyCurves_ = shown;
+    // No trace yet (never started since the reset, or paused before the
+    // first tick): the reset redraws the plots with nothing else to change.
+    if (!chkGo_->isChecked() && state_.TempsCumul == 0)
+        ResetSimulation();
+}
+
+void frmPenduleAmorti::PickStart(double angle, double speed, bool always)
+{
+    const StartSliders picked = NearestStartSliders({angle, speed});
+    if (!always && picked == StartSliders{sldTeta0_->value(), sldOmega0_->value()})
+        return;
+    // Set from code, the sliders run no handler: one reset for both.
+    sldTeta0_->setValue(picked.Teta0Degrees);
+    sldOmega0_->setValue(picked.Omega0);
+    ResetSimulation();
 }
 
 void frmPenduleAmorti::OnSliderAction(QSlider* slider)
@@ -300,7 +346,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
 {
     state_.TempsPrec = 0;
     if (checked) {
-        chkGo_->setText(kPauseCaption);
+        chkGo_->setText(tr(kPauseCaption));
         DrawPlotFrames(state_, surfaces_.picOscillation, surfaces_.picPhase);
         clock_.ReadStart();
         // Temps belongs to the run that has just ended: a pause arriving
@@ -309,7 +355,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
         figureTime_ = -std::numeric_limits<double>::infinity();
         tmrPendule_->start(kTimerIntervalMs);
     } else {
-        chkGo_->setText(kStartCaption);
+        chkGo_->setText(tr(kStartCaption));
         state_.TempsCumul += state_.Temps;
         tmrPendule_->stop();
         // A paused pendulum shows exactly where it is.
@@ -317,6 +363,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
             DrawPendulum(*surfaces_.picPendule, state_.Teta);
         figureBehind_ = false;
     }
+    picker_->UpdatePointer();
 }
 
 void frmPenduleAmorti::AnimationTick()
@@ -371,9 +418,9 @@ void frmPenduleAmorti::StopOnFault()
     figureBehind_ = false;
     chkGo_->setChecked(false);
     if (reportFault_)
-        reportFault_(QStringLiteral(
-            "Le calcul du mouvement a donné une valeur non finie : l'animation est arrêtée.\n"
-            "Cliquez sur « Position initiale » ou changez un paramètre pour repartir."));
+        reportFault_(
+            tr("Le calcul du mouvement a donné une valeur non finie : l'animation est arrêtée.\n"
+               "Cliquez sur « Position initiale » ou changez un paramètre pour repartir."));
 }
 
 } // namespace kestrova

@@ -34,6 +34,7 @@ class QTimer;
 
 namespace kestrova {
 
+class PhasePicker;
 class PictureBox;
 class Rotator;
 class WebLink;
@@ -90,6 +91,11 @@ public:
     [[nodiscard]] QStringList Captions() const override;
     [[nodiscard]] QString FileStem() const override;
     [[nodiscard]] QString Heading() const override;
+    /// Shows the energy level curves and the separatrix behind the traces of
+    /// the phase portraits, from the next reset on. Plots that hold no trace
+    /// yet are redrawn at once; a run's traces are never wiped by the switch.
+    void SetEnergyCurvesShown(bool shown);
+    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurves_; }
 
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
@@ -107,8 +113,8 @@ protected:
 
 private:
     // Both captions of the toggle underline the same letter: Alt+A starts and pauses.
-    static inline const QString kStartCaption = QStringLiteral("Lancer l'&animation");
-    static inline const QString kPauseCaption = QStringLiteral("Suspendre l'&animation");
+    static constexpr const char* kStartCaption = QT_TR_NOOP("Lancer l'&animation");
+    static constexpr const char* kPauseCaption = QT_TR_NOOP("Suspendre l'&animation");
 
     // Layout (frm_pendule_amorti_layout.cpp).
     void CreateControls();
@@ -118,9 +124,14 @@ private:
     /// Controls other than labels and frames show their own ordinary
     /// pointer, not the window's (which is the hand after a visit to the link).
     void KeepOwnPointers();
+    /// Condenses the toggle's font for its two captions to fit.
+    void FitToggleCaptions();
 
     void ConnectHandlers();
     void LoadWindow();
+    /// The vertical axis titles, in the interface language.
+    void WriteAxisTitles();
+    /// `title` is a French text marked for translation.
     void WriteAxisTitle(PictureSurface& box, const char* title);
 
     void OnSliderAction(QSlider* slider);
@@ -129,16 +140,27 @@ private:
     void ShowChosenView();
 
     void StopOnFault();
+    /// Texts that depend on the state (the toggle, the regime, the axis
+    /// titles drawn in their boxes) in the new interface language.
+    void Retranslate();
+
+    /// Sets the initial-condition sliders to the values nearest to a point of
+    /// the phase portrait and resets, as moving them by hand does; unless
+    /// `always`, only when the values change.
+    void PickStart(double angle, double speed, bool always);
 
     HighResolutionClock& clock_;
     PenduleState state_;
     MotionRecorder recorder_;
+    bool energyCurvesDrawn_ = false; ///< the phase portraits got the curves at the last reset
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
     double figureTime_ = 0;     ///< displayed time (s) of the figure's last redraw while running
     bool figureBehind_ = false; ///< the figure shows an older angle than Teta
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
+    bool energyCurves_ = false;          ///< level curves drawn on the phase portraits
+    PhasePicker* picker_ = nullptr;
 
     QLabel* imgEquation_ = nullptr;
     PictureBox* picPendule_ = nullptr;

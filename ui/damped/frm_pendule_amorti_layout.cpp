@@ -1,14 +1,20 @@
 #include "ui/damped/frm_pendule_amorti.h"
 
+#include "model/captions.h"
+#include "model/damped_animation.h"
 #include "model/parameters.h"
+#include "model/translatable_text.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "resources/resource_paths.h"
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/common/form_layout.h"
+#include "ui/common/translatable.h"
+#include "ui/damped/damped_descriptions.h"
 #include "ui/damped/web_link.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -72,32 +78,35 @@ void frmPenduleAmorti::CreateControls()
     picPendule_->SetBackColor(ToColour(palette().color(QPalette::ToolTipBase)));
     picPendule_->SetForeColor(ToColour(palette().color(QPalette::WindowText)));
 
-    Frame1_ = new QGroupBox(QStringLiteral("Conditions initiales : "), this);
+    Frame1_ = new QGroupBox(this);
+    SetTranslatable(Frame1_, "title", QT_TR_NOOP("Conditions initiales : "));
     Frame1_->setObjectName(QStringLiteral("Frame1"));
     Frame1_->setGeometry(TwipsRect({540, 7440, 5595, 1215}));
     CreateInitialConditions();
 
-    Frame2_ = new QGroupBox(QStringLiteral("Paramètres oscillations : "), this);
+    Frame2_ = new QGroupBox(this);
+    SetTranslatable(Frame2_, "title", QT_TR_NOOP("Paramètres oscillations : "));
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     Frame2_->setGeometry(TwipsRect({540, 8820, 5595, 1815}));
     CreateOscillationParameters();
 
-    chkGo_ = new QPushButton(kStartCaption, this);
+    chkGo_ = new QPushButton(tr(kStartCaption), this);
     chkGo_->setObjectName(QStringLiteral("chkGo"));
     chkGo_->setCheckable(true);
     chkGo_->setGeometry(TwipsRect({7080, 2580, 1575, 495}));
-    CondenseToFit(chkGo_, {WithoutMnemonic(kStartCaption), WithoutMnemonic(kPauseCaption)},
-                  chkGo_->width() - kButtonTextMargins);
+    FitToggleCaptions();
 
-    cmdPosInit_ = new QPushButton(QStringLiteral("&Position initiale"), this);
+    cmdPosInit_ = new QPushButton(this);
+    SetTranslatable(cmdPosInit_, "text", QT_TR_NOOP("&Position initiale"));
     cmdPosInit_->setObjectName(QStringLiteral("cmdPosInit"));
     cmdPosInit_->setGeometry(TwipsRect({7080, 3300, 1575, 495}));
 
-    chkApproxi_ = new QCheckBox(QStringLiteral("Approximation angle &faible "), this);
+    chkApproxi_ = new QCheckBox(this);
+    SetTranslatable(chkApproxi_, "text", QT_TR_NOOP("Approximation angle &faible "));
     chkApproxi_->setObjectName(QStringLiteral("chkApproxi"));
     chkApproxi_->setGeometry(TwipsRect({7080, 4920, 2235, 315}));
-    chkApproxi_->setToolTip(
-        QStringLiteral("Pour le dernier terme de l'équation , on considère que sinx = x"));
+    SetTranslatable(chkApproxi_, "toolTip",
+                    QT_TR_NOOP("Pour le dernier terme de l'équation , on considère que sinx = x"));
     QPalette darkGreen = chkApproxi_->palette();
     darkGreen.setColor(QPalette::WindowText, QColor(0, 128, 0));
     darkGreen.setColor(QPalette::ButtonText, QColor(0, 128, 0));
@@ -119,8 +128,8 @@ void frmPenduleAmorti::CreateControls()
         picOscillation_[i]->SetForeColor(windowText);
     }
 
-    auto* lblAbsciOsci = AddLabel(this, "lblAbsciOsci", QStringLiteral("Temps (en s)"),
-                                  {9345, 4920, 5115, 255}, Fixed);
+    auto* lblAbsciOsci =
+        AddLabel(this, "lblAbsciOsci", QT_TR_NOOP("Temps (en s)"), {9345, 4920, 5115, 255}, Fixed);
     lblAbsciOsci->setFont(AxisTitleFont());
     lblAbsciOsci->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -135,12 +144,12 @@ void frmPenduleAmorti::CreateControls()
         picPhase_[i]->SetForeColor(windowText);
     }
 
-    auto* Label8 = AddLabel(this, "Label8", QStringLiteral("Angle (en degrés)"),
-                            {7545, 10200, 6915, 255}, Fixed);
+    auto* Label8 =
+        AddLabel(this, "Label8", QT_TR_NOOP("Angle (en degrés)"), {7545, 10200, 6915, 255}, Fixed);
     Label8->setFont(AxisTitleFont());
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    AddLabel(this, "Label15", QStringLiteral("Réalisation : Kestrova"), {7560, 10620, 1815, 195},
+    AddLabel(this, "Label15", QT_TR_NOOP("Réalisation : Kestrova"), {7560, 10620, 1815, 195},
              AutoSize);
 
     lblWeb_ = new WebLink(this);
@@ -162,7 +171,7 @@ void frmPenduleAmorti::CreateInitialConditions()
     QWidget* frame = Frame1_;
     AddLabel(frame, "Label12", QStringLiteral("θ :"), {240, 300, 195, 315}, Fixed,
              kSymbolFontPoints);
-    AddLabel(frame, "Label3", QStringLiteral("Angle initial : "), {480, 360, 1095, 255}, Fixed);
+    AddLabel(frame, "Label3", QT_TR_NOOP("Angle initial : "), {480, 360, 1095, 255}, Fixed);
     sldTeta0_ = AddSlider(frame, "sldTeta0", {1560, 300, kSliderWidth, kSliderHeight},
                           kTeta0Range.minimum, kTeta0Range.maximum, 10);
     lblteta0_ = AddLabel(frame, "lblteta0", kDesignCaption, {4620, 300, 480, 195}, AutoSize);
@@ -170,8 +179,8 @@ void frmPenduleAmorti::CreateInitialConditions()
     AddLabel(frame, "Label13", QStringLiteral("θ"), {180, 720, 90, 240}, AutoSize,
              kSymbolFontPoints);
     AddLabel(frame, "Label14", QStringLiteral("' : "), {300, 720, 165, 195}, AutoSize);
-    auto* Label1 = AddLabel(frame, "Label1", QStringLiteral("Vitesse initiale : "),
-                            {480, 780, 1095, 255}, Fixed);
+    auto* Label1 =
+        AddLabel(frame, "Label1", QT_TR_NOOP("Vitesse initiale : "), {480, 780, 1095, 255}, Fixed);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sldOmega0_ = AddSlider(frame, "sldOmega0", {1560, 720, kSliderWidth, kSliderHeight},
                            kOmega0Range.minimum, kOmega0Range.maximum, 1);
@@ -184,8 +193,8 @@ void frmPenduleAmorti::CreateOscillationParameters()
     QWidget* frame = Frame2_;
     AddLabel(frame, "Label10", QStringLiteral("ω :"), {40, 240, 225, 240}, AutoSize,
              kSymbolFontPoints);
-    auto* Label2 = AddLabel(frame, "Label2", QStringLiteral("Pulsation propre :"),
-                            {300, 300, 1275, 195}, Fixed);
+    auto* Label2 =
+        AddLabel(frame, "Label2", QT_TR_NOOP("Pulsation propre :"), {300, 300, 1275, 195}, Fixed);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sldPulsation_ = AddSlider(frame, "sldPulsation", {1560, 240, kSliderWidth, kSliderHeight},
                               kPulsationRange.minimum, kPulsationRange.maximum, 10);
@@ -193,25 +202,49 @@ void frmPenduleAmorti::CreateOscillationParameters()
         AddLabel(frame, "lblPulsation", kDesignCaption, {4620, 240, 480, 195}, AutoSize);
 
     AddLabel(frame, "Label9", QStringLiteral("λ :"), {60, 540, 195, 315}, Fixed, kSymbolFontPoints);
-    AddLabel(frame, "Label4", QStringLiteral("Coefficient d'amortissement :"),
-             {300, 600, 1215, 435}, WordWrap);
+    AddLabel(frame, "Label4", QT_TR_NOOP("Coefficient d'amortissement :"), {300, 600, 1215, 435},
+             WordWrap);
     sldLambda_ = AddSlider(frame, "sldLambda", {1560, 660, kSliderWidth, kSliderHeight},
                            kLambdaRange.minimum, kLambdaRange.maximum, 50);
     lblLambda_ = AddLabel(frame, "lblLambda", kDesignCaption, {4620, 660, 480, 195}, AutoSize);
 
     AddLabel(frame, "Label11", QStringLiteral("τ :"), {60, 1080, 195, 315}, Fixed,
              kSymbolFontPoints);
-    AddLabel(frame, "Label5", QStringLiteral("Durée de relaxation :"), {300, 1140, 1515, 255},
-             Fixed);
+    AddLabel(frame, "Label5", QT_TR_NOOP("Durée de relaxation :"), {300, 1140, 1515, 255}, Fixed);
     lblRelax_ = AddLabel(frame, "lblRelax", kDesignCaption, {1860, 1140, 480, 195}, AutoSize);
-    AddLabel(frame, "Label7", QStringLiteral("Pseudo-période :"), {2940, 1140, 1275, 255}, Fixed);
+    AddLabel(frame, "Label7", QT_TR_NOOP("Pseudo-période :"), {2940, 1140, 1275, 255}, Fixed);
     lblPseudo_ = AddLabel(frame, "lblPseudo", kDesignCaption, {4260, 1140, 480, 195}, AutoSize);
 
-    AddLabel(frame, "Label6", QStringLiteral("Q : facteur de qualité : "), {60, 1440, 1695, 255},
+    AddLabel(frame, "Label6", QT_TR_NOOP("Q : facteur de qualité : "), {60, 1440, 1695, 255},
              Fixed);
     lblQualite_ = AddLabel(frame, "lblQualite", kDesignCaption, {1860, 1440, 480, 195}, AutoSize);
     lblRegime_ =
-        AddLabel(frame, "lblRegime", QStringLiteral("Régime"), {2940, 1440, 540, 195}, AutoSize);
+        AddLabel(frame, "lblRegime", QT_TR_NOOP("Régime"), {2940, 1440, 540, 195}, AutoSize);
+}
+
+void frmPenduleAmorti::FitToggleCaptions()
+{
+    QFont font = chkGo_->font();
+    font.setStretch(QFont::AnyStretch);
+    chkGo_->setFont(font);
+    CondenseToFit(chkGo_, {WithoutMnemonic(tr(kStartCaption)), WithoutMnemonic(tr(kPauseCaption))},
+                  chkGo_->width() - kButtonTextMargins);
+}
+
+void frmPenduleAmorti::Retranslate()
+{
+    // The values stay as they are and a running animation goes on: only the
+    // words change.
+    chkGo_->setText(tr(chkGo_->isChecked() ? kPauseCaption : kStartCaption));
+    FitToggleCaptions();
+    const Regime regime =
+        LinearSolution(state_.Teta0, state_.Omega0, state_.Pulsation2, state_.Lambda, 0).regime;
+    SetCaption(lblRegime_,
+               QCoreApplication::translate(kCaptionsContext, RegimeCaption(regime).c_str()));
+    for (PictureBox* box : {picOrdoOsci_, picOrdoPhase_})
+        box->Cls();
+    WriteAxisTitles();
+    DescribeDampedTexts(*this);
 }
 
 PictureBox* frmPenduleAmorti::AddPictureBox(const char* name, int left, int top, int width,

@@ -4,6 +4,7 @@
 
 #include "ui/damped/frm_pendule_amorti.h"
 
+#include "plot/energy_curves.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
@@ -71,6 +72,8 @@ QList<PlotPicture> frmPenduleAmorti::Plots() const
             PictureSurface& phase = which == Plot::Phase ? surface : none;
             // The coordinate system the reset leaves before the frames fit theirs.
             osc.Scale(-0.85, state_.TetaMax, 10.3, -state_.TetaMax);
+            if (energyCurvesDrawn_)
+                DrawEnergyCurves(state_, {&phase, &other});
             DrawPlotFrames(state_, {&osc, &other}, {&phase, &other});
             DrawTrace(surface, recorder_, which, false, state_.DureeTrace);
             if (member == 1)

@@ -65,8 +65,8 @@ void WebLink::Click()
 void WebLink::ShowNotConnected()
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Silvaret"),
-                    QStringLiteral("Vous n'êtes pas actuellement connecté à Internet."),
-                    QMessageBox::Ok, window());
+                    tr("Vous n'êtes pas actuellement connecté à Internet."), QMessageBox::Ok,
+                    window());
     execMessageBox(box);
 }
 

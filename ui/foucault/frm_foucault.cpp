@@ -1,17 +1,22 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include "model/foucault_motion.h"
+#include "model/translatable_text.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "plot/twips.h"
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/common/dialog_font.h"
 #include "ui/common/form_layout.h"
+#include "ui/common/translatable.h"
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/length_field.h"
 #include "ui/foucault/line_element.h"
+#include "ui/foucault/place_panel.h"
+#include "ui/foucault/plane_readout.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,9 +28,13 @@ namespace kestrova {
 
 namespace {
 
-// Client area at design, in twips.
+// Client area at design, in twips, with the place and the readout below the
+// controls of the first design (7560 twips high).
 constexpr int kClientWidthTwips = 13920;
-constexpr int kClientHeightTwips = 7560;
+constexpr int kClientHeightTwips = 9660;
+// The place and the readout, side by side under the two views.
+constexpr TwipsBox kPlaceBox{120, 7140, 5775, 2400};
+constexpr TwipsBox kReadoutBox{6180, 7140, 7620, 2400};
 // Gap between the two views, in twips.
 constexpr double kViewGapTwips = 50;
 
@@ -35,7 +44,7 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
     : QWidget(parent)
     , clock_(clock)
 {
-    setWindowTitle(QStringLiteral("Pendule pesant"));
+    SetTranslatable(this, "windowTitle", QT_TR_NOOP("Pendule pesant"));
     setFont(DialogFont());
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     InstallAccessibleControls();
@@ -43,6 +52,13 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
     DescribeControls();
     ConnectHandlers();
     LoadWindow();
+    RetranslateOnLanguageChange(*this, [this] {
+        DescribeControls();
+        if (!lengthAccepted_)
+            ShowRefusal();
+        placePanel_->Retranslate();
+        ShowReadout();
+    });
 }
 
 frmFoucault::~frmFoucault()
@@ -70,7 +86,8 @@ void frmFoucault::CreateControls()
     picPendule_ = addPictureBox("picPendule", 6120, 120, 4155, 6015);
 
     // Alt+A starts the animation here as in the damped-pendulum window.
-    cmdGo_ = new QPushButton(QStringLiteral(" lancer l'&animation"), this);
+    cmdGo_ = new QPushButton(this);
+    SetTranslatable(cmdGo_, "text", QT_TR_NOOP(" lancer l'&animation"));
     cmdGo_->setObjectName(QStringLiteral("cmdGo"));
     cmdGo_->setGeometry(TwipsRect({3960, 6480, 1515, 495}));
 
@@ -79,7 +96,8 @@ void frmFoucault::CreateControls()
     txtLong_->setGeometry(TwipsRect({1800, 6360, 615, 375}));
 
     // Alt+L goes to the length field.
-    Label1_ = new QLabel(QStringLiteral("&Longueur du pendule : "), this);
+    Label1_ = new QLabel(this);
+    SetTranslatable(Label1_, "text", QT_TR_NOOP("&Longueur du pendule : "));
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setGeometry(TwipsRect({120, 6420, 1635, 255}));
 
@@ -99,6 +117,11 @@ void frmFoucault::CreateControls()
     tmrCourbe_ = new QTimer(this);
     tmrCourbe_->setObjectName(QStringLiteral("tmrCourbe"));
 
+    placePanel_ = new PlacePanel(this);
+    placePanel_->setGeometry(TwipsRect(kPlaceBox));
+    readout_ = new PlaneReadout(this);
+    readout_->setGeometry(TwipsRect(kReadoutBox));
+
     setTabOrder(picCourbe_, picPendule_);
     setTabOrder(picPendule_, cmdGo_);
     setTabOrder(cmdGo_, txtLong_);
@@ -107,21 +130,21 @@ void frmFoucault::CreateControls()
 
 void frmFoucault::DescribeControls()
 {
-    picCourbe_->setAccessibleName(QStringLiteral("Trace au sol"));
+    picCourbe_->setAccessibleName(tr("Trace au sol"));
     picCourbe_->setAccessibleDescription(
-        QStringLiteral("Vue de dessus : les 100 dernières positions de la masse sur le sol, "
-                       "où l'on voit tourner lentement le plan d'oscillation"));
-    picPendule_->setAccessibleName(QStringLiteral("Vue de côté"));
+        tr("Vue de dessus : les 100 dernières positions de la masse sur le sol, "
+           "où l'on voit tourner lentement le plan d'oscillation"));
+    picPendule_->setAccessibleName(tr("Vue de côté"));
     picPendule_->setAccessibleDescription(
-        QStringLiteral("Le fil et la masse oscillant sous le point de suspension"));
-    cmdGo_->setAccessibleName(QStringLiteral("Lancer l'animation"));
+        tr("Le fil et la masse oscillant sous le point de suspension"));
+    cmdGo_->setAccessibleName(tr("Lancer l'animation"));
     cmdGo_->setAccessibleDescription(
-        QStringLiteral("Relance le mouvement depuis l'instant zéro, avec une trace vide"));
+        tr("Relance le mouvement depuis l'instant zéro, avec une trace vide"));
     Label1_->setBuddy(txtLong_);
-    txtLong_->setAccessibleName(QStringLiteral("Longueur du pendule, en mètres"));
+    txtLong_->setAccessibleName(tr("Longueur du pendule, en mètres"));
     txtLong_->setAccessibleDescription(
-        QStringLiteral("Plus de 3 m et au plus 1000 m ; la touche Entrée lance l'animation"));
-    lblRefus_->setAccessibleDescription(QStringLiteral("Pourquoi la longueur est refusée"));
+        tr("Plus de 3 m et au plus 1000 m ; la touche Entrée lance l'animation"));
+    lblRefus_->setAccessibleDescription(tr("Pourquoi la longueur est refusée"));
 }
 
 void frmFoucault::ConnectHandlers()
@@ -132,6 +155,10 @@ void frmFoucault::ConnectHandlers()
     connect(txtLong_, &QLineEdit::returnPressed, cmdGo_, &QPushButton::click);
     connect(cmdGo_, &QPushButton::clicked, this, &frmFoucault::StartAnimation);
     connect(tmrCourbe_, &QTimer::timeout, this, &frmFoucault::AnimationTick);
+    connect(placePanel_, &PlacePanel::PlaceChanged, this, &frmFoucault::PlaceChanged);
+    // A new factor takes effect from the last tick on, without a jump.
+    connect(placePanel_, &PlacePanel::TimeFactorChanged, this,
+            [this] { spedUpTime_.SetFactor(placePanel_->TimeFactor(), realSeconds_); });
 }
 
 void frmFoucault::LoadWindow()
@@ -140,7 +167,8 @@ void frmFoucault::LoadWindow()
     foucault::ScaleGroundView(*picCourbe_);
     foucault::DrawGroundReference(*picCourbe_, foucault::kAmplitude);
 
-    OmegaTerre_ = foucault::OmegaTerre();
+    OmegaTerre_ =
+        foucault::OmegaTerre(placePanel_->Latitude(), foucault::DaySeconds(placePanel_->Day()));
     Longueur_ = foucault::kDefaultLength;
     // Runs LengthChanged at once: timer off, trail empty, side-view scale, OmegaPendule.
     txtLong_->setText(foucault::LengthText(Longueur_, QLocale()));
@@ -157,6 +185,7 @@ void frmFoucault::LoadWindow()
     foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
 
     TempsEcoule_ = 0;
+    ShowReadout();
 }
 
 void frmFoucault::LengthChanged()
@@ -172,28 +201,62 @@ void frmFoucault::LengthChanged()
         lblRefus_->hide();
     } else {
         // The previous length stays; starting is impossible until the text is fixed.
-        lblRefus_->setText(QString::fromStdString(foucault::RefusalMessage(reading.Refusal)));
-        lblRefus_->show();
+        ShowRefusal();
     }
-    cmdGo_->setEnabled(lengthAccepted_);
+    cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
 
     foucault::ScaleSideView(*picPendule_, Longueur_);
     OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
 }
 
+void frmFoucault::ShowRefusal()
+{
+    const foucault::LengthReading reading = foucault::ReadLengthText(txtLong_->text(), QLocale());
+    lblRefus_->setText(QCoreApplication::translate(
+        kLengthContext, foucault::RefusalMessage(reading.Refusal).c_str()));
+    lblRefus_->show();
+}
+
+void frmFoucault::PlaceChanged()
+{
+    tmrCourbe_->stop();
+    EmptyPoints(Points_);
+    meter_.Clear();
+    TempsEcoule_ = 0; // the readout's time and turn belong to the new place
+    // A refused latitude keeps the previous one; starting waits for a good one.
+    OmegaTerre_ =
+        foucault::OmegaTerre(placePanel_->Latitude(), foucault::DaySeconds(placePanel_->Day()));
+    OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+    cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
+    // Greyed, it shows the kept latitude's figures rather than the typed one's.
+    readout_->setEnabled(placePanel_->Accepted());
+    ShowReadout();
+}
+
 void frmFoucault::StartAnimation()
 {
-    if (!lengthAccepted_)
+    if (!lengthAccepted_ || !placePanel_->Accepted())
         return;
     EmptyPoints(Points_);
+    meter_.Clear();
+    spedUpTime_.Restart();
+    realSeconds_ = 0;
+    TempsEcoule_ = 0;
+    ShowReadout();
     clock_.ReadStart();
     tmrCourbe_->start(foucault::TimerIntervalMs(Longueur_));
+}
+
+void frmFoucault::ShowReadout()
+{
+    readout_->Show(TempsEcoule_, OmegaTerre_, meter_.ClockwiseRate());
 }
 
 void frmFoucault::AnimationTick()
 {
     clock_.ReadCurrent();
-    TempsEcoule_ = clock_.ElapsedSeconds();
+    realSeconds_ = clock_.ElapsedSeconds();
+    TempsEcoule_ = spedUpTime_.At(realSeconds_);
     const double t = TempsEcoule_;
 
     const foucault::GroundPosition bob =
@@ -206,10 +269,12 @@ void frmFoucault::AnimationTick()
     foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
 
     foucault::AddToTrail(Points_, bob);
+    meter_.Add(t, bob.PosX, bob.PosY);
 
     picCourbe_->Cls();
     foucault::DrawGroundReference(*picCourbe_, Amplitude_);
     foucault::DrawTrail(*picCourbe_, Points_);
+    ShowReadout();
 }
 
 void frmFoucault::closeEvent(QCloseEvent* event)

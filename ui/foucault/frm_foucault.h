@@ -9,6 +9,8 @@
 
 #include "clock/high_resolution_clock.h"
 #include "model/collection_points.h"
+#include "model/sped_up_time.h"
+#include "model/swing_plane_meter.h"
 #include "plot/plot_picture.h"
 
 #include <QWidget>
@@ -22,6 +24,8 @@ namespace kestrova {
 
 class LineElement;
 class PictureBox;
+class PlacePanel;
+class PlaneReadout;
 
 class frmFoucault : public QWidget, public PlotSource {
     Q_OBJECT
@@ -42,8 +46,14 @@ public:
     [[nodiscard]] double Longueur() const { return Longueur_; }
     /// Angular frequency of the swing for that length (rad/s).
     [[nodiscard]] double OmegaPendule() const { return OmegaPendule_; }
-    /// Seconds since the start button was last pressed, as of the last tick.
+    /// Simulated seconds since the start button was last pressed, as of the
+    /// last tick (the real seconds times the time factor); 0 again after a
+    /// change of place or day.
     [[nodiscard]] double TempsEcoule() const { return TempsEcoule_; }
+    /// Vertical component of the planet's rotation at the chosen place (rad/s).
+    [[nodiscard]] double OmegaTerre() const { return OmegaTerre_; }
+    /// The swing plane's rate measured from the bob's positions since the start.
+    [[nodiscard]] const foucault::SwingPlaneMeter& Meter() const { return meter_; }
     /// The trail, oldest ground position first.
     [[nodiscard]] const Collection_Points& Points() const { return Points_; }
 
@@ -66,8 +76,14 @@ private:
     /// A change of the length text: stops the animation, empties the trail
     /// and takes the new length if the text gives an acceptable one.
     void LengthChanged();
+    /// A change of latitude or day: stops the animation and empties the trail
+    /// as a change of length does, and takes the new rotation.
+    void PlaceChanged();
     /// The start button: restarts the motion from time 0 with an empty trail.
     void StartAnimation();
+    /// Shows why the length text is refused, in the interface language.
+    void ShowRefusal();
+    void ShowReadout();
 
     HighResolutionClock& clock_;
 
@@ -78,6 +94,9 @@ private:
     double TempsEcoule_ = 0;      ///< s
     bool lengthAccepted_ = false; ///< the length text as it stands gives a usable length
     Collection_Points Points_;
+    foucault::SpedUpTime spedUpTime_;
+    double realSeconds_ = 0; ///< real seconds since the start, as of the last tick
+    foucault::SwingPlaneMeter meter_;
 
     PictureBox* picCourbe_ = nullptr;
     PictureBox* picPendule_ = nullptr;
@@ -87,6 +106,8 @@ private:
     QLabel* lblRefus_ = nullptr; ///< why the length text is refused
     LineElement* linFil_ = nullptr;
     QTimer* tmrCourbe_ = nullptr;
+    PlacePanel* placePanel_ = nullptr;
+    PlaneReadout* readout_ = nullptr;
 };
 
 } // namespace kestrova

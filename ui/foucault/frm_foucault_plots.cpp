@@ -3,9 +3,11 @@
 
 #include "ui/foucault/frm_foucault.h"
 
+#include "model/pendulum_state.h"
 #include "plot/qt_picture_box.h"
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/line_element.h"
+#include "ui/foucault/place_panel.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -50,6 +52,7 @@ QStringList frmFoucault::Captions() const
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return {tr("Longueur du pendule : %1 m").arg(txtLong_->text()),
+            tr("Latitude : %1°").arg(locale.toString(placePanel_->Latitude() / DegToRad, 'f', 2)),
             tr("Temps écoulé : %1 s").arg(locale.toString(TempsEcoule_, 'f', 1))};
 }
 

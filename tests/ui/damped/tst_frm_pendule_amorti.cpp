@@ -178,7 +178,8 @@ private slots:
         QCOMPARE(h.window->cursor().shape(), Qt::BitmapCursor);
         for (const char* label : {"Label15", "lblteta0", "Label4"})
             QCOMPARE(h.Child(label)->cursor().shape(), Qt::BitmapCursor);
-        for (const char* control : {"sldTeta0", "chkGo", "cmdPosInit", "chkApproxi", "picPhase1"})
+        for (const char* control :
+             {"sldTeta0", "chkGo", "cmdPosInit", "chkApproxi", "picOscillation1"})
             QCOMPARE(h.Child(control)->cursor().shape(), Qt::ArrowCursor);
         MoveOver(h.window.get(), h.Child("Label15")->geometry().center()); // passed on by a label
         QCOMPARE(h.window->cursor().shape(), Qt::BitmapCursor);

@@ -1,0 +1,738 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AtomicSave</name>
+    <message>
+        <source>le dossier n&apos;existe pas ou n&apos;accepte pas l&apos;écriture</source>
+        <translation>the folder does not exist or does not accept writing</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (le disque est peut-être plein)</source>
+        <translation>writing failed (the disk may be full)</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu prendre ce nom</source>
+        <translation>the file could not take that name</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Le fichier « %1 » n&apos;a pas pu être enregistré : %2.</source>
+        <translation>The file “%1” could not be saved: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Descriptions</name>
+    <message>
+        <source>. Le déplacer remet le pendule à sa position initiale.</source>
+        <translation>. Moving it puts the pendulum back at its initial position.</translation>
+    </message>
+    <message>
+        <source>Mouvement exact, tracé en rouge pendant l&apos;animation</source>
+        <translation>Exact motion, drawn in red during the animation</translation>
+    </message>
+    <message>
+        <source>Mouvement exact en rouge et solution des petits angles en vert ; montré quand « Approximation angle faible » est cochée</source>
+        <translation>Exact motion in red and small-angle solution in green; shown when &quot;Approx. for small angles&quot; is ticked</translation>
+    </message>
+    <message>
+        <source>Équation du mouvement</source>
+        <translation>Equation of motion</translation>
+    </message>
+    <message>
+        <source>θ&apos;&apos; + 2λθ&apos; + ω₀² sin θ = 0</source>
+        <translation>θ&apos;&apos; + 2λθ&apos; + ω₀² sin θ = 0</translation>
+    </message>
+    <message>
+        <source>Pendule</source>
+        <translation>Pendulum</translation>
+    </message>
+    <message>
+        <source>Le pendule dessiné à son angle du moment</source>
+        <translation>The pendulum drawn at its present angle</translation>
+    </message>
+    <message>
+        <source>Conditions initiales</source>
+        <translation>Initial conditions</translation>
+    </message>
+    <message>
+        <source>Paramètres oscillations</source>
+        <translation>Oscillation parameters</translation>
+    </message>
+    <message>
+        <source>Angle initial, en degrés</source>
+        <translation>Initial angle, in degrees</translation>
+    </message>
+    <message>
+        <source>De 0 à 180 degrés</source>
+        <translation>From 0 to 180 degrees</translation>
+    </message>
+    <message>
+        <source>Vitesse initiale, en radians par seconde</source>
+        <translation>Initial speed, in radians per second</translation>
+    </message>
+    <message>
+        <source>De -10 à 10 radians par seconde</source>
+        <translation>From -10 to 10 radians per second</translation>
+    </message>
+    <message>
+        <source>Pulsation propre, en radians par seconde</source>
+        <translation>Natural pulsation, in radians per second</translation>
+    </message>
+    <message>
+        <source>De 0,1 à 20 radians par seconde</source>
+        <translation>From 0.1 to 20 radians per second</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;amortissement, par seconde</source>
+        <translation>Damping coefficient, per second</translation>
+    </message>
+    <message>
+        <source>De 0 à 5 par seconde</source>
+        <translation>From 0 to 5 per second</translation>
+    </message>
+    <message>
+        <source>Valeur de l&apos;angle initial</source>
+        <translation>Value of the initial angle</translation>
+    </message>
+    <message>
+        <source>Valeur de la vitesse initiale</source>
+        <translation>Value of the initial speed</translation>
+    </message>
+    <message>
+        <source>Valeur de la pulsation propre</source>
+        <translation>Value of the natural pulsation</translation>
+    </message>
+    <message>
+        <source>Valeur du coefficient d&apos;amortissement, par seconde</source>
+        <translation>Value of the damping coefficient, per second</translation>
+    </message>
+    <message>
+        <source>Durée de relaxation, en secondes</source>
+        <translation>Relaxation time, in seconds</translation>
+    </message>
+    <message>
+        <source>Pseudo-période</source>
+        <translation>Pseudo-period</translation>
+    </message>
+    <message>
+        <source>Facteur de qualité</source>
+        <translation>Quality factor</translation>
+    </message>
+    <message>
+        <source>Régime des oscillations</source>
+        <translation>Regime of the oscillations</translation>
+    </message>
+    <message>
+        <source>Lance l&apos;animation du pendule et le tracé des courbes, ou la suspend</source>
+        <translation>Starts the animation of the pendulum and the plotting of the curves, or pauses it</translation>
+    </message>
+    <message>
+        <source>Remet le pendule à ses conditions initiales et arrête l&apos;animation</source>
+        <translation>Puts the pendulum back at its initial conditions and stops the animation</translation>
+    </message>
+    <message>
+        <source>Montre aussi, en vert, la solution des petits angles, où sin θ est pris égal à θ</source>
+        <translation>Also shows, in green, the small-angle solution, where sin θ is taken equal to θ</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés)</source>
+        <translation>Angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>Titre de l&apos;axe vertical du graphique des oscillations</source>
+        <translation>Title of the vertical axis of the oscillation plot</translation>
+    </message>
+    <message>
+        <source>Vitesse (en rad/s)</source>
+        <translation>Speed (in rad/s)</translation>
+    </message>
+    <message>
+        <source>Titre de l&apos;axe vertical du portrait de phase</source>
+        <translation>Title of the vertical axis of the phase portrait</translation>
+    </message>
+    <message>
+        <source>Oscillations : angle en fonction du temps</source>
+        <translation>Oscillations: angle against time</translation>
+    </message>
+    <message>
+        <source>Oscillations : angle en fonction du temps, avec l&apos;approximation des petits angles</source>
+        <translation>Oscillations: angle against time, with the small-angle approximation</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse en fonction de l&apos;angle</source>
+        <translation>Phase portrait: speed against angle</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse en fonction de l&apos;angle, avec l&apos;approximation des petits angles</source>
+        <translation>Phase portrait: speed against angle, with the small-angle approximation</translation>
+    </message>
+    <message>
+        <source>Ouvre le site de l&apos;auteur dans le navigateur</source>
+        <translation>Opens the author&apos;s site in the browser</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::Captions</name>
+    <message>
+        <source>Régime critique</source>
+        <translation>Critical regime</translation>
+    </message>
+    <message>
+        <source>Régime apériodique</source>
+        <translation>Aperiodic regime</translation>
+    </message>
+    <message>
+        <source>Régime pseudo-périodique</source>
+        <translation>Pseudo-periodic regime</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::FileMenu</name>
+    <message>
+        <source>temps (s)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>angle (°)</source>
+        <translation>angle (°)</translation>
+    </message>
+    <message>
+        <source>angle (rad)</source>
+        <translation>angle (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse angulaire (rad/s)</source>
+        <translation>angular speed (rad/s)</translation>
+    </message>
+    <message>
+        <source>angle aux petits angles (rad)</source>
+        <translation>small-angle angle (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse aux petits angles (rad/s)</source>
+        <translation>small-angle speed (rad/s)</translation>
+    </message>
+    <message>
+        <source>énergie cinétique par m·L² (J/(kg·m²))</source>
+        <translation>kinetic energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie potentielle par m·L² (J/(kg·m²))</source>
+        <translation>potential energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie totale par m·L² (J/(kg·m²))</source>
+        <translation>total energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>Exporter les données</source>
+        <translation>Export the data</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter le graphique</source>
+        <translation>Export the plot</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png);;Dessin vectoriel SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG vector drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Exporter les &amp;données…</source>
+        <translation>Export the &amp;data…</translation>
+    </message>
+    <message>
+        <source>Exporter le &amp;graphique…</source>
+        <translation>Export the &amp;plot…</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu commencer.</source>
+        <translation>Printing could not start.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::HelpMenu</name>
+    <message>
+        <source>Ai&amp;de</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Guide de l&apos;enseignant</source>
+        <translation>&amp;Teacher&apos;s guide</translation>
+    </message>
+    <message>
+        <source>&amp;Raccourcis clavier</source>
+        <translation>&amp;Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>À &amp;propos de Kestrova</source>
+        <translation>&amp;About Kestrova</translation>
+    </message>
+    <message>
+        <source>À propos de &amp;Qt</source>
+        <translation>About &amp;Qt</translation>
+    </message>
+    <message>
+        <source>&amp;Langue / Language</source>
+        <translation>&amp;Langue / Language</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Guide de l&apos;enseignant — Kestrova</source>
+        <translation>Teacher&apos;s guide — Kestrova</translation>
+    </message>
+    <message>
+        <source>Ctrl+1, Ctrl+2</source>
+        <translation>Ctrl+1, Ctrl+2</translation>
+    </message>
+    <message>
+        <source>ouvre le pendule pesant amorti, le pendule de Foucault</source>
+        <translation>opens the damped pendulum, the Foucault pendulum</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>quitte le programme</source>
+        <translation>quits the program</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>ouvre le guide de l&apos;enseignant</source>
+        <translation>opens the teacher&apos;s guide</translation>
+    </message>
+    <message>
+        <source>Tab, Maj+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>passe d&apos;une commande à l&apos;autre</source>
+        <translation>moves between the controls</translation>
+    </message>
+    <message>
+        <source>Flèches, Page préc./suiv., Début/Fin</source>
+        <translation>Arrows, Page Up/Down, Home/End</translation>
+    </message>
+    <message>
+        <source>déplacent le curseur qui a le focus (la simulation repart de zéro)</source>
+        <translation>move the focused slider (the simulation starts again)</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>lance ou suspend l&apos;animation</source>
+        <translation>starts or pauses the animation</translation>
+    </message>
+    <message>
+        <source>Alt+P</source>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>« Position initiale »</source>
+        <translation>&quot;Initial position&quot;</translation>
+    </message>
+    <message>
+        <source>Alt+F</source>
+        <translation>Alt+F</translation>
+    </message>
+    <message>
+        <source>« Approximation angle faible »</source>
+        <translation>&quot;Approx. for small angles&quot;</translation>
+    </message>
+    <message>
+        <source>Alt+L, puis Entrée</source>
+        <translation>Alt+L, then Enter</translation>
+    </message>
+    <message>
+        <source>fenêtre de Foucault : va à la longueur, puis lance</source>
+        <translation>Foucault window: goes to the length, then starts</translation>
+    </message>
+    <message>
+        <source>Raccourcis clavier</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>Simulations du pendule pesant amorti et du pendule de Foucault, pour enseigner le pendule pesant.</source>
+        <translation>Simulations of the damped heavy pendulum and of the Foucault pendulum, for teaching the heavy pendulum.</translation>
+    </message>
+    <message>
+        <source>Construit avec Qt %1.</source>
+        <translation>Built with Qt %1.</translation>
+    </message>
+    <message>
+        <source>À propos de Kestrova</source>
+        <translation>About Kestrova</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::LengthReading</name>
+    <message>
+        <source>Longueur non reconnue : tapez un nombre de mètres, plus de 3 m et au plus 1000 m.</source>
+        <translation>Length not recognised: type a number of metres, more than 3 m and at most 1000 m.</translation>
+    </message>
+    <message>
+        <source>Longueur trop courte : le pendule doit mesurer plus de 3 m (l&apos;amplitude) et au plus 1000 m.</source>
+        <translation>Length too short: the pendulum must be more than 3 m long (the amplitude) and at most 1000 m.</translation>
+    </message>
+    <message>
+        <source>Longueur trop grande : le pendule doit mesurer plus de 3 m et au plus 1000 m.</source>
+        <translation>Length too long: the pendulum must be more than 3 m long and at most 1000 m.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MDIBrunmalt</name>
+    <message>
+        <source>Fenêtres de simulation</source>
+        <translation>Simulation windows</translation>
+    </message>
+    <message>
+        <source>Pendule pesant &amp;amorti</source>
+        <translation>D&amp;amped heavy pendulum</translation>
+    </message>
+    <message>
+        <source>&amp;Pendule pesant</source>
+        <translation>&amp;Heavy pendulum</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Simulation</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>A&amp;nalyse</source>
+        <translation>A&amp;nalysis</translation>
+    </message>
+    <message>
+        <source>&amp;Courbes d&apos;énergie</source>
+        <translation>&amp;Energy curves</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::PlacePanel</name>
+    <message>
+        <source>Lieu et durée du jour</source>
+        <translation>Place and length of the day</translation>
+    </message>
+    <message>
+        <source>Latitude du lieu, en degrés</source>
+        <translation>Latitude of the place, in degrees</translation>
+    </message>
+    <message>
+        <source>De 0 à 90, suivi de N pour le nord ou de S pour le sud</source>
+        <translation>From 0 to 90, followed by N for north or S for south</translation>
+    </message>
+    <message>
+        <source>La&amp;titude (°) :</source>
+        <translation>La&amp;titude (°):</translation>
+    </message>
+    <message>
+        <source>Lieux :</source>
+        <translation>Places:</translation>
+    </message>
+    <message>
+        <source>Pourquoi la latitude est refusée</source>
+        <translation>Why the latitude is refused</translation>
+    </message>
+    <message>
+        <source>Jour accéléré (1000 s)</source>
+        <translation>Accelerated day (1000 s)</translation>
+    </message>
+    <message>
+        <source>Jour sidéral réel</source>
+        <translation>Real sidereal day</translation>
+    </message>
+    <message>
+        <source>&amp;Jour :</source>
+        <translation>&amp;Day:</translation>
+    </message>
+    <message>
+        <source>Combien de fois plus vite que le temps réel, avec le jour sidéral réel</source>
+        <translation>How many times faster than real time, with the real sidereal day</translation>
+    </message>
+    <message>
+        <source>A&amp;ccélération du temps :</source>
+        <translation>Time a&amp;cceleration:</translation>
+    </message>
+    <message>
+        <source>Latitude non reconnue : tapez un nombre de degrés de 0 à 90, suivi de N (nord) ou S (sud), ou de −90 à 90.</source>
+        <translation>Latitude not recognised: type a number of degrees from 0 to 90, followed by N (north) or S (south), or from −90 to 90.</translation>
+    </message>
+    <message>
+        <source>Latitude hors limites : de 90 S (pôle Sud) à 90 N (pôle Nord).</source>
+        <translation>Latitude out of range: from 90 S (South Pole) to 90 N (North Pole).</translation>
+    </message>
+    <message>
+        <source>Paris</source>
+        <translation>Paris</translation>
+    </message>
+    <message>
+        <source>Pôle Nord</source>
+        <translation>North Pole</translation>
+    </message>
+    <message>
+        <source>Équateur</source>
+        <translation>Equator</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation>Sydney</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::PlaneReadout</name>
+    <message>
+        <source>jamais</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>plus d&apos;un million d&apos;heures</source>
+        <translation>more than a million hours</translation>
+    </message>
+    <message>
+        <source>Rotation du plan d&apos;oscillation</source>
+        <translation>Turning of the swing plane</translation>
+    </message>
+    <message>
+        <source>Temps simulé depuis le lancement :</source>
+        <translation>Simulated time since the start:</translation>
+    </message>
+    <message>
+        <source>Angle tourné par le plan :</source>
+        <translation>Angle turned by the plane:</translation>
+    </message>
+    <message>
+        <source>Vitesse prévue par la loi Ω·sin φ :</source>
+        <translation>Rate given by the law Ω·sin φ:</translation>
+    </message>
+    <message>
+        <source>Durée d&apos;un tour complet :</source>
+        <translation>Time for a full turn:</translation>
+    </message>
+    <message>
+        <source>Vitesse mesurée sur les oscillations :</source>
+        <translation>Rate measured on the swings:</translation>
+    </message>
+    <message>
+        <source>sens horaire</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>sens antihoraire</source>
+        <translation>anticlockwise</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::WebLink</name>
+    <message>
+        <source>Vous n&apos;êtes pas actuellement connecté à Internet.</source>
+        <translation>You are not connected to the Internet at present.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::frmFoucault</name>
+    <message>
+        <source>Pendule pesant</source>
+        <translation>Heavy pendulum</translation>
+    </message>
+    <message>
+        <source> lancer l&apos;&amp;animation</source>
+        <translation> start &amp;animation</translation>
+    </message>
+    <message>
+        <source>&amp;Longueur du pendule : </source>
+        <translation>Pendulum &amp;length: </translation>
+    </message>
+    <message>
+        <source>Trace au sol</source>
+        <translation>Trail on the ground</translation>
+    </message>
+    <message>
+        <source>Vue de dessus : les 100 dernières positions de la masse sur le sol, où l&apos;on voit tourner lentement le plan d&apos;oscillation</source>
+        <translation>Seen from above: the bob&apos;s last 100 positions on the ground, where the plane of oscillation is seen slowly turning</translation>
+    </message>
+    <message>
+        <source>Vue de côté</source>
+        <translation>Side view</translation>
+    </message>
+    <message>
+        <source>Le fil et la masse oscillant sous le point de suspension</source>
+        <translation>The string and the bob swinging below the pivot</translation>
+    </message>
+    <message>
+        <source>Lancer l&apos;animation</source>
+        <translation>Start animation</translation>
+    </message>
+    <message>
+        <source>Relance le mouvement depuis l&apos;instant zéro, avec une trace vide</source>
+        <translation>Starts the motion again from time zero, with an empty trail</translation>
+    </message>
+    <message>
+        <source>Longueur du pendule, en mètres</source>
+        <translation>Pendulum length, in metres</translation>
+    </message>
+    <message>
+        <source>Plus de 3 m et au plus 1000 m ; la touche Entrée lance l&apos;animation</source>
+        <translation>More than 3 m and at most 1000 m; the Enter key starts the animation</translation>
+    </message>
+    <message>
+        <source>Pourquoi la longueur est refusée</source>
+        <translation>Why the length is refused</translation>
+    </message>
+    <message>
+        <source>Trace au sol : les dernières positions de la masse, vues de dessus</source>
+        <translation>Trail on the ground: the bob&apos;s last positions, seen from above</translation>
+    </message>
+    <message>
+        <source>Vue de côté : le fil et la masse sous le point de suspension</source>
+        <translation>Side view: the string and the bob below the pivot</translation>
+    </message>
+    <message>
+        <source>Longueur du pendule : %1 m</source>
+        <translation>Pendulum length: %1 m</translation>
+    </message>
+    <message>
+        <source>Temps écoulé : %1 s</source>
+        <translation>Elapsed time: %1 s</translation>
+    </message>
+    <message>
+        <source>Latitude : %1°</source>
+        <translation>Latitude: %1°</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::frmPenduleAmorti</name>
+    <message>
+        <source>Pendule pesant amorti</source>
+        <translation>Damped heavy pendulum</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés)</source>
+        <translation>Angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>Vitesse (en rad/s)</source>
+        <translation>Speed (in rad/s)</translation>
+    </message>
+    <message>
+        <source>Le calcul du mouvement a donné une valeur non finie : l&apos;animation est arrêtée.
+Cliquez sur « Position initiale » ou changez un paramètre pour repartir.</source>
+        <translation>The computation of the motion gave a non-finite value: the animation is stopped.
+Click &quot;Initial position&quot; or change a parameter to start again.</translation>
+    </message>
+    <message>
+        <source>Lancer l&apos;&amp;animation</source>
+        <translation>Start &amp;animation</translation>
+    </message>
+    <message>
+        <source>Suspendre l&apos;&amp;animation</source>
+        <translation>Pause &amp;animation</translation>
+    </message>
+    <message>
+        <source>Conditions initiales : </source>
+        <translation>Initial conditions: </translation>
+    </message>
+    <message>
+        <source>Paramètres oscillations : </source>
+        <translation>Oscillation parameters: </translation>
+    </message>
+    <message>
+        <source>&amp;Position initiale</source>
+        <translation>Initial &amp;position</translation>
+    </message>
+    <message>
+        <source>Approximation angle &amp;faible </source>
+        <translation>Approx. &amp;for small angles </translation>
+    </message>
+    <message>
+        <source>Pour le dernier terme de l&apos;équation , on considère que sinx = x</source>
+        <translation>For the last term of the equation, sin x is taken equal to x</translation>
+    </message>
+    <message>
+        <source>Temps (en s)</source>
+        <translation>Time (in s)</translation>
+    </message>
+    <message>
+        <source>Réalisation : Kestrova</source>
+        <translation>Made by: Kestrova</translation>
+    </message>
+    <message>
+        <source>Angle initial : </source>
+        <translation>Initial angle: </translation>
+    </message>
+    <message>
+        <source>Vitesse initiale : </source>
+        <translation>Initial speed: </translation>
+    </message>
+    <message>
+        <source>Pulsation propre :</source>
+        <translation>Natural pulsation:</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;amortissement :</source>
+        <translation>Damping coefficient:</translation>
+    </message>
+    <message>
+        <source>Durée de relaxation :</source>
+        <translation>Relaxation time:</translation>
+    </message>
+    <message>
+        <source>Pseudo-période :</source>
+        <translation>Pseudo-period:</translation>
+    </message>
+    <message>
+        <source>Q : facteur de qualité : </source>
+        <translation>Q: quality factor: </translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Regime</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés) en fonction du temps (en s)</source>
+        <translation>Angle (in degrees) against time (in s)</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse (en rad/s) en fonction de l&apos;angle (en degrés)</source>
+        <translation>Phase portrait: speed (in rad/s) against angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>En vert : approximation des petits angles (sin θ ≈ θ)</source>
+        <translation>In green: small-angle approximation (sin θ ≈ θ)</translation>
+    </message>
+</context>
+</TS>
