@@ -1,5 +1,6 @@
 #include "app/mdi_brunmalt.h"
 
+#include "app/file_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
@@ -48,6 +49,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateEnergyCurvesAction();
     CreateMeasurementsDock();
     CreateHelpMenu();
+    CreateFileMenu();
     RetranslateOnLanguageChange(*this);
     MDIForm_Load();
 }
@@ -89,6 +91,19 @@ void MDIBrunmalt::CreateMenus()
     simulationMenu->addAction(foucaultAction_);
     simulationMenu->addSeparator();
     simulationMenu->addAction(quitAction_);
+}
+
+void MDIBrunmalt::CreateFileMenu()
+{
+    fileMenu_ = new FileMenu(
+        *this, [this] { return DampedWindow(); },
+        [this]() -> PlotSource* {
+            if (frmPenduleAmorti* damped = DampedWindow())
+                return damped;
+            return FoucaultWindow();
+        });
+    const QList<QAction*> menus = menuBar()->actions();
+    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.first(), fileMenu_->Menu());
 }
 
 QMenu* MDIBrunmalt::AnalysisMenu()

@@ -21,6 +21,7 @@ class QMenu;
 
 namespace kestrova {
 
+class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
 class HelpMenu;
@@ -79,6 +80,7 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
     /// energy level curves; unchecked at start.
     [[nodiscard]] QAction* EnergyCurvesAction() const { return energyCurvesAction_; }
@@ -98,6 +100,8 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    /// "Fichier", first in the menu bar (file_menu.cpp).
+    void CreateFileMenu();
     void CreateEnergyCurvesAction();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
@@ -118,6 +122,7 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
+    FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
     QMenu* analysisMenu_ = nullptr;
     LanguageSwitch* language_ = nullptr;

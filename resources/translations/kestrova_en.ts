@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AtomicSave</name>
+    <message>
+        <source>le dossier n&apos;existe pas ou n&apos;accepte pas l&apos;écriture</source>
+        <translation>the folder does not exist or does not accept writing</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (le disque est peut-être plein)</source>
+        <translation>writing failed (the disk may be full)</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu prendre ce nom</source>
+        <translation>the file could not take that name</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Le fichier « %1 » n&apos;a pas pu être enregistré : %2.</source>
+        <translation>The file “%1” could not be saved: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Descriptions</name>
     <message>
         <source>. Le déplacer remet le pendule à sa position initiale.</source>
@@ -165,6 +188,85 @@
     <message>
         <source>Régime pseudo-périodique</source>
         <translation>Pseudo-periodic regime</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::FileMenu</name>
+    <message>
+        <source>temps (s)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>angle (°)</source>
+        <translation>angle (°)</translation>
+    </message>
+    <message>
+        <source>angle (rad)</source>
+        <translation>angle (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse angulaire (rad/s)</source>
+        <translation>angular speed (rad/s)</translation>
+    </message>
+    <message>
+        <source>angle aux petits angles (rad)</source>
+        <translation>small-angle angle (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse aux petits angles (rad/s)</source>
+        <translation>small-angle speed (rad/s)</translation>
+    </message>
+    <message>
+        <source>énergie cinétique par m·L² (J/(kg·m²))</source>
+        <translation>kinetic energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie potentielle par m·L² (J/(kg·m²))</source>
+        <translation>potential energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie totale par m·L² (J/(kg·m²))</source>
+        <translation>total energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>Exporter les données</source>
+        <translation>Export the data</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter le graphique</source>
+        <translation>Export the plot</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png);;Dessin vectoriel SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG vector drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Exporter les &amp;données…</source>
+        <translation>Export the &amp;data…</translation>
+    </message>
+    <message>
+        <source>Exporter le &amp;graphique…</source>
+        <translation>Export the &amp;plot…</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu commencer.</source>
+        <translation>Printing could not start.</translation>
     </message>
 </context>
 <context>
@@ -733,6 +835,26 @@
         <source>Pourquoi la longueur est refusée</source>
         <translation>Why the length is refused</translation>
     </message>
+    <message>
+        <source>Trace au sol : les dernières positions de la masse, vues de dessus</source>
+        <translation>Trail on the ground: the bob&apos;s last positions, seen from above</translation>
+    </message>
+    <message>
+        <source>Vue de côté : le fil et la masse sous le point de suspension</source>
+        <translation>Side view: the string and the bob below the pivot</translation>
+    </message>
+    <message>
+        <source>Longueur du pendule : %1 m</source>
+        <translation>Pendulum length: %1 m</translation>
+    </message>
+    <message>
+        <source>Temps écoulé : %1 s</source>
+        <translation>Elapsed time: %1 s</translation>
+    </message>
+    <message>
+        <source>Latitude : %1°</source>
+        <translation>Latitude: %1°</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::frmPenduleAmorti</name>
@@ -821,6 +943,18 @@ Click &quot;Initial position&quot; or change a parameter to start again.</transl
     <message>
         <source>Régime</source>
         <translation>Regime</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés) en fonction du temps (en s)</source>
+        <translation>Angle (in degrees) against time (in s)</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse (en rad/s) en fonction de l&apos;angle (en degrés)</source>
+        <translation>Phase portrait: speed (in rad/s) against angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>En vert : approximation des petits angles (sin θ ≈ θ)</source>
+        <translation>In green: small-angle approximation (sin θ ≈ θ)</translation>
     </message>
 </context>
 </TS>

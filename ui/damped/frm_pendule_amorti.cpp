@@ -5,8 +5,8 @@
 #include "model/parameters.h"
 #include "model/plot_scales.h"
 #include "model/start_from_phase_point.h"
-#include "plot/energy_curves.h"
 #include "model/translatable_text.h"
+#include "plot/energy_curves.h"
 #include "plot/pendulum_figure.h"
 #include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
@@ -231,6 +231,8 @@ void frmPenduleAmorti::ResetSimulation()
                start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
                                   : QString());
     SetCaption(lblRegime_, CaptionText(RegimeCaption(start.regime)));
+    recorder_.Reset({0, {state_.Teta, state_.Omega}, start.motion}, state_.Pulsation2,
+                    state_.Lambda);
 
     DampedSurfaces& s = surfaces_;
     s.picOscillation[0]->Cls();
@@ -249,6 +251,7 @@ void frmPenduleAmorti::ResetSimulation()
     DrawPendulum(*s.picPendule, state_.Teta0);
     s.picPhase[0]->Cls();
     s.picPhase[1]->Cls();
+    energyCurvesDrawn_ = energyCurves_;
     if (energyCurves_)
         DrawEnergyCurves(state_, s.picPhase);
     DrawPlotFrames(state_, s.picOscillation, s.picPhase);
@@ -382,6 +385,8 @@ void frmPenduleAmorti::AnimationTick()
     }
     if (measurement_.Add(step.time, step.next) || step.time >= measurementsDue_)
         NotifyMeasurements(step.time);
+
+    recorder_.Add({step.time, step.next, step.approx});
 
     const DampedSurfaces& s = surfaces_;
     if (step.time - figureTime_ >= kFigureIntervalSeconds) {

@@ -13,8 +13,10 @@
 
 #include "clock/high_resolution_clock.h"
 #include "model/motion_measurement.h"
+#include "model/motion_recorder.h"
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
+#include "plot/plot_picture.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -48,7 +50,7 @@ struct DampedSurfaces {
     std::array<PictureSurface*, 2> picPhase{}; ///< same split
 };
 
-class frmPenduleAmorti : public QWidget {
+class frmPenduleAmorti : public QWidget, public PlotSource {
     Q_OBJECT
 
 public:
@@ -81,6 +83,15 @@ public:
     /// Draws on other surfaces from now on (tests and benchmarks).
     void SetSurfaces(const DampedSurfaces& surfaces) { surfaces_ = surfaces; }
 
+    /// The motion since the last reset, one row every 10 ms of displayed time.
+    [[nodiscard]] const MotionRecorder& Recording() const { return recorder_; }
+
+    // PlotSource (frm_pendule_amorti_plots.cpp): the visible member of each
+    // plot pair drawn again from the frames and the recording.
+    [[nodiscard]] QList<PlotPicture> Plots() const override;
+    [[nodiscard]] QStringList Captions() const override;
+    [[nodiscard]] QString FileStem() const override;
+    [[nodiscard]] QString Heading() const override;
     /// Shows the energy level curves and the separatrix behind the traces of
     /// the phase portraits, from the next reset on. Plots that hold no trace
     /// yet are redrawn at once; a run's traces are never wiped by the switch.
@@ -148,6 +159,8 @@ private:
 
     HighResolutionClock& clock_;
     PenduleState state_;
+    MotionRecorder recorder_;
+    bool energyCurvesDrawn_ = false; ///< the phase portraits got the curves at the last reset
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
     double figureTime_ = 0;     ///< displayed time (s) of the figure's last redraw while running

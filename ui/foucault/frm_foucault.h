@@ -11,6 +11,7 @@
 #include "model/collection_points.h"
 #include "model/sped_up_time.h"
 #include "model/swing_plane_meter.h"
+#include "plot/plot_picture.h"
 
 #include <QWidget>
 
@@ -26,7 +27,7 @@ class PictureBox;
 class PlacePanel;
 class PlaneReadout;
 
-class frmFoucault : public QWidget {
+class frmFoucault : public QWidget, public PlotSource {
     Q_OBJECT
 
 public:
@@ -55,6 +56,12 @@ public:
     [[nodiscard]] const foucault::SwingPlaneMeter& Meter() const { return meter_; }
     /// The trail, oldest ground position first.
     [[nodiscard]] const Collection_Points& Points() const { return Points_; }
+
+    // PlotSource (frm_foucault_plots.cpp): both views drawn again.
+    [[nodiscard]] QList<PlotPicture> Plots() const override;
+    [[nodiscard]] QStringList Captions() const override;
+    [[nodiscard]] QString FileStem() const override;
+    [[nodiscard]] QString Heading() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
