@@ -182,7 +182,7 @@ bool FileMenu::ExportPlots(const QString& path)
         ? chosen.completeBaseName()
         : chosen.fileName();
     QList<PlannedFile> files;
-    for (const PlotPicture& plot : source->Plots()) {
+    for (const PlotPicture& plot : AllPlots(*source)) {
         const QByteArray bytes = svg ? PlotSvg(plot) : PngBytes(PlotImage(plot, kImageRatio));
         files.append(
             {chosen.dir().filePath(base + QLatin1Char('-') + plot.name + QLatin1Char('.') + suffix),
@@ -191,13 +191,21 @@ bool FileMenu::ExportPlots(const QString& path)
     return Report(SaveAtomically(files));
 }
 
+QList<PlotPicture> FileMenu::AllPlots(const PlotSource& source) const
+{
+    QList<PlotPicture> plots = source.Plots();
+    if (sidePlots_)
+        plots.append(sidePlots_());
+    return plots;
+}
+
 void FileMenu::Copy(QPoint pointer)
 {
     PlotSource* source = active_();
     if (source == nullptr)
         return;
     auto* data = new QMimeData;
-    for (const PlotPicture& plot : source->Plots()) {
+    for (const PlotPicture& plot : AllPlots(*source)) {
         const QWidget* box = plot.shownBy;
         if (box != nullptr && box->isVisible()
             && box->rect().contains(box->mapFromGlobal(pointer))) {

@@ -6,6 +6,8 @@
 /// the pointer (or the whole window) on the clipboard, and a printed page.
 /// Every file is written atomically; a failure is told in French.
 
+#include "plot/plot_picture.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -45,6 +47,9 @@ public:
     [[nodiscard]] QAction* PrintAction() const { return print_; }
 
     void SetNameChooser(NameChooser chooser) { chooseName_ = std::move(chooser); }
+    /// Plots shown beside the simulation window (in a dock) that leave the
+    /// program with it: exported after its own, copied when under the pointer.
+    void SetSidePlots(std::function<QList<PlotPicture>()> plots) { sidePlots_ = std::move(plots); }
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
     /// Writes the damped window's recording to `path`; false (and a message)
@@ -70,10 +75,13 @@ private:
     void UpdateEnabled();
     void Print();
     bool Report(const QString& message);
+    /// The open window's plots, then the side plots.
+    [[nodiscard]] QList<PlotPicture> AllPlots(const PlotSource& source) const;
 
     QMainWindow& frame_;
     std::function<frmPenduleAmorti*()> damped_;
     std::function<PlotSource*()> active_;
+    std::function<QList<PlotPicture>()> sidePlots_;
     NameChooser chooseName_;
     ErrorReporter reportError_;
     QMenu* menu_ = nullptr;

@@ -9,6 +9,7 @@
 #include "resources/resource_paths.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/damped/measurements_panel.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
@@ -104,6 +105,13 @@ void MDIBrunmalt::CreateFileMenu()
         });
     const QList<QAction*> menus = menuBar()->actions();
     menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.first(), fileMenu_->Menu());
+    // The period-amplitude plot leaves the program with the damped window's.
+    fileMenu_->SetSidePlots([this] {
+        QList<PlotPicture> plots;
+        if (DampedWindow() != nullptr && measurementsDock_->isVisible())
+            plots.append(measurementsDock_->Panel().PeriodPlot());
+        return plots;
+    });
 }
 
 QMenu* MDIBrunmalt::AnalysisMenu()

@@ -663,6 +663,10 @@
         <source>Balayer</source>
         <translation>Sweep</translation>
     </message>
+    <message>
+        <source>Période en fonction de l&apos;amplitude</source>
+        <translation>Period against amplitude</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::PlacePanel</name>

@@ -5,6 +5,7 @@
 #include "app/atomic_save.h"
 #include "app/file_menu.h"
 #include "app/mdi_brunmalt.h"
+#include "app/measurements_dock.h"
 #include "model/damped_animation.h"
 #include "plot/qt_picture_box.h"
 #include "ui/damped/frm_pendule_amorti.h"
@@ -173,6 +174,7 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         Frame f;
+        f.frame.Measurements().ShowAction()->setChecked(true); // its plot goes out too
         f.Run(3000);
         for (const std::int16_t window : {kDampedSimulation, kFoucaultSimulation}) {
             if (window == kFoucaultSimulation) {
@@ -185,7 +187,7 @@ private slots:
             QVERIFY(f.frame.Files().ExportPlots(base + ".svg"));
             QVERIFY(f.frame.Files().ExportPlots(base + ".png"));
             const QStringList names = window == kDampedSimulation
-                ? QStringList{"oscillation", "phase"}
+                ? QStringList{"oscillation", "phase", "periode-amplitude"}
                 : QStringList{"trace-au-sol", "vue-de-cote"};
             for (const QString& name : names) {
                 QFile svgFile(base + "-" + name + ".svg");

@@ -312,14 +312,35 @@ void MeasurementsPanel::ShowReport(const MeasurementReport& r)
             }));
 }
 
+PeriodAmplitudeTexts MeasurementsPanel::PlotTexts()
+{
+    const auto utf8 = [](const QString& s) { return s.toStdString(); };
+    return {utf8(tr("T/T₀")),           utf8(tr("amplitude θ₀ (en degrés)")),
+            utf8(tr("exacte")),         utf8(tr("Borda 1 + θ₀²/16")),
+            utf8(tr("balayage")),       utf8(tr("lancers précédents")),
+            utf8(tr("lancer en cours"))};
+}
+
 void MeasurementsPanel::RedrawPlot()
 {
     plotStale_ = false;
-    const auto utf8 = [](const QString& s) { return s.toStdString(); };
-    DrawPeriodAmplitudePlot(*picPeriodeAmplitude_, points_,
-                            {utf8(tr("T/T₀")), utf8(tr("amplitude θ₀ (en degrés)")),
-                             utf8(tr("exacte")), utf8(tr("Borda 1 + θ₀²/16")), utf8(tr("balayage")),
-                             utf8(tr("lancers précédents")), utf8(tr("lancer en cours"))});
+    DrawPeriodAmplitudePlot(*picPeriodeAmplitude_, points_, PlotTexts());
+}
+
+PlotPicture MeasurementsPanel::PeriodPlot() const
+{
+    PlotPicture plot;
+    plot.name = QStringLiteral("periode-amplitude");
+    plot.title = tr("Période en fonction de l'amplitude");
+    plot.size = picPeriodeAmplitude_->InsideRect().size();
+    plot.logicalDpi = picPeriodeAmplitude_->LogicalDpiY();
+    plot.backColour = picPeriodeAmplitude_->BackColor();
+    plot.foreColour = picPeriodeAmplitude_->ForeColor();
+    plot.shownBy = picPeriodeAmplitude_;
+    plot.draw = [points = points_](PictureSurface& surface) {
+        DrawPeriodAmplitudePlot(surface, points, PlotTexts());
+    };
+    return plot;
 }
 
 void MeasurementsPanel::Sweep()

@@ -6,6 +6,7 @@
 /// period against the amplitude that runs and sweeps fill in point by point.
 
 #include "plot/period_amplitude_plot.h"
+#include "plot/plot_picture.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -38,6 +39,8 @@ public:
     void Sweep();
 
     [[nodiscard]] const PeriodAmplitudePoints& PlotPoints() const { return points_; }
+    /// The period-amplitude plot as it leaves the program (exports, copy).
+    [[nodiscard]] PlotPicture PeriodPlot() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +55,7 @@ private:
     void Retranslate();
     void ShowReport(const MeasurementReport& r);
     void RedrawPlot();
+    static PeriodAmplitudeTexts PlotTexts();
     void EndRun();
 
     QPointer<frmPenduleAmorti> window_;
