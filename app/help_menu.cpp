@@ -120,6 +120,7 @@ void HelpMenu::ShowShortcuts()
          QT_TR_NOOP("vitesse normale, ralenti ×1/2, ×1/4, ×1/8 (les deux simulations)")},
         {QT_TR_NOOP("Ctrl+."),
          QT_TR_NOOP("pas suivant : avance de 10 ms le pendule amorti suspendu")},
+        {QT_TR_NOOP("Ctrl+M"), QT_TR_NOOP("ouvre ou ferme le panneau des mesures")},
     };
     QString table = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"4\">");
     for (const auto& [keys, action] : kRows) {

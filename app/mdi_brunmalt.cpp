@@ -1,13 +1,16 @@
 #include "app/mdi_brunmalt.h"
 
 #include "app/animation_menu.h"
+#include "app/file_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
+#include "app/measurements_dock.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/damped/measurements_panel.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
@@ -47,7 +50,9 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateMenus();
     CreateAnimationMenu();
     CreateEnergyCurvesAction();
+    CreateMeasurementsDock();
     CreateHelpMenu();
+    CreateFileMenu();
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
 }
@@ -120,6 +125,26 @@ void MDIBrunmalt::ShowSpeedInCaption()
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
 }
 
+void MDIBrunmalt::CreateFileMenu()
+{
+    fileMenu_ = new FileMenu(
+        *this, [this] { return DampedWindow(); },
+        [this]() -> PlotSource* {
+            if (frmPenduleAmorti* damped = DampedWindow())
+                return damped;
+            return FoucaultWindow();
+        });
+    const QList<QAction*> menus = menuBar()->actions();
+    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.first(), fileMenu_->Menu());
+    // The period-amplitude plot leaves the program with the damped window's.
+    fileMenu_->SetSidePlots([this] {
+        QList<PlotPicture> plots;
+        if (DampedWindow() != nullptr && measurementsDock_->isVisible())
+            plots.append(measurementsDock_->Panel().PeriodPlot());
+        return plots;
+    });
+}
+
 QMenu* MDIBrunmalt::AnalysisMenu()
 {
     if (analysisMenu_ == nullptr) {
@@ -140,6 +165,12 @@ void MDIBrunmalt::CreateEnergyCurvesAction()
             window->SetEnergyCurvesShown(shown);
     });
     AnalysisMenu()->addAction(energyCurvesAction_);
+}
+
+void MDIBrunmalt::CreateMeasurementsDock()
+{
+    measurementsDock_ = new MeasurementsDock(*this);
+    AnalysisMenu()->addAction(measurementsDock_->ShowAction());
 }
 
 void MDIBrunmalt::CreateHelpMenu()
@@ -187,6 +218,7 @@ void MDIBrunmalt::ShowDampedWindow()
     });
     dampedSubWindow_ = AddChild(window);
     window->SetSlowMotion(animationMenu_->Speed());
+    measurementsDock_->Follow(window);
 }
 
 void MDIBrunmalt::ShowFoucaultWindow()

@@ -22,10 +22,12 @@ class QMenu;
 namespace kestrova {
 
 class AnimationMenu;
+class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
+class MeasurementsDock;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -80,6 +82,7 @@ public:
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
+    [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
     /// energy level curves; unchecked at start.
     [[nodiscard]] QAction* EnergyCurvesAction() const { return energyCurvesAction_; }
@@ -89,6 +92,8 @@ public:
     [[nodiscard]] HelpMenu* Help() const { return helpMenu_; }
     /// The interface language, French until a saved choice is restored.
     [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
+    /// The "Mesures" panel of the damped pendulum.
+    [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -102,8 +107,11 @@ private:
     /// The speed of the menu into the open windows and, when slowed, into the caption.
     void ApplySpeed();
     void ShowSpeedInCaption();
+    /// "Fichier", first in the menu bar (file_menu.cpp).
+    void CreateFileMenu();
     void CreateEnergyCurvesAction();
     void CreateHelpMenu();
+    void CreateMeasurementsDock();
     void MDIForm_Load();
     void ShowDampedWindow();
     void ShowFoucaultWindow();
@@ -122,10 +130,12 @@ private:
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
+    FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
     QMenu* analysisMenu_ = nullptr;
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;
+    MeasurementsDock* measurementsDock_ = nullptr;
 };
 
 } // namespace kestrova

@@ -5,9 +5,36 @@
 
 namespace kestrova::foucault {
 
+double DaySeconds(PlanetDay day)
+{
+    return day == PlanetDay::Sidereal ? kSiderealDaySeconds : kPlanetDaySeconds;
+}
+
+double OmegaTerre(double latitude, double daySeconds)
+{
+    return std::sin(latitude) * (2.0 * PI / daySeconds);
+}
+
 double OmegaTerre()
 {
-    return std::sin(kLatitude) * (2.0 * PI / kPlanetDaySeconds);
+    return OmegaTerre(kLatitude, kPlanetDaySeconds);
+}
+
+double PlaneTurn(double omegaTerre, double t)
+{
+    return omegaTerre * t;
+}
+
+double DegreesPerHour(double radiansPerSecond)
+{
+    return radiansPerSecond / DegToRad * 3600.0;
+}
+
+std::optional<double> FullTurnHours(double omegaTerre)
+{
+    if (omegaTerre == 0)
+        return std::nullopt;
+    return 2.0 * PI / std::abs(omegaTerre) / 3600.0;
 }
 
 double OmegaPendule(double longueur, double omegaTerre)

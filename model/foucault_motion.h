@@ -2,19 +2,26 @@
 
 /// \file
 /// The motion of the Foucault pendulum: the exact small-oscillation solution
-/// in the frame of the turning ground, for a place at latitude 48.85° on a
-/// planet that turns once in 1000 s (so that the swing plane turns visibly,
-/// once in about 1328 s), and what the two views of the window derive from it.
+/// in the frame of the turning ground, for a place at a given latitude on a
+/// planet that turns once a sidereal day or, by default, at latitude 48.85°
+/// once in 1000 s (so that the swing plane turns visibly, once in about
+/// 1328 s); the turning of the swing plane it gives, and what the two views
+/// of the window derive from it.
 
 #include "model/collection_points.h"
 #include "model/pendulum_state.h"
+
+#include <optional>
 
 namespace kestrova::foucault {
 
 /// Latitude of the place (rad): 48.85°.
 inline constexpr double kLatitude = 0.8525933395992291;
-/// Rotation period of the planet (s).
+/// Rotation period of the planet by default (s): a day sped up so that the
+/// plane turns within a lesson.
 inline constexpr double kPlanetDaySeconds = 1000.0;
+/// The Earth's rotation period with respect to the stars (s).
+inline constexpr double kSiderealDaySeconds = 86164.1;
 /// Gravity (m/s²).
 inline constexpr double kGravity = 9.81;
 /// Initial distance of the bob from the vertical along the ground x axis (m).
@@ -24,9 +31,32 @@ inline constexpr double kDefaultLength = 67.0;
 /// The trail keeps this many positions.
 inline constexpr int kTrailLength = 100;
 
-/// Vertical component of the planet's rotation rate (rad/s):
-/// \f$ \omega = \sin(\text{latitude}) \cdot 2\pi / 1000 \f$ ≈ 0.0047312.
+/// The day of the planet under the pendulum.
+enum class PlanetDay {
+    Accelerated, ///< once in kPlanetDaySeconds
+    Sidereal,    ///< once in kSiderealDaySeconds
+};
+[[nodiscard]] double DaySeconds(PlanetDay day);
+
+/// Vertical component of the planet's rotation rate (rad/s), signed:
+/// \f$ \omega = \sin(\text{latitude}) \cdot 2\pi / \text{day} \f$, positive in the
+/// north, negative in the south, 0 at the equator.
+[[nodiscard]] double OmegaTerre(double latitude, double daySeconds);
+/// The default place and day: ≈ 0.0047312 rad/s.
 [[nodiscard]] double OmegaTerre();
+
+/// How far the swing plane has turned by time t (rad), positive clockwise
+/// seen from above (x to the right, y upward): the motion below is the swing
+/// of a non-turning frame turned by −ωt, so the plane turns clockwise in the
+/// north and the other way in the south.
+[[nodiscard]] double PlaneTurn(double omegaTerre, double t);
+
+/// A turning rate in rad/s as degrees per hour.
+[[nodiscard]] double DegreesPerHour(double radiansPerSecond);
+
+/// Hours for the plane to turn once; nothing where it never turns (at the
+/// equator).
+[[nodiscard]] std::optional<double> FullTurnHours(double omegaTerre);
 
 /// Angular frequency of the swing in the rotating frame (rad/s):
 /// \f$ \Omega = \sqrt{\omega^2 + g / L} \f$. Needs longueur > 0.

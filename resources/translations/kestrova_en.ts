@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AtomicSave</name>
+    <message>
+        <source>le dossier n&apos;existe pas ou n&apos;accepte pas l&apos;écriture</source>
+        <translation>the folder does not exist or does not accept writing</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (le disque est peut-être plein)</source>
+        <translation>writing failed (the disk may be full)</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu prendre ce nom</source>
+        <translation>the file could not take that name</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Le fichier « %1 » n&apos;a pas pu être enregistré : %2.</source>
+        <translation>The file “%1” could not be saved: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Descriptions</name>
     <message>
         <source>. Le déplacer remet le pendule à sa position initiale.</source>
@@ -195,6 +218,85 @@
     </message>
 </context>
 <context>
+    <name>kestrova::FileMenu</name>
+    <message>
+        <source>temps (s)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>angle (°)</source>
+        <translation>angle (°)</translation>
+    </message>
+    <message>
+        <source>angle (rad)</source>
+        <translation>angle (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse angulaire (rad/s)</source>
+        <translation>angular speed (rad/s)</translation>
+    </message>
+    <message>
+        <source>angle aux petits angles (rad)</source>
+        <translation>small-angle angle (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse aux petits angles (rad/s)</source>
+        <translation>small-angle speed (rad/s)</translation>
+    </message>
+    <message>
+        <source>énergie cinétique par m·L² (J/(kg·m²))</source>
+        <translation>kinetic energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie potentielle par m·L² (J/(kg·m²))</source>
+        <translation>potential energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie totale par m·L² (J/(kg·m²))</source>
+        <translation>total energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>Exporter les données</source>
+        <translation>Export the data</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter le graphique</source>
+        <translation>Export the plot</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png);;Dessin vectoriel SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG vector drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Exporter les &amp;données…</source>
+        <translation>Export the &amp;data…</translation>
+    </message>
+    <message>
+        <source>Exporter le &amp;graphique…</source>
+        <translation>Export the &amp;plot…</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu commencer.</source>
+        <translation>Printing could not start.</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::HelpMenu</name>
     <message>
         <source>Ctrl+0, Ctrl+Maj+2, 4, 8</source>
@@ -336,6 +438,14 @@
         <source>À propos de Kestrova</source>
         <translation>About Kestrova</translation>
     </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>ouvre ou ferme le panneau des mesures</source>
+        <translation>opens or closes the measurements panel</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LengthReading</name>
@@ -373,6 +483,346 @@
     <message>
         <source>&amp;Simulation</source>
         <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>A&amp;nalyse</source>
+        <translation>A&amp;nalysis</translation>
+    </message>
+    <message>
+        <source>&amp;Courbes d&apos;énergie</source>
+        <translation>&amp;Energy curves</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementsDock</name>
+    <message>
+        <source>Mesures</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>&amp;Mesures</source>
+        <translation>&amp;Measurements</translation>
+    </message>
+    <message>
+        <source>Période, amortissement et énergie mesurés sur le mouvement</source>
+        <translation>Period, damping and energy measured on the motion</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Détacher</source>
+        <translation>Detach</translation>
+    </message>
+    <message>
+        <source>Ferme le panneau des mesures</source>
+        <translation>Closes the measurements panel</translation>
+    </message>
+    <message>
+        <source>Détache le panneau des mesures</source>
+        <translation>Detaches the measurements panel</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementsPanel</name>
+    <message>
+        <source>Période (en s)</source>
+        <translation>Period (in s)</translation>
+    </message>
+    <message>
+        <source>mesurée :</source>
+        <translation>measured:</translation>
+    </message>
+    <message>
+        <source>Temps moyen entre deux passages par la verticale dans le même sens, interpolé entre les pas de calcul</source>
+        <translation>Mean time between two passages through the vertical in the same direction, interpolated between the computation steps</translation>
+    </message>
+    <message>
+        <source>petits angles :</source>
+        <translation>small angles:</translation>
+    </message>
+    <message>
+        <source>Pseudo-période 2π/√(ω₀² − λ²) de l&apos;équation où sin θ = θ, et l&apos;écart de la mesure à cette valeur</source>
+        <translation>Pseudo-period 2π/√(ω₀² − λ²) of the equation with sin θ = θ, and how far the measurement lies from it</translation>
+    </message>
+    <message>
+        <source>exacte :</source>
+        <translation>exact:</translation>
+    </message>
+    <message>
+        <source>Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ (intégrale elliptique complète de première espèce), et l&apos;écart de la mesure à cette valeur</source>
+        <translation>Period of the undamped pendulum, 4·K(sin(θ₀/2))/ω₀ (complete elliptic integral of the first kind), and how far the measurement lies from it</translation>
+    </message>
+    <message>
+        <source>Amortissement</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>décrément δ :</source>
+        <translation>decrement δ:</translation>
+    </message>
+    <message>
+        <source>Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs</source>
+        <translation>Logarithmic decrement (1/n)·ln(θₖ/θₖ₊ₙ) of the successive maxima</translation>
+    </message>
+    <message>
+        <source>λ mesuré :</source>
+        <translation>measured λ:</translation>
+    </message>
+    <message>
+        <source>Q mesuré :</source>
+        <translation>measured Q:</translation>
+    </message>
+    <message>
+        <source>Énergie par unité de m·L² (en s⁻²)</source>
+        <translation>Energy per unit of m·L² (in s⁻²)</translation>
+    </message>
+    <message>
+        <source>cinétique :</source>
+        <translation>kinetic:</translation>
+    </message>
+    <message>
+        <source>½θ&apos;²</source>
+        <translation>½θ&apos;²</translation>
+    </message>
+    <message>
+        <source>potentielle :</source>
+        <translation>potential:</translation>
+    </message>
+    <message>
+        <source>ω₀²(1 − cos θ)</source>
+        <translation>ω₀²(1 − cos θ)</translation>
+    </message>
+    <message>
+        <source>totale :</source>
+        <translation>total:</translation>
+    </message>
+    <message>
+        <source>perdue :</source>
+        <translation>lost:</translation>
+    </message>
+    <message>
+        <source>Part de l&apos;énergie du départ perdue depuis</source>
+        <translation>Share of the starting energy lost since</translation>
+    </message>
+    <message>
+        <source>Période et amplitude</source>
+        <translation>Period and amplitude</translation>
+    </message>
+    <message>
+        <source>Période rapportée à T₀ en fonction de l&apos;amplitude</source>
+        <translation>Period over T₀ against the amplitude</translation>
+    </message>
+    <message>
+        <source>&amp;Balayer</source>
+        <translation>S&amp;weep</translation>
+    </message>
+    <message>
+        <source>Mesure la période du modèle lâché sans vitesse de 5° à 175°</source>
+        <translation>Measures the period of the model released at rest from 5° to 175°</translation>
+    </message>
+    <message>
+        <source>pas encore mesuré</source>
+        <translation>not measured yet</translation>
+    </message>
+    <message>
+        <source>sans objet en régime apériodique</source>
+        <translation>not applicable in the aperiodic regime</translation>
+    </message>
+    <message>
+        <source>sans objet en régime critique</source>
+        <translation>not applicable in the critical regime</translation>
+    </message>
+    <message>
+        <source>sans objet sans amortissement</source>
+        <translation>not applicable without damping</translation>
+    </message>
+    <message>
+        <source>sans objet avec amortissement</source>
+        <translation>not applicable with damping</translation>
+    </message>
+    <message>
+        <source>sans objet : le pendule atteint le haut</source>
+        <translation>not applicable: the pendulum reaches the top</translation>
+    </message>
+    <message>
+        <source>sans objet : le pendule est immobile</source>
+        <translation>not applicable: the pendulum does not move</translation>
+    </message>
+    <message>
+        <source>mesure : %1</source>
+        <translation>measurement: %1</translation>
+    </message>
+    <message>
+        <source>sur 1 oscillation</source>
+        <translation>over 1 oscillation</translation>
+    </message>
+    <message>
+        <source>sur %1 oscillations</source>
+        <translation>over %1 oscillations</translation>
+    </message>
+    <message>
+        <source>réglé : %1</source>
+        <translation>set: %1</translation>
+    </message>
+    <message>
+        <source>T/T₀</source>
+        <translation>T/T₀</translation>
+    </message>
+    <message>
+        <source>amplitude θ₀ (en degrés)</source>
+        <translation>amplitude θ₀ (in degrees)</translation>
+    </message>
+    <message>
+        <source>exacte</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>Borda 1 + θ₀²/16</source>
+        <translation>Borda 1 + θ₀²/16</translation>
+    </message>
+    <message>
+        <source>balayage</source>
+        <translation>sweep</translation>
+    </message>
+    <message>
+        <source>lancers précédents</source>
+        <translation>earlier runs</translation>
+    </message>
+    <message>
+        <source>lancer en cours</source>
+        <translation>this run</translation>
+    </message>
+    <message>
+        <source>Mesure de la période de 5° à 175°…</source>
+        <translation>Measuring the period from 5° to 175°…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Balayer</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>Période en fonction de l&apos;amplitude</source>
+        <translation>Period against amplitude</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::PlacePanel</name>
+    <message>
+        <source>Lieu et durée du jour</source>
+        <translation>Place and length of the day</translation>
+    </message>
+    <message>
+        <source>Latitude du lieu, en degrés</source>
+        <translation>Latitude of the place, in degrees</translation>
+    </message>
+    <message>
+        <source>De 0 à 90, suivi de N pour le nord ou de S pour le sud</source>
+        <translation>From 0 to 90, followed by N for north or S for south</translation>
+    </message>
+    <message>
+        <source>La&amp;titude (°) :</source>
+        <translation>La&amp;titude (°):</translation>
+    </message>
+    <message>
+        <source>Lieux :</source>
+        <translation>Places:</translation>
+    </message>
+    <message>
+        <source>Pourquoi la latitude est refusée</source>
+        <translation>Why the latitude is refused</translation>
+    </message>
+    <message>
+        <source>Jour accéléré (1000 s)</source>
+        <translation>Accelerated day (1000 s)</translation>
+    </message>
+    <message>
+        <source>Jour sidéral réel</source>
+        <translation>Real sidereal day</translation>
+    </message>
+    <message>
+        <source>&amp;Jour :</source>
+        <translation>&amp;Day:</translation>
+    </message>
+    <message>
+        <source>Combien de fois plus vite que le temps réel, avec le jour sidéral réel</source>
+        <translation>How many times faster than real time, with the real sidereal day</translation>
+    </message>
+    <message>
+        <source>A&amp;ccélération du temps :</source>
+        <translation>Time a&amp;cceleration:</translation>
+    </message>
+    <message>
+        <source>Latitude non reconnue : tapez un nombre de degrés de 0 à 90, suivi de N (nord) ou S (sud), ou de −90 à 90.</source>
+        <translation>Latitude not recognised: type a number of degrees from 0 to 90, followed by N (north) or S (south), or from −90 to 90.</translation>
+    </message>
+    <message>
+        <source>Latitude hors limites : de 90 S (pôle Sud) à 90 N (pôle Nord).</source>
+        <translation>Latitude out of range: from 90 S (South Pole) to 90 N (North Pole).</translation>
+    </message>
+    <message>
+        <source>Paris</source>
+        <translation>Paris</translation>
+    </message>
+    <message>
+        <source>Pôle Nord</source>
+        <translation>North Pole</translation>
+    </message>
+    <message>
+        <source>Équateur</source>
+        <translation>Equator</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation>Sydney</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::PlaneReadout</name>
+    <message>
+        <source>jamais</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>plus d&apos;un million d&apos;heures</source>
+        <translation>more than a million hours</translation>
+    </message>
+    <message>
+        <source>Rotation du plan d&apos;oscillation</source>
+        <translation>Turning of the swing plane</translation>
+    </message>
+    <message>
+        <source>Temps simulé depuis le lancement :</source>
+        <translation>Simulated time since the start:</translation>
+    </message>
+    <message>
+        <source>Angle tourné par le plan :</source>
+        <translation>Angle turned by the plane:</translation>
+    </message>
+    <message>
+        <source>Vitesse prévue par la loi Ω·sin φ :</source>
+        <translation>Rate given by the law Ω·sin φ:</translation>
+    </message>
+    <message>
+        <source>Durée d&apos;un tour complet :</source>
+        <translation>Time for a full turn:</translation>
+    </message>
+    <message>
+        <source>Vitesse mesurée sur les oscillations :</source>
+        <translation>Rate measured on the swings:</translation>
+    </message>
+    <message>
+        <source>sens horaire</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>sens antihoraire</source>
+        <translation>anticlockwise</translation>
     </message>
 </context>
 <context>
@@ -431,6 +881,26 @@
     <message>
         <source>Pourquoi la longueur est refusée</source>
         <translation>Why the length is refused</translation>
+    </message>
+    <message>
+        <source>Trace au sol : les dernières positions de la masse, vues de dessus</source>
+        <translation>Trail on the ground: the bob&apos;s last positions, seen from above</translation>
+    </message>
+    <message>
+        <source>Vue de côté : le fil et la masse sous le point de suspension</source>
+        <translation>Side view: the string and the bob below the pivot</translation>
+    </message>
+    <message>
+        <source>Longueur du pendule : %1 m</source>
+        <translation>Pendulum length: %1 m</translation>
+    </message>
+    <message>
+        <source>Temps écoulé : %1 s</source>
+        <translation>Elapsed time: %1 s</translation>
+    </message>
+    <message>
+        <source>Latitude : %1°</source>
+        <translation>Latitude: %1°</translation>
     </message>
 </context>
 <context>
@@ -520,6 +990,18 @@ Click &quot;Initial position&quot; or change a parameter to start again.</transl
     <message>
         <source>Régime</source>
         <translation>Regime</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés) en fonction du temps (en s)</source>
+        <translation>Angle (in degrees) against time (in s)</translation>
+    </message>
+    <message>
+        <source>Portrait de phase : vitesse (en rad/s) en fonction de l&apos;angle (en degrés)</source>
+        <translation>Phase portrait: speed (in rad/s) against angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>En vert : approximation des petits angles (sin θ ≈ θ)</source>
+        <translation>In green: small-angle approximation (sin θ ≈ θ)</translation>
     </message>
 </context>
 </TS>

@@ -52,7 +52,8 @@ QStringList UntranslatedTexts(const QObject& root)
 {
     // Numbers with their units, symbols, proper names and the web address stay as they are.
     static const QRegularExpression kNoWords(
-        QStringLiteral("^[^A-Za-zÀ-ÿ]*$|^[-0-9,. ]*(°|rad/s|s)?$|^Kestrova - v\\.[0-9.]+$"));
+        QStringLiteral("^[^A-Za-zÀ-ÿ]*$|^[-0-9,. ]*(°|rad/s|s|h|°/h|N|S)?$|^[0-9]+ h [0-9]+ min$"
+                       "|^Kestrova - v\\.[0-9.]+$"));
     const char* const properties[] = {"text",           "title",          "windowTitle",
                                       "toolTip",        "statusTip",      "whatsThis",
                                       "iconText",       "accessibleName", "accessibleDescription",

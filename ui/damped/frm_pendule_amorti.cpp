@@ -50,6 +50,10 @@ namespace {
 constexpr int kClientWidthTwips = 15240;
 constexpr int kClientHeightTwips = 11010;
 
+// Between two new measured values, the energy and the like are passed on
+// this often (displayed time): enough for labels that a person reads.
+constexpr double kMeasurementsIntervalSeconds = 0.25;
+
 constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
 constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
 
@@ -208,6 +212,8 @@ void frmPenduleAmorti::ResetSimulation()
     state_.Temps = 0;
     state_.TempsPrec = 0;
     state_.TempsCumul = 0;
+    measurement_.Reset({state_.Teta, state_.Omega}, state_.Pulsation2);
+    NotifyMeasurements(0);
 
     const LinearSolutionResult start =
         LinearSolution(state_.Teta0, state_.Omega0, state_.Pulsation2, state_.Lambda, 0);
@@ -219,6 +225,8 @@ void frmPenduleAmorti::ResetSimulation()
                start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
                                   : QString());
     SetCaption(lblRegime_, CaptionText(RegimeCaption(start.regime)));
+    recorder_.Reset({0, {state_.Teta, state_.Omega}, start.motion}, state_.Pulsation2,
+                    state_.Lambda);
 
     DampedSurfaces& s = surfaces_;
     s.picOscillation[0]->Cls();
@@ -237,6 +245,7 @@ void frmPenduleAmorti::ResetSimulation()
     DrawPendulum(*s.picPendule, state_.Teta0);
     s.picPhase[0]->Cls();
     s.picPhase[1]->Cls();
+    energyCurvesDrawn_ = energyCurves_;
     if (energyCurves_)
         DrawEnergyCurves(state_, s.picPhase);
     DrawPlotFrames(state_, s.picOscillation, s.picPhase);
@@ -359,6 +368,7 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
         chkGo_->setText(tr(kStartCaption));
         state_.TempsCumul += state_.Temps;
         tmrPendule_->stop();
+        emit MeasurementsChanged();
         FinishTraces();
     }
     picker_->UpdatePointer();
@@ -378,6 +388,7 @@ void frmPenduleAmorti::AnimationTick()
         StopOnFault();
         return;
     }
+    Measure(step);
     DrawStep(step, false);
     if (step.atRest) {
         // Shown hanging straight down; Teta keeps its residual value.
@@ -401,6 +412,7 @@ void frmPenduleAmorti::NextStep()
         StopOnFault();
         return;
     }
+    Measure(step);
     DrawStep(step, true);
     tracing_ = false;
     state_.TempsCumul += state_.Temps;
@@ -460,6 +472,25 @@ void frmPenduleAmorti::ShowFrameNow()
     if (chkGo_->isChecked())
         tmrPendule_->start(pacer != nullptr ? pacer->MillisecondsToNextFrame()
                                             : FramePacer::FrameIntervalMs(screen()));
+}
+
+void frmPenduleAmorti::Measure(const AnimationStep& step)
+{
+    // Every sample but the first, which the previous step already gave.
+    bool measured = false;
+    for (std::size_t k = 1; k < step.samples.size(); ++k) {
+        const TraceSample& sample = step.samples[k];
+        measured = measurement_.Add(sample.time, sample.exact) || measured;
+        recorder_.Add(sample);
+    }
+    if (measured || step.time >= measurementsDue_)
+        NotifyMeasurements(step.time);
+}
+
+void frmPenduleAmorti::NotifyMeasurements(double time)
+{
+    measurementsDue_ = time + kMeasurementsIntervalSeconds;
+    emit MeasurementsChanged();
 }
 
 void frmPenduleAmorti::StopOnFault()

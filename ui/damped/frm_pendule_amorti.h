@@ -15,8 +15,11 @@
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
 #include "model/damped_animation.h"
+#include "model/motion_measurement.h"
+#include "model/motion_recorder.h"
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
+#include "plot/plot_picture.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -51,7 +54,7 @@ struct DampedSurfaces {
     std::array<PictureSurface*, 2> picPhase{}; ///< same split
 };
 
-class frmPenduleAmorti : public QWidget {
+class frmPenduleAmorti : public QWidget, public PlotSource {
     Q_OBJECT
 
 public:
@@ -93,6 +96,15 @@ public:
     /// Draws on other surfaces from now on (tests and benchmarks).
     void SetSurfaces(const DampedSurfaces& surfaces) { surfaces_ = surfaces; }
 
+    /// The motion since the last reset, one row every 10 ms of displayed time.
+    [[nodiscard]] const MotionRecorder& Recording() const { return recorder_; }
+
+    // PlotSource (frm_pendule_amorti_plots.cpp): the visible member of each
+    // plot pair drawn again from the frames and the recording.
+    [[nodiscard]] QList<PlotPicture> Plots() const override;
+    [[nodiscard]] QStringList Captions() const override;
+    [[nodiscard]] QString FileStem() const override;
+    [[nodiscard]] QString Heading() const override;
     /// Shows the energy level curves and the separatrix behind the traces of
     /// the phase portraits, from the next reset on. Plots that hold no trace
     /// yet are redrawn at once; a run's traces are never wiped by the switch.
@@ -102,9 +114,15 @@ public:
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
 
+    /// What the running motion measured since the last reset.
+    [[nodiscard]] const MotionMeasurement& Measurement() const { return measurement_; }
+
 signals:
     /// The window has been closed.
     void Unloaded();
+    /// The measurements were cleared, changed, or have moved on (at most a
+    /// few times per second of animation, and at each pause).
+    void MeasurementsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -160,6 +178,9 @@ private:
     /// the phase portrait and resets, as moving them by hand does; unless
     /// `always`, only when the values change.
     void PickStart(double angle, double speed, bool always);
+    /// The step's samples to the measurements and the recording.
+    void Measure(const AnimationStep& step);
+    void NotifyMeasurements(double time);
 
     HighResolutionClock& clock_;
     SimulatedTime simulatedTime_{clock_};
@@ -168,12 +189,16 @@ private:
     TraceSample traceDrawnTo_;         ///< where the traces drawn so far end
     TraceSample traceEnd_;             ///< where the motion is: the last tick's end
     PenduleState state_;
+    MotionRecorder recorder_;
+    bool energyCurvesDrawn_ = false; ///< the phase portraits got the curves at the last reset
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
     bool energyCurves_ = false;          ///< level curves drawn on the phase portraits
     PhasePicker* picker_ = nullptr;
+    MotionMeasurement measurement_;
+    double measurementsDue_ = 0; ///< displayed time (s) of the next routine notice
 
     QLabel* imgEquation_ = nullptr;
     PictureBox* picPendule_ = nullptr;

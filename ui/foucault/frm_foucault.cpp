@@ -13,6 +13,8 @@
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/length_field.h"
 #include "ui/foucault/line_element.h"
+#include "ui/foucault/place_panel.h"
+#include "ui/foucault/plane_readout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,9 +31,13 @@ namespace kestrova {
 
 namespace {
 
-// Client area at design, in twips.
+// Client area at design, in twips, with the place and the readout below the
+// controls of the first design (7560 twips high).
 constexpr int kClientWidthTwips = 13920;
-constexpr int kClientHeightTwips = 7560;
+constexpr int kClientHeightTwips = 9660;
+// The place and the readout, side by side under the two views.
+constexpr TwipsBox kPlaceBox{120, 7140, 5775, 2400};
+constexpr TwipsBox kReadoutBox{6180, 7140, 7620, 2400};
 // Gap between the two views, in twips.
 constexpr double kViewGapTwips = 50;
 
@@ -53,6 +59,8 @@ frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
         DescribeControls();
         if (!lengthAccepted_)
             ShowRefusal();
+        placePanel_->Retranslate();
+        ShowReadout();
     });
 }
 
@@ -112,6 +120,11 @@ void frmFoucault::CreateControls()
     tmrCourbe_ = new QTimer(this);
     tmrCourbe_->setObjectName(QStringLiteral("tmrCourbe"));
 
+    placePanel_ = new PlacePanel(this);
+    placePanel_->setGeometry(TwipsRect(kPlaceBox));
+    readout_ = new PlaneReadout(this);
+    readout_->setGeometry(TwipsRect(kReadoutBox));
+
     setTabOrder(picCourbe_, picPendule_);
     setTabOrder(picPendule_, cmdGo_);
     setTabOrder(cmdGo_, txtLong_);
@@ -145,6 +158,10 @@ void frmFoucault::ConnectHandlers()
     connect(txtLong_, &QLineEdit::returnPressed, cmdGo_, &QPushButton::click);
     connect(cmdGo_, &QPushButton::clicked, this, &frmFoucault::StartAnimation);
     connect(tmrCourbe_, &QTimer::timeout, this, &frmFoucault::AnimationTick);
+    connect(placePanel_, &PlacePanel::PlaceChanged, this, &frmFoucault::PlaceChanged);
+    // A new factor takes effect from the last tick on, without a jump.
+    connect(placePanel_, &PlacePanel::TimeFactorChanged, this,
+            [this] { spedUpTime_.SetFactor(placePanel_->TimeFactor(), realSeconds_); });
 }
 
 void frmFoucault::LoadWindow()
@@ -153,7 +170,8 @@ void frmFoucault::LoadWindow()
     foucault::ScaleGroundView(*picCourbe_);
     foucault::DrawGroundReference(*picCourbe_, foucault::kAmplitude);
 
-    OmegaTerre_ = foucault::OmegaTerre();
+    OmegaTerre_ =
+        foucault::OmegaTerre(placePanel_->Latitude(), foucault::DaySeconds(placePanel_->Day()));
     Longueur_ = foucault::kDefaultLength;
     // Runs LengthChanged at once: timer off, trail empty, side-view scale, OmegaPendule.
     txtLong_->setText(foucault::LengthText(Longueur_, QLocale()));
@@ -170,6 +188,7 @@ void frmFoucault::LoadWindow()
     foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
 
     TempsEcoule_ = 0;
+    ShowReadout();
 }
 
 void frmFoucault::LengthChanged()
@@ -187,7 +206,7 @@ void frmFoucault::LengthChanged()
         // The previous length stays; starting is impossible until the text is fixed.
         ShowRefusal();
     }
-    cmdGo_->setEnabled(lengthAccepted_);
+    cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
 
     foucault::ScaleSideView(*picPendule_, Longueur_);
     OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
@@ -201,11 +220,32 @@ void frmFoucault::ShowRefusal()
     lblRefus_->show();
 }
 
+void frmFoucault::PlaceChanged()
+{
+    tmrCourbe_->stop();
+    EmptyPoints(Points_);
+    meter_.Clear();
+    TempsEcoule_ = 0; // the readout's time and turn belong to the new place
+    // A refused latitude keeps the previous one; starting waits for a good one.
+    OmegaTerre_ =
+        foucault::OmegaTerre(placePanel_->Latitude(), foucault::DaySeconds(placePanel_->Day()));
+    OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+    cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
+    // Greyed, it shows the kept latitude's figures rather than the typed one's.
+    readout_->setEnabled(placePanel_->Accepted());
+    ShowReadout();
+}
+
 void frmFoucault::StartAnimation()
 {
-    if (!lengthAccepted_)
+    if (!lengthAccepted_ || !placePanel_->Accepted())
         return;
     EmptyPoints(Points_);
+    meter_.Clear();
+    spedUpTime_.Restart();
+    realSeconds_ = 0;
+    TempsEcoule_ = 0;
+    ShowReadout();
     simulatedTime_.Start();
     tmrCourbe_->start(TickIntervalMs());
 }
@@ -223,9 +263,17 @@ void frmFoucault::SetSlowMotion(double speed)
         tmrCourbe_->setInterval(TickIntervalMs());
 }
 
+void frmFoucault::ShowReadout()
+{
+    readout_->Show(TempsEcoule_, OmegaTerre_, meter_.ClockwiseRate());
+}
+
 void frmFoucault::AnimationTick()
 {
-    TempsEcoule_ = simulatedTime_.Now();
+    // The seconds at the animation's pace (fewer than real ones in slow
+    // motion), then sped up by the time factor.
+    realSeconds_ = simulatedTime_.Now();
+    TempsEcoule_ = spedUpTime_.At(realSeconds_);
     const double t = TempsEcoule_;
 
     const foucault::GroundPosition bob =
@@ -238,10 +286,12 @@ void frmFoucault::AnimationTick()
     foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
 
     foucault::AddToTrail(Points_, bob);
+    meter_.Add(t, bob.PosX, bob.PosY);
 
     picCourbe_->Cls();
     foucault::DrawGroundReference(*picCourbe_, Amplitude_);
     foucault::DrawTrail(*picCourbe_, Points_);
+    ShowReadout();
     // The tick is the frame: what it drew goes to the screen now, not at a
     // second wake-up of the frame pacer.
     if (FramePacer* pacer = FramePacer::Instance())

@@ -10,6 +10,9 @@
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
 #include "model/collection_points.h"
+#include "model/sped_up_time.h"
+#include "model/swing_plane_meter.h"
+#include "plot/plot_picture.h"
 
 #include <QWidget>
 
@@ -22,8 +25,10 @@ namespace kestrova {
 
 class LineElement;
 class PictureBox;
+class PlacePanel;
+class PlaneReadout;
 
-class frmFoucault : public QWidget {
+class frmFoucault : public QWidget, public PlotSource {
     Q_OBJECT
 
 public:
@@ -48,10 +53,21 @@ public:
     /// Angular frequency of the swing for that length (rad/s).
     [[nodiscard]] double OmegaPendule() const { return OmegaPendule_; }
     /// Simulated seconds since the start button was last pressed, as of the
-    /// last tick.
+    /// last tick (the real seconds times the time factor); 0 again after a
+    /// change of place or day.
     [[nodiscard]] double TempsEcoule() const { return TempsEcoule_; }
+    /// Vertical component of the planet's rotation at the chosen place (rad/s).
+    [[nodiscard]] double OmegaTerre() const { return OmegaTerre_; }
+    /// The swing plane's rate measured from the bob's positions since the start.
+    [[nodiscard]] const foucault::SwingPlaneMeter& Meter() const { return meter_; }
     /// The trail, oldest ground position first.
     [[nodiscard]] const Collection_Points& Points() const { return Points_; }
+
+    // PlotSource (frm_foucault_plots.cpp): both views drawn again.
+    [[nodiscard]] QList<PlotPicture> Plots() const override;
+    [[nodiscard]] QStringList Captions() const override;
+    [[nodiscard]] QString FileStem() const override;
+    [[nodiscard]] QString Heading() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,12 +82,16 @@ private:
     /// A change of the length text: stops the animation, empties the trail
     /// and takes the new length if the text gives an acceptable one.
     void LengthChanged();
+    /// A change of latitude or day: stops the animation and empties the trail
+    /// as a change of length does, and takes the new rotation.
+    void PlaceChanged();
     /// The start button: restarts the motion from time 0 with an empty trail.
     void StartAnimation();
     /// The timer's interval in real time at the present speed (ms).
     [[nodiscard]] int TickIntervalMs() const;
     /// Shows why the length text is refused, in the interface language.
     void ShowRefusal();
+    void ShowReadout();
 
     HighResolutionClock& clock_;
     SimulatedTime simulatedTime_{clock_};
@@ -83,6 +103,11 @@ private:
     double TempsEcoule_ = 0;      ///< s
     bool lengthAccepted_ = false; ///< the length text as it stands gives a usable length
     Collection_Points Points_;
+    foucault::SpedUpTime spedUpTime_;
+    /// Seconds since the start at the animation's pace (the real ones, slowed
+    /// in slow motion), as of the last tick.
+    double realSeconds_ = 0;
+    foucault::SwingPlaneMeter meter_;
 
     PictureBox* picCourbe_ = nullptr;
     PictureBox* picPendule_ = nullptr;
@@ -92,6 +117,8 @@ private:
     QLabel* lblRefus_ = nullptr; ///< why the length text is refused
     LineElement* linFil_ = nullptr;
     QTimer* tmrCourbe_ = nullptr;
+    PlacePanel* placePanel_ = nullptr;
+    PlaneReadout* readout_ = nullptr;
 };
 
 } // namespace kestrova

@@ -9,7 +9,7 @@ QString LengthText(double metres, const QLocale& locale)
     return QString::fromStdString(FormatFixed(metres, 1, locale.decimalPoint().toStdString()));
 }
 
-LengthReading ReadLengthText(const QString& text, const QLocale& locale)
+std::string TypedAscii(const QString& text, const QLocale& locale)
 {
     // Decimal digits are ten consecutive code points from the locale's zero.
     const QList<uint> zero = locale.zeroDigit().toUcs4();
@@ -20,9 +20,16 @@ LengthReading ReadLengthText(const QString& text, const QLocale& locale)
                 c = '0' + (c - zero.front());
         }
     }
-    const QString ascii = QString::fromUcs4(
-        reinterpret_cast<const char32_t*>(codePoints.constData()), codePoints.size());
-    return ReadLength(ascii.toStdString(), locale.decimalPoint().toStdString());
+    QString ascii = QString::fromUcs4(reinterpret_cast<const char32_t*>(codePoints.constData()),
+                                      codePoints.size());
+    if (locale.negativeSign() != QLatin1String("-"))
+        ascii.replace(locale.negativeSign(), QStringLiteral("-"));
+    return ascii.toStdString();
+}
+
+LengthReading ReadLengthText(const QString& text, const QLocale& locale)
+{
+    return ReadLength(TypedAscii(text, locale), locale.decimalPoint().toStdString());
 }
 
 } // namespace kestrova::foucault

@@ -2,10 +2,13 @@
 // locales, the start button and the ticks of its timer, driven by hand.
 
 #include "clock/high_resolution_clock.h"
+#include "model/foucault_motion.h"
 #include "plot/qt_picture_box.h"
 #include "ui/foucault/frm_foucault.h"
 #include "ui/foucault/line_element.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -91,6 +94,80 @@ private slots:
         source_.AdvanceSeconds(0.656);
         window_->AnimationTick();
         QCOMPARE(window_->TempsEcoule(), 1.164);
+    }
+
+    // With the defaults the bob goes exactly where it always went.
+    void defaultPlaceMovesAsBefore()
+    {
+        window_ = std::make_unique<frmFoucault>(clock_);
+        Child<QPushButton>("cmdGo")->click();
+        const double omega = foucault::OmegaTerre();
+        const double bigOmega = foucault::OmegaPendule(67.0, omega);
+        for (int k = 1; k <= 300; ++k) {
+            source_.AdvanceSeconds(0.164);
+            window_->AnimationTick();
+            const auto bob = foucault::BobOnGround(foucault::kAmplitude, bigOmega, omega,
+                                                   clock_.ElapsedSeconds());
+            const auto newest = window_->Points().Point(window_->Points().CountPoint());
+            QVERIFY(newest->X0Line == bob.PosX && newest->Y0Line == bob.PosY);
+        }
+    }
+
+    void placeAndReadout_data()
+    {
+        QTest::addColumn<QString>("place");     // a preset's button, or a typed latitude
+        QTest::addColumn<int>("factor");        // index: ×1, ×60, ×600, ×3600
+        QTest::addColumn<QString>("direction"); // of the law's rate; empty: none
+        QTest::addColumn<QString>("fullTurn");
+        QTest::newRow("Paris") << "cmdParis" << 3 << "sens horaire"
+                               << "31,79 h";
+        QTest::newRow("Sydney") << "cmdSydney" << 3 << "sens antihoraire"
+                                << "42,95 h";
+        QTest::newRow("equator") << "cmdEquateur" << 3 << ""
+                                 << "jamais";
+        QTest::newRow("typed, south") << "45 S" << 2 << "sens antihoraire"
+                                      << "33,85 h";
+        QTest::newRow("refused") << "95" << 3 << ""
+                                 << "";
+    }
+    void placeAndReadout()
+    {
+        QFETCH(QString, place);
+        QFETCH(int, factor);
+        QFETCH(QString, direction);
+        QFETCH(QString, fullTurn);
+        QLocale::setDefault(QLocale(QStringLiteral("fr_FR")));
+        window_ = std::make_unique<frmFoucault>(clock_);
+        Child<QComboBox>("cboJour")->setCurrentIndex(1);
+        Child<QComboBox>("cboFacteur")->setCurrentIndex(factor);
+        if (auto* preset = Child<QPushButton>(place.toLatin1().constData()))
+            preset->click();
+        else
+            Child<QLineEdit>("txtLatitude")->setText(place);
+        QCOMPARE(Child<QLabel>("lblRefusLatitude")->isVisibleTo(window_.get()), fullTurn.isEmpty());
+        QCOMPARE(Child<QPushButton>("cmdGo")->isEnabled(), !fullTurn.isEmpty());
+        if (fullTurn.isEmpty())
+            return;
+        QCOMPARE(Child<QLabel>("lblTourComplet")->text(), fullTurn);
+
+        // One simulated hour and a little more, in ticks of 164 ms.
+        Child<QPushButton>("cmdGo")->click();
+        while (window_->TempsEcoule() < 3600) {
+            source_.AdvanceSeconds(0.164);
+            window_->AnimationTick();
+        }
+        const double law = window_->OmegaTerre();
+        const double measured = window_->Meter().ClockwiseRate().value_or(1);
+        QVERIFY2(std::abs(measured - law) <= 0.01 * std::abs(law) + 1e-12,
+                 qPrintable(QStringLiteral("%1 against %2 rad/s").arg(measured).arg(law)));
+        QVERIFY(Child<QLabel>("lblTempsSimule")->text().startsWith(QStringLiteral("1 h ")));
+        for (const char* name : {"lblAngleTourne", "lblVitesseLoi", "lblVitesseMesuree"})
+            QCOMPARE(Child<QLabel>(name)->text().section(QStringLiteral(", "), 1), direction);
+
+        // Another place stops the run and starts the readout afresh.
+        Child<QPushButton>("cmdPoleNord")->click();
+        QVERIFY(!Child<QTimer>("tmrCourbe")->isActive() && window_->Points().CountPoint() == 0);
+        QCOMPARE(Child<QLabel>("lblTempsSimule")->text(), QStringLiteral("0 h 00 min"));
     }
 
     void startAgainEmptiesTheTrailAndRestartsFromRest()

@@ -1,0 +1,245 @@
+#include "app/file_menu.h"
+
+#include "app/atomic_save.h"
+#include "app/printed_page.h"
+#include "model/recording_csv.h"
+#include "plot/plot_picture.h"
+#include "ui/damped/frm_pendule_amorti.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include <array>
+#include <string>
+
+namespace kestrova {
+
+namespace {
+
+// Exported and copied images carry twice the pixels of the screen's
+// logical ones: sharp in a document, on a high-density screen and on paper.
+constexpr qreal kImageRatio = 2;
+
+/// The column titles of the table, with their units.
+std::array<std::string, kRecordingColumns> ColumnTitles()
+{
+    const QString titles[] = {
+        FileMenu::tr("temps (s)"),
+        FileMenu::tr("angle (°)"),
+        FileMenu::tr("angle (rad)"),
+        FileMenu::tr("vitesse angulaire (rad/s)"),
+        FileMenu::tr("angle aux petits angles (rad)"),
+        FileMenu::tr("vitesse aux petits angles (rad/s)"),
+        FileMenu::tr("énergie cinétique par m·L² (J/(kg·m²))"),
+        FileMenu::tr("énergie potentielle par m·L² (J/(kg·m²))"),
+        FileMenu::tr("énergie totale par m·L² (J/(kg·m²))"),
+    };
+    std::array<std::string, kRecordingColumns> out;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = titles[i].toStdString();
+    return out;
+}
+
+} // namespace
+
+FileMenu::FileMenu(QMainWindow& frame, std::function<frmPenduleAmorti*()> damped,
+                   std::function<PlotSource*()> active)
+    : QObject(&frame)
+    , frame_(frame)
+    , damped_(std::move(damped))
+    , active_(std::move(active))
+    , chooseName_([this](const QString& caption, const QString& proposed, const QString& filters) {
+        return QFileDialog::getSaveFileName(&frame_, caption, proposed, filters);
+    })
+    , reportError_([this](const QString& message) {
+        QMessageBox::warning(&frame_, frame_.windowTitle(), message);
+    })
+{
+    menu_ = new QMenu(&frame);
+    exportData_ = menu_->addAction(QString());
+    exportData_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    exportPlots_ = menu_->addAction(QString());
+    exportPlots_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    menu_->addSeparator();
+    copy_ = menu_->addAction(QString());
+    copy_->setShortcut(QKeySequence::Copy);
+    print_ = menu_->addAction(QString());
+    print_->setShortcut(QKeySequence::Print);
+    Retranslate();
+    menu_->installEventFilter(this);
+    // The shortcuts work over the whole frame, whichever child has the focus.
+    frame.addActions({exportData_, exportPlots_, copy_, print_});
+
+    connect(menu_, &QMenu::aboutToShow, this, &FileMenu::UpdateEnabled);
+    connect(exportData_, &QAction::triggered, this, [this] {
+        if (damped_() == nullptr)
+            return;
+        const QString path = chooseName_(tr("Exporter les données"),
+                                         ProposedPath(damped_()->FileStem(), QStringLiteral("csv")),
+                                         tr("Tableau CSV (*.csv)"));
+        if (!path.isEmpty())
+            ExportData(path);
+    });
+    connect(exportPlots_, &QAction::triggered, this, [this] {
+        if (active_() == nullptr)
+            return;
+        const QString path = chooseName_(tr("Exporter le graphique"),
+                                         ProposedPath(active_()->FileStem(), QStringLiteral("png")),
+                                         tr("Image PNG (*.png);;Dessin vectoriel SVG (*.svg)"));
+        if (!path.isEmpty())
+            ExportPlots(path);
+    });
+    connect(copy_, &QAction::triggered, this, [this] { Copy(QCursor::pos()); });
+    connect(print_, &QAction::triggered, this, &FileMenu::Print);
+}
+
+void FileMenu::Retranslate()
+{
+    menu_->setTitle(tr("&Fichier"));
+    exportData_->setText(tr("Exporter les &données…"));
+    exportPlots_->setText(tr("Exporter le &graphique…"));
+    copy_->setText(tr("&Copier"));
+    print_->setText(tr("&Imprimer…"));
+}
+
+bool FileMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menu_ && event->type() == QEvent::LanguageChange)
+        Retranslate();
+    return QObject::eventFilter(watched, event);
+}
+
+void FileMenu::UpdateEnabled()
+{
+    exportData_->setEnabled(damped_() != nullptr);
+    for (QAction* action : {exportPlots_, copy_, print_})
+        action->setEnabled(active_() != nullptr);
+}
+
+QString FileMenu::ProposedPath(const QString& stem, const QString& suffix)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HH'h'mm"));
+    return QDir(folder).filePath(stem + QLatin1Char('-') + stamp + QLatin1Char('.') + suffix);
+}
+
+bool FileMenu::Report(const QString& message)
+{
+    if (message.isEmpty())
+        return true;
+    if (reportError_)
+        reportError_(message);
+    return false;
+}
+
+bool FileMenu::ExportData(const QString& path)
+{
+    const frmPenduleAmorti* window = damped_();
+    if (window == nullptr)
+        return false;
+    const std::array<std::string, kRecordingColumns> titles = ColumnTitles();
+    std::array<std::string_view, kRecordingColumns> views;
+    for (std::size_t i = 0; i < titles.size(); ++i)
+        views[i] = titles[i];
+    const CsvStyle style = CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
+    const MotionRecorder& recording = window->Recording();
+    return Report(SaveAtomically({{path, [&](QIODevice& device) {
+                                       return WriteRecordingCsv(
+                                           recording, style, views, [&](std::string_view piece) {
+                                               const auto size = static_cast<qint64>(piece.size());
+                                               return device.write(piece.data(), size) == size;
+                                           });
+                                   }}}));
+}
+
+bool FileMenu::ExportPlots(const QString& path)
+{
+    const PlotSource* source = active_();
+    if (source == nullptr)
+        return false;
+    const QFileInfo chosen(path);
+    const bool svg = chosen.suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
+    const QString base =
+        chosen.suffix().isEmpty() || chosen.suffix().compare(suffix, Qt::CaseInsensitive) == 0
+        ? chosen.completeBaseName()
+        : chosen.fileName();
+    QList<PlannedFile> files;
+    for (const PlotPicture& plot : AllPlots(*source)) {
+        const QByteArray bytes = svg ? PlotSvg(plot) : PngBytes(PlotImage(plot, kImageRatio));
+        files.append(
+            {chosen.dir().filePath(base + QLatin1Char('-') + plot.name + QLatin1Char('.') + suffix),
+             [bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }});
+    }
+    return Report(SaveAtomically(files));
+}
+
+QList<PlotPicture> FileMenu::AllPlots(const PlotSource& source) const
+{
+    QList<PlotPicture> plots = source.Plots();
+    if (sidePlots_)
+        plots.append(sidePlots_());
+    return plots;
+}
+
+void FileMenu::Copy(QPoint pointer)
+{
+    PlotSource* source = active_();
+    if (source == nullptr)
+        return;
+    auto* data = new QMimeData;
+    for (const PlotPicture& plot : AllPlots(*source)) {
+        const QWidget* box = plot.shownBy;
+        if (box != nullptr && box->isVisible()
+            && box->rect().contains(box->mapFromGlobal(pointer))) {
+            data->setImageData(PlotImage(plot, kImageRatio));
+            data->setData(QStringLiteral("image/svg+xml"), PlotSvg(plot));
+            break;
+        }
+    }
+    if (!data->hasImage()) {
+        // Not over a plot: the whole window, as it shows now.
+        if (auto* window = dynamic_cast<QWidget*>(source))
+            data->setImageData(window->grab().toImage());
+    }
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void FileMenu::Print()
+{
+    const PlotSource* source = active_();
+    if (source == nullptr)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(source->Heading());
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, &frame_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        Report(tr("L'impression n'a pas pu commencer."));
+        return;
+    }
+    PaintPage(painter, printer.pageLayout().paintRectPixels(printer.resolution()).size(), *source);
+    painter.end();
+}
+
+} // namespace kestrova

@@ -1,0 +1,108 @@
+#include "app/measurements_dock.h"
+
+#include "ui/common/translatable.h"
+#include "ui/damped/frm_pendule_amorti.h"
+#include "ui/damped/measurements_panel.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace kestrova {
+
+MeasurementsDock::MeasurementsDock(QMainWindow& frame)
+    : QDockWidget(&frame)
+    , frame_(frame)
+    , panel_(new MeasurementsPanel)
+{
+    setObjectName(QStringLiteral("MeasurementsDock"));
+    SetTranslatable(this, "windowTitle", QT_TR_NOOP("Mesures"));
+    // Always on the right: moved or floating, it would cover the simulation.
+    setFeatures(QDockWidget::DockWidgetClosable);
+    setAllowedAreas(Qt::RightDockWidgetArea);
+    // Shown and hidden through the menu only, which makes room for it; not
+    // from the frame's context menu.
+    toggleViewAction()->setVisible(false);
+    // The title bar's own buttons, named in the interface language (only
+    // the close button shows).
+    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        const bool close = button->objectName() == QLatin1String("qt_dockwidget_closebutton");
+        SetTranslatable(button, "accessibleName",
+                        close ? QT_TR_NOOP("Fermer") : QT_TR_NOOP("Détacher"));
+        SetTranslatable(button, "accessibleDescription",
+                        close ? QT_TR_NOOP("Ferme le panneau des mesures")
+                              : QT_TR_NOOP("Détache le panneau des mesures"));
+    }
+    // A screen too short for the panel scrolls it rather than stretching the frame.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(panel_);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFixedWidth(panel_->width());
+    setWidget(scroll);
+    frame.addDockWidget(Qt::RightDockWidgetArea, this);
+    hide();
+
+    showAction_ = new QAction(this);
+    SetTranslatable(showAction_, "text", QT_TR_NOOP("&Mesures"));
+    showAction_->setCheckable(true);
+    showAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    SetTranslatable(showAction_, "statusTip",
+                    QT_TR_NOOP("Période, amortissement et énergie mesurés sur le mouvement"));
+    showAction_->setEnabled(false);
+    connect(showAction_, &QAction::toggled, this, &MeasurementsDock::Place);
+}
+
+void MeasurementsDock::Follow(frmPenduleAmorti* window)
+{
+    if (window_)
+        disconnect(window_, nullptr, this, nullptr);
+    window_ = window;
+    panel_->Follow(window);
+    // Closed, the window says so while it still exists; the frame deletes
+    // it without closing only when the frame itself goes.
+    if (window)
+        connect(window, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
+    showAction_->setEnabled(window != nullptr);
+    Place();
+}
+
+void MeasurementsDock::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    showAction_->setChecked(false);
+}
+
+void MeasurementsDock::Place()
+{
+    const bool wanted = showAction_->isChecked() && window_;
+    if (wanted != isHidden())
+        return;
+    const bool resizable = frame_.isVisible()
+        && !(frame_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (wanted) {
+        if (resizable) {
+            const int separator =
+                frame_.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &frame_);
+            const int room =
+                frame_.screen()->availableGeometry().right() - frame_.frameGeometry().right();
+            grownBy_ = std::clamp(room, 0, sizeHint().width() + separator);
+            frame_.resize(frame_.width() + grownBy_, frame_.height());
+        }
+        show();
+    } else {
+        hide();
+        if (resizable)
+            frame_.resize(frame_.width() - grownBy_, frame_.height());
+        grownBy_ = 0;
+    }
+}
+
+} // namespace kestrova

@@ -1,0 +1,43 @@
+#pragma once
+
+/// \file
+/// The recorded motion as a CSV table: a header naming each column with its
+/// unit, then one line per row. Numbers are written the same on every
+/// machine (ASCII digits, no group separator) with only the decimal mark and
+/// the field separator chosen by the caller, so that a spreadsheet of the
+/// user's language reads them as numbers.
+
+#include "model/motion_recorder.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace kestrova {
+
+/// Time, angle (°, rad), angular speed, small-angle angle and speed, and the
+/// kinetic, potential and total energy of the integrated motion per unit of m·L².
+inline constexpr std::size_t kRecordingColumns = 9;
+
+struct CsvStyle {
+    char separator = ',';
+    char decimalMark = '.';
+};
+
+/// ";" between fields where the decimal mark is a comma (a French
+/// spreadsheet then opens the file as numbers), "," otherwise.
+[[nodiscard]] CsvStyle CsvStyleFor(char decimalMark);
+
+/// Receives the text in pieces; returns false to stop (a write that failed).
+using CsvSink = std::function<bool(std::string_view)>;
+
+/// Writes the header (titles in UTF-8, one per column, preceded by a UTF-8
+/// byte-order mark for spreadsheets) and every row of the recording to the
+/// sink, in pieces of some tens of kilobytes. Angles and speeds carry eight
+/// decimals, the time two. Returns false as soon as the sink does.
+bool WriteRecordingCsv(const MotionRecorder& recording, CsvStyle style,
+                       const std::array<std::string_view, kRecordingColumns>& titles,
+                       const CsvSink& sink);
+
+} // namespace kestrova

@@ -1,0 +1,116 @@
+// The "Mesures" panel on the real frame, on a fake clock: beside the damped
+// window without covering it, following the run, cleared by a reset, and
+// remembered across a switch of simulation.
+
+#include "app/mdi_brunmalt.h"
+#include "app/measurements_dock.h"
+#include "ui/damped/frm_pendule_amorti.h"
+#include "ui/damped/measurements_panel.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryFile>
+#include <QtTest>
+
+using namespace kestrova;
+
+namespace {
+
+QString Shown(const QWidget* panel, const char* name)
+{
+    return panel->findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+} // namespace
+
+class TestMeasurements : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void panelBesideTheDampedWindowFollowsTheRun()
+    {
+        FakeCounterSource counter;
+        MDIBrunmalt frame(counter);
+        frame.ShowOnScreen(QRect(0, 0, 1280, 800));
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        const int closedWidth = frame.width();
+        MeasurementsDock& dock = frame.Measurements();
+        const MeasurementsPanel& panel = dock.Panel();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(frame.windowHandle(), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(dock.isVisible());
+        // The damped window keeps its whole size in view; the frame still fits the screen.
+        const QMdiSubWindow* sub = frame.MdiArea().subWindowList().front();
+        QTRY_VERIFY(frame.MdiArea().viewport()->rect().contains(sub->geometry()));
+        QVERIFY(frame.frameGeometry().right() < 1280);
+
+        const QStringList notYet{"pas encore mesuré"};
+        QCOMPARE(QStringList{Shown(&panel, "lblPeriodeMesuree")}, notYet);
+        frmPenduleAmorti* damped = frame.DampedWindow();
+        damped->findChild<QPushButton*>("chkGo")->click();
+        for (int tick = 0; tick < 1000; ++tick) {
+            counter.AdvanceSeconds(0.01);
+            damped->AnimationTick();
+        }
+        QVERIFY2(QRegularExpression("^1,5\\d{3} s\nsur \\d oscillations$")
+                     .match(Shown(&panel, "lblPeriodeMesuree"))
+                     .hasMatch(),
+                 qPrintable(Shown(&panel, "lblPeriodeMesuree")));
+        QVERIFY(Shown(&panel, "lblQualiteMesuree").contains("réglé : 9,091"));
+        QVERIFY(panel.PlotPoints().thisRun.has_value());
+
+        // A reset clears the values; the run's point stays on the plot.
+        damped->findChild<QPushButton*>("cmdPosInit")->click();
+        QCOMPARE(QStringList{Shown(&panel, "lblPeriodeMesuree")}, notYet);
+        QCOMPARE(QStringList{Shown(&panel, "lblDecrement")}, notYet);
+        QCOMPARE(panel.PlotPoints().earlierRuns.size(), 1u);
+        QVERIFY(!panel.PlotPoints().thisRun);
+
+        // Gone with the damped window, back with it; closed, the frame shrinks back.
+        frame.ShowSimulation(kFoucaultSimulation);
+        QVERIFY(!dock.isVisible() && !dock.ShowAction()->isEnabled());
+        frame.ShowSimulation(kDampedSimulation);
+        QVERIFY(dock.isVisible() && dock.ShowAction()->isChecked());
+        dock.close();
+        QVERIFY(!dock.isVisible() && !dock.ShowAction()->isChecked());
+        QCOMPARE(frame.width(), closedWidth);
+    }
+
+    void wordsForWhatCannotBeMeasured()
+    {
+        FakeCounterSource counter;
+        MDIBrunmalt frame(counter);
+        frame.Measurements().ShowAction()->setChecked(true);
+        frame.show();
+        frmPenduleAmorti* damped = frame.DampedWindow();
+        damped->findChild<QSlider*>("sldLambda")->setValue(500);
+        damped->findChild<QPushButton*>("cmdPosInit")->click();
+        const QWidget* panel = &frame.Measurements().Panel();
+        for (const char* name : {"lblPeriodeMesuree", "lblPeriodePetitsAngles", "lblDecrement"})
+            QCOMPARE(Shown(panel, name), QStringLiteral("sans objet en régime apériodique"));
+        QCOMPARE(Shown(panel, "lblPeriodeExacte"), QStringLiteral("sans objet avec amortissement"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // The 1280 × 800 screen the frame and the panel must fit side by side on.
+    QTemporaryFile screens;
+    if (!screens.open())
+        return 1;
+    screens.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 1280, "height": 800,
+                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestMeasurements test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_measurements.moc"

@@ -1,0 +1,79 @@
+#pragma once
+
+/// \file
+/// The "Mesures" panel: what the running damped pendulum measures (period,
+/// damping, energy) beside what the theory predicts, and the plot of the
+/// period against the amplitude that runs and sweeps fill in point by point.
+
+#include "plot/period_amplitude_plot.h"
+#include "plot/plot_picture.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+namespace kestrova {
+
+class PictureBox;
+class frmPenduleAmorti;
+struct MeasurementReport;
+
+class MeasurementsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MeasurementsPanel(QWidget* parent = nullptr);
+    ~MeasurementsPanel() override;
+
+    /// Follows the measurements of `window` from now on (null: none). The
+    /// point of the run that was followed stays on the plot among the
+    /// earlier runs.
+    void Follow(frmPenduleAmorti* window);
+    /// Reads the followed window's measurements again. While the panel is
+    /// hidden only the plot's points are kept up to date.
+    void Refresh();
+    /// Fills the plot with periods measured from 5° to 175° ("Balayer").
+    void Sweep();
+
+    [[nodiscard]] const PeriodAmplitudePoints& PlotPoints() const { return points_; }
+    /// The period-amplitude plot as it leaves the program (exports, copy).
+    [[nodiscard]] PlotPicture PeriodPlot() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Titles and tips are French sources marked for translation.
+    QLabel* AddSection(QGridLayout* grid, const char* title);
+    /// A row "title  value"; the value takes `lines` lines at least.
+    QLabel* AddRow(QGridLayout* grid, const char* name, const char* title,
+                   const char* toolTip = nullptr, int lines = 1);
+    /// The texts written from code, in the interface language.
+    void Retranslate();
+    void ShowReport(const MeasurementReport& r);
+    void RedrawPlot();
+    static PeriodAmplitudeTexts PlotTexts();
+    void EndRun();
+
+    QPointer<frmPenduleAmorti> window_;
+    PeriodAmplitudePoints points_;
+    bool plotStale_ = true;
+
+    QLabel* lblPeriodeMesuree_ = nullptr;
+    QLabel* lblPeriodePetitsAngles_ = nullptr;
+    QLabel* lblPeriodeExacte_ = nullptr;
+    QLabel* lblDecrement_ = nullptr;
+    QLabel* lblLambdaMesure_ = nullptr;
+    QLabel* lblQualiteMesuree_ = nullptr;
+    QLabel* lblEnergieCinetique_ = nullptr;
+    QLabel* lblEnergiePotentielle_ = nullptr;
+    QLabel* lblEnergieTotale_ = nullptr;
+    QLabel* lblEnergiePerdue_ = nullptr;
+    PictureBox* picPeriodeAmplitude_ = nullptr;
+    QPushButton* cmdBalayer_ = nullptr;
+};
+
+} // namespace kestrova

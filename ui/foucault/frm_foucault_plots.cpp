@@ -1,0 +1,69 @@
+// The Foucault window's two views as they leave the program: drawn again
+// from the window's state (length, trail, string) on any surface.
+
+#include "ui/foucault/frm_foucault.h"
+
+#include "model/pendulum_state.h"
+#include "plot/qt_picture_box.h"
+#include "ui/foucault/foucault_views.h"
+#include "ui/foucault/line_element.h"
+#include "ui/foucault/place_panel.h"
+
+#include <QLineEdit>
+#include <QLocale>
+
+namespace kestrova {
+
+QList<PlotPicture> frmFoucault::Plots() const
+{
+    auto describe = [](PictureBox* box, const QString& name, const QString& title) {
+        PlotPicture plot;
+        plot.name = name;
+        plot.title = title;
+        plot.size = box->InsideRect().size();
+        plot.logicalDpi = box->LogicalDpiY();
+        plot.backColour = box->BackColor();
+        plot.foreColour = box->ForeColor();
+        plot.shownBy = box;
+        return plot;
+    };
+    PlotPicture ground =
+        describe(picCourbe_, QStringLiteral("trace-au-sol"),
+                 tr("Trace au sol : les dernières positions de la masse, vues de dessus"));
+    ground.draw = [this](PictureSurface& surface) {
+        foucault::ScaleGroundView(surface);
+        foucault::DrawGroundReference(surface, Amplitude_);
+        foucault::DrawTrail(surface, Points_);
+    };
+    PlotPicture side = describe(picPendule_, QStringLiteral("vue-de-cote"),
+                                tr("Vue de côté : le fil et la masse sous le point de suspension"));
+    side.draw = [this](PictureSurface& surface) {
+        foucault::ScaleSideView(surface, Longueur_);
+        foucault::DrawSideView(surface, Longueur_, linFil_->X2(), linFil_->Y2());
+        // The string lies over the picture on screen; here it is part of it.
+        surface.Line(linFil_->X1(), linFil_->Y1(), linFil_->X2(), linFil_->Y2(),
+                     surface.ForeColor());
+    };
+    return {ground, side};
+}
+
+QStringList frmFoucault::Captions() const
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return {tr("Longueur du pendule : %1 m").arg(txtLong_->text()),
+            tr("Latitude : %1°").arg(locale.toString(placePanel_->Latitude() / DegToRad, 'f', 2)),
+            tr("Temps écoulé : %1 s").arg(locale.toString(TempsEcoule_, 'f', 1))};
+}
+
+QString frmFoucault::FileStem() const
+{
+    return QStringLiteral("pendule-foucault");
+}
+
+QString frmFoucault::Heading() const
+{
+    return windowTitle();
+}
+
+} // namespace kestrova
