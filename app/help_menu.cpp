@@ -116,6 +116,10 @@ void HelpMenu::ShowShortcuts()
         {QT_TR_NOOP("Alt+F"), QT_TR_NOOP("« Approximation angle faible »")},
         {QT_TR_NOOP("Alt+L, puis Entrée"),
          QT_TR_NOOP("fenêtre de Foucault : va à la longueur, puis lance")},
+        {QT_TR_NOOP("Ctrl+0, Ctrl+Maj+2, 4, 8"),
+         QT_TR_NOOP("vitesse normale, ralenti ×1/2, ×1/4, ×1/8 (les deux simulations)")},
+        {QT_TR_NOOP("Ctrl+."),
+         QT_TR_NOOP("pas suivant : avance de 10 ms le pendule amorti suspendu")},
         {QT_TR_NOOP("Ctrl+M"), QT_TR_NOOP("ouvre ou ferme le panneau des mesures")},
     };
     QString table = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"4\">");

@@ -1,5 +1,6 @@
 #include "app/mdi_brunmalt.h"
 
+#include "app/animation_menu.h"
 #include "app/file_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
@@ -47,11 +48,12 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    CreateAnimationMenu();
     CreateEnergyCurvesAction();
     CreateMeasurementsDock();
     CreateHelpMenu();
     CreateFileMenu();
-    RetranslateOnLanguageChange(*this);
+    RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
 }
 
@@ -92,6 +94,35 @@ void MDIBrunmalt::CreateMenus()
     simulationMenu->addAction(foucaultAction_);
     simulationMenu->addSeparator();
     simulationMenu->addAction(quitAction_);
+}
+
+void MDIBrunmalt::CreateAnimationMenu()
+{
+    animationMenu_ = new AnimationMenu(this);
+    menuBar()->addMenu(animationMenu_);
+    connect(animationMenu_, &AnimationMenu::SpeedChanged, this, &MDIBrunmalt::ApplySpeed);
+    connect(animationMenu_, &AnimationMenu::NextStepAsked, this, [this] {
+        if (frmPenduleAmorti* window = DampedWindow())
+            window->NextStep();
+    });
+}
+
+void MDIBrunmalt::ApplySpeed()
+{
+    const double speed = animationMenu_->Speed();
+    if (frmPenduleAmorti* window = DampedWindow())
+        window->SetSlowMotion(speed);
+    if (frmFoucault* window = FoucaultWindow())
+        window->SetSlowMotion(speed);
+    ShowSpeedInCaption();
+}
+
+void MDIBrunmalt::ShowSpeedInCaption()
+{
+    // In the caption, not a status bar: the frame keeps its height.
+    const QString slowMotion = animationMenu_->SlowMotionName();
+    setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
+                   + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
 }
 
 void MDIBrunmalt::CreateFileMenu()
@@ -186,12 +217,15 @@ void MDIBrunmalt::ShowDampedWindow()
         }
     });
     dampedSubWindow_ = AddChild(window);
+    window->SetSlowMotion(animationMenu_->Speed());
     measurementsDock_->Follow(window);
 }
 
 void MDIBrunmalt::ShowFoucaultWindow()
 {
-    foucaultSubWindow_ = AddChild(new frmFoucault(clock_));
+    auto* window = new frmFoucault(clock_);
+    foucaultSubWindow_ = AddChild(window);
+    window->SetSlowMotion(animationMenu_->Speed());
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)

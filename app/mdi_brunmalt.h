@@ -21,6 +21,7 @@ class QMenu;
 
 namespace kestrova {
 
+class AnimationMenu;
 class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
@@ -80,6 +81,7 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
     [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
     /// energy level curves; unchecked at start.
@@ -100,6 +102,11 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    /// Slow motion for both simulations and the single step.
+    void CreateAnimationMenu();
+    /// The speed of the menu into the open windows and, when slowed, into the caption.
+    void ApplySpeed();
+    void ShowSpeedInCaption();
     /// "Fichier", first in the menu bar (file_menu.cpp).
     void CreateFileMenu();
     void CreateEnergyCurvesAction();
@@ -122,6 +129,7 @@ private:
     QAction* dampedAction_ = nullptr;
     QAction* foucaultAction_ = nullptr;
     QAction* quitAction_ = nullptr;
+    AnimationMenu* animationMenu_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
     QMenu* analysisMenu_ = nullptr;

@@ -52,7 +52,7 @@ Motion Integrate(Motion from, double Pulsation2, double Lambda, double seconds, 
     return motion;
 }
 
-AnimationStep AdvanceAnimation(PenduleState& state, double Temps)
+AnimationStep AdvanceAnimation(PenduleState& state, double Temps, std::vector<TraceSample>& buffer)
 {
     state.Temps = Temps;
     AnimationStep step;
@@ -60,20 +60,59 @@ AnimationStep AdvanceAnimation(PenduleState& state, double Temps)
     step.time = state.TempsCumul + state.Temps;
     step.previous = {state.Teta, state.Omega};
     step.previousApprox = {state.TetaApprox, state.OmegaApprox};
-    step.next = Integrate(step.previous, state.Pulsation2, state.Lambda,
-                          state.Temps - state.TempsPrec, MaxSubStep(std::sqrt(state.Pulsation2)));
-    // Only the motion is needed: what LinearSolution says about the regime
-    // cannot change while the animation runs.
-    step.approx =
-        LinearSolution(state.Teta0, state.Omega0, state.Pulsation2, state.Lambda, step.time).motion;
-
-    if (!AllFinite({step.next.angle, step.next.speed, step.approx.angle, step.approx.speed,
-                    step.time, step.previousTime})) {
+    buffer.clear();
+    const double interval = state.Temps - state.TempsPrec;
+    if (!std::isfinite(interval) || !std::isfinite(step.previousTime)) {
         step.finite = false;
         state.Temps = std::isfinite(state.TempsPrec) ? state.TempsPrec : 0;
         return step;
     }
 
+    const double maxSubStep = MaxSubStep(std::sqrt(state.Pulsation2));
+    // Only the motion is needed: what LinearSolution says about the regime
+    // cannot change while the animation runs.
+    auto sampleAt = [&](double temps, Motion exact) {
+        const double time = state.TempsCumul + temps;
+        buffer.push_back(
+            {time, exact,
+             LinearSolution(state.Teta0, state.Omega0, state.Pulsation2, state.Lambda, time)
+                 .motion});
+    };
+    buffer.push_back({step.previousTime, step.previous, step.previousApprox});
+    // After a very long interval (the machine asleep) fewer, wider samples:
+    // the traces then hold at most about ten seconds of samples per tick.
+    constexpr double kMostSamples = 10'000;
+    const double spacing = std::max(kSampleSeconds, interval / kMostSamples);
+    double reached = state.TempsPrec;
+    Motion motion = step.previous;
+    // A sample closer to either end than a millionth of the spacing would
+    // only draw an empty segment.
+    constexpr double kTooClose = 1e-6;
+    for (double k = std::floor(reached / spacing + kTooClose) + 1;; ++k) {
+        const double at = k * spacing;
+        if (!(at < state.Temps - spacing * kTooClose))
+            break;
+        motion = Integrate(motion, state.Pulsation2, state.Lambda, at - reached, maxSubStep);
+        sampleAt(at, motion);
+        reached = at;
+    }
+    step.next =
+        Integrate(motion, state.Pulsation2, state.Lambda, state.Temps - reached, maxSubStep);
+    sampleAt(state.Temps, step.next);
+    step.approx = buffer.back().approx;
+    const double spans = state.Temps / spacing;
+    step.endsOnGrid = std::abs(spans - std::nearbyint(spans)) < kTooClose;
+
+    for (const TraceSample& sample : buffer) {
+        if (!AllFinite({sample.exact.angle, sample.exact.speed, sample.approx.angle,
+                        sample.approx.speed, sample.time})) {
+            step.finite = false;
+            state.Temps = std::isfinite(state.TempsPrec) ? state.TempsPrec : 0;
+            return step;
+        }
+    }
+
+    step.samples = buffer;
     state.TetaApprox = step.approx.angle;
     state.OmegaApprox = step.approx.speed;
     state.Teta = step.next.angle;
@@ -81,6 +120,12 @@ AnimationStep AdvanceAnimation(PenduleState& state, double Temps)
     state.TempsPrec = state.Temps;
     step.atRest = AtRest(state);
     return step;
+}
+
+AnimationStep AdvanceAnimation(PenduleState& state, double Temps)
+{
+    thread_local std::vector<TraceSample> buffer;
+    return AdvanceAnimation(state, Temps, buffer);
 }
 
 bool AtRest(const PenduleState& state)

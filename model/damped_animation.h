@@ -9,6 +9,9 @@
 #include "model/integrator.h"
 #include "model/pendulum_state.h"
 
+#include <span>
+#include <vector>
+
 namespace kestrova {
 
 /// Longest integration sub-step (s) for the natural pulsation ω₀ (rad/s):
@@ -29,8 +32,12 @@ struct TraceSample {
     Motion approx;   ///< small-angle solution
 };
 
-/// What one tick produced: the two segments of each curve, in displayed time
-/// TempsCumul + Temps.
+/// Longest stretch of displayed time between two samples of a tick: the
+/// traces are as smooth whatever the pace of the ticks.
+inline constexpr double kSampleSeconds = 0.001;
+
+/// What one tick produced: where each curve was and is, in displayed time
+/// TempsCumul + Temps, and the samples in between.
 struct AnimationStep {
     /// False when a value of the tick is not finite: then nothing was
     /// advanced, and Temps was set back to the time the traces reached
@@ -45,12 +52,25 @@ struct AnimationStep {
     /// A damped pendulum that has come to rest more than ten seconds after
     /// the last start or resume: the animation stops by itself.
     bool atRest = false;
+    /// From (previousTime, previous, previousApprox) to (time, next, approx),
+    /// at most kSampleSeconds apart: one trace segment between two neighbours.
+    /// Inner samples fall on whole multiples of kSampleSeconds of Temps, so
+    /// the traces pass through the same instants however the ticks come.
+    /// Valid until the buffer given to AdvanceAnimation is used again.
+    std::span<const TraceSample> samples;
+    /// The last sample too falls on a whole multiple of kSampleSeconds;
+    /// otherwise it is only where this tick happened to end.
+    bool endsOnGrid = false;
 };
 
 /// Advances `state` to `Temps` seconds since the last start or resume:
-/// integrates from (Teta, Omega) over Temps − TempsPrec, evaluates the
-/// small-angle solution at TempsCumul + Temps, carries both into the state
-/// and sets TempsPrec = Temps.
+/// integrates from (Teta, Omega) over Temps − TempsPrec, sampling the motion
+/// and the small-angle solution into `buffer` (reused from tick to tick, so
+/// that a running animation allocates nothing), carries the end into the
+/// state and sets TempsPrec = Temps.
+[[nodiscard]] AnimationStep AdvanceAnimation(PenduleState& state, double Temps,
+                                             std::vector<TraceSample>& buffer);
+/// The same with a buffer of the calling thread's own.
 [[nodiscard]] AnimationStep AdvanceAnimation(PenduleState& state, double Temps);
 
 /// The rest rule: (Omega/ω₀)² + Teta² below 1e-6, TempsPrec above 10 s and

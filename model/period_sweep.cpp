@@ -11,10 +11,10 @@ namespace kestrova {
 namespace {
 
 // The ratio does not depend on ω₀: take T₀ = 1 s and the sample spacing of
-// the live animation, so that the sweep measures exactly as a run does.
+// the live animation (kSampleSeconds), so that the sweep measures exactly as
+// a run does.
 constexpr double kPulsation = 2 * std::numbers::pi;
 constexpr double kSmallAnglePeriod = 2 * std::numbers::pi / kPulsation;
-constexpr double kSampleSeconds = 0.001;
 constexpr int kPeriodsPerPoint = 2;
 // A swing from 179.99° takes under 8 T₀; past this the release was at the top.
 constexpr double kLongestSeconds = 30;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -22,6 +23,18 @@ FramePacer::FramePacer(CounterSource& clock, QObject* parent)
     , clock_(clock)
 { }
 
+std::int64_t FramePacer::FramePeriodNs(const QScreen* screen)
+{
+    const double rate =
+        screen != nullptr && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    return std::max<std::int64_t>(1'000'000, static_cast<std::int64_t>(1e9 / rate));
+}
+
+int FramePacer::FrameIntervalMs(const QScreen* screen)
+{
+    return static_cast<int>(FramePeriodNs(screen) / 1'000'000);
+}
+
 std::int64_t FramePacer::NowNs() const
 {
     const ClockValue frequency = clock_.QueryFrequency();
@@ -35,6 +48,12 @@ std::int64_t FramePacer::NowNs() const
 std::int64_t FramePacer::NanosecondsToNextFrame() const
 {
     return std::max<std::int64_t>(0, nextFrameNs_ - NowNs());
+}
+
+int FramePacer::MillisecondsToNextFrame() const
+{
+    return static_cast<int>(
+        std::max<std::int64_t>(1, (NanosecondsToNextFrame() + 999'999) / 1'000'000));
 }
 
 void FramePacer::Wait(Client* client, std::int64_t periodNs)

@@ -12,11 +12,16 @@
 #include <cstdint>
 #include <vector>
 
+class QScreen;
+
 namespace kestrova {
 
-/// The animation draws every millisecond; the screen is told at most once a
-/// frame, and every box that drew since the last frame is told together, so
-/// that their repaints reach the screen in one flush of the window.
+/// Drawing comes at any pace (a slider drag redraws on every event); the
+/// screen is told at most once a frame, and every box that drew since the
+/// last frame is told together, so that their repaints reach the screen in
+/// one flush of the window. An animation's tick, which is itself paced by
+/// the frames, calls ShowFrame at its end: its drawing then reaches the
+/// screen without a second wake-up.
 class FramePacer : public QObject {
 public:
     /// What waits for a frame: a box with drawing not yet on screen.
@@ -35,6 +40,13 @@ public:
 
     FramePacer(CounterSource& clock, QObject* parent);
 
+    /// Time between two frames of `screen`: its refresh rate, 60 Hz when
+    /// unknown, never below a millisecond.
+    [[nodiscard]] static std::int64_t FramePeriodNs(const QScreen* screen);
+    /// A timer interval (whole ms) that wakes once per frame of `screen`,
+    /// never slower than the screen.
+    [[nodiscard]] static int FrameIntervalMs(const QScreen* screen);
+
     /// Queues the client for the next frame; frames come periodNs apart.
     void Wait(Client* client, std::int64_t periodNs);
     /// Drops a client that goes away before its frame.
@@ -42,6 +54,9 @@ public:
 
     /// Nanoseconds until the next frame is due, 0 if it is due already.
     [[nodiscard]] std::int64_t NanosecondsToNextFrame() const;
+    /// The same in whole milliseconds for a timer, at least 1: an animation
+    /// that waits this long after each ShowFrame ticks at the frames' pace.
+    [[nodiscard]] int MillisecondsToNextFrame() const;
     /// Shows the frame to every waiting client; the timer calls it when due.
     void ShowFrame();
     /// No client waits, so the timer sleeps: nothing wakes while nothing moves.

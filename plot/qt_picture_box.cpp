@@ -132,11 +132,11 @@ void PictureBox::Touch(const QRectF& imageRect)
         return; // showing the box repaints it whole
     const QRect inside = InsideRect();
     pendingUpdate_.Add(imageRect.translated(inside.topLeft()).toAlignedRect() & inside);
-    // The animation draws every millisecond; the screen is told at most once
-    // a frame, with the area touched since the last time.
+    // The screen is told at most once a frame, with the area touched since
+    // the last time (an animation's tick shows its frame itself at once).
     if (!waitingForFrame_) {
         if (FramePacer* pacer = FramePacer::Instance()) {
-            pacer->Wait(this, FramePeriodNs());
+            pacer->Wait(this, FramePacer::FramePeriodNs(screen()));
             waitingForFrame_ = true;
         } else {
             ShowFrame();
@@ -152,13 +152,6 @@ void PictureBox::ShowFrame()
     pendingUpdate_.Clear();
 }
 
-qint64 PictureBox::FramePeriodNs() const
-{
-    const QScreen* s = screen();
-    const double rate = s != nullptr && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
-    return std::max<qint64>(1'000'000, static_cast<qint64>(1e9 / rate));
-}
-
 bool PictureBox::event(QEvent* event)
 {
     if (event->type() == QEvent::ScreenChangeInternal)
@@ -168,8 +161,11 @@ bool PictureBox::event(QEvent* event)
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
+    // The image's own painter stays active: it draws straight into the
+    // pixels read here, and starting it again at every frame of the
+    // animation costs more than the copy. EnsureImage ends it if the image
+    // has to be replaced.
     EnsureImage();
-    EndPainting();
     QPainter painter(this);
     const QRect inside = InsideRect();
     if (border_ && !inside.contains(event->rect()))
@@ -183,13 +179,22 @@ void PictureBox::paintEvent(QPaintEvent* event)
     // Only the parts asked for, each copied pixel for pixel: handing the
     // whole picture over with a clip costs a pass over all of it, spread
     // over threads, at every frame of the animation.
+    // The raster engine hands a copy of 96 rows or more to its thread pool:
+    // waking the pool's threads costs far more than the thin strips the
+    // animation repaints (an axis of the figure, every frame), so the copy
+    // goes in bands short enough to stay on this thread.
+    constexpr int kBandRows = 64;
     const int ratio = static_cast<int>(dpr);
+    const int bandHeight = std::max(1, kBandRows / ratio);
     for (const QRect& r : event->region()) {
         const QRect part = r & inside;
-        if (!part.isEmpty())
+        for (int top = part.top(); top <= part.bottom(); top += bandHeight) {
+            const QRect band(part.left(), top, part.width(),
+                             std::min(bandHeight, part.bottom() + 1 - top));
             painter.drawImage(
-                part, image_,
-                QRect((part.topLeft() - inside.topLeft()) * ratio, part.size() * ratio));
+                band, image_,
+                QRect((band.topLeft() - inside.topLeft()) * ratio, band.size() * ratio));
+        }
     }
 }
 

@@ -121,7 +121,6 @@ private:
     /// Marks a rectangle of the image (logical pixels) for repainting at
     /// the next screen frame.
     void Touch(const QRectF& imageRect);
-    [[nodiscard]] qint64 FramePeriodNs() const;
     /// Asks the screen to show what was drawn since the last frame; the
     /// frame pacer calls it for every waiting box at once.
     void ShowFrame() override;

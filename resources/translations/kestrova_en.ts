@@ -176,6 +176,33 @@
     </message>
 </context>
 <context>
+    <name>kestrova::AnimationMenu</name>
+    <message>
+        <source>Ani&amp;mation</source>
+        <translation>Ani&amp;mation</translation>
+    </message>
+    <message>
+        <source>Vitesse &amp;normale</source>
+        <translation>&amp;Normal speed</translation>
+    </message>
+    <message>
+        <source>Ralenti ×1/&amp;2</source>
+        <translation>Slow motion ×1/&amp;2</translation>
+    </message>
+    <message>
+        <source>Ralenti ×1/&amp;4</source>
+        <translation>Slow motion ×1/&amp;4</translation>
+    </message>
+    <message>
+        <source>Ralenti ×1/&amp;8</source>
+        <translation>Slow motion ×1/&amp;8</translation>
+    </message>
+    <message>
+        <source>&amp;Pas suivant</source>
+        <translation>&amp;Next step</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::Captions</name>
     <message>
         <source>Régime critique</source>
@@ -271,6 +298,22 @@
 </context>
 <context>
     <name>kestrova::HelpMenu</name>
+    <message>
+        <source>Ctrl+0, Ctrl+Maj+2, 4, 8</source>
+        <translation>Ctrl+0, Ctrl+Shift+2, 4, 8</translation>
+    </message>
+    <message>
+        <source>vitesse normale, ralenti ×1/2, ×1/4, ×1/8 (les deux simulations)</source>
+        <translation>normal speed, slow motion ×1/2, ×1/4, ×1/8 (both simulations)</translation>
+    </message>
+    <message>
+        <source>Ctrl+.</source>
+        <translation>Ctrl+.</translation>
+    </message>
+    <message>
+        <source>pas suivant : avance de 10 ms le pendule amorti suspendu</source>
+        <translation>next step: advances the paused damped pendulum by 10 ms</translation>
+    </message>
     <message>
         <source>Ai&amp;de</source>
         <translation>&amp;Help</translation>

@@ -1,6 +1,7 @@
 // The frame window: caption, background, icons, the clock frequency read once
 // at load, the window switch, the exit paths and the opening size.
 
+#include "app/animation_menu.h"
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
 #include "ui/damped/frm_pendule_amorti.h"
@@ -10,7 +11,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
 using namespace kestrova;
@@ -88,6 +91,21 @@ private slots:
         frame.resize(300, 200);
         const QImage image = frame.MdiArea().viewport()->grab().toImage();
         QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(255, 255, 192));
+    }
+
+    // A slow motion shows in the caption until the normal speed comes back,
+    // and applies to a window opened meanwhile.
+    void slowMotionInTheCaption()
+    {
+        Frame f;
+        const QList<QAction*> items = f.frame.Animation()->actions();
+        items[2]->trigger();
+        QCOMPARE(f.frame.windowTitle(), QStringLiteral("Kestrova - v.1.0 — Ralenti ×1/4"));
+        f.frame.ShowSimulation(kFoucaultSimulation);
+        f.frame.FoucaultWindow()->findChild<QPushButton*>("cmdGo")->click();
+        QCOMPARE(f.frame.FoucaultWindow()->findChild<QTimer*>("tmrCourbe")->interval(), 656);
+        items[0]->trigger();
+        QCOMPARE(f.frame.windowTitle(), QStringLiteral("Kestrova - v.1.0"));
     }
 
     void switchesAndClosings_data()

@@ -67,6 +67,38 @@ TEST(AdvanceAnimation, OneLongTickEndsWhereManyShortOnesDo)
     EXPECT_NEAR(once.Omega, often.Omega, 1e-6);
 }
 
+// The samples of a tick run from where the previous tick ended to where this
+// one ends, in displayed time, at most a millisecond apart; the inner ones
+// fall on whole milliseconds of Temps, the end only when it does.
+TEST(AdvanceAnimation, SamplesAtMostAMillisecondApart)
+{
+    struct Case {
+        double from, to;
+        std::size_t count;
+        bool endsOnGrid;
+    };
+    for (const Case& c : {Case{0, 0.001, 2, true}, Case{0.0005, 0.0175, 19, false},
+                          Case{0.0175, 0.25, 234, true}}) {
+        PenduleState s = StartedAt({45, 0, 40, 22});
+        s.TempsCumul = 2;
+        (void)AdvanceAnimation(s, c.from);
+        const Motion before{s.Teta, s.Omega};
+        const AnimationStep step = AdvanceAnimation(s, c.to);
+        ASSERT_EQ(step.samples.size(), c.count) << c.to;
+        EXPECT_EQ(step.endsOnGrid, c.endsOnGrid) << c.to;
+        EXPECT_TRUE(step.samples.front().time == 2 + c.from
+                    && step.samples.back().time == 2 + c.to);
+        EXPECT_TRUE(step.samples.front().exact.angle == before.angle
+                    && step.samples.back().exact.angle == s.Teta);
+        for (std::size_t k = 1; k < step.samples.size(); ++k) {
+            const double gap = step.samples[k].time - step.samples[k - 1].time;
+            EXPECT_TRUE(gap > 0 && gap <= kSampleSeconds + 1e-12) << c.to << " #" << k;
+        }
+        const double inner = (step.samples[1].time - 2) / kSampleSeconds;
+        EXPECT_NEAR(inner, std::round(inner), 1e-9) << c.to;
+    }
+}
+
 // A value that is not finite stops nothing by itself: the tick reports it,
 // keeps the last sound state, and leaves Temps at the time the traces reached.
 TEST(AdvanceAnimation, NonFiniteAdvancesNothing)

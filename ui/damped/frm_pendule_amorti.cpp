@@ -7,6 +7,7 @@
 #include "model/start_from_phase_point.h"
 #include "model/translatable_text.h"
 #include "plot/energy_curves.h"
+#include "plot/frame_pacer.h"
 #include "plot/pendulum_figure.h"
 #include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
@@ -32,14 +33,15 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <utility>
 
 namespace kestrova {
 
-// How often the figure box reaches the screen: QT_LOGGING_RULES="kestrova.paint.debug=true".
+// How often the figure box reaches the screen, and its longest wait, about
+// once a second: QT_LOGGING_RULES="kestrova.paint.debug=true".
 Q_LOGGING_CATEGORY(lcPaint, "kestrova.paint", QtWarningMsg)
 
 namespace {
@@ -47,13 +49,6 @@ namespace {
 // Client area, in twips (15 per logical pixel).
 constexpr int kClientWidthTwips = 15240;
 constexpr int kClientHeightTwips = 11010;
-
-constexpr int kTimerIntervalMs = 1; // as fast as the platform's timer goes
-
-// The figure is seen only when the screen shows a new frame: redrawing it
-// more often than this (250 Hz, above common refresh rates) is wasted work
-// on the millisecond tick.
-constexpr double kFigureIntervalSeconds = 0.004;
 
 // Between two new measured values, the energy and the like are passed on
 // this often (displayed time): enough for labels that a person reads.
@@ -211,7 +206,6 @@ void frmPenduleAmorti::ResetSimulation()
     // Pauses a running animation through the toggle's own handler, which adds
     // the running time into TempsCumul; the clocks are zeroed only after it.
     // The figure is redrawn below, at the initial angle.
-    figureBehind_ = false;
     chkGo_->setChecked(false);
     state_.Teta = state_.Teta0;
     state_.Omega = state_.Omega0;
@@ -333,12 +327,21 @@ bool frmPenduleAmorti::eventFilter(QObject* watched, QEvent* event)
 {
     // Installed on the figure box only when kestrova.paint is enabled.
     if (watched == picPendule_ && event->type() == QEvent::Paint) {
-        if (!paintClock_.isValid())
+        const bool first = !paintClock_.isValid();
+        if (first)
             paintClock_.start();
-        ++paintCount_;
-        if (paintClock_.elapsed() >= 1000) {
-            qCDebug(lcPaint, "picPendule: %.1f paints/s",
-                    paintCount_ * 1000.0 / static_cast<double>(paintClock_.restart()));
+        const qint64 now = paintClock_.elapsed();
+        if (!first) {
+            longestPaintGapMs_ = std::max(longestPaintGapMs_, now - lastPaintMs_);
+            ++paintCount_;
+        }
+        lastPaintMs_ = now;
+        if (now >= 1000) {
+            qCDebug(lcPaint, "picPendule: %d paints in %lld ms, longest gap %lld ms", paintCount_,
+                    static_cast<long long>(now), static_cast<long long>(longestPaintGapMs_));
+            paintClock_.start(); // this paint opens the next count
+            lastPaintMs_ = 0;
+            longestPaintGapMs_ = 0;
             paintCount_ = 0;
         }
     }
@@ -354,69 +357,134 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
     if (checked) {
         chkGo_->setText(tr(kPauseCaption));
         DrawPlotFrames(state_, surfaces_.picOscillation, surfaces_.picPhase);
-        clock_.ReadStart();
+        simulatedTime_.Start();
         // Temps belongs to the run that has just ended: a pause arriving
         // before this run's first tick must not add it to TempsCumul again.
         state_.Temps = 0;
-        figureTime_ = -std::numeric_limits<double>::infinity();
-        tmrPendule_->start(kTimerIntervalMs);
+        // Once a screen frame: more often would draw what nobody sees; the
+        // samples keep the traces as fine as a millisecond tick would.
+        tmrPendule_->start(FramePacer::FrameIntervalMs(screen()));
     } else {
         chkGo_->setText(tr(kStartCaption));
         state_.TempsCumul += state_.Temps;
         tmrPendule_->stop();
         emit MeasurementsChanged();
-        // A paused pendulum shows exactly where it is.
-        if (figureBehind_)
-            DrawPendulum(*surfaces_.picPendule, state_.Teta);
-        figureBehind_ = false;
+        FinishTraces();
     }
     picker_->UpdatePointer();
+}
+
+void frmPenduleAmorti::SetSlowMotion(double speed)
+{
+    simulatedTime_.SetSpeed(speed, chkGo_->isChecked());
 }
 
 void frmPenduleAmorti::AnimationTick()
 {
     ShowChosenView();
 
-    clock_.ReadCurrent();
-    const AnimationStep step = AdvanceAnimation(state_, clock_.ElapsedSeconds());
+    const AnimationStep step = AdvanceAnimation(state_, simulatedTime_.Now(), samples_);
     if (!step.finite) {
         StopOnFault();
         return;
     }
-    if (measurement_.Add(step.time, step.next) || step.time >= measurementsDue_)
-        NotifyMeasurements(step.time);
-
-    recorder_.Add({step.time, step.next, step.approx});
-
-    const DampedSurfaces& s = surfaces_;
-    if (step.time - figureTime_ >= kFigureIntervalSeconds) {
-        DrawPendulum(*s.picPendule, step.next.angle);
-        figureTime_ = step.time;
-        figureBehind_ = false;
-    } else {
-        figureBehind_ = true;
-    }
-
-    const double t0 = step.previousTime;
-    const double t1 = step.time;
-    const Motion& a = step.previous;
-    const Motion& b = step.next;
-    for (std::size_t i = 0; i < 2; ++i) {
-        s.picOscillation[i]->Line(t0, a.angle, t1, b.angle, kExactTraceColour);
-        s.picPhase[i]->Line(a.angle, a.speed, b.angle, b.speed, kExactTraceColour);
-    }
-    const Motion& c = step.previousApprox;
-    const Motion& d = step.approx;
-    s.picOscillation[1]->Line(t0, c.angle, t1, d.angle, kSmallAngleTraceColour);
-    s.picPhase[1]->Line(c.angle, c.speed, d.angle, d.speed, kSmallAngleTraceColour);
-
+    Measure(step);
+    DrawStep(step, false);
     if (step.atRest) {
         // Shown hanging straight down; Teta keeps its residual value.
-        DrawPendulum(*s.picPendule, 0);
-        figureBehind_ = false;
+        DrawPendulum(*surfaces_.picPendule, 0);
         chkGo_->setChecked(false);
         tmrPendule_->stop();
     }
+    ShowFrameNow();
+}
+
+void frmPenduleAmorti::NextStep()
+{
+    if (chkGo_->isChecked())
+        return;
+    ShowChosenView();
+    // A tick of its own from where the traces stopped, then folded into
+    // TempsCumul as a pause would: the next start goes on from there.
+    const AnimationStep step =
+        AdvanceAnimation(state_, state_.TempsPrec + kNextStepSeconds, samples_);
+    if (!step.finite) {
+        StopOnFault();
+        return;
+    }
+    Measure(step);
+    DrawStep(step, true);
+    tracing_ = false;
+    state_.TempsCumul += state_.Temps;
+    state_.Temps = 0;
+    state_.TempsPrec = 0;
+    ShowFrameNow();
+}
+
+void frmPenduleAmorti::DrawStep(const AnimationStep& step, bool toTheEnd)
+{
+    DrawPendulum(*surfaces_.picPendule, step.next.angle);
+    if (!tracing_) {
+        traceDrawnTo_ = step.samples.front();
+        tracing_ = true;
+    }
+    // From whole millisecond to whole millisecond, whatever the pace of the
+    // frames: the traces come out as millisecond ticks would draw them. The
+    // piece to where a tick happened to end waits for the next tick.
+    const std::size_t last = step.samples.size() - 1;
+    for (std::size_t k = 1; k <= last; ++k) {
+        if (k == last && !step.endsOnGrid && !toTheEnd)
+            break;
+        DrawSegment(traceDrawnTo_, step.samples[k]);
+        traceDrawnTo_ = step.samples[k];
+    }
+    traceEnd_ = step.samples.back();
+}
+
+void frmPenduleAmorti::FinishTraces()
+{
+    if (tracing_ && traceDrawnTo_.time < traceEnd_.time)
+        DrawSegment(traceDrawnTo_, traceEnd_);
+    tracing_ = false;
+}
+
+void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)
+{
+    // Red in both members, green in member 1.
+    const DampedSurfaces& s = surfaces_;
+    const Motion& a = from.exact;
+    const Motion& b = to.exact;
+    for (std::size_t i = 0; i < 2; ++i) {
+        s.picOscillation[i]->Line(from.time, a.angle, to.time, b.angle, kExactTraceColour);
+        s.picPhase[i]->Line(a.angle, a.speed, b.angle, b.speed, kExactTraceColour);
+    }
+    const Motion& c = from.approx;
+    const Motion& d = to.approx;
+    s.picOscillation[1]->Line(from.time, c.angle, to.time, d.angle, kSmallAngleTraceColour);
+    s.picPhase[1]->Line(c.angle, c.speed, d.angle, d.speed, kSmallAngleTraceColour);
+}
+
+void frmPenduleAmorti::ShowFrameNow()
+{
+    FramePacer* pacer = FramePacer::Instance();
+    if (pacer != nullptr)
+        pacer->ShowFrame();
+    if (chkGo_->isChecked())
+        tmrPendule_->start(pacer != nullptr ? pacer->MillisecondsToNextFrame()
+                                            : FramePacer::FrameIntervalMs(screen()));
+}
+
+void frmPenduleAmorti::Measure(const AnimationStep& step)
+{
+    // Every sample but the first, which the previous step already gave.
+    bool measured = false;
+    for (std::size_t k = 1; k < step.samples.size(); ++k) {
+        const TraceSample& sample = step.samples[k];
+        measured = measurement_.Add(sample.time, sample.exact) || measured;
+        recorder_.Add(sample);
+    }
+    if (measured || step.time >= measurementsDue_)
+        NotifyMeasurements(step.time);
 }
 
 void frmPenduleAmorti::NotifyMeasurements(double time)
@@ -430,7 +498,7 @@ void frmPenduleAmorti::StopOnFault()
     // Nothing of this tick is drawn or kept: the figure and the traces stay
     // as the last sound tick left them.
     tmrPendule_->stop();
-    figureBehind_ = false;
+    tracing_ = false; // the piece the last sound tick left waiting is not drawn either
     chkGo_->setChecked(false);
     if (reportFault_)
         reportFault_(

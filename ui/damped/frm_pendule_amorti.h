@@ -9,9 +9,12 @@
 /// The motion is that of
 /// \f[ \theta'' + 2\lambda\theta' + \omega_0^2 \sin\theta = 0 \f]
 /// integrated over the real time the clock measures between timer ticks, so
-/// one simulated second is one second of the wall clock.
+/// one simulated second is one second of the wall clock (or several, in slow
+/// motion).
 
 #include "clock/high_resolution_clock.h"
+#include "clock/simulated_time.h"
+#include "model/damped_animation.h"
 #include "model/motion_measurement.h"
 #include "model/motion_recorder.h"
 #include "model/pendulum_state.h"
@@ -25,6 +28,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -68,10 +72,19 @@ public:
     /// Every parameter change and the "Position initiale" button go through it.
     void ResetSimulation();
 
-    /// One tick of the animation timer: integrates the real time elapsed
-    /// since the previous tick, redraws the figure, adds the new trace
-    /// segments and stops by itself once a damped pendulum is at rest.
+    /// One tick of the animation timer, once a screen frame: integrates the
+    /// simulated time elapsed since the previous tick, redraws the figure,
+    /// adds the new trace segments (one per sample) and stops by itself once
+    /// a damped pendulum is at rest.
     void AnimationTick();
+
+    /// Slow motion: simulated seconds per real second (1, 1/2, 1/4, 1/8).
+    /// A running animation goes on from where it is at the new pace.
+    void SetSlowMotion(double speed);
+    /// Advances a paused simulation by kNextStepSeconds of simulated time
+    /// and draws it, without starting the animation; nothing while it runs.
+    void NextStep();
+    static constexpr double kNextStepSeconds = 0.010;
 
     /// The model state the window animates.
     [[nodiscard]] const PenduleState& State() const { return state_; }
@@ -147,6 +160,16 @@ private:
     void ShowChosenView();
 
     void StopOnFault();
+    /// The figure where the step ends, and the traces through its samples.
+    /// Unless `toTheEnd`, an end between two whole milliseconds is left for
+    /// the next step to pass by.
+    void DrawStep(const AnimationStep& step, bool toTheEnd);
+    void DrawSegment(const TraceSample& from, const TraceSample& to);
+    /// The traces reach where the motion stopped (a pause or a stop).
+    void FinishTraces();
+    /// What was drawn goes to the screen now (the tick is the frame, no
+    /// second wake-up), and a running animation waits for the next frame.
+    void ShowFrameNow();
     /// Texts that depend on the state (the toggle, the regime, the axis
     /// titles drawn in their boxes) in the new interface language.
     void Retranslate();
@@ -155,16 +178,21 @@ private:
     /// the phase portrait and resets, as moving them by hand does; unless
     /// `always`, only when the values change.
     void PickStart(double angle, double speed, bool always);
+    /// The step's samples to the measurements and the recording.
+    void Measure(const AnimationStep& step);
     void NotifyMeasurements(double time);
 
     HighResolutionClock& clock_;
+    SimulatedTime simulatedTime_{clock_};
+    std::vector<TraceSample> samples_; ///< the tick's samples, the buffer kept from tick to tick
+    bool tracing_ = false;             ///< traceDrawnTo_ and traceEnd_ belong to the running traces
+    TraceSample traceDrawnTo_;         ///< where the traces drawn so far end
+    TraceSample traceEnd_;             ///< where the motion is: the last tick's end
     PenduleState state_;
     MotionRecorder recorder_;
     bool energyCurvesDrawn_ = false; ///< the phase portraits got the curves at the last reset
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
-    double figureTime_ = 0;     ///< displayed time (s) of the figure's last redraw while running
-    bool figureBehind_ = false; ///< the figure shows an older angle than Teta
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
     bool energyCurves_ = false;          ///< level curves drawn on the phase portraits
@@ -201,6 +229,8 @@ private:
     QTimer* tmrPendule_ = nullptr;
     QElapsedTimer paintClock_; ///< paint counting of the figure box (kestrova.paint)
     int paintCount_ = 0;
+    qint64 lastPaintMs_ = 0;
+    qint64 longestPaintGapMs_ = 0;
     std::unique_ptr<Rotator> AxisTitler_;
 };
 

@@ -159,6 +159,7 @@ void frmPenduleAmorti::CreateControls()
     tmrPendule_ = new QTimer(this);
     tmrPendule_->setObjectName(QStringLiteral("tmrPendule"));
     tmrPendule_->setTimerType(Qt::PreciseTimer);
+    tmrPendule_->setSingleShot(true); // each tick sets the wait for the next frame
 
     surfaces_.picPendule = picPendule_;
     surfaces_.picOscillation = {picOscillation_[0], picOscillation_[1]};

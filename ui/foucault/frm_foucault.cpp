@@ -2,6 +2,7 @@
 
 #include "model/foucault_motion.h"
 #include "model/translatable_text.h"
+#include "plot/frame_pacer.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "plot/twips.h"
@@ -23,6 +24,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
+
+#include <cmath>
 
 namespace kestrova {
 
@@ -243,8 +246,21 @@ void frmFoucault::StartAnimation()
     realSeconds_ = 0;
     TempsEcoule_ = 0;
     ShowReadout();
-    clock_.ReadStart();
-    tmrCourbe_->start(foucault::TimerIntervalMs(Longueur_));
+    simulatedTime_.Start();
+    tmrCourbe_->start(TickIntervalMs());
+}
+
+int frmFoucault::TickIntervalMs() const
+{
+    return static_cast<int>(
+        std::lround(foucault::TimerIntervalMs(Longueur_) / simulatedTime_.Speed()));
+}
+
+void frmFoucault::SetSlowMotion(double speed)
+{
+    simulatedTime_.SetSpeed(speed, tmrCourbe_->isActive());
+    if (tmrCourbe_->isActive())
+        tmrCourbe_->setInterval(TickIntervalMs());
 }
 
 void frmFoucault::ShowReadout()
@@ -254,8 +270,9 @@ void frmFoucault::ShowReadout()
 
 void frmFoucault::AnimationTick()
 {
-    clock_.ReadCurrent();
-    realSeconds_ = clock_.ElapsedSeconds();
+    // The seconds at the animation's pace (fewer than real ones in slow
+    // motion), then sped up by the time factor.
+    realSeconds_ = simulatedTime_.Now();
     TempsEcoule_ = spedUpTime_.At(realSeconds_);
     const double t = TempsEcoule_;
 
@@ -275,6 +292,10 @@ void frmFoucault::AnimationTick()
     foucault::DrawGroundReference(*picCourbe_, Amplitude_);
     foucault::DrawTrail(*picCourbe_, Points_);
     ShowReadout();
+    // The tick is the frame: what it drew goes to the screen now, not at a
+    // second wake-up of the frame pacer.
+    if (FramePacer* pacer = FramePacer::Instance())
+        pacer->ShowFrame();
 }
 
 void frmFoucault::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 /// exact motion puts it at the time measured on the program's clock.
 
 #include "clock/high_resolution_clock.h"
+#include "clock/simulated_time.h"
 #include "model/collection_points.h"
 #include "model/sped_up_time.h"
 #include "model/swing_plane_meter.h"
@@ -41,6 +42,11 @@ public:
     /// bob, adds the bob's ground position to the trail (dropping the oldest
     /// beyond 100) and redraws both views.
     void AnimationTick();
+
+    /// Slow motion: simulated seconds per real second (1, 1/2, 1/4, 1/8).
+    /// The ticks keep their interval in simulated time, so the trail keeps
+    /// its spacing; a running animation goes on from where it is.
+    void SetSlowMotion(double speed);
 
     /// Length of the pendulum (m): the last accepted text of the length field.
     [[nodiscard]] double Longueur() const { return Longueur_; }
@@ -81,11 +87,14 @@ private:
     void PlaceChanged();
     /// The start button: restarts the motion from time 0 with an empty trail.
     void StartAnimation();
+    /// The timer's interval in real time at the present speed (ms).
+    [[nodiscard]] int TickIntervalMs() const;
     /// Shows why the length text is refused, in the interface language.
     void ShowRefusal();
     void ShowReadout();
 
     HighResolutionClock& clock_;
+    SimulatedTime simulatedTime_{clock_};
 
     double Longueur_ = 0;         ///< m
     double Amplitude_ = 0;        ///< m, the bob's initial distance from the vertical
@@ -95,7 +104,9 @@ private:
     bool lengthAccepted_ = false; ///< the length text as it stands gives a usable length
     Collection_Points Points_;
     foucault::SpedUpTime spedUpTime_;
-    double realSeconds_ = 0; ///< real seconds since the start, as of the last tick
+    /// Seconds since the start at the animation's pace (the real ones, slowed
+    /// in slow motion), as of the last tick.
+    double realSeconds_ = 0;
     foucault::SwingPlaneMeter meter_;
 
     PictureBox* picCourbe_ = nullptr;

@@ -6,12 +6,14 @@
 #include "ui/damped/frm_pendule_amorti.h"
 
 #include "clock/high_resolution_clock.h"
+#include "plot/qt_picture_box.h"
 #include "tests/support/recording_surface.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QtTest>
 
 #include <limits>
@@ -111,7 +113,8 @@ private slots:
         h.Go()->click();
         h.Tick(0.02);
         const PenduleState& st = h.window->State();
-        QCOMPARE(Harness::Red(h.phase[1]).value(0), QLineF(30 * DegToRad, -3, st.Teta, st.Omega));
+        QCOMPARE(Harness::Red(h.phase[1]).value(0).p1(), QPointF(30 * DegToRad, -3));
+        QCOMPARE(Harness::Red(h.phase[1]).constLast().p2(), QPointF(st.Teta, st.Omega));
         h.Tick(0.1);
         h.Go()->click(), h.Go()->click(); // paused and resumed at once
         h.source.AdvanceSeconds(0.0005);
@@ -123,10 +126,11 @@ private slots:
         QCOMPARE(st.TempsCumul + st.Temps, 0.17);
         for (const RecordingSurface* s : {&h.osc[0], &h.osc[1], &h.phase[0], &h.phase[1]}) {
             const QList<QLineF> red = Harness::Red(*s);
-            QCOMPARE(red.size(), 3);
-            QCOMPARE(red[2].p1(), red[1].p2());
+            QCOMPARE(red.size(), 170); // a segment per millisecond
+            for (qsizetype k = 1; k < red.size(); ++k)
+                QCOMPARE(red[k].p1(), red[k - 1].p2());
         }
-        QCOMPARE(Harness::Red(h.osc[0])[2].x2(), 0.17);
+        QCOMPARE(Harness::Red(h.osc[0]).constLast().x2(), 0.17);
 
         h.Child<QPushButton>("cmdPosInit")->click();
         QVERIFY(!h.Go()->isChecked());
@@ -144,13 +148,16 @@ private slots:
         QCOMPARE(st.TempsCumul, 0.1);
     }
 
-    // A damped pendulum at rest stops ten seconds after the start or the
-    // last resume (a pause at 8 s: at 18 s); an undamped one never stops.
+    // A damped pendulum at rest stops ten seconds of simulated time after the
+    // start or the last resume (a pause at 8 s: at 18 s), in slow motion too;
+    // an undamped one never stops.
     void automaticStop()
     {
-        for (const auto& [lambda, pauseAt, stopAfter] :
-             {std::tuple{22, -1.0, 10.0}, std::tuple{22, 8.0, 18.0}, std::tuple{0, -1.0, -1.0}}) {
+        for (const auto& [lambda, pauseAt, stopAfter, speed] :
+             {std::tuple{22, -1.0, 10.0, 1.0}, std::tuple{22, 8.0, 18.0, 1.0},
+              std::tuple{0, -1.0, -1.0, 1.0}, std::tuple{22, -1.0, 10.0, 0.25}}) {
             Harness h({0, 0, 40, lambda});
+            h.window->SetSlowMotion(speed);
             h.Go()->click();
             double stoppedAt = -1;
             for (int i = 1; i <= 200 && stoppedAt < 0; ++i) {
@@ -160,10 +167,79 @@ private slots:
                 else if (i * 0.25 == pauseAt)
                     h.Go()->click(), h.Go()->click();
             }
-            QCOMPARE(stoppedAt, stopAfter < 0 ? -1.0 : stopAfter + 0.25);
+            QCOMPARE(stoppedAt, stopAfter < 0 ? -1.0 : stopAfter / speed + 0.25);
             // The pause was taken: its time is in TempsCumul.
-            QCOMPARE(h.window->State().TempsCumul, stopAfter < 0 ? 0.0 : stoppedAt);
+            QCOMPARE(h.window->State().TempsCumul, stopAfter < 0 ? 0.0 : stoppedAt * speed);
         }
+    }
+
+    // At ×1/8, 8 s of frames advance the motion by 1 s; back to normal speed
+    // while running, nothing is lost. "Pas suivant" does nothing while the
+    // motion runs; paused, it advances it by 10 ms, drawn on the figure and
+    // both plots, without starting it, and a resume goes on from there.
+    void slowMotionAndNextStep()
+    {
+        Harness h({30, 0, 40, 22});
+        const PenduleState& st = h.window->State();
+        h.window->SetSlowMotion(0.125);
+        h.Go()->click();
+        for (int k = 0; k < 8 * 60; ++k)
+            h.Tick(1.0 / 60);
+        QVERIFY2(std::abs(st.TempsCumul + st.Temps - 1) <= 0.02,
+                 qPrintable(QString::number(st.Temps)));
+        h.window->SetSlowMotion(1);
+        h.Tick(0.5);
+        h.window->NextStep();
+        QVERIFY(std::abs(st.TempsCumul + st.Temps - 1.5) < 1e-6);
+
+        h.Go()->click();
+        for (RecordingSurface* s : {&h.pendule, &h.osc[0], &h.phase[1]})
+            s->ClearRecord();
+        const double paused = st.TempsCumul;
+        h.window->NextStep();
+        QVERIFY(!h.Go()->isChecked() && !h.Child<QTimer>("tmrPendule")->isActive());
+        QCOMPARE(st.TempsCumul, paused + 0.010);
+        QVERIFY(!h.pendule.primitives.empty() && Harness::Red(h.phase[1]).size() == 10);
+        const QPointF stepped(paused + 0.010, st.Teta);
+        QCOMPARE(Harness::Red(h.osc[0]).constLast().p2(), stepped);
+        h.Go()->click();
+        h.Tick(0.001);
+        QCOMPARE(Harness::Red(h.osc[0]).constLast().p1(), stepped);
+    }
+
+    // The same 3 s drawn at the pace of uneven screen frames (one missed) and
+    // by millisecond ticks: the traces pass through the same instants, so the
+    // pictures differ at most where a frame split a millisecond segment.
+    void framePacedTracesMatchMillisecondTicks()
+    {
+        constexpr std::int64_t kEnd = 3'000'000'000;
+        const std::int64_t frames[] = {16'666'667, 16'200'000, 17'300'000, 33'400'000};
+        QList<QImage> pictures[2];
+        for (int run = 0; run < 2; ++run) {
+            FakeCounterSource source;
+            HighResolutionClock clock{source};
+            clock.ReadFrequency();
+            frmPenduleAmorti window(clock);
+            window.findChild<QPushButton*>(QStringLiteral("chkGo"))->click();
+            for (std::int64_t t = 0, k = 0; t < kEnd; ++k) {
+                t = std::min(kEnd, t + (run == 0 ? 1'000'000 : frames[k % 4]));
+                source.SetCount(t);
+                window.AnimationTick();
+            }
+            for (const char* name : {"picOscillation1", "picPhase1"})
+                pictures[run] << window.findChild<PictureBox*>(QLatin1String(name))->Picture();
+        }
+        int differing = 0;
+        for (qsizetype i = 0; i < pictures[0].size(); ++i) {
+            const QImage& a = pictures[0][i];
+            const QImage& b = pictures[1][i];
+            QCOMPARE(a.size(), b.size());
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    differing += a.pixel(x, y) != b.pixel(x, y);
+        }
+        qInfo("pixels that differ: %d", differing);
+        QVERIFY2(differing <= 10, qPrintable(QString::number(differing)));
     }
 
     // After a visit to the link the window shows the hand, and so do the

@@ -81,6 +81,21 @@ private slots:
         QCOMPARE(timer->isActive() ? timer->interval() : 0, intervalMs);
     }
 
+    // In slow motion the ticks keep their interval in simulated time, and
+    // so the trail its spacing; a change of pace while running loses nothing.
+    void slowMotion()
+    {
+        window_ = std::make_unique<frmFoucault>(clock_);
+        Child<QPushButton>("cmdGo")->click();
+        source_.AdvanceSeconds(1);
+        window_->AnimationTick();
+        window_->SetSlowMotion(0.25);
+        QCOMPARE(Child<QTimer>("tmrCourbe")->interval(), 656);
+        source_.AdvanceSeconds(0.656);
+        window_->AnimationTick();
+        QCOMPARE(window_->TempsEcoule(), 1.164);
+    }
+
     // With the defaults the bob goes exactly where it always went.
     void defaultPlaceMovesAsBefore()
     {
