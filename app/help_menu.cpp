@@ -121,6 +121,13 @@ void HelpMenu::ShowShortcuts()
         {QT_TR_NOOP("Ctrl+."),
          QT_TR_NOOP("pas suivant : avance de 10 ms le pendule amorti suspendu")},
         {QT_TR_NOOP("Ctrl+M"), QT_TR_NOOP("ouvre ou ferme le panneau des mesures")},
+        {QT_TR_NOOP("Ctrl+K"), QT_TR_NOOP("courbes d'énergie sur le portrait de phase")},
+        {QT_TR_NOOP("Ctrl+E, Ctrl+Maj+E"),
+         QT_TR_NOOP("exporte les données, les graphiques de la fenêtre")},
+        {QT_TR_NOOP("Ctrl+C, Ctrl+P"),
+         QT_TR_NOOP("copie le graphique sous le pointeur, imprime la fenêtre")},
+        {QT_TR_NOOP("Alt+T, Alt+J, Alt+C"),
+         QT_TR_NOOP("fenêtre de Foucault : latitude, jour, accélération du temps")},
     };
     QString table = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"4\">");
     for (const auto& [keys, action] : kRows) {

@@ -446,6 +446,38 @@
         <source>ouvre ou ferme le panneau des mesures</source>
         <translation>opens or closes the measurements panel</translation>
     </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>courbes d&apos;énergie sur le portrait de phase</source>
+        <translation>energy curves on the phase portrait</translation>
+    </message>
+    <message>
+        <source>Ctrl+E, Ctrl+Maj+E</source>
+        <translation>Ctrl+E, Ctrl+Shift+E</translation>
+    </message>
+    <message>
+        <source>exporte les données, les graphiques de la fenêtre</source>
+        <translation>exports the data, the window&apos;s plots</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, Ctrl+P</source>
+        <translation>Ctrl+C, Ctrl+P</translation>
+    </message>
+    <message>
+        <source>copie le graphique sous le pointeur, imprime la fenêtre</source>
+        <translation>copies the plot under the pointer, prints the window</translation>
+    </message>
+    <message>
+        <source>Alt+T, Alt+J, Alt+C</source>
+        <translation>Alt+T, Alt+D, Alt+C</translation>
+    </message>
+    <message>
+        <source>fenêtre de Foucault : latitude, jour, accélération du temps</source>
+        <translation>Foucault window: latitude, day, time acceleration</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LengthReading</name>
