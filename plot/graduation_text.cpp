@@ -1,5 +1,7 @@
 #include "plot/graduation_text.h"
 
+#include "plot/picture_surface.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -92,6 +94,16 @@ std::string GraduationText(double t)
     if (t < 0 && text != "0")
         text.insert(text.begin(), '-');
     return text;
+}
+
+void UseLabelFont(PictureSurface& box)
+{
+    FontSpec font = box.Font();
+    font.Name = "Arial";
+    font.Size = 8;
+    font.SetBold(true);
+    if (!(font == box.Font()))
+        box.SetFont(font);
 }
 
 } // namespace kestrova

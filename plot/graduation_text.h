@@ -1,11 +1,18 @@
 #pragma once
 
 /// \file
-/// The text of a graduation label of the plots.
+/// The graduation labels of the plots: their text and their font.
 
 #include <string>
 
 namespace kestrova {
+
+class PictureSurface;
+
+/// Gives `box` the labels' font, bold 8-point Arial, unless it has it:
+/// setting a font makes a box rebuild its device font and metrics, and the
+/// frames are redrawn on every slider event.
+void UseLabelFont(PictureSurface& box);
 
 /// A graduation value as its label shows it: rounded to 15 significant
 /// digits and to at most 15 decimals, plain decimal notation, "." as the

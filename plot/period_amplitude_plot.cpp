@@ -30,16 +30,6 @@ constexpr Colour kThisRunColour = Rgb(255, 0, 0);
 constexpr double kPointRadius = 2.5; // pixels
 constexpr double kThisRunRadius = 4; // pixels
 
-void UseLabelFont(PictureSurface& box)
-{
-    FontSpec font = box.Font();
-    font.Name = "Arial";
-    font.Size = 8;
-    font.SetBold(true);
-    if (!(font == box.Font()))
-        box.SetFont(font);
-}
-
 /// Degrees across and T/T₀ upwards, with room in pixels around the frame
 /// for the labels and titles.
 void FitScale(PictureSurface& box)

@@ -40,18 +40,6 @@ void ForEachGraduation(double start, double end, double step, Pass pass)
         pass(t);
 }
 
-void UseLabelFont(PictureSurface& box)
-{
-    FontSpec font = box.Font();
-    font.Name = "Arial";
-    font.Size = 8;
-    font.SetBold(true);
-    // Setting a font makes the box rebuild its device font and metrics; the
-    // frames are redrawn on every slider event, and the boxes keep this font.
-    if (!(font == box.Font()))
-        box.SetFont(font);
-}
-
 void Validate(const PenduleState& state, const PlotGraduations& g,
               const std::array<PictureSurface*, 2>& picOscillation,
               const std::array<PictureSurface*, 2>& picPhase)

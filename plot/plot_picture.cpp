@@ -2,6 +2,7 @@
 
 #include "plot/painter_surface.h"
 #include "plot/qt_colour.h"
+#include "plot/qt_picture_box.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -57,6 +58,19 @@ QByteArray PngBytes(const QImage& image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+PlotPicture PictureOfBox(const PictureBox& box, const QString& name, const QString& title)
+{
+    PlotPicture plot;
+    plot.name = name;
+    plot.title = title;
+    plot.size = box.InsideRect().size();
+    plot.logicalDpi = box.LogicalDpiY();
+    plot.backColour = box.BackColor();
+    plot.foreColour = box.ForeColor();
+    plot.shownBy = &box;
+    return plot;
 }
 
 } // namespace kestrova

@@ -21,6 +21,8 @@ class QWidget;
 
 namespace kestrova {
 
+class PictureBox;
+
 struct PlotPicture {
     QString name;                     ///< short, for file names: "oscillation"
     QString title;                    ///< what the plot shows, for printed pages and SVG titles
@@ -32,6 +34,10 @@ struct PlotPicture {
     /// Draws the plot on a cleared surface of `size` in these colours.
     std::function<void(PictureSurface&)> draw;
 };
+
+/// The plot shown in `box`, named and titled, without its drawing procedure.
+[[nodiscard]] PlotPicture PictureOfBox(const PictureBox& box, const QString& name,
+                                       const QString& title);
 
 /// What a simulation window offers to the exports.
 class PlotSource {

@@ -56,14 +56,7 @@ QList<PlotPicture> frmPenduleAmorti::Plots() const
 {
     const std::size_t member = chkApproxi_->isChecked() ? 1 : 0;
     auto describe = [&](PictureBox* box, Plot which, const QString& name, const QString& title) {
-        PlotPicture plot;
-        plot.name = name;
-        plot.title = title;
-        plot.size = box->InsideRect().size();
-        plot.logicalDpi = box->LogicalDpiY();
-        plot.backColour = box->BackColor();
-        plot.foreColour = box->ForeColor();
-        plot.shownBy = box;
+        PlotPicture plot = PictureOfBox(*box, name, title);
         plot.draw = [this, which, member](PictureSurface& surface) {
             // The frames are drawn on pairs; the other member of each goes nowhere.
             PainterSurface none(nullptr, QSizeF(100, 100));

@@ -329,14 +329,8 @@ void MeasurementsPanel::RedrawPlot()
 
 PlotPicture MeasurementsPanel::PeriodPlot() const
 {
-    PlotPicture plot;
-    plot.name = QStringLiteral("periode-amplitude");
-    plot.title = tr("Période en fonction de l'amplitude");
-    plot.size = picPeriodeAmplitude_->InsideRect().size();
-    plot.logicalDpi = picPeriodeAmplitude_->LogicalDpiY();
-    plot.backColour = picPeriodeAmplitude_->BackColor();
-    plot.foreColour = picPeriodeAmplitude_->ForeColor();
-    plot.shownBy = picPeriodeAmplitude_;
+    PlotPicture plot = PictureOfBox(*picPeriodeAmplitude_, QStringLiteral("periode-amplitude"),
+                                    tr("Période en fonction de l'amplitude"));
     plot.draw = [points = points_](PictureSurface& surface) {
         DrawPeriodAmplitudePlot(surface, points, PlotTexts());
     };

@@ -17,15 +17,7 @@ namespace kestrova {
 QList<PlotPicture> frmFoucault::Plots() const
 {
     auto describe = [](PictureBox* box, const QString& name, const QString& title) {
-        PlotPicture plot;
-        plot.name = name;
-        plot.title = title;
-        plot.size = box->InsideRect().size();
-        plot.logicalDpi = box->LogicalDpiY();
-        plot.backColour = box->BackColor();
-        plot.foreColour = box->ForeColor();
-        plot.shownBy = box;
-        return plot;
+        return PictureOfBox(*box, name, title);
     };
     PlotPicture ground =
         describe(picCourbe_, QStringLiteral("trace-au-sol"),
