@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -36,7 +37,11 @@ TEST(EnergyLevelCurve, PointsKeepTheirEnergyAndPiecesCloseOrEndOnTheBorder)
                            Row{0.01, {-kPi, kPi, -0.35, 0.35}}, Row{400, {-1.2, 0.4, -30, 50}},
                            Row{4, {-kPi, kPi, -5, 5}}}) {
         bool sawSeparatrix = false;
-        for (const EnergyLevel& level : EnergyLevelsFor(row.Pulsation2, row.range)) {
+        const std::vector<EnergyLevel> levels = EnergyLevelsFor(row.Pulsation2, row.range);
+        EXPECT_EQ(std::count_if(levels.begin(), levels.end(),
+                                [](const EnergyLevel& l) { return !l.separatrix; }),
+                  6); // the plotted range's share of the portrait, in six steps
+        for (const EnergyLevel& level : levels) {
             const auto pieces = EnergyLevelCurve(level.energy, row.Pulsation2, row.range);
             ASSERT_FALSE(pieces.empty()) << level.energy;
             for (const PhasePolyline& piece : pieces) {

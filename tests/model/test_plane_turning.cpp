@@ -66,7 +66,9 @@ TEST(PlaneTurningTest, MeterWaitsForThreePositionsAndSkipsTheCentre)
 {
     SwingPlaneMeter meter;
     meter.Add(0, 3, 0);
-    meter.Add(1, 0, 0); // no direction
+    meter.Add(1, 0, 0);              // no direction
+    meter.Add(1.5, std::nan(""), 1); // nor do values that are not numbers
+    meter.Add(std::nan(""), 3, 0.1);
     meter.Add(2, -3, 0.3);
     EXPECT_FALSE(meter.ClockwiseRate().has_value());
     meter.Add(3, 3, -0.6); // a line turned clockwise, through the half turn
