@@ -9,6 +9,7 @@
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/web_link.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -75,6 +76,10 @@ QStringList UntranslatedTexts(const QObject& root)
     for (const QObject* object : objects) {
         if (ownedByQt(object))
             continue;
+        // A text that was never set is no translation either.
+        if (const auto* button = qobject_cast<const QAbstractButton*>(object);
+            button != nullptr && button->text().isEmpty() && button->icon().isNull())
+            found.append(QStringLiteral("empty button ") + button->objectName());
         for (const char* property : properties) {
             const QString text = object->property(property).toString();
             if (text.contains(kMark) || text.contains(kNoWords)
