@@ -6,6 +6,7 @@
 #include "app/file_menu.h"
 #include "app/mdi_brunmalt.h"
 #include "app/measurements_dock.h"
+#include "app/printed_page.h"
 #include "model/damped_animation.h"
 #include "plot/qt_picture_box.h"
 #include "ui/damped/frm_pendule_amorti.h"
@@ -251,6 +252,25 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->image().size(), phase->size() * 2 - QSize(8, 8));
         f.frame.Files().Copy(f.frame.mapToGlobal(QPoint(2, 2)));
         QCOMPARE(QGuiApplication::clipboard()->image().size(), f.frame.DampedWindow()->size());
+    }
+
+    // The printed page holds the run's traces, not only its frames and words.
+    void printedPageShowsTheTraces()
+    {
+        Frame f;
+        f.Run(2000);
+        QImage page(800, 600, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        PaintPage(painter, page.size(), *f.frame.DampedWindow());
+        painter.end();
+        int red = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QRgb c = page.pixel(x, y);
+                red += qRed(c) > 200 && qGreen(c) < 120 && qBlue(c) < 120;
+            }
+        QVERIFY2(red > 100, qPrintable(QString::number(red)));
     }
 
     // A failure (a folder that cannot exist, a write that breaks off as on a
