@@ -111,7 +111,8 @@ FileMenu::FileMenu(QMainWindow& frame, std::function<frmPenduleAmorti*()> damped
 
 void FileMenu::Retranslate()
 {
-    menu_->setTitle(tr("&Fichier"));
+    // Alt+F belongs to the damped window ("Approximation angle faible").
+    menu_->setTitle(tr("F&ichier"));
     exportData_->setText(tr("Exporter les &données…"));
     exportPlots_->setText(tr("Exporter le &graphique…"));
     copy_->setText(tr("&Copier"));

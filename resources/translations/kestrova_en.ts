@@ -272,10 +272,6 @@
         <translation>PNG image (*.png);;SVG vector drawing (*.svg)</translation>
     </message>
     <message>
-        <source>&amp;Fichier</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
         <source>Exporter les &amp;données…</source>
         <translation>Export the &amp;data…</translation>
     </message>
@@ -294,6 +290,10 @@
     <message>
         <source>L&apos;impression n&apos;a pas pu commencer.</source>
         <translation>Printing could not start.</translation>
+    </message>
+    <message>
+        <source>F&amp;ichier</source>
+        <translation>F&amp;ile</translation>
     </message>
 </context>
 <context>

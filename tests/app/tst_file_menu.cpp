@@ -112,7 +112,7 @@ private slots:
     void menuComesFirst()
     {
         Frame f;
-        QCOMPARE(f.frame.menuBar()->actions().value(0)->text(), QStringLiteral("&Fichier"));
+        QCOMPARE(f.frame.menuBar()->actions().value(0)->text(), QStringLiteral("F&ichier"));
         QCOMPARE(f.frame.Files().PrintAction()->shortcut(), QKeySequence(QKeySequence::Print));
         QVERIFY(FileMenu::ProposedPath("pendule-amorti", "csv")
                     .contains(QDate::currentDate().toString(Qt::ISODate)));

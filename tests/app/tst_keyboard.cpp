@@ -7,6 +7,7 @@
 #include "app/mdi_brunmalt.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -68,6 +69,10 @@ private slots:
         Press(&frame, Qt::Key_P, Qt::AltModifier);
         QTRY_VERIFY(!timer->isActive());
         QCOMPARE(damped->State().Teta, damped->State().Teta0);
+        // The window's own mnemonics win over the menu bar's.
+        auto* approx = damped->findChild<QCheckBox*>(QStringLiteral("chkApproxi"));
+        Press(&frame, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(approx->isChecked());
 
         // The Foucault window by its shortcut, its length by its mnemonic; a
         // refused length does not start with Enter, a good one does.
