@@ -54,9 +54,6 @@ constexpr int kClientHeightTwips = 11010;
 // this often (displayed time): enough for labels that a person reads.
 constexpr double kMeasurementsIntervalSeconds = 0.25;
 
-constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
-constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
-
 QString ToQString(const std::string& utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

@@ -16,9 +16,6 @@ namespace kestrova {
 
 namespace {
 
-constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
-constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
-
 enum class Plot { Oscillation, Phase };
 
 /// One curve of the recording as joined segments: the rows in order, then
