@@ -33,15 +33,24 @@ void FillDevice(QImage& image, const QRect& deviceRect, QRgb colour)
     }
 }
 
-void FillArea(QImage& image, const RectList& area, QRgb colour)
+namespace {
+
+/// The device pixels of a logical-pixel rectangle, clipped to the image.
+QRect DeviceRect(const QImage& image, const QRect& r)
 {
     const qreal dpr = image.devicePixelRatio();
+    return QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect()
+        & image.rect();
+}
+
+} // namespace
+
+void FillArea(QImage& image, const RectList& area, QRgb colour)
+{
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     for (const QRect& r : area) {
-        const QRect d =
-            QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect()
-            & image.rect();
+        const QRect d = DeviceRect(image, r);
         if (d.isEmpty())
             continue;
         // Wide areas: one row filled, the others copied from it (a fast
@@ -57,6 +66,25 @@ void FillArea(QImage& image, const RectList& area, QRgb colour)
             else
                 std::memcpy(row, first, rowBytes);
         }
+    }
+}
+
+void CopyArea(QImage& image, const QImage& from, const RectList& area)
+{
+    if (from.size() != image.size())
+        return;
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const uchar* const source = from.constBits();
+    const qsizetype sourceStride = from.bytesPerLine();
+    for (const QRect& r : area) {
+        const QRect d = DeviceRect(image, r);
+        if (d.isEmpty())
+            continue;
+        const std::size_t rowBytes = static_cast<std::size_t>(d.width()) * sizeof(QRgb);
+        for (int y = d.top(); y <= d.bottom(); ++y)
+            std::memcpy(bits + y * stride + d.left() * sizeof(QRgb),
+                        source + y * sourceStride + d.left() * sizeof(QRgb), rowBytes);
     }
 }
 

@@ -28,6 +28,10 @@ void FillDevice(QImage& image, const QRect& deviceRect, QRgb colour);
 /// The logical-pixel rectangles of `area` in one colour: what Cls erases.
 void FillArea(QImage& image, const RectList& area, QRgb colour);
 
+/// The logical-pixel rectangles of `area` copied from `from`, an image of
+/// the same size and ratio: what erasing back to a backdrop puts back.
+void CopyArea(QImage& image, const QImage& from, const RectList& area);
+
 /// An axis-parallel band of whole device pixels from `from` to `to`
 /// (logical pixels along the axis; the image is `extent` logical pixels
 /// long that way), deviceWidth device pixels across from acrossStart. A

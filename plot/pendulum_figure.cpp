@@ -17,10 +17,13 @@ constexpr Colour kRed = 0xFF;
 
 void DrawPendulum(PictureSurface& picPendule, double angle)
 {
-    picPendule.Cls();
-    picPendule.SetDrawStyle(kDashed);
-    picPendule.Line(0, kAxisHalf, 0, -kAxisHalf, kBlack);
-    picPendule.Line(-kAxisHalf, 0, kAxisHalf, 0, kBlack);
+    // The axes stand still: drawn once, then each frame only puts back
+    // what the rod and the bob covered.
+    picPendule.EraseToBackdrop([&picPendule] {
+        picPendule.SetDrawStyle(kDashed);
+        picPendule.Line(0, kAxisHalf, 0, -kAxisHalf, kBlack);
+        picPendule.Line(-kAxisHalf, 0, kAxisHalf, 0, kBlack);
+    });
 
     // The bob centre, computed in double and handed over in single
     // precision like every coordinate of the figure.

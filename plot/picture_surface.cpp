@@ -14,6 +14,17 @@ PictureSurface::System PictureSurface::CurrentSystem() const
     }
 }
 
+void PictureSurface::KeepBackdrop()
+{
+    if (DeviceKeepBackdrop())
+        backdropSystem_ = CurrentSystem();
+}
+
+bool PictureSurface::HasBackdrop()
+{
+    return DeviceHasBackdrop() && CurrentSystem() == backdropSystem_;
+}
+
 void PictureSurface::Scale(double x1, double y1, double x2, double y2)
 {
     user_ = {x1, y1, x2 - x1, y2 - y1};

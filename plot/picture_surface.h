@@ -122,6 +122,33 @@ public:
     /// box's font and foreground colour. The current position does not move.
     void Print(std::string_view text) { DeviceText(CurrentX(), CurrentY(), text); }
 
+    // --- backdrop: a still part of a figure drawn once, not at every frame ---
+    /// Keeps what the box holds now as its backdrop, for the current
+    /// coordinate system. A device that cannot keep one ignores it.
+    void KeepBackdrop();
+    /// Whether a kept backdrop still stands: the device still holds it (no
+    /// Cls, new size, scale of the screen or background colour since) and the
+    /// coordinate system is the one it was drawn in.
+    [[nodiscard]] bool HasBackdrop();
+    /// Erases what was drawn since KeepBackdrop: the box shows the backdrop
+    /// alone again. Does nothing without one.
+    void RestoreBackdrop() { DeviceRestoreBackdrop(); }
+    /// The erase of an animation frame: back to the backdrop where one
+    /// stands; otherwise Cls, drawBackdrop(), and that is kept. On a device
+    /// without backdrops it is Cls and drawBackdrop() every time, so both
+    /// ways draw the same picture.
+    template <class DrawBackdrop>
+    void EraseToBackdrop(DrawBackdrop&& drawBackdrop)
+    {
+        if (HasBackdrop()) {
+            RestoreBackdrop();
+            return;
+        }
+        Cls();
+        drawBackdrop();
+        KeepBackdrop();
+    }
+
     /// Extent of the text in the box's font, in current units, signed by the
     /// axis direction (TextHeight < 0 when y points up).
     [[nodiscard]] double TextWidth(std::string_view text) const;
@@ -163,6 +190,11 @@ protected:
     virtual void DeviceCircle(double x, double y, double radius, Colour c) = 0;
     virtual void DevicePoint(double x, double y, Colour c) = 0;
     virtual void DeviceText(double x, double y, std::string_view text) = 0;
+    /// The backdrop's pixels, as KeepBackdrop, HasBackdrop and
+    /// RestoreBackdrop describe them; by default a device keeps none.
+    virtual bool DeviceKeepBackdrop() { return false; }
+    virtual bool DeviceHasBackdrop() { return false; }
+    virtual void DeviceRestoreBackdrop() { }
     /// Called after a change of the font or the background colour.
     virtual void FontChanged() { }
     virtual void BackColorChanged() { }
@@ -179,7 +211,8 @@ private:
     [[nodiscard]] double PositionPixelY() const;
 
     int mode_ = kScaleTwips;
-    System user_; ///< the last system set by Scale
+    System user_;           ///< the last system set by Scale
+    System backdropSystem_; ///< the system the kept backdrop was drawn in
     // The current position is kept in the unit it was set in, so that a
     // round trip through another unit gives back exactly the same numbers.
     // Standard units are tied to pixels, not to the box size: a position set

@@ -69,6 +69,9 @@ void PictureBox::EnsureImage()
         return;
 
     EndPainting();
+    backdrop_ = QImage(); // drawn for the old size; the whole image counts as drawn below
+    backdropInk_.Clear();
+    backdropPrinted_.clear();
     QImage next(deviceSize, QImage::Format_RGB32);
     next.setDevicePixelRatio(dpr);
     next.fill(ToQColor(BackColor()));

@@ -90,6 +90,9 @@ protected:
     void DeviceCircle(double x, double y, double radius, Colour c) override;
     void DevicePoint(double x, double y, Colour c) override;
     void DeviceText(double x, double y, std::string_view text) override;
+    bool DeviceKeepBackdrop() override;
+    bool DeviceHasBackdrop() override;
+    void DeviceRestoreBackdrop() override;
     void FontChanged() override;
     void BackColorChanged() override;
 
@@ -116,6 +119,8 @@ private:
     /// Records a rectangle of the image (logical pixels) as drawn: Cls
     /// erases it, and the screen shows it at the next frame.
     void Drawn(const QRectF& imageRect);
+    /// Forgets the backdrop; what it held still counts as drawn, for Cls.
+    void DropBackdrop();
     /// Records the whole image as drawn, for Cls (not for the screen).
     void InkEverywhere();
     /// Marks a rectangle of the image (logical pixels) for repainting at
@@ -144,6 +149,12 @@ private:
     // erases only that. A rectangle covering the image means "everything".
     RectList ink_;
     Colour inkBackColour_ = 0xFFFFFF; ///< the colour outside ink_
+    // The backdrop: a copy of the image as it was kept, with what differed
+    // from the background then (ink_ holds only what was drawn since) and
+    // the texts printed then.
+    QImage backdrop_;
+    RectList backdropInk_;
+    std::unordered_set<std::size_t> backdropPrinted_;
     RectList pendingUpdate_; ///< widget area drawn since the last update, not yet on screen
     bool waitingForFrame_ = false;
     QFont qfont_;

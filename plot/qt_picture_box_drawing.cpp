@@ -69,6 +69,7 @@ void PictureBox::DeviceClear()
     // (filling a shared image would give the box new pixels behind an
     // active painter's back).
     Painter();
+    DropBackdrop();
     const QRect whole(0, 0, qCeil(PixelWidth()), qCeil(PixelHeight()));
     const bool inkEverywhere = ink_.begin() != ink_.end() && ink_.begin()->contains(whole);
     if (BackColor() != inkBackColour_ || inkEverywhere) {
@@ -85,6 +86,52 @@ void PictureBox::DeviceClear()
     ink_.Clear();
     inkBackColour_ = BackColor();
     printed_.clear();
+}
+
+bool PictureBox::DeviceKeepBackdrop()
+{
+    Painter(); // the image of the moment's size, drawn into from here on
+    backdrop_ = image_.copy();
+    backdropInk_ = ink_;
+    ink_.Clear();
+    backdropPrinted_ = printed_;
+    return true;
+}
+
+bool PictureBox::DeviceHasBackdrop()
+{
+    if (backdrop_.isNull())
+        return false;
+    // A new size or screen replaces the image and drops the backdrop. The
+    // painter's size is checked as the primitives do: asking the ratio at
+    // every frame costs a walk up to the window.
+    if (!painter_.isActive() || paintedSize_ != InsideRect().size())
+        EnsureImage();
+    return !backdrop_.isNull();
+}
+
+void PictureBox::DeviceRestoreBackdrop()
+{
+    if (!DeviceHasBackdrop())
+        return;
+    // Only what was drawn since the keep goes back: the pendulum's rod
+    // and bob, not the whole box, at every frame of the animation.
+    CopyArea(image_, backdrop_, ink_);
+    for (const QRect& r : ink_)
+        Touch(r);
+    ink_.Clear();
+    printed_ = backdropPrinted_;
+}
+
+void PictureBox::DropBackdrop()
+{
+    if (backdrop_.isNull())
+        return;
+    backdrop_ = QImage();
+    for (const QRect& r : backdropInk_)
+        ink_.Add(r);
+    backdropInk_.Clear();
+    backdropPrinted_.clear();
 }
 
 void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)

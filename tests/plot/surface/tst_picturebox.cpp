@@ -1,7 +1,8 @@
 // The Qt picture box, run at device pixel ratios 1, 1.5 and 2: thin lines
 // cover whole device pixels, the screen ends up showing the picture whatever
 // the box went through, drawings repeated over themselves keep their weight,
-// and Cls erases everything drawn.
+// Cls erases everything drawn, and a figure erased back to its kept
+// backdrop is the figure drawn afresh.
 
 #include "plot/frame_pacer.h"
 #include "plot/pendulum_figure.h"
@@ -177,6 +178,46 @@ private slots:
         QVERIFY2(AllWhite(scene.box->Picture()), "Cls left some of the drawing");
         scene.ShowFrame();
         QVERIFY2(AllWhite(scene.Stored()), "the screen still shows some of the drawing");
+    }
+
+    // The animation erases the figure back to its kept axes instead of
+    // drawing them again: whatever happened to the box on the way, the
+    // frame must come out as the same figure drawn once on a fresh box.
+    void figureOverItsBackdropAsOnAFreshBox_data()
+    {
+        QTest::addColumn<Drawing>("change"); // done once, between two frames
+        QTest::addRow("frames only") << Drawing([](Scene&, int) {});
+        QTest::addRow("box resized") << Drawing([](Scene& s, int) { s.box->resize(100, 70); });
+        QTest::addRow("new scale") << Drawing([](Scene& s, int) { s.box->Scale(-13, 9, 13, -9); });
+        QTest::addRow("new background")
+            << Drawing([](Scene& s, int) { s.box->SetBackColor(Rgb(255, 255, 200)); });
+        QTest::addRow("Cls, then a stray mark") << Drawing([](Scene& s, int) {
+            s.box->Cls();
+            s.box->Line(-9, 9, 9, 8, Rgb(0, 0, 255));
+        });
+    }
+
+    void figureOverItsBackdropAsOnAFreshBox()
+    {
+        QFETCH(Drawing, change);
+        constexpr double kLast = 0.7;
+        Scene animated;
+        animated.box->Scale(-10, 10, 10, -10);
+        for (int k = 0; k < 12; ++k) {
+            if (k == 6)
+                change(animated, k);
+            DrawPendulum(*animated.box, k == 11 ? kLast : std::sin(k * 0.9) * 2);
+            if (k % 3 == 0)
+                animated.ShowFrame();
+        }
+        animated.ShowFrame();
+
+        Scene fresh;
+        fresh.box->Scale(-10, 10, 10, -10);
+        change(fresh, 0);
+        DrawPendulum(*fresh.box, kLast);
+        QCOMPARE(animated.box->Picture(), fresh.box->Picture());
+        QCOMPARE(animated.Stored(), animated.box->Picture());
     }
 };
 
