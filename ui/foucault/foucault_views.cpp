@@ -34,16 +34,27 @@ void DrawGroundReference(PictureSurface& picCourbe, double amplitude)
     picCourbe.SetDrawWidth(1);
 }
 
-void DrawSideView(PictureSurface& picPendule, double longueur, double bobX, double bobY)
+void DrawSideReference(PictureSurface& picPendule, double longueur)
 {
     picPendule.SetDrawStyle(kDotted);
     picPendule.Line(0, longueur, 0, 0, kReferenceBlue);
     picPendule.SetFillStyle(kFillTransparent);
     picPendule.Circle(0, longueur, longueur, kReferenceBlue);
     picPendule.SetDrawStyle(kSolid);
+}
+
+void DrawSideBob(PictureSurface& picPendule, double longueur, double bobX, double bobY)
+{
+    picPendule.SetDrawStyle(kSolid);
     picPendule.SetFillStyle(kFillSolid);
     picPendule.SetFillColor(kBobRed);
     picPendule.Circle(bobX, bobY, longueur / 100.0, kBobRed);
+}
+
+void DrawSideView(PictureSurface& picPendule, double longueur, double bobX, double bobY)
+{
+    DrawSideReference(picPendule, longueur);
+    DrawSideBob(picPendule, longueur, bobX, bobY);
 }
 
 void DrawTrail(PictureSurface& picCourbe, const Collection_Points& points)

@@ -32,6 +32,15 @@ void ScaleSideView(PictureSurface& picPendule, double longueur);
 /// the dotted blue diameter along x. Leaves a solid 1-pixel pen.
 void DrawGroundReference(PictureSurface& picCourbe, double amplitude);
 
+/// The side view's still part, drawn over what is there: the dotted blue
+/// vertical under the pivot and the unfilled blue path circle of radius L
+/// around the pivot. Leaves a solid pen.
+void DrawSideReference(PictureSurface& picPendule, double longueur);
+
+/// The bob over the side view: a red disc of radius L/100 centred at
+/// (bobX, bobY). Leaves a solid pen and a solid red fill.
+void DrawSideBob(PictureSurface& picPendule, double longueur, double bobX, double bobY);
+
 /// The side view, drawn over what is there: the dotted blue vertical under
 /// the pivot, the unfilled blue path circle of radius L around the pivot, and
 /// the bob, a red disc of radius L/100 centred at (bobX, bobY). Leaves a

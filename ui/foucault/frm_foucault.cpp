@@ -282,14 +282,15 @@ void frmFoucault::AnimationTick()
         foucault::SideViewStringEnd(Amplitude_, Longueur_, OmegaPendule_, bob.PosX, t);
     linFil_->SetEnds(0, Longueur_, end.X, end.Y);
 
-    picPendule_->Cls();
-    foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
+    // The references stand still: each frame puts back what the bob and
+    // the trail covered instead of drawing the dotted circles again.
+    picPendule_->EraseToBackdrop([this] { foucault::DrawSideReference(*picPendule_, Longueur_); });
+    foucault::DrawSideBob(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
 
     foucault::AddToTrail(Points_, bob);
     meter_.Add(t, bob.PosX, bob.PosY);
 
-    picCourbe_->Cls();
-    foucault::DrawGroundReference(*picCourbe_, Amplitude_);
+    picCourbe_->EraseToBackdrop([this] { foucault::DrawGroundReference(*picCourbe_, Amplitude_); });
     foucault::DrawTrail(*picCourbe_, Points_);
     ShowReadout();
     // The tick is the frame: what it drew goes to the screen now, not at a
