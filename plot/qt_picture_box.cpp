@@ -105,7 +105,6 @@ QPainter& PictureBox::Painter()
         paintedSize_ = InsideRect().size();
         painter_.begin(&image_);
         painter_.setRenderHint(QPainter::Antialiasing);
-        antialiased_ = true;
         painterHasFont_ = false;
     }
     return painter_;

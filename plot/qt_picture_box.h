@@ -108,7 +108,6 @@ private:
     /// image is read, shared or replaced.
     QPainter& Painter();
     void EndPainting();
-    void SetAntialiasing(bool on);
     /// What identifies a printed text: the text, where, in which font and colour.
     [[nodiscard]] std::size_t PrintedKey(std::string_view text, QPointF topLeft) const;
     void DrawTextBlended(QPointF baseline, std::string_view text);
@@ -143,7 +142,6 @@ private:
     QImage image_;
     QPainter painter_;  ///< on image_ while active; declared after it, so ended first
     QSize paintedSize_; ///< the inside size when the painter started
-    bool antialiased_ = false;
     bool painterHasFont_ = false;
     // What differs from a plain image in the background colour: Cls
     // erases only that. A rectangle covering the image means "everything".

@@ -25,14 +25,6 @@ double Snap(double p)
 
 // --- primitives --------------------------------------------------------------------
 
-void PictureBox::SetAntialiasing(bool on)
-{
-    if (antialiased_ == on)
-        return;
-    painter_.setRenderHint(QPainter::Antialiasing, on);
-    antialiased_ = on;
-}
-
 const QPen& PictureBox::PenFor(Colour c, Qt::PenCapStyle cap)
 {
     // Styles only apply to thin pens; a wider pen draws solid, as on the
@@ -209,7 +201,6 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     Qt::PenCapStyle cap = Qt::FlatCap;
     if (w == 1 && DrawStyle() == kSolid)
         cap = Qt::SquareCap; // the end pixels belong to the line
-    SetAntialiasing(true);
     painter.setPen(PenFor(c, cap));
     painter.drawLine(a, b);
     if (w > 1) {
@@ -245,7 +236,6 @@ void PictureBox::DeviceCircle(double x, double y, double radius, Colour c)
         FillStyle() == kFillSolid ? QBrush(ToQColor(FillColor())) : QBrush(Qt::NoBrush);
 
     QPainter& painter = Painter();
-    SetAntialiasing(true);
     painter.setPen(PenFor(c, Qt::FlatCap));
     painter.setBrush(brush);
     painter.drawEllipse(centre, r, r);
@@ -259,7 +249,6 @@ void PictureBox::DevicePoint(double x, double y, Colour c)
     const double py = Snap(ToPixelY(y));
     const int w = DrawWidth();
     QPainter& painter = Painter();
-    SetAntialiasing(true);
     if (w == 1) {
         painter.fillRect(QRectF(px, py, 1, 1), ToQColor(c));
     } else {

@@ -122,7 +122,6 @@ std::size_t PictureBox::PrintedKey(std::string_view text, QPointF topLeft) const
 void PictureBox::DrawTextBlended(QPointF baseline, std::string_view text)
 {
     QPainter& painter = Painter();
-    SetAntialiasing(true);
     if (!painterHasFont_) {
         painter.setFont(qfont_);
         painterHasFont_ = true;
@@ -190,7 +189,6 @@ void PictureBox::TextOutRotated(int px, int py, std::string_view text, const Rot
 
     QPainter& painter = Painter();
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setFont(f);
     painter.setPen(ToQColor(ForeColor()));
     painter.setTransform(turn, true);
