@@ -137,6 +137,10 @@ private slots:
         QTest::addRow("figures, partial repaints") << figures << -1 << false;
         QTest::addRow("figures, box hidden from the start") << figures << 0 << false;
         QTest::addRow("figures, box hidden halfway") << figures << 30 << false;
+        QTest::addRow("wide dots, as the Foucault trail") << Drawing([](Scene& s, int k) {
+            s.box->SetDrawWidth(3);
+            s.box->PSet(5 + k * 1.7, 70 - k, Rgb(4 * k, 0, 0));
+        }) << -1 << false;
         QTest::addRow("filled circle past the edges") << Drawing([](Scene& s, int) {
             s.box->SetFillStyle(kFillSolid);
             s.box->Circle(100, 60, 30, 0);
