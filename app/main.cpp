@@ -9,8 +9,8 @@ int main(int argc, char* argv[])
 {
     // An animation frame sends only the rod and the bob to the X server.
     // Qt's shared-memory path for it waits on the server at every frame:
-    // more wake-ups than sending those few pixels down the socket. A
-    // user's own setting stands.
+    // more wake-ups than sending those few pixels down the socket. Qt only
+    // asks whether the variable is set; one already set is left alone.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
