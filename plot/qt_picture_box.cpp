@@ -69,9 +69,7 @@ void PictureBox::EnsureImage()
         return;
 
     EndPainting();
-    backdrop_ = QImage(); // drawn for the old size; the whole image counts as drawn below
-    backdropInk_.Clear();
-    backdropPrinted_.clear();
+    DropBackdrop(); // drawn for the old size; the whole image counts as drawn below
     QImage next(deviceSize, QImage::Format_RGB32);
     next.setDevicePixelRatio(dpr);
     next.fill(ToQColor(BackColor()));
