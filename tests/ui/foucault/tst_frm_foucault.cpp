@@ -177,6 +177,9 @@ private slots:
         // At load: displaced by 3 m, lifted by about 0.067 m.
         QVERIFY(linFil->X2() == 3.0 && std::abs(linFil->Y2() - 0.0672) < 1e-4);
         QCOMPARE(window_->windowTitle(), QStringLiteral("Pendule pesant"));
+        // The side view stands beside the ground view, not over it.
+        QVERIFY(Child<PictureBox>("picPendule")->geometry().left()
+                > Child<PictureBox>("picCourbe")->geometry().right());
         Child<QPushButton>("cmdGo")->click();
         for (int k = 1; k <= 120; ++k) {
             source_.AdvanceSeconds(0.164);
