@@ -180,7 +180,7 @@ void MDIBrunmalt::CreateHelpMenu()
 
 void MDIBrunmalt::MDIForm_Load()
 {
-    // Written once, before any simulation window exists; both animations
+    // Written once, before any simulation window exists; the animations
     // only read it afterwards.
     clock_.ReadFrequency();
     setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor));

@@ -53,7 +53,7 @@ constexpr ClockValue CounterValue(ClockValue raw)
     return raw;
 }
 
-/// The program-wide clock shared by both simulation windows: the counter
+/// The program-wide clock shared by the simulation windows: the counter
 /// frequency, read once at start, turns readings into seconds. Each
 /// animation keeps its own start reading.
 class HighResolutionClock {
