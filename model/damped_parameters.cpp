@@ -31,7 +31,7 @@ std::string ValueCaption(const DampedParameterEntry& entry, double value,
                          std::string_view decimalSeparator)
 {
     std::string caption = FormatFixed(value, entry.decimals, decimalSeparator);
-    caption += entry.unit;
+    caption += entry.captionUnit;
     return caption;
 }
 

@@ -39,7 +39,7 @@ struct DampedParameterEntry {
     /// Decimals of the value caption.
     int decimals;
     /// What follows the number in the value caption, its space included.
-    std::string_view unit;
+    std::string_view captionUnit;
     /// French, in kDampedWindowContext: the title left of the slider.
     const char* title;
     /// French, in kDescriptionsContext: the slider's accessible name and
