@@ -2,6 +2,7 @@
 // picture boxes, with and without the reset's clearing, and the pendulum
 // figure.
 
+#include "model/damped_animation.h"
 #include "model/integrator.h"
 #include "model/parameters.h"
 #include "model/pendulum_state.h"
@@ -15,6 +16,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -110,6 +112,44 @@ void BM_RedrawPlotFrames(benchmark::State& bench)
     QApplication::processEvents();
 }
 BENCHMARK(BM_RedrawPlotFrames)->Unit(benchmark::kMicrosecond);
+
+/// A screen frame of the animation: 16 millisecond segments of the traces
+/// on the four plot boxes, red on all, green on member 1 as well.
+void BM_TraceSegments(benchmark::State& bench)
+{
+    PlotWindow w;
+    const PenduleState state = DefaultState();
+    for (PictureBox* box : w.oscillation)
+        box->Scale(0, state.TetaMax, state.DureeTrace, -state.TetaMax);
+    for (PictureBox* box : w.phase)
+        box->Scale(-state.TetaMax, state.OmegaMax, state.TetaMax, -state.OmegaMax);
+    constexpr int kSegmentsPerFrame = 16;
+    TraceSample from{0, {state.Teta0, state.Omega0}, {state.Teta0, state.Omega0}};
+    const double w0 = std::sqrt(state.Pulsation2);
+    for (auto _ : bench) {
+        for (int k = 0; k < kSegmentsPerFrame; ++k) {
+            // A circle in the phase plane, so the pixels keep changing.
+            TraceSample to = from;
+            to.time = std::fmod(from.time + 0.001, state.DureeTrace);
+            to.exact = {state.TetaMax * std::cos(w0 * to.time),
+                        -state.TetaMax * w0 * std::sin(w0 * to.time)};
+            to.approx = {to.exact.angle * 0.9, to.exact.speed * 0.9};
+            for (std::size_t i = 0; i < 2; ++i) {
+                w.oscillation[i]->Line(from.time, from.exact.angle, to.time, to.exact.angle,
+                                       Rgb(255, 0, 0));
+                w.phase[i]->Line(from.exact.angle, from.exact.speed, to.exact.angle, to.exact.speed,
+                                 Rgb(255, 0, 0));
+            }
+            w.oscillation[1]->Line(from.time, from.approx.angle, to.time, to.approx.angle,
+                                   Rgb(50, 200, 50));
+            w.phase[1]->Line(from.approx.angle, from.approx.speed, to.approx.angle, to.approx.speed,
+                             Rgb(50, 200, 50));
+            from = to;
+        }
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(BM_TraceSegments)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawPendulum(benchmark::State& bench)
 {
