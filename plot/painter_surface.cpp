@@ -1,6 +1,7 @@
 #include "plot/painter_surface.h"
 
 #include "plot/qt_colour.h"
+#include "plot/qt_pen_and_font.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -15,14 +16,6 @@ namespace {
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-/// A font size in whole pixels, at least one, as the screen box sizes it.
-int FontPixels(double pixels)
-{
-    return std::isfinite(pixels)
-        ? static_cast<int>(std::clamp(std::nearbyint(pixels), 1.0, 65536.0))
-        : 1;
 }
 
 // A gathered point closer than this (logical pixels) to the previous one
@@ -46,22 +39,12 @@ PainterSurface::~PainterSurface()
     Flush();
 }
 
-QPen PainterSurface::Pen(Colour c, Qt::PenCapStyle cap, int style, int width)
-{
-    // Patterns only for thin pens, in pixels, as on the screen boxes.
-    QPen pen(ToQColor(c), width, Qt::SolidLine, cap, Qt::MiterJoin);
-    if (width == 1 && style == kDashed)
-        pen.setDashPattern({18, 6});
-    else if (width == 1 && style == kDotted)
-        pen.setDashPattern({3, 3});
-    return pen;
-}
-
 void PainterSurface::Flush()
 {
     if (painter_ != nullptr && polyline_.size() > 1) {
         painter_->setRenderHint(QPainter::Antialiasing, true);
-        painter_->setPen(Pen(polylineColour_, Qt::FlatCap, polylineStyle_, polylineWidth_));
+        painter_->setPen(SurfacePen(polylineColour_, polylineStyle_, polylineWidth_,
+                                    SlopedLineCap(polylineStyle_, polylineWidth_)));
         painter_->setBrush(Qt::NoBrush);
         painter_->drawPolyline(polyline_);
     }
@@ -70,11 +53,7 @@ void PainterSurface::Flush()
 
 void PainterSurface::FontChanged()
 {
-    const FontSpec& wanted = Font();
-    font_ = QFont(QString::fromStdString(wanted.Name));
-    font_.setPixelSize(FontPixels(wanted.Size * dpi_ / 72.0));
-    font_.setWeight(
-        static_cast<QFont::Weight>(std::clamp(wanted.Weight <= 0 ? 400 : wanted.Weight, 1, 1000)));
+    font_ = SurfaceFont(Font(), dpi_);
     metrics_ = QFontMetrics(font_);
     metricsF_ = QFontMetricsF(font_);
 }
@@ -109,7 +88,7 @@ void PainterSurface::DeviceLine(double x1, double y1, double x2, double y2, Colo
         const QPointF b(std::nearbyint(to.x() - 0.5) + 0.5, std::nearbyint(to.y() - 0.5) + 0.5);
         Flush();
         painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setPen(Pen(c, Qt::SquareCap, DrawStyle(), DrawWidth()));
+        painter_->setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::SquareCap));
         painter_->setBrush(Qt::NoBrush);
         if (box)
             painter_->drawRect(QRectF(a, b).normalized());
@@ -148,7 +127,7 @@ void PainterSurface::DeviceCircle(double x, double y, double radius, Colour c)
     const QPointF centre(ToPixelX(x) + 0.5, ToPixelY(y) + 0.5);
     const double r = std::abs(ToPixelX(x + radius) - ToPixelX(x));
     painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setPen(Pen(c, Qt::FlatCap, DrawStyle(), DrawWidth()));
+    painter_->setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::FlatCap));
     painter_->setBrush(FillStyle() == kFillSolid ? QBrush(ToQColor(FillColor()))
                                                  : QBrush(Qt::NoBrush));
     painter_->drawEllipse(centre, r, r);
@@ -188,8 +167,7 @@ void PainterSurface::TextOutRotated(int px, int py, std::string_view text, const
     Flush();
     if (painter_ == nullptr)
         return;
-    QFont f(QString::fromStdString(font.FaceName));
-    f.setPixelSize(font.Height != 0 ? std::abs(font.Height) : font_.pixelSize());
+    const QFont f = RotatedTextFont(font, font_.pixelSize());
     painter_->save();
     painter_->translate(px, py);
     painter_->rotate(-font.Escapement / 10.0);

@@ -66,8 +66,6 @@ protected:
     void FontChanged() override;
 
 private:
-    [[nodiscard]] static QPen Pen(Colour c, Qt::PenCapStyle cap, int style, int width);
-
     QPainter* painter_;
     QSizeF size_;
     int dpi_;

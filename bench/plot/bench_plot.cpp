@@ -1,13 +1,14 @@
-// What a slider drag costs in drawing: the four plot frames redrawn on real
-// picture boxes, with and without the reset's clearing, and the pendulum
-// figure.
+// What drawing costs on real picture boxes: a slider drag (the four plots
+// cleared and framed again), a screen frame of the animation (the traces'
+// new segments, the pendulum figure).
 
 #include "model/damped_animation.h"
 #include "model/integrator.h"
+#include "model/motion_recorder.h"
 #include "model/parameters.h"
 #include "model/pendulum_state.h"
+#include "plot/damped_plots.h"
 #include "plot/pendulum_figure.h"
-#include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
 
 #include <QApplication>
@@ -75,43 +76,31 @@ struct PlotWindow {
         window.show();
         QApplication::processEvents();
     }
-
-    std::array<PictureSurface*, 2> Oscillation() { return {oscillation[0], oscillation[1]}; }
-    std::array<PictureSurface*, 2> Phase() { return {phase[0], phase[1]}; }
 };
 
-/// The drawing part of a reset: clear and rescale the plot boxes, then frame them.
+/// The drawing part of a reset: clear the plot boxes, then draw their scenes
+/// whole, with nothing recorded yet.
 void BM_ResetPlotFrames(benchmark::State& bench)
 {
     PlotWindow w;
-    const PenduleState initial = DefaultState();
-    PenduleState state = initial;
+    const PenduleState state = DefaultState();
+    MotionRecorder recording;
+    recording.Reset({0, {state.Teta0, state.Omega0}, {state.Teta0, state.Omega0}}, state.Pulsation2,
+                    state.Lambda);
     for (auto _ : bench) {
-        state = initial;
-        for (PictureBox* box : w.oscillation) {
-            box->Cls();
-            box->Scale(-0.85, state.TetaMax, 10.3, -state.TetaMax);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const DampedPlotOptions options{i == 1, false};
+            w.oscillation[i]->Cls();
+            w.phase[i]->Cls();
+            DampedPlotScene(PlotAxes::Oscillation, options)
+                .DrawWhole(*w.oscillation[i], state, recording);
+            DampedPlotScene(PlotAxes::Phase, options).DrawWhole(*w.phase[i], state, recording);
         }
-        for (PictureBox* box : w.phase)
-            box->Cls();
-        DrawPlotFrames(state, w.Oscillation(), w.Phase());
     }
     bench.SetLabel(Describe(state));
     QApplication::processEvents();
 }
 BENCHMARK(BM_ResetPlotFrames)->Unit(benchmark::kMicrosecond);
-
-/// The start of the animation: the frames drawn again over what the boxes show.
-void BM_RedrawPlotFrames(benchmark::State& bench)
-{
-    PlotWindow w;
-    PenduleState state = DefaultState();
-    for (auto _ : bench)
-        DrawPlotFrames(state, w.Oscillation(), w.Phase());
-    bench.SetLabel(Describe(state));
-    QApplication::processEvents();
-}
-BENCHMARK(BM_RedrawPlotFrames)->Unit(benchmark::kMicrosecond);
 
 /// A screen frame of the animation: 16 millisecond segments of the traces
 /// on the four plot boxes, red on all, green on member 1 as well.
@@ -135,15 +124,11 @@ void BM_TraceSegments(benchmark::State& bench)
                         -state.TetaMax * w0 * std::sin(w0 * to.time)};
             to.approx = {to.exact.angle * 0.9, to.exact.speed * 0.9};
             for (std::size_t i = 0; i < 2; ++i) {
-                w.oscillation[i]->Line(from.time, from.exact.angle, to.time, to.exact.angle,
-                                       Rgb(255, 0, 0));
-                w.phase[i]->Line(from.exact.angle, from.exact.speed, to.exact.angle, to.exact.speed,
-                                 Rgb(255, 0, 0));
+                const DampedPlotOptions options{i == 1, false};
+                DampedPlotScene(PlotAxes::Oscillation, options)
+                    .DrawSegment(*w.oscillation[i], from, to);
+                DampedPlotScene(PlotAxes::Phase, options).DrawSegment(*w.phase[i], from, to);
             }
-            w.oscillation[1]->Line(from.time, from.approx.angle, to.time, to.approx.angle,
-                                   Rgb(50, 200, 50));
-            w.phase[1]->Line(from.approx.angle, from.approx.speed, to.approx.angle, to.approx.speed,
-                             Rgb(50, 200, 50));
             from = to;
         }
     }

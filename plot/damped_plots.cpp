@@ -1,0 +1,37 @@
+#include "plot/damped_plots.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace kestrova {
+
+namespace {
+
+PlotScene Build(PlotAxes axes, bool smallAngle, bool energyCurves)
+{
+    std::vector<PlotSeries> series{{SeriesMotion::Exact, kExactTraceColour}};
+    if (smallAngle)
+        series.push_back({SeriesMotion::SmallAngle, kSmallAngleTraceColour});
+    return {axes, std::move(series), energyCurves};
+}
+
+} // namespace
+
+const PlotScene& DampedPlotScene(PlotAxes axes, DampedPlotOptions options)
+{
+    // Indexed by axes, small angle, energy curves.
+    static const std::array<PlotScene, 8> scenes = [] {
+        constexpr auto kOsc = PlotAxes::Oscillation;
+        constexpr auto kPhase = PlotAxes::Phase;
+        return std::array<PlotScene, 8>{Build(kOsc, false, false),   Build(kOsc, false, true),
+                                        Build(kOsc, true, false),    Build(kOsc, true, true),
+                                        Build(kPhase, false, false), Build(kPhase, false, true),
+                                        Build(kPhase, true, false),  Build(kPhase, true, true)};
+    }();
+    const std::size_t index = (axes == PlotAxes::Phase ? 4 : 0) + (options.smallAngle ? 2 : 0)
+        + (options.energyCurves ? 1 : 0);
+    return scenes[index];
+}
+
+} // namespace kestrova
