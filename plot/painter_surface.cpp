@@ -24,7 +24,7 @@ constexpr double kSmallestStep = 0.05;
 
 } // namespace
 
-PainterSurface::PainterSurface(QPainter* painter, QSizeF size, int logicalDpi)
+PainterSurface::PainterSurface(QPainter& painter, QSizeF size, int logicalDpi)
     : painter_(painter)
     , size_(size)
     , dpi_(logicalDpi)
@@ -41,12 +41,12 @@ PainterSurface::~PainterSurface()
 
 void PainterSurface::Flush()
 {
-    if (painter_ != nullptr && polyline_.size() > 1) {
-        painter_->setRenderHint(QPainter::Antialiasing, true);
-        painter_->setPen(SurfacePen(polylineColour_, polylineStyle_, polylineWidth_,
-                                    SlopedLineCap(polylineStyle_, polylineWidth_)));
-        painter_->setBrush(Qt::NoBrush);
-        painter_->drawPolyline(polyline_);
+    if (polyline_.size() > 1) {
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter_.setPen(SurfacePen(polylineColour_, polylineStyle_, polylineWidth_,
+                                   SlopedLineCap(polylineStyle_, polylineWidth_)));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPolyline(polyline_);
     }
     polyline_.clear();
 }
@@ -72,14 +72,11 @@ void PainterSurface::DeviceClear()
 {
     polyline_.clear();
     coverage_.clear();
-    if (painter_ != nullptr)
-        painter_->fillRect(QRectF(QPointF(0, 0), size_), ToQColor(BackColor()));
+    painter_.fillRect(QRectF(QPointF(0, 0), size_), ToQColor(BackColor()));
 }
 
 void PainterSurface::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
 {
-    if (painter_ == nullptr)
-        return;
     const QPointF from(ToPixelX(x1) + 0.5, ToPixelY(y1) + 0.5);
     const QPointF to(ToPixelX(x2) + 0.5, ToPixelY(y2) + 0.5);
     if (box || from.x() == to.x() || from.y() == to.y()) {
@@ -87,13 +84,13 @@ void PainterSurface::DeviceLine(double x1, double y1, double x2, double y2, Colo
         const QPointF a(std::nearbyint(from.x() - 0.5) + 0.5, std::nearbyint(from.y() - 0.5) + 0.5);
         const QPointF b(std::nearbyint(to.x() - 0.5) + 0.5, std::nearbyint(to.y() - 0.5) + 0.5);
         Flush();
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::SquareCap));
-        painter_->setBrush(Qt::NoBrush);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::SquareCap));
+        painter_.setBrush(Qt::NoBrush);
         if (box)
-            painter_->drawRect(QRectF(a, b).normalized());
+            painter_.drawRect(QRectF(a, b).normalized());
         else
-            painter_->drawLine(a, b);
+            painter_.drawLine(a, b);
         return;
     }
     // Sloped lines (the traces) are gathered while they join up in one pen;
@@ -122,59 +119,51 @@ void PainterSurface::DeviceLine(double x1, double y1, double x2, double y2, Colo
 void PainterSurface::DeviceCircle(double x, double y, double radius, Colour c)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
     const QPointF centre(ToPixelX(x) + 0.5, ToPixelY(y) + 0.5);
     const double r = std::abs(ToPixelX(x + radius) - ToPixelX(x));
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::FlatCap));
-    painter_->setBrush(FillStyle() == kFillSolid ? QBrush(ToQColor(FillColor()))
-                                                 : QBrush(Qt::NoBrush));
-    painter_->drawEllipse(centre, r, r);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::FlatCap));
+    painter_.setBrush(FillStyle() == kFillSolid ? QBrush(ToQColor(FillColor()))
+                                                : QBrush(Qt::NoBrush));
+    painter_.drawEllipse(centre, r, r);
 }
 
 void PainterSurface::DevicePoint(double x, double y, Colour c)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
     const double px = std::nearbyint(ToPixelX(x));
     const double py = std::nearbyint(ToPixelY(y));
     const int w = DrawWidth();
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setPen(Qt::NoPen);
-    painter_->setBrush(ToQColor(c));
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(ToQColor(c));
     if (w == 1)
-        painter_->drawRect(QRectF(px, py, 1, 1));
+        painter_.drawRect(QRectF(px, py, 1, 1));
     else
-        painter_->drawEllipse(QPointF(px + 0.5, py + 0.5), w / 2.0, w / 2.0);
+        painter_.drawEllipse(QPointF(px + 0.5, py + 0.5), w / 2.0, w / 2.0);
 }
 
 void PainterSurface::DeviceText(double x, double y, std::string_view text)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
     const QPointF topLeft(std::nearbyint(ToPixelX(x)), std::nearbyint(ToPixelY(y)));
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setFont(font_);
-    painter_->setPen(ToQColor(ForeColor()));
-    painter_->drawText(topLeft + QPointF(0, metrics_.ascent()), FromUtf8(text));
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setFont(font_);
+    painter_.setPen(ToQColor(ForeColor()));
+    painter_.drawText(topLeft + QPointF(0, metrics_.ascent()), FromUtf8(text));
 }
 
 void PainterSurface::TextOutRotated(int px, int py, std::string_view text, const RotatedFont& font)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
     const QFont f = RotatedTextFont(font, font_.pixelSize());
-    painter_->save();
-    painter_->translate(px, py);
-    painter_->rotate(-font.Escapement / 10.0);
-    painter_->setFont(f);
-    painter_->setPen(ToQColor(ForeColor()));
-    painter_->drawText(QPointF(0, QFontMetricsF(f).ascent()), FromUtf8(text));
-    painter_->restore();
+    painter_.save();
+    painter_.translate(px, py);
+    painter_.rotate(-font.Escapement / 10.0);
+    painter_.setFont(f);
+    painter_.setPen(ToQColor(ForeColor()));
+    painter_.drawText(QPointF(0, QFontMetricsF(f).ascent()), FromUtf8(text));
+    painter_.restore();
 }
 
 } // namespace kestrova
