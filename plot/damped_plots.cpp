@@ -34,4 +34,26 @@ const PlotScene& DampedPlotScene(PlotAxes axes, DampedPlotOptions options)
     return scenes[index];
 }
 
+void DrawDampedPlots(const DampedPlotBoxes& boxes, const PenduleState& state,
+                     const MotionRecorder& recording, bool energyCurves)
+{
+    for (std::size_t i = 0; i < 2; ++i) {
+        const DampedPlotOptions options{i == 1, energyCurves};
+        DampedPlotScene(PlotAxes::Oscillation, options)
+            .DrawWhole(*boxes.oscillation[i], state, recording);
+        DampedPlotScene(PlotAxes::Phase, options).DrawWhole(*boxes.phase[i], state, recording);
+    }
+}
+
+void DrawDampedSegment(const DampedPlotBoxes& boxes, const TraceSample& from, const TraceSample& to)
+{
+    for (std::size_t i = 0; i < 2; ++i) {
+        // The energy curves change nothing in a step.
+        const DampedPlotOptions options{i == 1, false};
+        DampedPlotScene(PlotAxes::Oscillation, options)
+            .DrawSegment(*boxes.oscillation[i], from, to);
+        DampedPlotScene(PlotAxes::Phase, options).DrawSegment(*boxes.phase[i], from, to);
+    }
+}
+
 } // namespace kestrova

@@ -7,6 +7,8 @@
 
 #include "plot/plot_scene.h"
 
+#include <array>
+
 namespace kestrova {
 
 /// The traces' colours, on screen and in what leaves the program.
@@ -22,5 +24,21 @@ struct DampedPlotOptions {
 /// smallAngle, the small-angle solution in green. Built once and kept: the
 /// animation asks for the scenes at every step.
 [[nodiscard]] const PlotScene& DampedPlotScene(PlotAxes axes, DampedPlotOptions options);
+
+/// The window's four plot boxes, member 0 and member 1 of each pair.
+struct DampedPlotBoxes {
+    std::array<PictureSurface*, 2> oscillation{};
+    std::array<PictureSurface*, 2> phase{};
+};
+
+/// The four plots whole, over what the boxes hold (cleared by the caller),
+/// member 0 of both first.
+void DrawDampedPlots(const DampedPlotBoxes& boxes, const PenduleState& state,
+                     const MotionRecorder& recording, bool energyCurves);
+
+/// The animation's step on the four plots: each series' segment between
+/// two samples.
+void DrawDampedSegment(const DampedPlotBoxes& boxes, const TraceSample& from,
+                       const TraceSample& to);
 
 } // namespace kestrova

@@ -56,6 +56,11 @@ struct PlotWindow {
     std::array<PictureBox*, 2> oscillation{};
     std::array<PictureBox*, 2> phase{};
 
+    DampedPlotBoxes Boxes() const
+    {
+        return {{oscillation[0], oscillation[1]}, {phase[0], phase[1]}};
+    }
+
     PlotWindow()
     {
         window.resize(1016, 734);
@@ -89,13 +94,10 @@ void BM_ResetPlotFrames(benchmark::State& bench)
                     state.Lambda);
     for (auto _ : bench) {
         for (std::size_t i = 0; i < 2; ++i) {
-            const DampedPlotOptions options{i == 1, false};
             w.oscillation[i]->Cls();
             w.phase[i]->Cls();
-            DampedPlotScene(PlotAxes::Oscillation, options)
-                .DrawWhole(*w.oscillation[i], state, recording);
-            DampedPlotScene(PlotAxes::Phase, options).DrawWhole(*w.phase[i], state, recording);
         }
+        DrawDampedPlots(w.Boxes(), state, recording, false);
     }
     bench.SetLabel(Describe(state));
     QApplication::processEvents();
@@ -123,12 +125,7 @@ void BM_TraceSegments(benchmark::State& bench)
             to.exact = {state.TetaMax * std::cos(w0 * to.time),
                         -state.TetaMax * w0 * std::sin(w0 * to.time)};
             to.approx = {to.exact.angle * 0.9, to.exact.speed * 0.9};
-            for (std::size_t i = 0; i < 2; ++i) {
-                const DampedPlotOptions options{i == 1, false};
-                DampedPlotScene(PlotAxes::Oscillation, options)
-                    .DrawSegment(*w.oscillation[i], from, to);
-                DampedPlotScene(PlotAxes::Phase, options).DrawSegment(*w.phase[i], from, to);
-            }
+            DrawDampedSegment(w.Boxes(), from, to);
             from = to;
         }
     }

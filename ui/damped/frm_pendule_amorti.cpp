@@ -240,12 +240,7 @@ void frmPenduleAmorti::ResetSimulation()
     s.picPhase[0]->Cls();
     s.picPhase[1]->Cls();
     energyCurvesDrawn_ = energyCurves_;
-    for (std::size_t i = 0; i < 2; ++i) {
-        const DampedPlotOptions options{i == 1, energyCurvesDrawn_};
-        DampedPlotScene(PlotAxes::Oscillation, options)
-            .DrawWhole(*s.picOscillation[i], state_, recorder_);
-        DampedPlotScene(PlotAxes::Phase, options).DrawWhole(*s.picPhase[i], state_, recorder_);
-    }
+    DrawDampedPlots({s.picOscillation, s.picPhase}, state_, recorder_, energyCurvesDrawn_);
 }
 
 void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
@@ -446,12 +441,7 @@ void frmPenduleAmorti::FinishTraces()
 
 void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)
 {
-    const DampedSurfaces& s = surfaces_;
-    for (std::size_t i = 0; i < 2; ++i) {
-        const DampedPlotOptions options{i == 1, energyCurvesDrawn_};
-        DampedPlotScene(PlotAxes::Oscillation, options).DrawSegment(*s.picOscillation[i], from, to);
-        DampedPlotScene(PlotAxes::Phase, options).DrawSegment(*s.picPhase[i], from, to);
-    }
+    DrawDampedSegment({surfaces_.picOscillation, surfaces_.picPhase}, from, to);
 }
 
 void frmPenduleAmorti::ShowFrameNow()
