@@ -47,12 +47,15 @@ void DrawDampedPlots(const DampedPlotBoxes& boxes, const PenduleState& state,
 
 void DrawDampedSegment(const DampedPlotBoxes& boxes, const TraceSample& from, const TraceSample& to)
 {
+    // The energy curves change nothing in a step.
+    static const std::array<const PlotScene*, 4> scenes{
+        &DampedPlotScene(PlotAxes::Oscillation, {false, false}),
+        &DampedPlotScene(PlotAxes::Phase, {false, false}),
+        &DampedPlotScene(PlotAxes::Oscillation, {true, false}),
+        &DampedPlotScene(PlotAxes::Phase, {true, false})};
     for (std::size_t i = 0; i < 2; ++i) {
-        // The energy curves change nothing in a step.
-        const DampedPlotOptions options{i == 1, false};
-        DampedPlotScene(PlotAxes::Oscillation, options)
-            .DrawSegment(*boxes.oscillation[i], from, to);
-        DampedPlotScene(PlotAxes::Phase, options).DrawSegment(*boxes.phase[i], from, to);
+        scenes[2 * i]->DrawSegment(*boxes.oscillation[i], from, to);
+        scenes[2 * i + 1]->DrawSegment(*boxes.phase[i], from, to);
     }
 }
 
