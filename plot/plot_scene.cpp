@@ -86,15 +86,10 @@ void PlotScene::DrawWhole(PictureSurface& surface, const PenduleState& state,
 void PlotScene::DrawSegment(PictureSurface& surface, const TraceSample& from,
                             const TraceSample& to) const
 {
-    // Called for every millisecond of every plot while the animation runs.
-    const bool oscillation = axes_ == PlotAxes::Oscillation;
     for (const PlotSeries& series : series_) {
-        const Motion& a = MotionOf(series.motion, from);
-        const Motion& b = MotionOf(series.motion, to);
-        if (oscillation)
-            surface.Line(from.time, a.angle, to.time, b.angle, series.colour);
-        else
-            surface.Line(a.angle, a.speed, b.angle, b.speed, series.colour);
+        const Point a = PointOf(axes_, from.time, MotionOf(series.motion, from));
+        const Point b = PointOf(axes_, to.time, MotionOf(series.motion, to));
+        surface.Line(a.x, a.y, b.x, b.y, series.colour);
     }
 }
 
