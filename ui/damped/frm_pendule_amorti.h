@@ -45,10 +45,6 @@ class PictureBox;
 class Rotator;
 class WebLink;
 
-/// The traces' colours, on screen and in what leaves the program.
-inline constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
-inline constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
-
 /// Where the window draws the figure and the traces. By default its own
 /// picture boxes; tests and benchmarks may put recording surfaces in their
 /// place.

@@ -1,12 +1,9 @@
-// The damped window's plots as they leave the program: drawn again from the
-// plot frames and the recorded motion, the same frames and traces as on
-// screen, without keeping every segment the animation drew.
+// The damped window's plots as they leave the program: the scenes the screen
+// shows, drawn whole from the frames and the recorded motion.
 
 #include "ui/damped/frm_pendule_amorti.h"
 
-#include "plot/energy_curves.h"
-#include "plot/painter_surface.h"
-#include "plot/plot_frames.h"
+#include "plot/damped_plots.h"
 #include "plot/qt_picture_box.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/damped_controls.h"
@@ -16,67 +13,21 @@
 
 namespace kestrova {
 
-namespace {
-
-enum class Plot { Oscillation, Phase };
-
-/// One curve of the recording as joined segments: the rows in order, then
-/// the latest sample (the traces end there, within one row interval). The
-/// oscillation plot stops past its time span, which the screen never shows.
-void DrawTrace(PictureSurface& surface, const MotionRecorder& recording, Plot plot, bool smallAngle,
-               double timeSpan)
-{
-    const Colour colour = smallAngle ? kSmallAngleTraceColour : kExactTraceColour;
-    auto point = [&](double time, const Motion& m) {
-        return plot == Plot::Oscillation ? QPointF(time, m.angle) : QPointF(m.angle, m.speed);
-    };
-    auto motionOf = [smallAngle](const RecordedRow& row) {
-        return smallAngle ? row.approx : row.exact;
-    };
-    QPointF from = point(0, motionOf(recording.Row(0)));
-    auto to = [&](QPointF next) {
-        surface.Line(from.x(), from.y(), next.x(), next.y(), colour);
-        from = next;
-    };
-    for (std::size_t i = 1; i < recording.RowCount(); ++i) {
-        const RecordedRow row = recording.Row(i);
-        if (plot == Plot::Oscillation && row.time - 1 / MotionRecorder::kRowsPerSecond > timeSpan)
-            return;
-        to(point(row.time, motionOf(row)));
-    }
-    const TraceSample& last = recording.Last();
-    if (last.time > recording.Row(recording.RowCount() - 1).time)
-        to(point(last.time, smallAngle ? last.approx : last.exact));
-}
-
-} // namespace
-
 QList<PlotPicture> frmPenduleAmorti::Plots() const
 {
     const std::size_t member = chkApproxi_->isChecked() ? 1 : 0;
-    auto describe = [&](PictureBox* box, Plot which, const QString& name, const QString& title) {
+    const DampedPlotOptions options{member == 1, energyCurvesDrawn_};
+    auto describe = [&](PictureBox* box, PlotAxes axes, const QString& name, const QString& title) {
         PlotPicture plot = PictureOfBox(*box, name, title);
-        plot.draw = [this, which, member](PictureSurface& surface) {
-            // The frames are drawn on pairs; the other member of each goes nowhere.
-            PainterSurface none(nullptr, QSizeF(100, 100));
-            PainterSurface other(nullptr, QSizeF(100, 100));
-            PictureSurface& osc = which == Plot::Oscillation ? surface : none;
-            PictureSurface& phase = which == Plot::Phase ? surface : none;
-            // The coordinate system the reset leaves before the frames fit theirs.
-            osc.Scale(-0.85, state_.TetaMax, 10.3, -state_.TetaMax);
-            if (energyCurvesDrawn_)
-                DrawEnergyCurves(state_, {&phase, &other});
-            DrawPlotFrames(state_, {&osc, &other}, {&phase, &other});
-            DrawTrace(surface, recorder_, which, false, state_.DureeTrace);
-            if (member == 1)
-                DrawTrace(surface, recorder_, which, true, state_.DureeTrace);
+        plot.draw = [this, axes, options](PictureSurface& surface) {
+            DampedPlotScene(axes, options).DrawWhole(surface, State(), Recording());
         };
         return plot;
     };
     return {
-        describe(picOscillation_[member], Plot::Oscillation, QStringLiteral("oscillation"),
+        describe(picOscillation_[member], PlotAxes::Oscillation, QStringLiteral("oscillation"),
                  tr("Angle (en degrés) en fonction du temps (en s)")),
-        describe(picPhase_[member], Plot::Phase, QStringLiteral("phase"),
+        describe(picPhase_[member], PlotAxes::Phase, QStringLiteral("phase"),
                  tr("Portrait de phase : vitesse (en rad/s) en fonction de l'angle (en degrés)"))};
 }
 

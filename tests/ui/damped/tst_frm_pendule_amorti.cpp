@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <tuple>
@@ -131,12 +132,21 @@ private slots:
     }
 
     // Segments continue without a gap over a pause; a pause before the first
-    // tick after a resume adds nothing; paused time does not count; the reset
-    // stops and zeroes the clocks. A value that turns non-finite stops the
+    // tick after a resume adds nothing; paused time does not count; starting
+    // and resuming draw no frame again over the traces; the reset stops and
+    // zeroes the clocks. A value that turns non-finite stops the
     // animation, is reported, draws nothing and counts only the time drawn.
     void startPauseResumeResetAndFault()
     {
         Harness h({30, -3, 40, 22});
+        const auto framed = [&h] {
+            std::size_t n = 0;
+            for (const RecordingSurface* s : {&h.osc[0], &h.osc[1], &h.phase[0], &h.phase[1]})
+                n += std::count_if(s->primitives.begin(), s->primitives.end(),
+                                   [](const Primitive& p) { return p.colour == 0; });
+            return n;
+        };
+        const std::size_t frames = framed();
         h.Go()->click();
         h.Tick(0.02);
         const PenduleState& st = h.window->State();
@@ -158,6 +168,7 @@ private slots:
                 QCOMPARE(red[k].p1(), red[k - 1].p2());
         }
         QCOMPARE(Harness::Red(h.osc[0]).constLast().x2(), 0.17);
+        QCOMPARE(framed(), frames);
 
         h.Child<QPushButton>("cmdPosInit")->click();
         QVERIFY(!h.Go()->isChecked());
