@@ -139,10 +139,8 @@ void frmPenduleAmorti::LoadWindow()
     WriteAxisTitles();
 
     // No handler runs for values set by code.
-    sldTeta0_->setValue(45);
-    sldOmega0_->setValue(0);
-    sldPulsation_->setValue(40);
-    sldLambda_->setValue(22);
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        SliderOf(entry.parameter)->setValue(entry.defaultPosition);
 
     ResetSimulation();
 }
@@ -176,28 +174,14 @@ void frmPenduleAmorti::ResetSimulation()
     tmrPendule_->stop();
 
     SliderValues sliders;
-    sliders.Teta0Degrees = sldTeta0_->value();
-    sliders.Omega0 = sldOmega0_->value();
-    sliders.PulsationTenths = sldPulsation_->value();
-    sliders.LambdaHundredths = sldLambda_->value();
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        sliders[entry.parameter] = SliderOf(entry.parameter)->value();
     const Parameters parameters = ParametersFromSliders(sliders);
     state_.Teta0 = parameters.Teta0;
     state_.Omega0 = parameters.Omega0;
     state_.Pulsation2 = parameters.Pulsation2;
     state_.Lambda = parameters.Lambda;
-
-    const std::string sep = QLocale().decimalPoint().toStdString();
-    SetCaption(lblteta0_, ToQString(Teta0Caption(sliders.Teta0Degrees)));
-    SetCaption(lblOmega0_, ToQString(Omega0Caption(state_.Omega0, sep)));
-    SetCaption(lblPulsation_, ToQString(PulsationCaption(sliders.PulsationTenths, sep)));
-    SetCaption(lblLambda_, ToQString(LambdaCaption(state_.Lambda, sep)));
-    // Without damping there is no quality factor nor relaxation time: the
-    // captions keep what they showed.
-    const DerivedQuantities derived = Derive(parameters);
-    if (derived.qualityFactor)
-        SetCaption(lblQualite_, ToQString(QualityCaption(*derived.qualityFactor, sep)));
-    if (derived.relaxationTime)
-        SetCaption(lblRelax_, ToQString(RelaxationCaption(*derived.relaxationTime, sep)));
+    ShowCaptions(sliders, Derive(parameters));
 
     // Pauses a running animation through the toggle's own handler, which adds
     // the running time into TempsCumul; the clocks are zeroed only after it.
@@ -217,6 +201,7 @@ void frmPenduleAmorti::ResetSimulation()
     state_.OmegaApprox = start.motion.speed;
     state_.DureeTrace = start.DureeTrace;
     // The pseudo-period is shown only in the pseudo-periodic regime.
+    const std::string sep = QLocale().decimalPoint().toStdString();
     SetCaption(lblPseudo_,
                start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
                                   : QString());

@@ -5,6 +5,8 @@
 
 #include "plot/damped_plots.h"
 #include "plot/qt_picture_box.h"
+#include "ui/common/translatable.h"
+#include "ui/damped/damped_controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -32,18 +34,18 @@ QList<PlotPicture> frmPenduleAmorti::Plots() const
 QStringList frmPenduleAmorti::Captions() const
 {
     QStringList lines;
-    for (const auto& [name, value] : {std::pair{"Label3", "lblteta0"},
-                                      {"Label1", "lblOmega0"},
-                                      {"Label2", "lblPulsation"},
-                                      {"Label4", "lblLambda"},
-                                      {"Label5", "lblRelax"},
-                                      {"Label7", "lblPseudo"},
-                                      {"Label6", "lblQualite"}}) {
-        const auto* label = findChild<QLabel*>(QLatin1String(name));
-        const auto* shown = findChild<QLabel*>(QLatin1String(value));
-        if (label != nullptr && shown != nullptr && !shown->text().isEmpty())
-            lines << label->text().simplified() + QLatin1Char(' ') + shown->text();
-    }
+    // Each value under its title as the window shows it; a caption that
+    // shows nothing (no pseudo-period) prints no line.
+    const auto add = [&](const char* title, const QLabel* shown) {
+        if (!shown->text().isEmpty())
+            lines << TranslateFor(*this, title).simplified() + QLatin1Char(' ') + shown->text();
+    };
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        add(entry.title, CaptionOf(entry.parameter));
+    const auto& [relax, pseudo, quality] = kDerivedCaptions;
+    add(relax.titleText, lblRelax_);
+    add(pseudo.titleText, lblPseudo_);
+    add(quality.titleText, lblQualite_);
     lines << lblRegime_->text();
     if (chkApproxi_->isChecked())
         lines << tr("En vert : approximation des petits angles (sin θ ≈ θ)");

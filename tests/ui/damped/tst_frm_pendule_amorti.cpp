@@ -104,6 +104,33 @@ private slots:
         }
     }
 
+    // Each slider as its parameter is described: range and start position,
+    // its caption after one step, and that caption under the slider's title
+    // in the printout, which lists every value under its title.
+    void parameterRowsAndPrintout()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        Harness h;
+        QCOMPARE(h.window->Captions(),
+                 QStringList({"Angle initial : 45°", "Vitesse initiale : 0 rad/s",
+                              "Pulsation propre : 4,0 rad/s", "Coefficient d'amortissement : 0,22",
+                              "Durée de relaxation : 2,273", "Pseudo-période : 1,573 s",
+                              "Q : facteur de qualité : 9,091", "Régime pseudo-périodique"}));
+        using Row = std::tuple<const char*, const char*, QList<int>, QString>;
+        for (const auto& [slider, caption, rangeAndStart, printed] :
+             {Row{"sldTeta0", "lblteta0", {0, 180, 45}, "Angle initial : 46°"},
+              Row{"sldOmega0", "lblOmega0", {-10, 10, 0}, "Vitesse initiale : 1 rad/s"},
+              Row{"sldPulsation", "lblPulsation", {1, 200, 40}, "Pulsation propre : 4,1 rad/s"},
+              Row{"sldLambda", "lblLambda", {0, 500, 22}, "Coefficient d'amortissement : 0,23"}}) {
+            auto* s = h.Child<QSlider>(slider);
+            QCOMPARE(QList<int>({s->minimum(), s->maximum(), s->value()}), rangeAndStart);
+            s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            QVERIFY2(printed.endsWith(" " + h.Child<QLabel>(caption)->text()), slider);
+            QVERIFY2(h.window->Captions().contains(printed), slider);
+            s->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        }
+    }
+
     // Segments continue without a gap over a pause; a pause before the first
     // tick after a resume adds nothing; paused time does not count; starting
     // and resuming draw no frame again over the traces; the reset stops and
