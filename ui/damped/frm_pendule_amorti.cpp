@@ -6,10 +6,9 @@
 #include "model/plot_scales.h"
 #include "model/start_from_phase_point.h"
 #include "model/translatable_text.h"
-#include "plot/energy_curves.h"
+#include "plot/damped_plots.h"
 #include "plot/frame_pacer.h"
 #include "plot/pendulum_figure.h"
-#include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
 #include "plot/rotator.h"
 #include "plot/twips.h"
@@ -140,10 +139,8 @@ void frmPenduleAmorti::LoadWindow()
     WriteAxisTitles();
 
     // No handler runs for values set by code.
-    sldTeta0_->setValue(45);
-    sldOmega0_->setValue(0);
-    sldPulsation_->setValue(40);
-    sldLambda_->setValue(22);
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        SliderOf(entry.parameter)->setValue(entry.defaultPosition);
 
     ResetSimulation();
 }
@@ -177,28 +174,14 @@ void frmPenduleAmorti::ResetSimulation()
     tmrPendule_->stop();
 
     SliderValues sliders;
-    sliders.Teta0Degrees = sldTeta0_->value();
-    sliders.Omega0 = sldOmega0_->value();
-    sliders.PulsationTenths = sldPulsation_->value();
-    sliders.LambdaHundredths = sldLambda_->value();
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        sliders[entry.parameter] = SliderOf(entry.parameter)->value();
     const Parameters parameters = ParametersFromSliders(sliders);
     state_.Teta0 = parameters.Teta0;
     state_.Omega0 = parameters.Omega0;
     state_.Pulsation2 = parameters.Pulsation2;
     state_.Lambda = parameters.Lambda;
-
-    const std::string sep = QLocale().decimalPoint().toStdString();
-    SetCaption(lblteta0_, ToQString(Teta0Caption(sliders.Teta0Degrees)));
-    SetCaption(lblOmega0_, ToQString(Omega0Caption(state_.Omega0, sep)));
-    SetCaption(lblPulsation_, ToQString(PulsationCaption(sliders.PulsationTenths, sep)));
-    SetCaption(lblLambda_, ToQString(LambdaCaption(state_.Lambda, sep)));
-    // Without damping there is no quality factor nor relaxation time: the
-    // captions keep what they showed.
-    const DerivedQuantities derived = Derive(parameters);
-    if (derived.qualityFactor)
-        SetCaption(lblQualite_, ToQString(QualityCaption(*derived.qualityFactor, sep)));
-    if (derived.relaxationTime)
-        SetCaption(lblRelax_, ToQString(RelaxationCaption(*derived.relaxationTime, sep)));
+    ShowCaptions(sliders, Derive(parameters));
 
     // Pauses a running animation through the toggle's own handler, which adds
     // the running time into TempsCumul; the clocks are zeroed only after it.
@@ -218,6 +201,7 @@ void frmPenduleAmorti::ResetSimulation()
     state_.OmegaApprox = start.motion.speed;
     state_.DureeTrace = start.DureeTrace;
     // The pseudo-period is shown only in the pseudo-periodic regime.
+    const std::string sep = QLocale().decimalPoint().toStdString();
     SetCaption(lblPseudo_,
                start.pseudoPeriod ? ToQString(PseudoPeriodCaption(*start.pseudoPeriod, sep))
                                   : QString());
@@ -236,16 +220,12 @@ void frmPenduleAmorti::ResetSimulation()
     // The plots show a whole number of time graduations.
     state_.DureeTrace = FramedTimeSpan(state_.DureeTrace);
 
-    s.picOscillation[0]->Scale(-0.85, state_.TetaMax, 10.3, -state_.TetaMax);
-    s.picOscillation[1]->Scale(-0.85, state_.TetaMax, 10.3, -state_.TetaMax);
     s.picPendule->Scale(-10, 10, 10, -10);
     DrawPendulum(*s.picPendule, state_.Teta0);
     s.picPhase[0]->Cls();
     s.picPhase[1]->Cls();
     energyCurvesDrawn_ = energyCurves_;
-    if (energyCurves_)
-        DrawEnergyCurves(state_, s.picPhase);
-    DrawPlotFrames(state_, s.picOscillation, s.picPhase);
+    DrawDampedPlots({s.picOscillation, s.picPhase}, state_, recorder_, energyCurvesDrawn_);
 }
 
 void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
@@ -353,7 +333,6 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
     state_.TempsPrec = 0;
     if (checked) {
         chkGo_->setText(tr(kPauseCaption));
-        DrawPlotFrames(state_, surfaces_.picOscillation, surfaces_.picPhase);
         simulatedTime_.Start();
         // Temps belongs to the run that has just ended: a pause arriving
         // before this run's first tick must not add it to TempsCumul again.
@@ -447,18 +426,7 @@ void frmPenduleAmorti::FinishTraces()
 
 void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)
 {
-    // Red in both members, green in member 1.
-    const DampedSurfaces& s = surfaces_;
-    const Motion& a = from.exact;
-    const Motion& b = to.exact;
-    for (std::size_t i = 0; i < 2; ++i) {
-        s.picOscillation[i]->Line(from.time, a.angle, to.time, b.angle, kExactTraceColour);
-        s.picPhase[i]->Line(a.angle, a.speed, b.angle, b.speed, kExactTraceColour);
-    }
-    const Motion& c = from.approx;
-    const Motion& d = to.approx;
-    s.picOscillation[1]->Line(from.time, c.angle, to.time, d.angle, kSmallAngleTraceColour);
-    s.picPhase[1]->Line(c.angle, c.speed, d.angle, d.speed, kSmallAngleTraceColour);
+    DrawDampedSegment({surfaces_.picOscillation, surfaces_.picPhase}, from, to);
 }
 
 void frmPenduleAmorti::ShowFrameNow()

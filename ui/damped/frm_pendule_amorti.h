@@ -17,6 +17,7 @@
 #include "model/damped_animation.h"
 #include "model/motion_measurement.h"
 #include "model/motion_recorder.h"
+#include "model/parameters.h"
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 #include "plot/plot_picture.h"
@@ -44,10 +45,6 @@ class PhasePicker;
 class PictureBox;
 class Rotator;
 class WebLink;
-
-/// The traces' colours, on screen and in what leaves the program.
-inline constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
-inline constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
 
 /// Where the window draws the figure and the traces. By default its own
 /// picture boxes; tests and benchmarks may put recording surfaces in their
@@ -150,6 +147,11 @@ private:
     void CreateInitialConditions();
     void CreateOscillationParameters();
     PictureBox* AddPictureBox(const char* name, int left, int top, int width, int height);
+    [[nodiscard]] QSlider* SliderOf(DampedParameter parameter) const;
+    [[nodiscard]] QLabel* CaptionOf(DampedParameter parameter) const;
+    /// The sliders' values and the quantities derived from them, in the
+    /// user's locale.
+    void ShowCaptions(const SliderValues& sliders, const DerivedQuantities& derived);
     /// Controls other than labels and frames show their own ordinary
     /// pointer, not the window's (which is the hand after a visit to the link).
     void KeepOwnPointers();
