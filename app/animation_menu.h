@@ -1,7 +1,7 @@
 #pragma once
 
 /// \file
-/// The frame's "Animation" menu: the pace of both simulations, normal or
+/// The frame's "Animation" menu: the pace of every simulation, normal or
 /// slowed down (one checked at a time), and the single step of the damped
 /// pendulum.
 

@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTextBrowser>
 
@@ -18,6 +21,70 @@ namespace {
 constexpr QSize kGuideSize(760, 640);
 
 } // namespace
+
+namespace {
+
+QString WithoutMnemonic(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+/// The keys as the user reads them; the French keyboard says "Maj" for Shift.
+QString KeysText(const QAction& action)
+{
+    QStringList keys;
+    for (const QKeySequence& sequence : action.shortcuts()) {
+        keys << sequence.toString(QKeySequence::NativeText)
+                    .replace(QStringLiteral("Shift"),
+                             QCoreApplication::translate("kestrova::HelpMenu", "Maj"));
+    }
+    return keys.join(QStringLiteral(", "));
+}
+
+void AddMenuRows(const QMenu& menu, const QString& path, QList<ShortcutRow>& rows)
+{
+    for (const QAction* action : menu.actions()) {
+        const QString place = path + QStringLiteral(" › ") + WithoutMnemonic(action->text());
+        if (const QMenu* submenu = action->menu())
+            AddMenuRows(*submenu, place, rows);
+        else if (!action->shortcuts().isEmpty())
+            rows.append({KeysText(*action), place});
+    }
+}
+
+} // namespace
+
+QList<ShortcutRow> ShortcutRows(const QMenuBar& menuBar)
+{
+    QList<ShortcutRow> rows;
+    for (const QAction* entry : menuBar.actions()) {
+        if (const QMenu* menu = entry->menu())
+            AddMenuRows(*menu, WithoutMnemonic(menu->title()), rows);
+    }
+    // Mnemonics and keys of the windows' controls, which no menu holds.
+    static const std::pair<const char*, const char*> kWindowKeys[] = {
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Tab, Maj+Tab"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu", "passe d'une commande à l'autre")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Flèches, Page préc./suiv., Début/Fin"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu",
+                           "déplacent le curseur qui a le focus (la simulation repart de zéro)")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+A"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu", "lance ou suspend l'animation")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+P"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu", "« Position initiale »")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+F"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu", "« Approximation angle faible »")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+L, puis Entrée"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu",
+                           "fenêtre de Foucault : va à la longueur, puis lance")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+T, Alt+J, Alt+C"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu",
+                           "fenêtre de Foucault : latitude, jour, accélération du temps")},
+    };
+    for (const auto& [keys, action] : kWindowKeys)
+        rows.append({HelpMenu::tr(keys), HelpMenu::tr(action)});
+    return rows;
+}
 
 HelpMenu::HelpMenu(QWidget* frame, LanguageSwitch& language)
     : QMenu(frame)
@@ -102,37 +169,11 @@ void HelpMenu::LoadGuide()
 
 void HelpMenu::ShowShortcuts()
 {
-    // The keys of the frame and of both windows, as the README lists them.
-    static const std::pair<const char*, const char*> kRows[] = {
-        {QT_TR_NOOP("Ctrl+1, Ctrl+2"),
-         QT_TR_NOOP("ouvre le pendule pesant amorti, le pendule de Foucault")},
-        {QT_TR_NOOP("Ctrl+Q"), QT_TR_NOOP("quitte le programme")},
-        {QT_TR_NOOP("F1"), QT_TR_NOOP("ouvre le guide de l'enseignant")},
-        {QT_TR_NOOP("Tab, Maj+Tab"), QT_TR_NOOP("passe d'une commande à l'autre")},
-        {QT_TR_NOOP("Flèches, Page préc./suiv., Début/Fin"),
-         QT_TR_NOOP("déplacent le curseur qui a le focus (la simulation repart de zéro)")},
-        {QT_TR_NOOP("Alt+A"), QT_TR_NOOP("lance ou suspend l'animation")},
-        {QT_TR_NOOP("Alt+P"), QT_TR_NOOP("« Position initiale »")},
-        {QT_TR_NOOP("Alt+F"), QT_TR_NOOP("« Approximation angle faible »")},
-        {QT_TR_NOOP("Alt+L, puis Entrée"),
-         QT_TR_NOOP("fenêtre de Foucault : va à la longueur, puis lance")},
-        {QT_TR_NOOP("Ctrl+0, Ctrl+Maj+2, 4, 8"),
-         QT_TR_NOOP("vitesse normale, ralenti ×1/2, ×1/4, ×1/8 (les deux simulations)")},
-        {QT_TR_NOOP("Ctrl+."),
-         QT_TR_NOOP("pas suivant : avance de 10 ms le pendule amorti suspendu")},
-        {QT_TR_NOOP("Ctrl+M"), QT_TR_NOOP("ouvre ou ferme le panneau des mesures")},
-        {QT_TR_NOOP("Ctrl+K"), QT_TR_NOOP("courbes d'énergie sur le portrait de phase")},
-        {QT_TR_NOOP("Ctrl+E, Ctrl+Maj+E"),
-         QT_TR_NOOP("exporte les données, les graphiques de la fenêtre")},
-        {QT_TR_NOOP("Ctrl+C, Ctrl+P"),
-         QT_TR_NOOP("copie le graphique sous le pointeur, imprime la fenêtre")},
-        {QT_TR_NOOP("Alt+T, Alt+J, Alt+C"),
-         QT_TR_NOOP("fenêtre de Foucault : latitude, jour, accélération du temps")},
-    };
+    auto* frame = qobject_cast<QMainWindow*>(parentWidget());
     QString table = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"4\">");
-    for (const auto& [keys, action] : kRows) {
+    for (const ShortcutRow& row : ShortcutRows(*frame->menuBar())) {
         table += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                     .arg(tr(keys).toHtmlEscaped(), tr(action).toHtmlEscaped());
+                     .arg(row.Keys.toHtmlEscaped(), row.Action.toHtmlEscaped());
     }
     table += QStringLiteral("</table>");
     auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Raccourcis clavier"), table,

@@ -10,10 +10,23 @@
 #include <QTextBrowser>
 
 class QAction;
+class QMenuBar;
 
 namespace kestrova {
 
 class LanguageSwitch;
+
+/// One line of the shortcuts box: the keys and what they do.
+struct ShortcutRow {
+    QString Keys;
+    QString Action;
+    friend bool operator==(const ShortcutRow&, const ShortcutRow&) = default;
+};
+
+/// The keys of every menu item of `menuBar` that has some, in menu order, in
+/// the current language ("Animation › Pas suivant"), then the keys of the
+/// windows' own controls, which are no menu items.
+[[nodiscard]] QList<ShortcutRow> ShortcutRows(const QMenuBar& menuBar);
 
 class HelpMenu : public QMenu {
     Q_OBJECT

@@ -6,8 +6,10 @@
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
 #include "app/measurements_dock.h"
+#include "app/simulation_registry.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
+#include "ui/common/simulation.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
@@ -68,17 +70,16 @@ MDIBrunmalt::~MDIBrunmalt()
 
 void MDIBrunmalt::CreateActions()
 {
-    dampedAction_ = new QAction(this);
-    SetTranslatable(dampedAction_, "text", QT_TR_NOOP("Pendule pesant &amorti"));
-    dampedAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-    connect(dampedAction_, &QAction::triggered, this,
-            [this] { ShowSimulation(kDampedSimulation); });
-
-    foucaultAction_ = new QAction(this);
-    SetTranslatable(foucaultAction_, "text", QT_TR_NOOP("&Pendule pesant"));
-    foucaultAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-    connect(foucaultAction_, &QAction::triggered, this,
-            [this] { ShowSimulation(kFoucaultSimulation); });
+    const std::span<const SimulationEntry> simulations = Simulations();
+    subWindows_.resize(simulations.size());
+    for (std::size_t index = 0; index < simulations.size(); ++index) {
+        auto* action = new QAction(this);
+        SetTranslatable(action, "text", simulations[index].Title);
+        action->setShortcut(QKeySequence(simulations[index].Shortcut));
+        connect(action, &QAction::triggered, this,
+                [this, index] { ShowSimulation(static_cast<std::int16_t>(index)); });
+        simulationActions_.push_back(action);
+    }
 
     quitAction_ = new QAction(this);
     SetTranslatable(quitAction_, "text", QT_TR_NOOP("&Quitter"));
@@ -90,8 +91,8 @@ void MDIBrunmalt::CreateMenus()
 {
     QMenu* simulationMenu = menuBar()->addMenu(QString());
     SetTranslatable(simulationMenu, "title", QT_TR_NOOP("&Simulation"));
-    simulationMenu->addAction(dampedAction_);
-    simulationMenu->addAction(foucaultAction_);
+    for (QAction* action : simulationActions_)
+        simulationMenu->addAction(action);
     simulationMenu->addSeparator();
     simulationMenu->addAction(quitAction_);
 }
@@ -102,18 +103,16 @@ void MDIBrunmalt::CreateAnimationMenu()
     menuBar()->addMenu(animationMenu_);
     connect(animationMenu_, &AnimationMenu::SpeedChanged, this, &MDIBrunmalt::ApplySpeed);
     connect(animationMenu_, &AnimationMenu::NextStepAsked, this, [this] {
-        if (frmPenduleAmorti* window = DampedWindow())
-            window->NextStep();
+        for (Simulation* simulation : OpenSimulations())
+            simulation->NextStep();
     });
 }
 
 void MDIBrunmalt::ApplySpeed()
 {
     const double speed = animationMenu_->Speed();
-    if (frmPenduleAmorti* window = DampedWindow())
-        window->SetSlowMotion(speed);
-    if (frmFoucault* window = FoucaultWindow())
-        window->SetSlowMotion(speed);
+    for (Simulation* simulation : OpenSimulations())
+        simulation->SetSlowMotion(speed);
     ShowSpeedInCaption();
 }
 
@@ -130,9 +129,8 @@ void MDIBrunmalt::CreateFileMenu()
     fileMenu_ = new FileMenu(
         *this, [this] { return DampedWindow(); },
         [this]() -> PlotSource* {
-            if (frmPenduleAmorti* damped = DampedWindow())
-                return damped;
-            return FoucaultWindow();
+            const std::vector<Simulation*> open = OpenSimulations();
+            return open.empty() ? nullptr : open.front();
         });
     const QList<QAction*> menus = menuBar()->actions();
     menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.first(), fileMenu_->Menu());
@@ -182,22 +180,19 @@ void MDIBrunmalt::CreateHelpMenu()
 
 void MDIBrunmalt::MDIForm_Load()
 {
-    // Written once, before any simulation window exists; both animations
+    // Written once, before any simulation window exists; the animations
     // only read it afterwards.
     clock_.ReadFrequency();
     setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor));
-    ShowDampedWindow();
+    OpenSimulation(kDampedSimulation);
 }
 
 void MDIBrunmalt::ShowSimulation(std::int16_t index)
 {
-    CloseChild(dampedSubWindow_);
-    CloseChild(foucaultSubWindow_);
-    if (index == kDampedSimulation) {
-        ShowDampedWindow();
-    } else if (index == kFoucaultSimulation) {
-        ShowFoucaultWindow();
-    }
+    for (QPointer<QMdiSubWindow>& subWindow : subWindows_)
+        CloseChild(subWindow);
+    if (index >= 0 && static_cast<std::size_t>(index) < subWindows_.size())
+        OpenSimulation(static_cast<std::size_t>(index));
 }
 
 void MDIBrunmalt::QuitProgram()
@@ -205,27 +200,25 @@ void MDIBrunmalt::QuitProgram()
     quitApplication();
 }
 
-void MDIBrunmalt::ShowDampedWindow()
+void MDIBrunmalt::OpenSimulation(std::size_t index)
 {
-    auto* window = new frmPenduleAmorti(clock_);
-    window->SetEnergyCurvesShown(energyCurvesAction_->isChecked());
-    // Closing the damped window by hand ends the program; the frame's own
-    // closings (a switch) do not.
-    connect(window, &frmPenduleAmorti::Unloaded, this, [this] {
-        if (!closingChildren_) {
-            QuitProgram();
-        }
-    });
-    dampedSubWindow_ = AddChild(window);
-    window->SetSlowMotion(animationMenu_->Speed());
-    measurementsDock_->Follow(window);
-}
-
-void MDIBrunmalt::ShowFoucaultWindow()
-{
-    auto* window = new frmFoucault(clock_);
-    foucaultSubWindow_ = AddChild(window);
-    window->SetSlowMotion(animationMenu_->Speed());
+    const SimulationEntry& entry = Simulations()[index];
+    const SimulationWindow window = entry.Create(clock_);
+    // The energy curves and the measurements of "Analyse" are the damped
+    // pendulum's.
+    auto* damped = qobject_cast<frmPenduleAmorti*>(window.Widget);
+    if (damped != nullptr)
+        damped->SetEnergyCurvesShown(energyCurvesAction_->isChecked());
+    if (entry.ClosingEndsProgram) {
+        window.Behaviour->WhenUnloaded([this] {
+            if (!closingChildren_)
+                QuitProgram();
+        });
+    }
+    subWindows_[index] = AddChild(window.Widget);
+    window.Behaviour->SetSlowMotion(animationMenu_->Speed());
+    if (damped != nullptr)
+        measurementsDock_->Follow(damped);
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)
@@ -260,14 +253,30 @@ void MDIBrunmalt::CloseChild(QPointer<QMdiSubWindow>& subWindow)
     }
 }
 
+QWidget* MDIBrunmalt::SimulationWidget(std::size_t index) const
+{
+    const QPointer<QMdiSubWindow>& subWindow = subWindows_.at(index);
+    return subWindow ? subWindow->widget() : nullptr;
+}
+
+std::vector<Simulation*> MDIBrunmalt::OpenSimulations() const
+{
+    std::vector<Simulation*> open;
+    for (std::size_t index = 0; index < subWindows_.size(); ++index) {
+        if (auto* simulation = dynamic_cast<Simulation*>(SimulationWidget(index)))
+            open.push_back(simulation);
+    }
+    return open;
+}
+
 frmPenduleAmorti* MDIBrunmalt::DampedWindow() const
 {
-    return dampedSubWindow_ ? qobject_cast<frmPenduleAmorti*>(dampedSubWindow_->widget()) : nullptr;
+    return qobject_cast<frmPenduleAmorti*>(SimulationWidget(kDampedSimulation));
 }
 
 frmFoucault* MDIBrunmalt::FoucaultWindow() const
 {
-    return foucaultSubWindow_ ? qobject_cast<frmFoucault*>(foucaultSubWindow_->widget()) : nullptr;
+    return qobject_cast<frmFoucault*>(SimulationWidget(kFoucaultSimulation));
 }
 
 QSize MDIBrunmalt::PreferredSize() const

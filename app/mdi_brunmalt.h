@@ -2,8 +2,8 @@
 
 /// \file
 /// The frame window: a multiple-document frame that holds the simulation
-/// windows, owns the program-wide clock, and switches between the damped
-/// pendulum and the Foucault pendulum.
+/// windows, owns the program-wide clock, and switches between the
+/// simulations of the registry (the damped pendulum, the Foucault pendulum).
 
 #include "clock/high_resolution_clock.h"
 #include "plot/colour.h"
@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -28,6 +29,7 @@ class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
 class MeasurementsDock;
+class Simulation;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -36,7 +38,8 @@ class MeasurementsDock;
 /// Light yellow background of the frame's client area.
 inline constexpr Colour kBackgroundColour = Rgb(255, 255, 192);
 
-/// Numbers of the simulation windows for `ShowSimulation`.
+/// Numbers of the simulation windows for `ShowSimulation`: their rows in
+/// `Simulations()`.
 inline constexpr std::int16_t kDampedSimulation = 0;
 inline constexpr std::int16_t kFoucaultSimulation = 1;
 
@@ -50,8 +53,8 @@ public:
     explicit MDIBrunmalt(CounterSource& counterSource, QWidget* parent = nullptr);
     ~MDIBrunmalt() override;
 
-    /// Replaces the open simulation window by a freshly loaded one:
-    /// 0 the damped pendulum, 1 the Foucault pendulum, any other number none.
+    /// Replaces the open simulation window by a freshly loaded one: the row
+    /// `index` of `Simulations()`, any other number none.
     /// The switch itself never ends the program.
     void ShowSimulation(std::int16_t index);
 
@@ -78,8 +81,15 @@ public:
     /// The open Foucault-pendulum window, or null.
     [[nodiscard]] frmFoucault* FoucaultWindow() const;
 
-    [[nodiscard]] QAction* DampedAction() const { return dampedAction_; }
-    [[nodiscard]] QAction* FoucaultAction() const { return foucaultAction_; }
+    /// The open window of the simulation `index`, or null.
+    [[nodiscard]] QWidget* SimulationWidget(std::size_t index) const;
+    /// The "Simulation" menu item of the simulation `index`.
+    [[nodiscard]] QAction* SimulationAction(std::size_t index) const
+    {
+        return simulationActions_.at(index);
+    }
+    [[nodiscard]] QAction* DampedAction() const { return SimulationAction(kDampedSimulation); }
+    [[nodiscard]] QAction* FoucaultAction() const { return SimulationAction(kFoucaultSimulation); }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
@@ -102,7 +112,7 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
-    /// Slow motion for both simulations and the single step.
+    /// Slow motion for every simulation and the single step.
     void CreateAnimationMenu();
     /// The speed of the menu into the open windows and, when slowed, into the caption.
     void ApplySpeed();
@@ -113,21 +123,21 @@ private:
     void CreateHelpMenu();
     void CreateMeasurementsDock();
     void MDIForm_Load();
-    void ShowDampedWindow();
-    void ShowFoucaultWindow();
+    void OpenSimulation(std::size_t index);
+    /// The open simulation windows, in the registry's order.
+    [[nodiscard]] std::vector<Simulation*> OpenSimulations() const;
     QMdiSubWindow* AddChild(QWidget* child);
     void CloseChild(QPointer<QMdiSubWindow>& subWindow);
 
     HighResolutionClock clock_;
     QMdiArea* mdiArea_ = nullptr;
-    QPointer<QMdiSubWindow> dampedSubWindow_;
-    QPointer<QMdiSubWindow> foucaultSubWindow_;
+    /// One per row of the registry, null while that simulation is not open.
+    std::vector<QPointer<QMdiSubWindow>> subWindows_;
     /// Set while the frame closes windows itself: the damped window's
     /// closing then does not end the program.
     bool closingChildren_ = false;
 
-    QAction* dampedAction_ = nullptr;
-    QAction* foucaultAction_ = nullptr;
+    std::vector<QAction*> simulationActions_;
     QAction* quitAction_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
     FileMenu* fileMenu_ = nullptr;

@@ -21,11 +21,11 @@ void FakeCounterSource::AdvanceSeconds(double seconds)
     count_ += static_cast<ClockValue>(std::llround(seconds * static_cast<double>(frequency_)));
 }
 
-double HighResolutionClock::ElapsedSeconds() const
+double HighResolutionClock::SecondsBetween(ClockValue from, ClockValue to) const
 {
     if (CounterFrequency <= 0)
         return 0.0;
-    const ClockValue counts = CurrentCount - StartCount;
+    const ClockValue counts = to - from;
     return static_cast<double>(counts) / static_cast<double>(CounterFrequency);
 }
 

@@ -53,9 +53,9 @@ constexpr ClockValue CounterValue(ClockValue raw)
     return raw;
 }
 
-/// The program-wide clock shared by both simulation windows: the counter
-/// frequency read once at start, the reading of the last start or resume and
-/// the reading of the latest tick.
+/// The program-wide clock shared by the simulation windows: the counter
+/// frequency, read once at start, turns readings into seconds. Each
+/// animation keeps its own start reading.
 class HighResolutionClock {
 public:
     explicit HighResolutionClock(CounterSource& source)
@@ -64,18 +64,15 @@ public:
 
     /// Reads the counter frequency (done once, by the frame at start-up).
     void ReadFrequency() { CounterFrequency = CounterValue(source_.QueryFrequency()); }
-    /// Takes the start reading (start or resume of an animation).
-    void ReadStart() { StartCount = CounterValue(source_.QueryCounter()); }
-    /// Takes the tick reading.
-    void ReadCurrent() { CurrentCount = CounterValue(source_.QueryCounter()); }
+    /// The counter now.
+    [[nodiscard]] ClockValue Read() const { return CounterValue(source_.QueryCounter()); }
 
-    /// Seconds from StartCount to CurrentCount. Without a usable counter
-    /// (frequency 0 or negative) no time passes: 0, never a division by zero.
-    [[nodiscard]] double ElapsedSeconds() const;
+    /// Seconds from the reading `from` to the reading `to`. Without a usable
+    /// counter (frequency 0 or negative) no time passes: 0, never a division
+    /// by zero.
+    [[nodiscard]] double SecondsBetween(ClockValue from, ClockValue to) const;
 
     ClockValue CounterFrequency = 0;
-    ClockValue StartCount = 0;
-    ClockValue CurrentCount = 0;
 
 private:
     CounterSource& source_;

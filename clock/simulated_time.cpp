@@ -4,24 +4,26 @@ namespace kestrova {
 
 void SimulatedTime::Start()
 {
-    clock_.ReadStart();
-    counted_ = 0;
+    start_ = clock_.Read();
+    paced_.Restart();
 }
 
-double SimulatedTime::Now()
+double SimulatedTime::RealSeconds() const
 {
-    clock_.ReadCurrent();
-    return counted_ + speed_ * clock_.ElapsedSeconds();
+    return clock_.SecondsBetween(start_, clock_.Read());
+}
+
+double SimulatedTime::Now() const
+{
+    return paced_.At(RealSeconds());
 }
 
 void SimulatedTime::SetSpeed(double speed, bool running)
 {
-    if (running) {
-        counted_ = Now();
-        // The tick reading just taken is where the new pace starts.
-        clock_.StartCount = clock_.CurrentCount;
-    }
-    speed_ = speed;
+    // Stopped, the next Start counts from 0 again at the new pace.
+    paced_.SetFactor(speed, running ? RealSeconds() : 0.0);
+    if (!running)
+        paced_.Restart();
 }
 
 } // namespace kestrova

@@ -6,6 +6,7 @@
 /// motion). The pace may change while the animation runs without a jump.
 
 #include "clock/high_resolution_clock.h"
+#include "model/sped_up_time.h"
 
 namespace kestrova {
 
@@ -19,20 +20,24 @@ public:
         : clock_(clock)
     { }
 
-    /// Counts from 0 from now on (a start or a resume): takes the start reading.
+    /// Counts from 0 from now on (a start or a resume): takes this
+    /// animation's start reading.
     void Start();
-    /// Simulated seconds since Start: takes the tick reading.
-    [[nodiscard]] double Now();
+    /// Simulated seconds since Start.
+    [[nodiscard]] double Now() const;
     /// From now on `speed` simulated seconds pass per real second. While
     /// `running`, the seconds counted so far are kept and the new pace
     /// applies from this moment only.
     void SetSpeed(double speed, bool running);
-    [[nodiscard]] double Speed() const { return speed_; }
+    [[nodiscard]] double Speed() const { return paced_.Factor(); }
 
 private:
+    /// Wall-clock seconds since Start.
+    [[nodiscard]] double RealSeconds() const;
+
     HighResolutionClock& clock_;
-    double speed_ = kNormalSpeed;
-    double counted_ = 0; ///< simulated seconds up to the clock's start reading
+    ClockValue start_ = 0;
+    SpedUpTime paced_;
 };
 
 } // namespace kestrova

@@ -1,35 +1,32 @@
 #pragma once
 
 /// \file
-/// Simulated time that can run faster than real time: one factor multiplies
-/// every real interval, so a change of factor during a run takes effect from
-/// that moment on without a jump, and another factor (a slow motion) can be
-/// multiplied in.
+/// A time that runs at a chosen rate of another one: the animation's seconds
+/// against the wall clock's (slow motion), the Foucault pendulum's simulated
+/// seconds against the animation's (the time factor). A change of rate takes
+/// effect from that moment on, without a jump.
 
-namespace kestrova::foucault {
+namespace kestrova {
 
 class SpedUpTime {
 public:
-    /// Simulated seconds at `realSeconds` since the start. With the factor 1
-    /// throughout, exactly `realSeconds`.
-    [[nodiscard]] double At(double realSeconds) const
-    {
-        return base_ + factor_ * (realSeconds - anchor_);
-    }
+    /// This time when the other one reads `source` (seconds since the
+    /// start). At the rate 1 throughout, exactly `source`.
+    [[nodiscard]] double At(double source) const { return base_ + factor_ * (source - anchor_); }
 
-    /// Back to 0 at the real time 0, the factor kept.
+    /// Back to 0 when the other time reads 0, the rate kept.
     void Restart()
     {
         base_ = 0;
         anchor_ = 0;
     }
 
-    /// From `realSeconds` since the start on, simulated time runs `factor`
-    /// times faster than real time.
-    void SetFactor(double factor, double realSeconds)
+    /// From the moment the other time reads `source` on, this one runs
+    /// `factor` times as fast; what it counted so far is kept.
+    void SetFactor(double factor, double source)
     {
-        base_ = At(realSeconds);
-        anchor_ = realSeconds;
+        base_ = At(source);
+        anchor_ = source;
         factor_ = factor;
     }
 
@@ -37,8 +34,8 @@ public:
 
 private:
     double factor_ = 1;
-    double base_ = 0;   ///< simulated seconds at anchor_
-    double anchor_ = 0; ///< real seconds since the start when the factor was last set
+    double base_ = 0;   ///< this time at anchor_
+    double anchor_ = 0; ///< the other time when the rate was last set
 };
 
-} // namespace kestrova::foucault
+} // namespace kestrova

@@ -299,22 +299,6 @@
 <context>
     <name>kestrova::HelpMenu</name>
     <message>
-        <source>Ctrl+0, Ctrl+Maj+2, 4, 8</source>
-        <translation>Ctrl+0, Ctrl+Shift+2, 4, 8</translation>
-    </message>
-    <message>
-        <source>vitesse normale, ralenti ×1/2, ×1/4, ×1/8 (les deux simulations)</source>
-        <translation>normal speed, slow motion ×1/2, ×1/4, ×1/8 (both simulations)</translation>
-    </message>
-    <message>
-        <source>Ctrl+.</source>
-        <translation>Ctrl+.</translation>
-    </message>
-    <message>
-        <source>pas suivant : avance de 10 ms le pendule amorti suspendu</source>
-        <translation>next step: advances the paused damped pendulum by 10 ms</translation>
-    </message>
-    <message>
         <source>Ai&amp;de</source>
         <translation>&amp;Help</translation>
     </message>
@@ -351,28 +335,8 @@
         <translation>Teacher&apos;s guide — Kestrova</translation>
     </message>
     <message>
-        <source>Ctrl+1, Ctrl+2</source>
-        <translation>Ctrl+1, Ctrl+2</translation>
-    </message>
-    <message>
-        <source>ouvre le pendule pesant amorti, le pendule de Foucault</source>
-        <translation>opens the damped pendulum, the Foucault pendulum</translation>
-    </message>
-    <message>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <source>quitte le programme</source>
-        <translation>quits the program</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>ouvre le guide de l&apos;enseignant</source>
-        <translation>opens the teacher&apos;s guide</translation>
+        <source>Maj</source>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Tab, Maj+Tab</source>
@@ -437,38 +401,6 @@
     <message>
         <source>À propos de Kestrova</source>
         <translation>About Kestrova</translation>
-    </message>
-    <message>
-        <source>Ctrl+M</source>
-        <translation>Ctrl+M</translation>
-    </message>
-    <message>
-        <source>ouvre ou ferme le panneau des mesures</source>
-        <translation>opens or closes the measurements panel</translation>
-    </message>
-    <message>
-        <source>Ctrl+K</source>
-        <translation>Ctrl+K</translation>
-    </message>
-    <message>
-        <source>courbes d&apos;énergie sur le portrait de phase</source>
-        <translation>energy curves on the phase portrait</translation>
-    </message>
-    <message>
-        <source>Ctrl+E, Ctrl+Maj+E</source>
-        <translation>Ctrl+E, Ctrl+Shift+E</translation>
-    </message>
-    <message>
-        <source>exporte les données, les graphiques de la fenêtre</source>
-        <translation>exports the data, the window&apos;s plots</translation>
-    </message>
-    <message>
-        <source>Ctrl+C, Ctrl+P</source>
-        <translation>Ctrl+C, Ctrl+P</translation>
-    </message>
-    <message>
-        <source>copie le graphique sous le pointeur, imprime la fenêtre</source>
-        <translation>copies the plot under the pointer, prints the window</translation>
     </message>
     <message>
         <source>Alt+T, Alt+J, Alt+C</source>

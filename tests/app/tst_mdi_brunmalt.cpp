@@ -2,6 +2,8 @@
 // at load, the window switch, the exit paths and the opening size.
 
 #include "app/animation_menu.h"
+#include "app/help_menu.h"
+#include "app/language_switch.h"
 #include "app/mdi_brunmalt.h"
 #include "clock/high_resolution_clock.h"
 #include "ui/damped/frm_pendule_amorti.h"
@@ -11,8 +13,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -152,6 +157,60 @@ private slots:
         QCOMPARE(f.frame.DampedWindow() != nullptr, damped == 1);
         QCOMPARE(f.frame.FoucaultWindow() != nullptr, foucault == 1);
         QCOMPARE(f.quits, quits);
+    }
+
+    // The shortcuts box lists every menu item that has keys, under its menu
+    // (one added later too), then the windows' own keys, in the interface
+    // language.
+    void shortcutsBox_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("action");
+        QTest::addRow("switch") << false << "Ctrl+2"
+                                << "Simulation › Pendule pesant";
+        QTest::addRow("Maj") << false << "Ctrl+Maj+4"
+                             << "Animation › Ralenti ×1/4";
+        QTest::addRow("added later") << false << "Ctrl+J"
+                                     << "Analyse › Essai";
+        QTest::addRow("window key") << false << "Alt+P"
+                                    << "« Position initiale »";
+        QTest::addRow("English") << true << "Ctrl+Shift+2"
+                                 << "Animation › Slow motion ×1/2";
+        QTest::addRow("English switch") << true << "Ctrl+1"
+                                        << "Simulation › D&amped heavy pendulum";
+    }
+    void shortcutsBox()
+    {
+        QFETCH(bool, english);
+        QFETCH(QString, keys);
+        QFETCH(QString, action);
+        QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        Frame f;
+        QAction* added = f.frame.AnalysisMenu()->addAction(QStringLiteral("Essai"));
+        added->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+        if (english) {
+            f.frame.LanguageChoice().Choose(Language::English);
+            QCoreApplication::sendPostedEvents();
+        }
+        const QList<ShortcutRow> rows = ShortcutRows(*f.frame.menuBar());
+        QVERIFY(rows.contains(ShortcutRow{keys, action.remove(QLatin1Char('&'))}));
+        for (const QAction* item : f.frame.findChildren<QAction*>()) {
+            // Qt's own items of the sub-windows' system menus are left out.
+            bool inSubWindow = false;
+            for (const QObject* owner = item; owner != nullptr; owner = owner->parent())
+                inSubWindow = inSubWindow || owner == &f.frame.MdiArea();
+            if (inSubWindow)
+                continue;
+            const QString text = item->text().remove(QLatin1Char('&'));
+            QVERIFY2(item->shortcut().isEmpty()
+                         || std::any_of(rows.begin(), rows.end(),
+                                        [&](const ShortcutRow& row) {
+                                            return row.Action.endsWith(QStringLiteral("› ") + text);
+                                        }),
+                     qPrintable(text));
+        }
     }
 
     // "Courbes d'énergie" in "Analyse" starts

@@ -21,6 +21,7 @@
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 #include "plot/plot_picture.h"
+#include "ui/common/simulation.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -55,7 +56,7 @@ struct DampedSurfaces {
     std::array<PictureSurface*, 2> picPhase{}; ///< same split
 };
 
-class frmPenduleAmorti : public QWidget, public PlotSource {
+class frmPenduleAmorti : public QWidget, public Simulation {
     Q_OBJECT
 
 public:
@@ -81,10 +82,14 @@ public:
 
     /// Slow motion: simulated seconds per real second (1, 1/2, 1/4, 1/8).
     /// A running animation goes on from where it is at the new pace.
-    void SetSlowMotion(double speed);
+    void SetSlowMotion(double speed) override;
     /// Advances a paused simulation by kNextStepSeconds of simulated time
     /// and draws it, without starting the animation; nothing while it runs.
-    void NextStep();
+    void NextStep() override;
+    void WhenUnloaded(std::function<void()> handler) override
+    {
+        connect(this, &frmPenduleAmorti::Unloaded, this, std::move(handler));
+    }
     static constexpr double kNextStepSeconds = 0.010;
 
     /// The model state the window animates.

@@ -45,7 +45,7 @@ constexpr double kViewGapTwips = 50;
 
 frmFoucault::frmFoucault(HighResolutionClock& clock, QWidget* parent)
     : QWidget(parent)
-    , clock_(clock)
+    , simulatedTime_(clock)
 {
     SetTranslatable(this, "windowTitle", QT_TR_NOOP("Pendule pesant"));
     setFont(DialogFont());
@@ -161,7 +161,7 @@ void frmFoucault::ConnectHandlers()
     connect(placePanel_, &PlacePanel::PlaceChanged, this, &frmFoucault::PlaceChanged);
     // A new factor takes effect from the last tick on, without a jump.
     connect(placePanel_, &PlacePanel::TimeFactorChanged, this,
-            [this] { spedUpTime_.SetFactor(placePanel_->TimeFactor(), realSeconds_); });
+            [this] { run_.SetTimeFactor(placePanel_->TimeFactor()); });
 }
 
 void frmFoucault::LoadWindow()
@@ -170,36 +170,33 @@ void frmFoucault::LoadWindow()
     foucault::ScaleGroundView(*picCourbe_);
     foucault::DrawGroundReference(*picCourbe_, foucault::kAmplitude);
 
-    OmegaTerre_ =
-        foucault::OmegaTerre(placePanel_->Latitude(), foucault::DaySeconds(placePanel_->Day()));
-    Longueur_ = foucault::kDefaultLength;
+    FoucaultSetup setup;
+    setup.Latitude = placePanel_->Latitude();
+    setup.Day = placePanel_->Day();
+    setup.TimeFactor = placePanel_->TimeFactor();
+    run_.Reset(setup);
     // Runs LengthChanged at once: timer off, trail empty, side-view scale, OmegaPendule.
-    txtLong_->setText(foucault::LengthText(Longueur_, QLocale()));
-    Amplitude_ = foucault::kAmplitude;
+    txtLong_->setText(foucault::LengthText(run_.Longueur(), QLocale()));
 
     picPendule_->SetWidth(picPendule_->Height());
     picPendule_->SetLeft(picCourbe_->Width() + picCourbe_->Left() + kViewGapTwips);
-    foucault::ScaleSideView(*picPendule_, Longueur_);
+    foucault::ScaleSideView(*picPendule_, run_.Longueur());
 
     // The string at rest: displaced by the amplitude, the bob lifted on its path.
-    const foucault::StringEnd rest =
-        foucault::SideViewStringEnd(Amplitude_, Longueur_, OmegaPendule_, Amplitude_, 0.0);
-    linFil_->SetEnds(0, Longueur_, rest.X, rest.Y);
-    foucault::DrawSideView(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
-
-    TempsEcoule_ = 0;
+    const foucault::StringEnd rest = run_.StringEnd();
+    linFil_->SetEnds(0, run_.Longueur(), rest.X, rest.Y);
+    foucault::DrawSideView(*picPendule_, run_.Longueur(), linFil_->X2(), linFil_->Y2());
     ShowReadout();
 }
 
 void frmFoucault::LengthChanged()
 {
-    tmrCourbe_->stop();
-    EmptyPoints(Points_);
-
+    StopAnimation();
     const foucault::LengthReading reading = foucault::ReadLengthText(txtLong_->text(), QLocale());
     lengthAccepted_ = reading.Accepted();
+    // The previous length stays while the text is refused.
+    run_.SetLength(lengthAccepted_ ? reading.Length : run_.Longueur());
     if (lengthAccepted_) {
-        Longueur_ = reading.Length;
         lblRefus_->clear();
         lblRefus_->hide();
     } else {
@@ -208,8 +205,7 @@ void frmFoucault::LengthChanged()
     }
     cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
 
-    foucault::ScaleSideView(*picPendule_, Longueur_);
-    OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+    foucault::ScaleSideView(*picPendule_, run_.Longueur());
 }
 
 void frmFoucault::ShowRefusal()
@@ -222,14 +218,9 @@ void frmFoucault::ShowRefusal()
 
 void frmFoucault::PlaceChanged()
 {
-    tmrCourbe_->stop();
-    EmptyPoints(Points_);
-    meter_.Clear();
-    TempsEcoule_ = 0; // the readout's time and turn belong to the new place
+    StopAnimation();
     // A refused latitude keeps the previous one; starting waits for a good one.
-    OmegaTerre_ =
-        foucault::OmegaTerre(placePanel_->Latitude(), foucault::DaySeconds(placePanel_->Day()));
-    OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+    run_.SetPlace(placePanel_->Latitude(), placePanel_->Day());
     cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
     // Greyed, it shows the kept latitude's figures rather than the typed one's.
     readout_->setEnabled(placePanel_->Accepted());
@@ -240,20 +231,22 @@ void frmFoucault::StartAnimation()
 {
     if (!lengthAccepted_ || !placePanel_->Accepted())
         return;
-    EmptyPoints(Points_);
-    meter_.Clear();
-    spedUpTime_.Restart();
-    realSeconds_ = 0;
-    TempsEcoule_ = 0;
+    run_.Start();
     ShowReadout();
     simulatedTime_.Start();
     tmrCourbe_->start(TickIntervalMs());
 }
 
+void frmFoucault::StopAnimation()
+{
+    tmrCourbe_->stop();
+    run_.Pause();
+}
+
 int frmFoucault::TickIntervalMs() const
 {
     return static_cast<int>(
-        std::lround(foucault::TimerIntervalMs(Longueur_) / simulatedTime_.Speed()));
+        std::lround(foucault::TimerIntervalMs(run_.Longueur()) / simulatedTime_.Speed()));
 }
 
 void frmFoucault::SetSlowMotion(double speed)
@@ -265,33 +258,26 @@ void frmFoucault::SetSlowMotion(double speed)
 
 void frmFoucault::ShowReadout()
 {
-    readout_->Show(TempsEcoule_, OmegaTerre_, meter_.ClockwiseRate());
+    readout_->Show(run_.TempsEcoule(), run_.OmegaTerre(), run_.Meter().ClockwiseRate());
 }
 
 void frmFoucault::AnimationTick()
 {
     // The seconds at the animation's pace (fewer than real ones in slow
-    // motion), then sped up by the time factor.
-    realSeconds_ = simulatedTime_.Now();
-    TempsEcoule_ = spedUpTime_.At(realSeconds_);
-    const double t = TempsEcoule_;
-
-    const foucault::GroundPosition bob =
-        foucault::BobOnGround(Amplitude_, OmegaPendule_, OmegaTerre_, t);
-    const foucault::StringEnd end =
-        foucault::SideViewStringEnd(Amplitude_, Longueur_, OmegaPendule_, bob.PosX, t);
-    linFil_->SetEnds(0, Longueur_, end.X, end.Y);
+    // motion); the run speeds them up by its time factor.
+    const FoucaultFrame frame = run_.AdvanceTo(simulatedTime_.Now());
+    const double length = run_.Longueur();
+    linFil_->SetEnds(0, length, frame.StringEnd.X, frame.StringEnd.Y);
 
     // The references stand still: each frame puts back what the bob and
     // the trail covered instead of drawing the dotted circles again.
-    picPendule_->EraseToBackdrop([this] { foucault::DrawSideReference(*picPendule_, Longueur_); });
-    foucault::DrawSideBob(*picPendule_, Longueur_, linFil_->X2(), linFil_->Y2());
+    picPendule_->EraseToBackdrop(
+        [this, length] { foucault::DrawSideReference(*picPendule_, length); });
+    foucault::DrawSideBob(*picPendule_, length, linFil_->X2(), linFil_->Y2());
 
-    foucault::AddToTrail(Points_, bob);
-    meter_.Add(t, bob.PosX, bob.PosY);
-
-    picCourbe_->EraseToBackdrop([this] { foucault::DrawGroundReference(*picCourbe_, Amplitude_); });
-    foucault::DrawTrail(*picCourbe_, Points_);
+    picCourbe_->EraseToBackdrop(
+        [this] { foucault::DrawGroundReference(*picCourbe_, run_.Amplitude()); });
+    foucault::DrawTrail(*picCourbe_, run_.Points());
     ShowReadout();
     // The tick is the frame: what it drew goes to the screen now, not at a
     // second wake-up of the frame pacer.
@@ -301,8 +287,9 @@ void frmFoucault::AnimationTick()
 
 void frmFoucault::closeEvent(QCloseEvent* event)
 {
-    tmrCourbe_->stop();
+    StopAnimation();
     QWidget::closeEvent(event);
+    emit Unloaded();
 }
 
 } // namespace kestrova

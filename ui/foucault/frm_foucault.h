@@ -4,15 +4,13 @@
 /// The Foucault-pendulum window: a side view of the swinging string and bob
 /// and, seen from above, the trail of the bob's last 100 positions on which
 /// the slow turning of the swing plane shows. The user types the length and
-/// presses the start button; each timer tick then places the bob where the
-/// exact motion puts it at the time measured on the program's clock.
+/// presses the start button; each timer tick then advances the run to the
+/// time measured on the program's clock and draws where it put the bob.
 
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
-#include "model/collection_points.h"
-#include "model/sped_up_time.h"
-#include "model/swing_plane_meter.h"
-#include "plot/plot_picture.h"
+#include "model/foucault_run.h"
+#include "ui/common/simulation.h"
 
 #include <QWidget>
 
@@ -28,7 +26,7 @@ class PictureBox;
 class PlacePanel;
 class PlaneReadout;
 
-class frmFoucault : public QWidget, public PlotSource {
+class frmFoucault : public QWidget, public Simulation {
     Q_OBJECT
 
 public:
@@ -38,36 +36,48 @@ public:
     explicit frmFoucault(HighResolutionClock& clock, QWidget* parent = nullptr);
     ~frmFoucault() override;
 
-    /// One tick of `tmrCourbe`: reads the clock, moves the string and the
-    /// bob, adds the bob's ground position to the trail (dropping the oldest
-    /// beyond 100) and redraws both views.
+    /// One tick of `tmrCourbe`: reads the clock, advances the run (the bob
+    /// and the string move, the trail drops its oldest beyond 100) and
+    /// redraws both views.
     void AnimationTick();
 
     /// Slow motion: simulated seconds per real second (1, 1/2, 1/4, 1/8).
     /// The ticks keep their interval in simulated time, so the trail keeps
     /// its spacing; a running animation goes on from where it is.
-    void SetSlowMotion(double speed);
+    void SetSlowMotion(double speed) override;
+    /// Only the damped pendulum steps; this one keeps running on its own.
+    void NextStep() override { }
+    void WhenUnloaded(std::function<void()> handler) override
+    {
+        connect(this, &frmFoucault::Unloaded, this, std::move(handler));
+    }
 
     /// Length of the pendulum (m): the last accepted text of the length field.
-    [[nodiscard]] double Longueur() const { return Longueur_; }
+    [[nodiscard]] double Longueur() const { return run_.Longueur(); }
     /// Angular frequency of the swing for that length (rad/s).
-    [[nodiscard]] double OmegaPendule() const { return OmegaPendule_; }
+    [[nodiscard]] double OmegaPendule() const { return run_.OmegaPendule(); }
     /// Simulated seconds since the start button was last pressed, as of the
     /// last tick (the real seconds times the time factor); 0 again after a
     /// change of place or day.
-    [[nodiscard]] double TempsEcoule() const { return TempsEcoule_; }
+    [[nodiscard]] double TempsEcoule() const { return run_.TempsEcoule(); }
     /// Vertical component of the planet's rotation at the chosen place (rad/s).
-    [[nodiscard]] double OmegaTerre() const { return OmegaTerre_; }
+    [[nodiscard]] double OmegaTerre() const { return run_.OmegaTerre(); }
     /// The swing plane's rate measured from the bob's positions since the start.
-    [[nodiscard]] const foucault::SwingPlaneMeter& Meter() const { return meter_; }
+    [[nodiscard]] const foucault::SwingPlaneMeter& Meter() const { return run_.Meter(); }
     /// The trail, oldest ground position first.
-    [[nodiscard]] const Collection_Points& Points() const { return Points_; }
+    [[nodiscard]] const Collection_Points& Points() const { return run_.Points(); }
+    /// The run the window shows.
+    [[nodiscard]] const FoucaultRun& Run() const { return run_; }
 
     // PlotSource (frm_foucault_plots.cpp): both views drawn again.
     [[nodiscard]] QList<PlotPicture> Plots() const override;
     [[nodiscard]] QStringList Captions() const override;
     [[nodiscard]] QString FileStem() const override;
     [[nodiscard]] QString Heading() const override;
+
+signals:
+    /// The window was closed.
+    void Unloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,27 +97,17 @@ private:
     void PlaceChanged();
     /// The start button: restarts the motion from time 0 with an empty trail.
     void StartAnimation();
+    /// Stops the timer and the run.
+    void StopAnimation();
     /// The timer's interval in real time at the present speed (ms).
     [[nodiscard]] int TickIntervalMs() const;
     /// Shows why the length text is refused, in the interface language.
     void ShowRefusal();
     void ShowReadout();
 
-    HighResolutionClock& clock_;
-    SimulatedTime simulatedTime_{clock_};
-
-    double Longueur_ = 0;         ///< m
-    double Amplitude_ = 0;        ///< m, the bob's initial distance from the vertical
-    double OmegaTerre_ = 0;       ///< rad/s
-    double OmegaPendule_ = 0;     ///< rad/s
-    double TempsEcoule_ = 0;      ///< s
+    SimulatedTime simulatedTime_;
+    FoucaultRun run_;
     bool lengthAccepted_ = false; ///< the length text as it stands gives a usable length
-    Collection_Points Points_;
-    foucault::SpedUpTime spedUpTime_;
-    /// Seconds since the start at the animation's pace (the real ones, slowed
-    /// in slow motion), as of the last tick.
-    double realSeconds_ = 0;
-    foucault::SwingPlaneMeter meter_;
 
     PictureBox* picCourbe_ = nullptr;
     PictureBox* picPendule_ = nullptr;

@@ -24,14 +24,14 @@ QList<PlotPicture> frmFoucault::Plots() const
                  tr("Trace au sol : les dernières positions de la masse, vues de dessus"));
     ground.draw = [this](PictureSurface& surface) {
         foucault::ScaleGroundView(surface);
-        foucault::DrawGroundReference(surface, Amplitude_);
-        foucault::DrawTrail(surface, Points_);
+        foucault::DrawGroundReference(surface, run_.Amplitude());
+        foucault::DrawTrail(surface, run_.Points());
     };
     PlotPicture side = describe(picPendule_, QStringLiteral("vue-de-cote"),
                                 tr("Vue de côté : le fil et la masse sous le point de suspension"));
     side.draw = [this](PictureSurface& surface) {
-        foucault::ScaleSideView(surface, Longueur_);
-        foucault::DrawSideView(surface, Longueur_, linFil_->X2(), linFil_->Y2());
+        foucault::ScaleSideView(surface, run_.Longueur());
+        foucault::DrawSideView(surface, run_.Longueur(), linFil_->X2(), linFil_->Y2());
         // The string lies over the picture on screen; here it is part of it.
         surface.Line(linFil_->X1(), linFil_->Y1(), linFil_->X2(), linFil_->Y2(),
                      surface.ForeColor());
@@ -45,7 +45,7 @@ QStringList frmFoucault::Captions() const
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return {tr("Longueur du pendule : %1 m").arg(txtLong_->text()),
             tr("Latitude : %1°").arg(locale.toString(placePanel_->Latitude() / DegToRad, 'f', 2)),
-            tr("Temps écoulé : %1 s").arg(locale.toString(TempsEcoule_, 'f', 1))};
+            tr("Temps écoulé : %1 s").arg(locale.toString(run_.TempsEcoule(), 'f', 1))};
 }
 
 QString frmFoucault::FileStem() const

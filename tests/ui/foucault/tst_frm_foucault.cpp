@@ -101,13 +101,14 @@ private slots:
     {
         window_ = std::make_unique<frmFoucault>(clock_);
         Child<QPushButton>("cmdGo")->click();
+        const ClockValue start = clock_.Read();
         const double omega = foucault::OmegaTerre();
         const double bigOmega = foucault::OmegaPendule(67.0, omega);
         for (int k = 1; k <= 300; ++k) {
             source_.AdvanceSeconds(0.164);
             window_->AnimationTick();
             const auto bob = foucault::BobOnGround(foucault::kAmplitude, bigOmega, omega,
-                                                   clock_.ElapsedSeconds());
+                                                   clock_.SecondsBetween(start, clock_.Read()));
             const auto newest = window_->Points().Point(window_->Points().CountPoint());
             QVERIFY(newest->X0Line == bob.PosX && newest->Y0Line == bob.PosY);
         }
