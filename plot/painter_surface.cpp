@@ -1,6 +1,7 @@
 #include "plot/painter_surface.h"
 
 #include "plot/qt_colour.h"
+#include "plot/qt_utf8.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -11,11 +12,6 @@
 namespace kestrova {
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// A font size in whole pixels, at least one, as the screen box sizes it.
 int FontPixels(double pixels)

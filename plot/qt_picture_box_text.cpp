@@ -4,6 +4,7 @@
 #include "plot/qt_picture_box.h"
 
 #include "plot/device_pixels.h"
+#include "plot/qt_utf8.h"
 
 #include <QTransform>
 
@@ -20,11 +21,6 @@ int FontPixels(double pixels)
     constexpr double kLargest = 1 << 16;
     return std::isnan(pixels) ? 1
                               : static_cast<int>(std::clamp(std::nearbyint(pixels), 1.0, kLargest));
-}
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 /// Texts whose widths the box remembers at most, per font.

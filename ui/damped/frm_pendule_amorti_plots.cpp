@@ -8,6 +8,7 @@
 #include "plot/painter_surface.h"
 #include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
+#include "plot/qt_utf8.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -51,7 +52,7 @@ void DrawTrace(PictureSurface& surface, const MotionRecorder& recording, Plot pl
 
 QList<PlotPicture> frmPenduleAmorti::Plots() const
 {
-    const std::size_t member = chkApproxi_->isChecked() ? 1 : 0;
+    const std::size_t member = commands_.chkApproxi->isChecked() ? 1 : 0;
     auto describe = [&](PictureBox* box, Plot which, const QString& name, const QString& title) {
         PlotPicture plot = PictureOfBox(*box, name, title);
         plot.draw = [this, which, member](PictureSurface& surface) {
@@ -61,20 +62,21 @@ QList<PlotPicture> frmPenduleAmorti::Plots() const
             PictureSurface& osc = which == Plot::Oscillation ? surface : none;
             PictureSurface& phase = which == Plot::Phase ? surface : none;
             // The coordinate system the reset leaves before the frames fit theirs.
-            osc.Scale(-0.85, state_.TetaMax, 10.3, -state_.TetaMax);
-            if (energyCurvesDrawn_)
-                DrawEnergyCurves(state_, {&phase, &other});
-            DrawPlotFrames(state_, {&osc, &other}, {&phase, &other});
-            DrawTrace(surface, recorder_, which, false, state_.DureeTrace);
+            const PenduleState& state = run_.State();
+            osc.Scale(-0.85, state.TetaMax, 10.3, -state.TetaMax);
+            if (energyCurves_.drawn)
+                DrawEnergyCurves(state, {&phase, &other});
+            DrawPlotFrames(state, {&osc, &other}, {&phase, &other});
+            DrawTrace(surface, run_.Recording(), which, false, state.DureeTrace);
             if (member == 1)
-                DrawTrace(surface, recorder_, which, true, state_.DureeTrace);
+                DrawTrace(surface, run_.Recording(), which, true, state.DureeTrace);
         };
         return plot;
     };
     return {
-        describe(picOscillation_[member], Plot::Oscillation, QStringLiteral("oscillation"),
+        describe(boxes_.picOscillation[member], Plot::Oscillation, QStringLiteral("oscillation"),
                  tr("Angle (en degrés) en fonction du temps (en s)")),
-        describe(picPhase_[member], Plot::Phase, QStringLiteral("phase"),
+        describe(boxes_.picPhase[member], Plot::Phase, QStringLiteral("phase"),
                  tr("Portrait de phase : vitesse (en rad/s) en fonction de l'angle (en degrés)"))};
 }
 
@@ -93,15 +95,15 @@ QStringList frmPenduleAmorti::Captions() const
         if (label != nullptr && shown != nullptr && !shown->text().isEmpty())
             lines << label->text().simplified() + QLatin1Char(' ') + shown->text();
     }
-    lines << lblRegime_->text();
-    if (chkApproxi_->isChecked())
+    lines << setupControls_.lblRegime->text();
+    if (commands_.chkApproxi->isChecked())
         lines << tr("En vert : approximation des petits angles (sin θ ≈ θ)");
     return lines;
 }
 
 QString frmPenduleAmorti::FileStem() const
 {
-    return QStringLiteral("pendule-amorti");
+    return FromUtf8(kDampedRunFileStem);
 }
 
 QString frmPenduleAmorti::Heading() const

@@ -112,7 +112,7 @@ private slots:
         Harness h({30, -3, 40, 22});
         h.Go()->click();
         h.Tick(0.02);
-        const PenduleState& st = h.window->State();
+        const PenduleState& st = h.window->Run().State();
         QCOMPARE(Harness::Red(h.phase[1]).value(0).p1(), QPointF(30 * DegToRad, -3));
         QCOMPARE(Harness::Red(h.phase[1]).constLast().p2(), QPointF(st.Teta, st.Omega));
         h.Tick(0.1);
@@ -139,7 +139,7 @@ private slots:
 
         h.Go()->click();
         h.Tick(0.1);
-        h.window->MutableState().Omega = std::numeric_limits<double>::quiet_NaN();
+        h.window->SetSlowMotion(std::numeric_limits<double>::quiet_NaN()); // the clock goes wrong
         const auto drawn = h.osc[0].primitives.size() + h.pendule.primitives.size();
         h.Tick(0.1);
         QVERIFY(h.faults.size() == 1 && h.faults[0].contains(QStringLiteral("non finie")));
@@ -169,7 +169,7 @@ private slots:
             }
             QCOMPARE(stoppedAt, stopAfter < 0 ? -1.0 : stopAfter / speed + 0.25);
             // The pause was taken: its time is in TempsCumul.
-            QCOMPARE(h.window->State().TempsCumul, stopAfter < 0 ? 0.0 : stoppedAt * speed);
+            QCOMPARE(h.window->Run().State().TempsCumul, stopAfter < 0 ? 0.0 : stoppedAt * speed);
         }
     }
 
@@ -180,7 +180,7 @@ private slots:
     void slowMotionAndNextStep()
     {
         Harness h({30, 0, 40, 22});
-        const PenduleState& st = h.window->State();
+        const PenduleState& st = h.window->Run().State();
         h.window->SetSlowMotion(0.125);
         h.Go()->click();
         for (int k = 0; k < 8 * 60; ++k)
