@@ -95,8 +95,9 @@ void frmPenduleAmorti::ConnectHandlers()
     }
     connect(commands_.cmdPosInit, &QPushButton::clicked, this, [this] { ResetSimulation(); });
     connect(commands_.chkApproxi, &QCheckBox::toggled, this, [this] { ShowChosenView(); });
-    // toggled, not clicked: unchecking from code (reset, automatic stop) must
-    // run the pause exactly as a click does.
+    // toggled, not clicked: whatever moves the toggle starts or pauses the
+    // run. The window moves it itself only to follow the run (ShowRunning),
+    // with its signals blocked.
     connect(commands_.chkGo, &QPushButton::toggled, this, &frmPenduleAmorti::OnChkGoToggled);
     connect(tmrPendule_, &QTimer::timeout, this, &frmPenduleAmorti::AnimationTick);
     picker_ = new PhasePicker(

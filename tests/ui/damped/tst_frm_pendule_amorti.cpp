@@ -132,7 +132,18 @@ private slots:
         }
         QCOMPARE(Harness::Red(h.osc[0]).constLast().x2(), 0.17);
 
+        // The reset of a running animation is told once, of the run already reset.
+        QVERIFY(h.Go()->isChecked());
+        QStringList told;
+        QObject::connect(h.window.get(), &frmPenduleAmorti::MeasurementsChanged, [&] {
+            const DampedRun& run = h.window->Run();
+            told << QStringLiteral("%1 %2 %3")
+                        .arg(run.Running())
+                        .arg(run.Time())
+                        .arg(run.Measurement().Empty());
+        });
         h.Child<QPushButton>("cmdPosInit")->click();
+        QCOMPARE(told, QStringList{"0 0 1"});
         QVERIFY(!h.Go()->isChecked());
         QCOMPARE(QList<double>({st.Temps, st.TempsPrec, st.TempsCumul}), QList<double>({0, 0, 0}));
         QCOMPARE(st.Teta, st.Teta0);
