@@ -8,9 +8,11 @@
 ///
 /// The motion is that of
 /// \f[ \theta'' + 2\lambda\theta' + \omega_0^2 \sin\theta = 0 \f]
-/// integrated over the real time the clock measures between timer ticks, so
-/// one simulated second is one second of the wall clock (or several, in slow
-/// motion).
+/// held by a DampedRun. The window is its view and controller: it reads the
+/// sliders into the run's setup, starts and pauses the run, advances it at
+/// each timer tick to the simulated time the clock gives (one second of the
+/// wall clock, or several in slow motion, per simulated second) and draws
+/// what each advance returns.
 
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
@@ -110,8 +112,9 @@ public:
 signals:
     /// The window has been closed.
     void Unloaded();
-    /// The measurements were cleared, changed, or have moved on (at most a
-    /// few times per second of animation, and at each pause).
+    /// The run's measurements were cleared, changed, or have moved on (at
+    /// most a few times per second of animation, at each pause, and once
+    /// per reset, after it).
     void MeasurementsChanged();
 
 protected:
