@@ -6,6 +6,26 @@
 
 namespace kestrova {
 
+int& SliderValues::operator[](DampedParameter parameter)
+{
+    switch (parameter) {
+    case DampedParameter::Teta0:
+        return Teta0Degrees;
+    case DampedParameter::Omega0:
+        return Omega0;
+    case DampedParameter::Pulsation:
+        return PulsationTenths;
+    case DampedParameter::Lambda:
+        break;
+    }
+    return LambdaHundredths;
+}
+
+int SliderValues::operator[](DampedParameter parameter) const
+{
+    return const_cast<SliderValues&>(*this)[parameter];
+}
+
 Parameters ParametersFromSliders(const SliderValues& sliders)
 {
     const double pulsation = sliders.PulsationTenths / 10.0;

@@ -4,27 +4,30 @@
 /// From the four slider values to the model parameters and the derived
 /// physical quantities shown by the damped-pendulum window.
 
+#include "model/damped_parameters.h"
+
 #include <optional>
 
 namespace kestrova {
 
-/// The integer values of the four sliders of the damped-pendulum window.
+/// The integer values of the four sliders of the damped-pendulum window,
+/// at their start positions unless given.
 struct SliderValues {
-    int Teta0Degrees = 45;     ///< sldTeta0, 0 to 180 (degrees)
-    int Omega0 = 0;            ///< sldOmega0, -10 to 10 (rad/s)
-    int PulsationTenths = 40;  ///< sldPulsation, 1 to 200 (tenths of rad/s)
-    int LambdaHundredths = 22; ///< sldLambda, 0 to 500 (hundredths of 1/s)
+    int Teta0Degrees = DampedParameterOf(DampedParameter::Teta0).defaultPosition;
+    int Omega0 = DampedParameterOf(DampedParameter::Omega0).defaultPosition;
+    int PulsationTenths = DampedParameterOf(DampedParameter::Pulsation).defaultPosition;
+    int LambdaHundredths = DampedParameterOf(DampedParameter::Lambda).defaultPosition;
+
+    /// The position of one parameter's slider.
+    [[nodiscard]] int& operator[](DampedParameter parameter);
+    [[nodiscard]] int operator[](DampedParameter parameter) const;
 };
 
-/// Slider ranges (inclusive), in the sliders' own integer units.
-struct SliderRange {
-    int minimum;
-    int maximum;
-};
-inline constexpr SliderRange kTeta0Range{0, 180};
-inline constexpr SliderRange kOmega0Range{-10, 10};
-inline constexpr SliderRange kPulsationRange{1, 200};
-inline constexpr SliderRange kLambdaRange{0, 500};
+/// The ranges for code that names one parameter.
+inline constexpr SliderRange kTeta0Range = DampedParameterOf(DampedParameter::Teta0).range;
+inline constexpr SliderRange kOmega0Range = DampedParameterOf(DampedParameter::Omega0).range;
+inline constexpr SliderRange kPulsationRange = DampedParameterOf(DampedParameter::Pulsation).range;
+inline constexpr SliderRange kLambdaRange = DampedParameterOf(DampedParameter::Lambda).range;
 
 /// The model parameters read from the sliders.
 struct Parameters {

@@ -18,6 +18,9 @@ int DevicePixels(double width, double ratio)
     return std::max(1, static_cast<int>(std::lround(width * ratio)));
 }
 
+namespace {
+
+/// Device pixels of an RGB32 image in one colour, clipped to the image.
 void FillDevice(QImage& image, const QRect& deviceRect, QRgb colour)
 {
     // Straight into the image, as the painter's raster engine would: the
@@ -32,8 +35,6 @@ void FillDevice(QImage& image, const QRect& deviceRect, QRgb colour)
         std::fill(row, row + r.width(), colour);
     }
 }
-
-namespace {
 
 /// The device pixels of a logical-pixel rectangle, clipped to the image.
 QRect DeviceRect(const QImage& image, const QRect& r)
@@ -127,40 +128,6 @@ void FillRun(QImage& image, const Run& run, double extent, const QList<qreal>& p
         if (k % 2 == 0 && std::min(next, length) > std::max(pos, 0.0))
             fill(from + dir * std::max(pos, 0.0), from + dir * std::min(next, length));
         pos = next;
-    }
-}
-
-namespace {
-
-/// One channel of the merge: towards the ink as far as the text goes.
-int MergeChannel(int dest, int text, int ink, int back)
-{
-    if (ink < back)
-        return std::min(dest, text);
-    if (ink > back)
-        return std::max(dest, text);
-    return dest;
-}
-
-} // namespace
-
-void MergeText(QImage& image, const QImage& text, const QRect& part, QPoint at, QRgb ink, QRgb back)
-{
-    const QRect target = QRect(at, part.size()) & image.rect();
-    for (int y = target.top(); y <= target.bottom(); ++y) {
-        auto* const row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const auto* const source =
-            reinterpret_cast<const QRgb*>(text.constScanLine(y - at.y() + part.top()))
-            + part.left();
-        for (int x = target.left(); x <= target.right(); ++x) {
-            const QRgb t = source[x - at.x()];
-            if (t == back)
-                continue;
-            QRgb& d = row[x];
-            d = qRgb(MergeChannel(qRed(d), qRed(t), qRed(ink), qRed(back)),
-                     MergeChannel(qGreen(d), qGreen(t), qGreen(ink), qGreen(back)),
-                     MergeChannel(qBlue(d), qBlue(t), qBlue(ink), qBlue(back)));
-        }
     }
 }
 

@@ -3,8 +3,7 @@
 /// \file
 /// Drawing straight into the pixels of a picture's image, where the
 /// painter would be slower or blur: axis-parallel runs of whole device
-/// pixels, area fills, and text merged so that drawing it again changes
-/// nothing.
+/// pixels and area fills.
 
 #include "plot/rect_list.h"
 
@@ -21,9 +20,6 @@ namespace kestrova {
 
 /// A width in whole device pixels, never less than one.
 [[nodiscard]] int DevicePixels(double width, double ratio);
-
-/// Device pixels of an RGB32 image in one colour, clipped to the image.
-void FillDevice(QImage& image, const QRect& deviceRect, QRgb colour);
 
 /// The logical-pixel rectangles of `area` in one colour: what Cls erases.
 void FillArea(QImage& image, const RectList& area, QRgb colour);
@@ -46,13 +42,5 @@ struct Run {
 };
 void FillRun(QImage& image, const Run& run, double extent, const QList<qreal>& pattern,
              double phase, QRgb colour);
-
-/// Merges `part` of `text` (the text drawn alone over the background colour
-/// `back`) into the image with its top-left corner at device pixel `at`: each channel moves from
-/// `back` towards `ink` no further than the text takes it, and never back. Unlike blending, merging
-/// the same text again changes nothing, so labels drawn over themselves at every start of the
-/// animation keep their weight.
-void MergeText(QImage& image, const QImage& text, const QRect& part, QPoint at, QRgb ink,
-               QRgb back);
 
 } // namespace kestrova

@@ -33,7 +33,7 @@ void Draw(PictureSurface& box, const std::vector<Curve>& curves)
 
 } // namespace
 
-void DrawEnergyCurves(const PenduleState& state, const std::array<PictureSurface*, 2>& picPhase)
+void DrawEnergyCurves(const PenduleState& state, PictureSurface& box)
 {
     const PlotGraduations g =
         ComputePlotGraduations(state.TetaMax, state.OmegaMax, state.DureeTrace);
@@ -42,17 +42,15 @@ void DrawEnergyCurves(const PenduleState& state, const std::array<PictureSurface
     if (!std::isfinite(a) || !std::isfinite(v))
         return;
 
-    // Computed once for both boxes, drawn separatrix last so that it stays on top.
+    // The separatrix last, so that it stays on top.
     const PhaseRange range{-a, a, -v, v};
     std::vector<Curve> curves;
     for (const EnergyLevel& level : EnergyLevelsFor(state.Pulsation2, range))
         curves.push_back(
             {EnergyLevelCurve(level.energy, state.Pulsation2, range), level.separatrix});
 
-    for (PictureSurface* box : picPhase) {
-        ScalePhasePlot(*box, g);
-        Draw(*box, curves);
-    }
+    ScalePhasePlot(box, g);
+    Draw(box, curves);
 }
 
 } // namespace kestrova

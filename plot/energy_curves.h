@@ -8,8 +8,6 @@
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 
-#include <array>
-
 namespace kestrova {
 
 /// Level curves in a pale blue that leaves the red and green traces readable.
@@ -19,10 +17,10 @@ inline constexpr Colour kSeparatrixColour = Rgb(80, 100, 180);
 
 /// Draws about six level curves and the separatrix (where it crosses the
 /// frame) for the state's Pulsation2, clipped to the frame that
-/// DrawPlotFrames draws for the state's TetaMax, OmegaMax and DureeTrace,
-/// on both boxes, over what they hold. Leaves on each box that phase
-/// coordinate system, DrawStyle solid and DrawWidth 1. Draws nothing when
-/// those values are not finite.
-void DrawEnergyCurves(const PenduleState& state, const std::array<PictureSurface*, 2>& picPhase);
+/// DrawPhaseFrame draws for the state's TetaMax, OmegaMax and DureeTrace,
+/// over what the box holds. Leaves on the box that phase coordinate
+/// system, DrawStyle solid and DrawWidth 1. Draws nothing when those values
+/// are not finite.
+void DrawEnergyCurves(const PenduleState& state, PictureSurface& box);
 
 } // namespace kestrova

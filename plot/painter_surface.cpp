@@ -1,6 +1,7 @@
 #include "plot/painter_surface.h"
 
 #include "plot/qt_colour.h"
+#include "plot/qt_pen_and_font.h"
 #include "plot/qt_utf8.h"
 
 #include <QPainter>
@@ -13,21 +14,13 @@ namespace kestrova {
 
 namespace {
 
-/// A font size in whole pixels, at least one, as the screen box sizes it.
-int FontPixels(double pixels)
-{
-    return std::isfinite(pixels)
-        ? static_cast<int>(std::clamp(std::nearbyint(pixels), 1.0, 65536.0))
-        : 1;
-}
-
 // A gathered point closer than this (logical pixels) to the previous one
 // adds nothing visible: a trace of millisecond steps has many.
 constexpr double kSmallestStep = 0.05;
 
 } // namespace
 
-PainterSurface::PainterSurface(QPainter* painter, QSizeF size, int logicalDpi)
+PainterSurface::PainterSurface(QPainter& painter, QSizeF size, int logicalDpi)
     : painter_(painter)
     , size_(size)
     , dpi_(logicalDpi)
@@ -42,35 +35,21 @@ PainterSurface::~PainterSurface()
     Flush();
 }
 
-QPen PainterSurface::Pen(Colour c, Qt::PenCapStyle cap, int style, int width)
-{
-    // Patterns only for thin pens, in pixels, as on the screen boxes.
-    QPen pen(ToQColor(c), width, Qt::SolidLine, cap, Qt::MiterJoin);
-    if (width == 1 && style == kDashed)
-        pen.setDashPattern({18, 6});
-    else if (width == 1 && style == kDotted)
-        pen.setDashPattern({3, 3});
-    return pen;
-}
-
 void PainterSurface::Flush()
 {
-    if (painter_ != nullptr && polyline_.size() > 1) {
-        painter_->setRenderHint(QPainter::Antialiasing, true);
-        painter_->setPen(Pen(polylineColour_, Qt::FlatCap, polylineStyle_, polylineWidth_));
-        painter_->setBrush(Qt::NoBrush);
-        painter_->drawPolyline(polyline_);
+    if (polyline_.size() > 1) {
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter_.setPen(SurfacePen(polylineColour_, polylineStyle_, polylineWidth_,
+                                   SlopedLineCap(polylineStyle_, polylineWidth_)));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPolyline(polyline_);
     }
     polyline_.clear();
 }
 
 void PainterSurface::FontChanged()
 {
-    const FontSpec& wanted = Font();
-    font_ = QFont(QString::fromStdString(wanted.Name));
-    font_.setPixelSize(FontPixels(wanted.Size * dpi_ / 72.0));
-    font_.setWeight(
-        static_cast<QFont::Weight>(std::clamp(wanted.Weight <= 0 ? 400 : wanted.Weight, 1, 1000)));
+    font_ = SurfaceFont(Font(), dpi_);
     metrics_ = QFontMetrics(font_);
     metricsF_ = QFontMetricsF(font_);
 }
@@ -89,14 +68,11 @@ void PainterSurface::DeviceClear()
 {
     polyline_.clear();
     coverage_.clear();
-    if (painter_ != nullptr)
-        painter_->fillRect(QRectF(QPointF(0, 0), size_), ToQColor(BackColor()));
+    painter_.fillRect(QRectF(QPointF(0, 0), size_), ToQColor(BackColor()));
 }
 
 void PainterSurface::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
 {
-    if (painter_ == nullptr)
-        return;
     const QPointF from(ToPixelX(x1) + 0.5, ToPixelY(y1) + 0.5);
     const QPointF to(ToPixelX(x2) + 0.5, ToPixelY(y2) + 0.5);
     if (box || from.x() == to.x() || from.y() == to.y()) {
@@ -104,13 +80,13 @@ void PainterSurface::DeviceLine(double x1, double y1, double x2, double y2, Colo
         const QPointF a(std::nearbyint(from.x() - 0.5) + 0.5, std::nearbyint(from.y() - 0.5) + 0.5);
         const QPointF b(std::nearbyint(to.x() - 0.5) + 0.5, std::nearbyint(to.y() - 0.5) + 0.5);
         Flush();
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setPen(Pen(c, Qt::SquareCap, DrawStyle(), DrawWidth()));
-        painter_->setBrush(Qt::NoBrush);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::SquareCap));
+        painter_.setBrush(Qt::NoBrush);
         if (box)
-            painter_->drawRect(QRectF(a, b).normalized());
+            painter_.drawRect(QRectF(a, b).normalized());
         else
-            painter_->drawLine(a, b);
+            painter_.drawLine(a, b);
         return;
     }
     // Sloped lines (the traces) are gathered while they join up in one pen;
@@ -139,60 +115,51 @@ void PainterSurface::DeviceLine(double x1, double y1, double x2, double y2, Colo
 void PainterSurface::DeviceCircle(double x, double y, double radius, Colour c)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
     const QPointF centre(ToPixelX(x) + 0.5, ToPixelY(y) + 0.5);
     const double r = std::abs(ToPixelX(x + radius) - ToPixelX(x));
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setPen(Pen(c, Qt::FlatCap, DrawStyle(), DrawWidth()));
-    painter_->setBrush(FillStyle() == kFillSolid ? QBrush(ToQColor(FillColor()))
-                                                 : QBrush(Qt::NoBrush));
-    painter_->drawEllipse(centre, r, r);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(SurfacePen(c, DrawStyle(), DrawWidth(), Qt::FlatCap));
+    painter_.setBrush(FillStyle() == kFillSolid ? QBrush(ToQColor(FillColor()))
+                                                : QBrush(Qt::NoBrush));
+    painter_.drawEllipse(centre, r, r);
 }
 
 void PainterSurface::DevicePoint(double x, double y, Colour c)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
     const double px = std::nearbyint(ToPixelX(x));
     const double py = std::nearbyint(ToPixelY(y));
     const int w = DrawWidth();
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setPen(Qt::NoPen);
-    painter_->setBrush(ToQColor(c));
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(ToQColor(c));
     if (w == 1)
-        painter_->drawRect(QRectF(px, py, 1, 1));
+        painter_.drawRect(QRectF(px, py, 1, 1));
     else
-        painter_->drawEllipse(QPointF(px + 0.5, py + 0.5), w / 2.0, w / 2.0);
+        painter_.drawEllipse(QPointF(px + 0.5, py + 0.5), w / 2.0, w / 2.0);
 }
 
 void PainterSurface::DeviceText(double x, double y, std::string_view text)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
     const QPointF topLeft(std::nearbyint(ToPixelX(x)), std::nearbyint(ToPixelY(y)));
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setFont(font_);
-    painter_->setPen(ToQColor(ForeColor()));
-    painter_->drawText(topLeft + QPointF(0, metrics_.ascent()), FromUtf8(text));
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setFont(font_);
+    painter_.setPen(ToQColor(ForeColor()));
+    painter_.drawText(topLeft + QPointF(0, metrics_.ascent()), FromUtf8(text));
 }
 
 void PainterSurface::TextOutRotated(int px, int py, std::string_view text, const RotatedFont& font)
 {
     Flush();
-    if (painter_ == nullptr)
-        return;
-    QFont f(QString::fromStdString(font.FaceName));
-    f.setPixelSize(font.Height != 0 ? std::abs(font.Height) : font_.pixelSize());
-    painter_->save();
-    painter_->translate(px, py);
-    painter_->rotate(-font.Escapement / 10.0);
-    painter_->setFont(f);
-    painter_->setPen(ToQColor(ForeColor()));
-    painter_->drawText(QPointF(0, QFontMetricsF(f).ascent()), FromUtf8(text));
-    painter_->restore();
+    const QFont f = RotatedTextFont(font, font_.pixelSize());
+    painter_.save();
+    painter_.translate(px, py);
+    painter_.rotate(-font.Escapement / 10.0);
+    painter_.setFont(f);
+    painter_.setPen(ToQColor(ForeColor()));
+    painter_.drawText(QPointF(0, QFontMetricsF(f).ascent()), FromUtf8(text));
+    painter_.restore();
 }
 
 } // namespace kestrova

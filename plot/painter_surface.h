@@ -4,7 +4,7 @@
 /// A picture surface that draws through a QPainter onto any paint device:
 /// an SVG generator (the plots exported as vectors), an image (PNG and the
 /// clipboard) or a printer. It lays text out with the same metrics as the
-/// picture box on screen, so a drawing replayed here lands where it did
+/// picture box on screen, so a plot drawn here lands where it does
 /// there. Consecutive joined segments of one pen go out as one polyline, and
 /// a sloped segment that only retraces what was drawn well before it is
 /// left out, which keeps a long trace small in a vector file and quick to
@@ -16,7 +16,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QPen>
 #include <QPolygonF>
 #include <QSizeF>
 
@@ -30,9 +29,8 @@ class PainterSurface final : public PictureSurface {
 public:
     /// A surface of `size` logical pixels at `logicalDpi` (the screen box's
     /// resolution, for font sizes), drawing through `painter`, which the
-    /// caller has begun on its device with one unit per logical pixel. A
-    /// null painter draws nothing (a member of a pair nobody looks at).
-    PainterSurface(QPainter* painter, QSizeF size, int logicalDpi = 96);
+    /// caller has begun on its device with one unit per logical pixel.
+    PainterSurface(QPainter& painter, QSizeF size, int logicalDpi = 96);
     ~PainterSurface() override;
 
     /// Draws the polyline still being gathered; done by the destructor too.
@@ -66,9 +64,7 @@ protected:
     void FontChanged() override;
 
 private:
-    [[nodiscard]] static QPen Pen(Colour c, Qt::PenCapStyle cap, int style, int width);
-
-    QPainter* painter_;
+    QPainter& painter_;
     QSizeF size_;
     int dpi_;
     QFont font_;

@@ -40,19 +40,11 @@ void ForEachGraduation(double start, double end, double step, Pass pass)
         pass(t);
 }
 
-void Validate(const PenduleState& state, const PlotGraduations& g,
-              const std::array<PictureSurface*, 2>& picOscillation,
-              const std::array<PictureSurface*, 2>& picPhase)
+void Validate(const PenduleState& state, const PlotGraduations& g)
 {
-    for (const PictureSurface* box :
-         {picOscillation[0], picOscillation[1], picPhase[0], picPhase[1]})
-        if (box == nullptr)
-            throw std::invalid_argument("DrawPlotFrames: missing picture box");
-
     if (!std::isfinite(state.TetaMax) || !std::isfinite(state.OmegaMax)
         || !std::isfinite(state.DureeTrace))
-        throw std::invalid_argument(
-            "DrawPlotFrames: TetaMax, OmegaMax and DureeTrace must be finite");
+        throw std::invalid_argument("plot frame: TetaMax, OmegaMax and DureeTrace must be finite");
 
     const double angleDegrees = state.TetaMax / DegToRad;
     const double passes[] = {
@@ -63,7 +55,7 @@ void Validate(const PenduleState& state, const PlotGraduations& g,
     };
     for (const double n : passes)
         if (!(n <= kMaxGraduationsPerAxis))
-            throw std::invalid_argument("DrawPlotFrames: plot range too large to graduate");
+            throw std::invalid_argument("plot frame: plot range too large to graduate");
 }
 
 void FitOscillationScale(PictureSurface& box, double TetaMax, double halfStep, double DureeTrace)
@@ -77,8 +69,14 @@ void FitOscillationScale(PictureSurface& box, double TetaMax, double halfStep, d
     }
 }
 
-void DrawOscillationFrame(PictureSurface& box, double TetaMax, double span,
-                          const PlotGraduations& g)
+/// The pen and font every frame starts with.
+void StartFrame(PictureSurface& box)
+{
+    box.SetDrawStyle(kDotted);
+    UseLabelFont(box);
+}
+
+void DrawOscillation(PictureSurface& box, double TetaMax, double span, const PlotGraduations& g)
 {
     FitOscillationScale(box, TetaMax, g.OscAngleStep * DegToRad / 2, span);
 
@@ -109,7 +107,7 @@ void DrawOscillationFrame(PictureSurface& box, double TetaMax, double span,
     box.LineBox(0, TetaMax, span, -TetaMax, kFrameColour);
 }
 
-void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
+void DrawPhase(PictureSurface& box, const PlotGraduations& g)
 {
     const double a = g.PhaseAngleMax * DegToRad;
     const double vMax = g.PhaseSpeedMax;
@@ -211,23 +209,24 @@ PlotGraduations ComputePlotGraduations(double TetaMax, double OmegaMax, double D
     return g;
 }
 
-void DrawPlotFrames(const PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
-                    const std::array<PictureSurface*, 2>& picPhase)
+PlotGraduations CheckedPlotGraduations(const PenduleState& state)
 {
     const PlotGraduations g =
         ComputePlotGraduations(state.TetaMax, state.OmegaMax, state.DureeTrace);
-    Validate(state, g, picOscillation, picPhase);
+    Validate(state, g);
+    return g;
+}
 
-    for (std::size_t i = 0; i < 2; ++i) {
-        PictureSurface& oscillation = *picOscillation[i];
-        PictureSurface& phase = *picPhase[i];
-        oscillation.SetDrawStyle(kDotted);
-        UseLabelFont(oscillation);
-        phase.SetDrawStyle(kDotted);
-        UseLabelFont(phase);
-        DrawOscillationFrame(oscillation, state.TetaMax, state.DureeTrace, g);
-        DrawPhaseFrame(phase, g);
-    }
+void DrawOscillationFrame(PictureSurface& box, const PenduleState& state, const PlotGraduations& g)
+{
+    StartFrame(box);
+    DrawOscillation(box, state.TetaMax, state.DureeTrace, g);
+}
+
+void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
+{
+    StartFrame(box);
+    DrawPhase(box, g);
 }
 
 } // namespace kestrova

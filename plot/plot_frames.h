@@ -5,12 +5,10 @@
 /// coordinate system, dotted grid, solid zero axes, graduation labels and
 /// black frame. The oscillation plot shows the angle (rad, up positive)
 /// against time (s); the phase portrait the angular speed (rad/s) against the
-/// angle (rad). Both members of each plot pair receive the identical frame.
+/// angle (rad).
 
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
-
-#include <array>
 
 namespace kestrova {
 
@@ -45,17 +43,20 @@ void ScalePhasePlot(PictureSurface& box, const PlotGraduations& g);
 /// plot of the program comes near it (a few dozen at most).
 inline constexpr double kMaxGraduationsPerAxis = 10000;
 
-/// Draws the frames of the oscillation plots picOscillation[0], [1] and the
-/// phase portraits picPhase[0], [1], member 0 of both first, over whatever
-/// the boxes hold (nothing is cleared), for the state's TetaMax, OmegaMax and
-/// DureeTrace (already framed by FramedTimeSpan). Leaves on every box its new coordinate system,
-/// DrawStyle solid and the font "Arial" 8 points bold; the curves are later drawn in these
-/// coordinate systems.
-///
-/// Throws std::invalid_argument, before drawing anything, for a null box, a non-finite TetaMax,
-/// OmegaMax or DureeTrace, or values so large that an axis would carry more than
-/// kMaxGraduationsPerAxis graduations (the loops would never end in practice).
-void DrawPlotFrames(const PenduleState& state, const std::array<PictureSurface*, 2>& picOscillation,
-                    const std::array<PictureSurface*, 2>& picPhase);
+/// The graduations for the state's TetaMax, OmegaMax and DureeTrace (already
+/// framed by FramedTimeSpan), checked before anything is drawn: throws
+/// std::invalid_argument for a non-finite value, or values so large that an
+/// axis would carry more than kMaxGraduationsPerAxis graduations (the loops
+/// would never end in practice).
+[[nodiscard]] PlotGraduations CheckedPlotGraduations(const PenduleState& state);
+
+/// The frame of an oscillation plot over whatever the box holds (nothing is
+/// cleared). Its margins are measured in the coordinate system the box has
+/// on entry. Leaves on the box its new coordinate system, DrawStyle solid and
+/// the font "Arial" 8 points bold; the curves are later drawn in them.
+void DrawOscillationFrame(PictureSurface& box, const PenduleState& state, const PlotGraduations& g);
+
+/// The frame of a phase portrait, as DrawOscillationFrame leaves its box.
+void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g);
 
 } // namespace kestrova

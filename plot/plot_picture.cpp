@@ -14,7 +14,7 @@ void PaintPlot(QPainter& painter, const PlotPicture& plot)
 {
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), plot.size));
-    PainterSurface surface(&painter, QSizeF(plot.size), plot.logicalDpi);
+    PainterSurface surface(painter, QSizeF(plot.size), plot.logicalDpi);
     surface.SetBackColor(plot.backColour);
     surface.SetForeColor(plot.foreColour);
     surface.Cls();

@@ -26,7 +26,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace kestrova {
 
@@ -108,11 +107,6 @@ private:
     /// image is read, shared or replaced.
     QPainter& Painter();
     void EndPainting();
-    /// What identifies a printed text: the text, where, in which font and colour.
-    [[nodiscard]] std::size_t PrintedKey(std::string_view text, QPointF topLeft) const;
-    void DrawTextBlended(QPointF baseline, std::string_view text);
-    /// Text over an identical earlier print, merged so that it stays as it was.
-    void MergeTextAgain(QPointF baseline, const QRectF& reach, std::string_view text);
     /// The pen of the current DrawStyle and DrawWidth in colour c.
     const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
     /// Records a rectangle of the image (logical pixels) as drawn: Cls
@@ -148,11 +142,9 @@ private:
     RectList ink_;
     Colour inkBackColour_ = 0xFFFFFF; ///< the colour outside ink_
     // The backdrop: a copy of the image as it was kept, with what differed
-    // from the background then (ink_ holds only what was drawn since) and
-    // the texts printed then.
+    // from the background then (ink_ holds only what was drawn since).
     QImage backdrop_;
     RectList backdropInk_;
-    std::unordered_set<std::size_t> backdropPrinted_;
     RectList pendingUpdate_; ///< widget area drawn since the last update, not yet on screen
     bool waitingForFrame_ = false;
     QFont qfont_;
@@ -162,9 +154,6 @@ private:
     /// measure each label before printing it, and print the same labels
     /// again and again.
     mutable std::unordered_map<std::string, double, TransparentHash, std::equal_to<>> widths_;
-    /// The texts printed since the last Cls, by PrintedKey.
-    std::unordered_set<std::size_t> printed_;
-    QImage alone_; ///< scratch: a text drawn alone, to be merged
 
     // The last pen built, reused while the colour and pen settings stay.
     QPen pen_;

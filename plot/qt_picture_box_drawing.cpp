@@ -4,6 +4,7 @@
 #include "plot/qt_picture_box.h"
 
 #include "plot/device_pixels.h"
+#include "plot/qt_pen_and_font.h"
 
 #include <QTransform>
 #include <QtMath>
@@ -27,28 +28,16 @@ double Snap(double p)
 
 const QPen& PictureBox::PenFor(Colour c, Qt::PenCapStyle cap)
 {
-    // Styles only apply to thin pens; a wider pen draws solid, as on the
-    // classic boxes.
+    // The last pen is kept while the colour and pen settings stay: the
+    // traces draw one segment after another in the same pen.
     const int width = DrawWidth();
-    const int style = width == 1 ? DrawStyle() : kSolid;
+    const int style = DrawStyle();
     if (style == penStyle_ && width == penWidth_ && c == penColour_) {
         if (pen_.capStyle() != cap)
             pen_.setCapStyle(cap);
         return pen_;
     }
-
-    pen_ = QPen(ToQColor(c), width, Qt::SolidLine, cap, Qt::MiterJoin);
-    // The classic one-pixel patterns, in pixels (pen width 1).
-    switch (style) {
-    case kDashed:
-        pen_.setDashPattern({18, 6});
-        break;
-    case kDotted:
-        pen_.setDashPattern({3, 3});
-        break;
-    default:
-        break;
-    }
+    pen_ = SurfacePen(c, style, width, cap);
     penStyle_ = style;
     penWidth_ = width;
     penColour_ = c;
@@ -77,7 +66,6 @@ void PictureBox::DeviceClear()
     }
     ink_.Clear();
     inkBackColour_ = BackColor();
-    printed_.clear();
 }
 
 bool PictureBox::DeviceKeepBackdrop()
@@ -86,7 +74,6 @@ bool PictureBox::DeviceKeepBackdrop()
     backdrop_ = image_.copy();
     backdropInk_ = ink_;
     ink_.Clear();
-    backdropPrinted_ = printed_;
     return true;
 }
 
@@ -112,7 +99,6 @@ void PictureBox::DeviceRestoreBackdrop()
     for (const QRect& r : ink_)
         Touch(r);
     ink_.Clear();
-    printed_ = backdropPrinted_;
 }
 
 void PictureBox::DropBackdrop()
@@ -123,7 +109,6 @@ void PictureBox::DropBackdrop()
     for (const QRect& r : backdropInk_)
         ink_.Add(r);
     backdropInk_.Clear();
-    backdropPrinted_.clear();
 }
 
 void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c, bool box)
@@ -198,10 +183,7 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
 
     QPointF a(px1 + 0.5, py1 + 0.5);
     QPointF b(px2 + 0.5, py2 + 0.5);
-    Qt::PenCapStyle cap = Qt::FlatCap;
-    if (w == 1 && DrawStyle() == kSolid)
-        cap = Qt::SquareCap; // the end pixels belong to the line
-    painter.setPen(PenFor(c, cap));
+    painter.setPen(PenFor(c, SlopedLineCap(DrawStyle(), DrawWidth())));
     painter.drawLine(a, b);
     if (w > 1) {
         // Round ends, as wide pens have, drawn as two discs: a round-capped

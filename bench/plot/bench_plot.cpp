@@ -1,12 +1,14 @@
-// What a slider drag costs in drawing: the four plot frames redrawn on real
-// picture boxes, with and without the reset's clearing, and the pendulum
-// figure.
+// What drawing costs on real picture boxes: a slider drag (the four plots
+// cleared and framed again), a screen frame of the animation (the traces'
+// new segments, the pendulum figure).
 
+#include "model/damped_animation.h"
 #include "model/integrator.h"
+#include "model/motion_recorder.h"
 #include "model/parameters.h"
 #include "model/pendulum_state.h"
+#include "plot/damped_plots.h"
 #include "plot/pendulum_figure.h"
-#include "plot/plot_frames.h"
 #include "plot/qt_picture_box.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -53,6 +56,11 @@ struct PlotWindow {
     std::array<PictureBox*, 2> oscillation{};
     std::array<PictureBox*, 2> phase{};
 
+    DampedPlotBoxes Boxes() const
+    {
+        return {{oscillation[0], oscillation[1]}, {phase[0], phase[1]}};
+    }
+
     PlotWindow()
     {
         window.resize(1016, 734);
@@ -73,43 +81,57 @@ struct PlotWindow {
         window.show();
         QApplication::processEvents();
     }
-
-    std::array<PictureSurface*, 2> Oscillation() { return {oscillation[0], oscillation[1]}; }
-    std::array<PictureSurface*, 2> Phase() { return {phase[0], phase[1]}; }
 };
 
-/// The drawing part of a reset: clear and rescale the plot boxes, then frame them.
+/// The drawing part of a reset: clear the plot boxes, then draw their scenes
+/// whole, with nothing recorded yet.
 void BM_ResetPlotFrames(benchmark::State& bench)
 {
     PlotWindow w;
-    const PenduleState initial = DefaultState();
-    PenduleState state = initial;
+    const PenduleState state = DefaultState();
+    MotionRecorder recording;
+    recording.Reset({0, {state.Teta0, state.Omega0}, {state.Teta0, state.Omega0}}, state.Pulsation2,
+                    state.Lambda);
     for (auto _ : bench) {
-        state = initial;
-        for (PictureBox* box : w.oscillation) {
-            box->Cls();
-            box->Scale(-0.85, state.TetaMax, 10.3, -state.TetaMax);
+        for (std::size_t i = 0; i < 2; ++i) {
+            w.oscillation[i]->Cls();
+            w.phase[i]->Cls();
         }
-        for (PictureBox* box : w.phase)
-            box->Cls();
-        DrawPlotFrames(state, w.Oscillation(), w.Phase());
+        DrawDampedPlots(w.Boxes(), state, recording, false);
     }
     bench.SetLabel(Describe(state));
     QApplication::processEvents();
 }
 BENCHMARK(BM_ResetPlotFrames)->Unit(benchmark::kMicrosecond);
 
-/// The start of the animation: the frames drawn again over what the boxes show.
-void BM_RedrawPlotFrames(benchmark::State& bench)
+/// A screen frame of the animation: 16 millisecond segments of the traces
+/// on the four plot boxes, red on all, green on member 1 as well.
+void BM_TraceSegments(benchmark::State& bench)
 {
     PlotWindow w;
-    PenduleState state = DefaultState();
-    for (auto _ : bench)
-        DrawPlotFrames(state, w.Oscillation(), w.Phase());
-    bench.SetLabel(Describe(state));
+    const PenduleState state = DefaultState();
+    for (PictureBox* box : w.oscillation)
+        box->Scale(0, state.TetaMax, state.DureeTrace, -state.TetaMax);
+    for (PictureBox* box : w.phase)
+        box->Scale(-state.TetaMax, state.OmegaMax, state.TetaMax, -state.OmegaMax);
+    constexpr int kSegmentsPerFrame = 16;
+    TraceSample from{0, {state.Teta0, state.Omega0}, {state.Teta0, state.Omega0}};
+    const double w0 = std::sqrt(state.Pulsation2);
+    for (auto _ : bench) {
+        for (int k = 0; k < kSegmentsPerFrame; ++k) {
+            // A circle in the phase plane, so the pixels keep changing.
+            TraceSample to = from;
+            to.time = std::fmod(from.time + 0.001, state.DureeTrace);
+            to.exact = {state.TetaMax * std::cos(w0 * to.time),
+                        -state.TetaMax * w0 * std::sin(w0 * to.time)};
+            to.approx = {to.exact.angle * 0.9, to.exact.speed * 0.9};
+            DrawDampedSegment(w.Boxes(), from, to);
+            from = to;
+        }
+    }
     QApplication::processEvents();
 }
-BENCHMARK(BM_RedrawPlotFrames)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TraceSegments)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawPendulum(benchmark::State& bench)
 {

@@ -1,4 +1,5 @@
 #include "model/captions.h"
+#include "model/damped_parameters.h"
 #include "model/parameters.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <algorithm>
 #include <clocale>
 #include <string>
+#include <tuple>
 
 namespace kestrova {
 namespace {
@@ -22,8 +24,14 @@ TEST(Captions, InBothSeparators)
     };
     const DerivedQuantities quality1000 = Derive(ParametersFromSliders({45, 0, 200, 1}));
     const DerivedQuantities longest = Derive(ParametersFromSliders({45, 0, 1, 9}));
-    check("-3 rad/s", [](auto s) { return Omega0Caption(-3, s); });
-    check("0,1 rad/s", [](auto s) { return PulsationCaption(1, s); });
+    using enum DampedParameter;
+    for (const auto& [parameter, position, caption] :
+         {std::tuple{Teta0, 180, "180°"}, std::tuple{Omega0, -3, "-3 rad/s"},
+          std::tuple{Pulsation, 1, "0,1 rad/s"}, std::tuple{Lambda, 22, "0,22"},
+          std::tuple{Lambda, 500, "5,00"}}) {
+        const DampedParameterEntry& entry = DampedParameterOf(parameter);
+        check(caption, [&](auto s) { return ValueCaption(entry, ValueAt(entry, position), s); });
+    }
     check("1000,000", [&](auto s) { return QualityCaption(*quality1000.qualityFactor, s); });
     check("144,146 s", [&](auto s) { return PseudoPeriodCaption(*longest.pseudoPeriod, s); });
     check("10,000", [](auto s) { return FormatFixed(9.9996, 3, s); }); // carries

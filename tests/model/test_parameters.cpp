@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace kestrova {
@@ -63,6 +64,33 @@ TEST(FramedTimeSpan, RoundedUpToTheTimeStep)
         EXPECT_EQ(FramedTimeSpan(span), framed) << span;
         EXPECT_EQ(FramedTimeSpan(framed), framed) << span;
     }
+}
+
+// A stored setup names each parameter by its id: the names stay as they
+// are, each finds its own entry and the slider field it sets, and positions
+// outside the slider's range are refused. Without a value given, a setup
+// starts where the window does.
+TEST(DampedParameters, FoundByIdWithTheirRanges)
+{
+    using enum DampedParameter;
+    SliderValues sliders;
+    EXPECT_EQ(std::tuple(sliders.Teta0Degrees, sliders.Omega0, sliders.PulsationTenths,
+                         sliders.LambdaHundredths),
+              std::tuple(45, 0, 40, 22));
+    for (const auto& [id, parameter, field, minimum, maximum] :
+         {std::tuple{"teta0", Teta0, &SliderValues::Teta0Degrees, 0, 180},
+          std::tuple{"omega0", Omega0, &SliderValues::Omega0, -10, 10},
+          std::tuple{"pulsation", Pulsation, &SliderValues::PulsationTenths, 1, 200},
+          std::tuple{"lambda", Lambda, &SliderValues::LambdaHundredths, 0, 500}}) {
+        const DampedParameterEntry* entry = FindDampedParameter(id);
+        ASSERT_NE(entry, nullptr) << id;
+        EXPECT_EQ(entry->parameter, parameter) << id;
+        EXPECT_EQ(&sliders[parameter], &(sliders.*field)) << id;
+        EXPECT_TRUE(InRange(*entry, minimum) && InRange(*entry, maximum)) << id;
+        EXPECT_FALSE(InRange(*entry, minimum - 1) || InRange(*entry, maximum + 1)) << id;
+    }
+    EXPECT_EQ(FindDampedParameter("Teta0"), nullptr);
+    EXPECT_EQ(FindDampedParameter(""), nullptr);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/damped/damped_descriptions.h"
 
 #include "ui/accessibility/accessible_controls.h"
+#include "ui/damped/damped_controls.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -37,19 +38,6 @@ const AccessibleText kTexts[] = {
      QT_TRANSLATE_NOOP("Descriptions", "Le pendule dessiné à son angle du moment")},
     {"Frame1", QT_TRANSLATE_NOOP("Descriptions", "Conditions initiales"), nullptr},
     {"Frame2", QT_TRANSLATE_NOOP("Descriptions", "Paramètres oscillations"), nullptr},
-    {"sldTeta0", QT_TRANSLATE_NOOP("Descriptions", "Angle initial, en degrés"),
-     QT_TRANSLATE_NOOP("Descriptions", "De 0 à 180 degrés")},
-    {"sldOmega0", QT_TRANSLATE_NOOP("Descriptions", "Vitesse initiale, en radians par seconde"),
-     QT_TRANSLATE_NOOP("Descriptions", "De -10 à 10 radians par seconde")},
-    {"sldPulsation", QT_TRANSLATE_NOOP("Descriptions", "Pulsation propre, en radians par seconde"),
-     QT_TRANSLATE_NOOP("Descriptions", "De 0,1 à 20 radians par seconde")},
-    {"sldLambda", QT_TRANSLATE_NOOP("Descriptions", "Coefficient d'amortissement, par seconde"),
-     QT_TRANSLATE_NOOP("Descriptions", "De 0 à 5 par seconde")},
-    {"lblteta0", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Valeur de l'angle initial")},
-    {"lblOmega0", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Valeur de la vitesse initiale")},
-    {"lblPulsation", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Valeur de la pulsation propre")},
-    {"lblLambda", nullptr,
-     QT_TRANSLATE_NOOP("Descriptions", "Valeur du coefficient d'amortissement, par seconde")},
     {"lblRelax", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Durée de relaxation, en secondes")},
     {"lblPseudo", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Pseudo-période")},
     {"lblQualite", nullptr, QT_TRANSLATE_NOOP("Descriptions", "Facteur de qualité")},
@@ -87,26 +75,6 @@ const AccessibleText kTexts[] = {
      QT_TRANSLATE_NOOP("Descriptions", "Ouvre le site de l'auteur dans le navigateur")},
 };
 
-/// A slider, its title label, its value caption, and how many of its steps
-/// make one unit of the value the caption shows.
-struct SliderTexts {
-    const char* slider;
-    const char* title;
-    const char* caption;
-    int stepsPerUnit;
-};
-
-const SliderTexts kSliders[] = {
-    {"sldTeta0", "Label3", "lblteta0", 1},
-    {"sldOmega0", "Label1", "lblOmega0", 1},
-    {"sldPulsation", "Label2", "lblPulsation", 10},
-    {"sldLambda", "Label4", "lblLambda", 100},
-};
-
-/// The derived quantities, each labelled by its title.
-const std::pair<const char*, const char*> kTitledCaptions[] = {
-    {"Label5", "lblRelax"}, {"Label7", "lblPseudo"}, {"Label6", "lblQualite"}};
-
 /// The order of the layout: the two groups of sliders top to bottom, then
 /// the buttons and the check box, then the link.
 const char* const kTabOrder[] = {"sldTeta0", "sldOmega0",  "sldPulsation", "sldLambda",
@@ -114,50 +82,62 @@ const char* const kTabOrder[] = {"sldTeta0", "sldOmega0",  "sldPulsation", "sldL
 
 QString Translated(const char* text)
 {
-    return QCoreApplication::translate("Descriptions", text);
+    return QCoreApplication::translate(kDescriptionsContext, text);
+}
+
+template <typename T = QWidget>
+T* Child(QWidget& window, const char* name)
+{
+    return window.findChild<T*>(QLatin1String(name));
+}
+
+void Describe(QWidget* control, const char* name, const char* description)
+{
+    if (control == nullptr)
+        return;
+    if (name != nullptr)
+        control->setAccessibleName(Translated(name));
+    if (description != nullptr) {
+        QString text = Translated(description);
+        if (qobject_cast<QSlider*>(control) != nullptr)
+            text += Translated(kSliderResets);
+        control->setAccessibleDescription(text);
+    }
 }
 
 } // namespace
 
 void DescribeDampedTexts(QWidget& window)
 {
-    for (const AccessibleText& t : kTexts) {
-        auto* control = window.findChild<QWidget*>(QLatin1String(t.objectName));
-        if (control == nullptr)
-            continue;
-        if (t.name != nullptr)
-            control->setAccessibleName(Translated(t.name));
-        if (t.description != nullptr) {
-            QString description = Translated(t.description);
-            if (qobject_cast<QSlider*>(control) != nullptr)
-                description += Translated(kSliderResets);
-            control->setAccessibleDescription(description);
-        }
+    for (const AccessibleText& t : kTexts)
+        Describe(Child(window, t.objectName), t.name, t.description);
+    for (std::size_t i = 0; i < kDampedParameters.size(); ++i) {
+        const DampedParameterEntry& entry = kDampedParameters[i];
+        Describe(Child(window, kParameterControls[i].slider), entry.accessibleName,
+                 entry.accessibleDescription);
+        Describe(Child(window, kParameterControls[i].caption), nullptr, entry.captionDescription);
     }
 }
 
 void DescribeDampedControls(QWidget& window)
 {
-    const auto child = [&window]<typename T = QWidget>(const char* name)
-    {
-        return window.findChild<T*>(QLatin1String(name));
-    };
     DescribeDampedTexts(window);
-    for (const SliderTexts& s : kSliders) {
-        auto* slider = child.operator()<QSlider>(s.slider);
-        auto* caption = child.operator()<QLabel>(s.caption);
+    for (std::size_t i = 0; i < kDampedParameters.size(); ++i) {
+        const ParameterControlNames& names = kParameterControls[i];
+        auto* slider = Child<QSlider>(window, names.slider);
+        auto* caption = Child<QLabel>(window, names.caption);
         if (slider == nullptr || caption == nullptr)
             continue;
-        if (auto* title = child.operator()<QLabel>(s.title))
+        if (auto* title = Child<QLabel>(window, names.title))
             title->setBuddy(slider);
-        TieSliderToCaption(*slider, *caption, s.stepsPerUnit);
+        TieSliderToCaption(*slider, *caption, kDampedParameters[i].stepsPerUnit);
     }
-    for (const auto& [title, caption] : kTitledCaptions) {
-        if (auto* t = child.operator()<QLabel>(title))
-            t->setBuddy(child(caption));
+    for (const DerivedCaptionNames& d : kDerivedCaptions) {
+        if (auto* title = Child<QLabel>(window, d.title))
+            title->setBuddy(Child(window, d.caption));
     }
     for (std::size_t i = 0; i + 1 < std::size(kTabOrder); ++i)
-        QWidget::setTabOrder(child(kTabOrder[i]), child(kTabOrder[i + 1]));
+        QWidget::setTabOrder(Child(window, kTabOrder[i]), Child(window, kTabOrder[i + 1]));
 }
 
 } // namespace kestrova

@@ -1,6 +1,7 @@
 #include "ui/damped/frm_pendule_amorti.h"
 
 #include "model/captions.h"
+#include "model/damped_parameters.h"
 #include "model/start_from_phase_point.h"
 #include "model/translatable_text.h"
 #include "plot/pendulum_figure.h"
@@ -86,8 +87,7 @@ frmPenduleAmorti::~frmPenduleAmorti() = default;
 
 void frmPenduleAmorti::ConnectHandlers()
 {
-    for (QSlider* slider : {setupControls_.sldTeta0, setupControls_.sldOmega0,
-                            setupControls_.sldPulsation, setupControls_.sldLambda}) {
+    for (QSlider* slider : setupControls_.sliders) {
         connect(slider, &QAbstractSlider::actionTriggered, this,
                 [this, slider](int) { OnSliderAction(slider); });
         connect(slider, &QAbstractSlider::valueChanged, this,
@@ -121,10 +121,8 @@ void frmPenduleAmorti::LoadWindow()
     WriteAxisTitles();
 
     // No handler runs for values set by code.
-    setupControls_.sldTeta0->setValue(45);
-    setupControls_.sldOmega0->setValue(0);
-    setupControls_.sldPulsation->setValue(40);
-    setupControls_.sldLambda->setValue(22);
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        SliderOf(entry.parameter)->setValue(entry.defaultPosition);
 
     ResetSimulation();
 }
@@ -156,10 +154,8 @@ void frmPenduleAmorti::WriteAxisTitle(PictureSurface& box, const char* title)
 SliderValues frmPenduleAmorti::ReadSetup() const
 {
     SliderValues setup;
-    setup.Teta0Degrees = setupControls_.sldTeta0->value();
-    setup.Omega0 = setupControls_.sldOmega0->value();
-    setup.PulsationTenths = setupControls_.sldPulsation->value();
-    setup.LambdaHundredths = setupControls_.sldLambda->value();
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        setup[entry.parameter] = SliderOf(entry.parameter)->value();
     return setup;
 }
 
@@ -181,12 +177,12 @@ void frmPenduleAmorti::ShowCaptions()
 {
     const SetupControls& c = setupControls_;
     const SliderValues& setup = run_.Setup();
-    const Parameters& parameters = run_.Parameters();
     const std::string sep = QLocale().decimalPoint().toStdString();
-    SetCaption(c.lblteta0, FromUtf8(Teta0Caption(setup.Teta0Degrees)));
-    SetCaption(c.lblOmega0, FromUtf8(Omega0Caption(parameters.Omega0, sep)));
-    SetCaption(c.lblPulsation, FromUtf8(PulsationCaption(setup.PulsationTenths, sep)));
-    SetCaption(c.lblLambda, FromUtf8(LambdaCaption(parameters.Lambda, sep)));
+    for (const DampedParameterEntry& entry : kDampedParameters) {
+        const int position = setup[entry.parameter];
+        SetCaption(CaptionOf(entry.parameter),
+                   FromUtf8(ValueCaption(entry, ValueAt(entry, position), sep)));
+    }
     // Without damping there is no quality factor nor relaxation time: the
     // captions keep what they showed.
     const DerivedQuantities& derived = run_.Derived();
@@ -216,13 +212,13 @@ void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
 void frmPenduleAmorti::PickStart(double angle, double speed, bool always)
 {
     const StartSliders picked = NearestStartSliders({angle, speed});
-    if (!always
-        && picked
-            == StartSliders{setupControls_.sldTeta0->value(), setupControls_.sldOmega0->value()})
+    QSlider* teta0 = SliderOf(DampedParameter::Teta0);
+    QSlider* omega0 = SliderOf(DampedParameter::Omega0);
+    if (!always && picked == StartSliders{teta0->value(), omega0->value()})
         return;
     // Set from code, the sliders run no handler: one reset for both.
-    setupControls_.sldTeta0->setValue(picked.Teta0Degrees);
-    setupControls_.sldOmega0->setValue(picked.Omega0);
+    teta0->setValue(picked.Teta0Degrees);
+    omega0->setValue(picked.Omega0);
     ResetSimulation();
 }
 

@@ -40,10 +40,6 @@ class PictureBox;
 class Rotator;
 class WebLink;
 
-/// The traces' colours, on screen and in what leaves the program.
-inline constexpr Colour kExactTraceColour = Rgb(255, 0, 0);
-inline constexpr Colour kSmallAngleTraceColour = Rgb(50, 200, 50);
-
 /// Where the window draws the figure and the traces. By default its own
 /// picture boxes; tests and benchmarks may put recording surfaces in their
 /// place.
@@ -139,14 +135,9 @@ private:
     /// The sliders of the setup, the captions of their values and those of
     /// the derived quantities.
     struct SetupControls {
-        QSlider* sldTeta0 = nullptr;
-        QSlider* sldOmega0 = nullptr;
-        QSlider* sldPulsation = nullptr;
-        QSlider* sldLambda = nullptr;
-        QLabel* lblteta0 = nullptr;
-        QLabel* lblOmega0 = nullptr;
-        QLabel* lblPulsation = nullptr;
-        QLabel* lblLambda = nullptr;
+        /// Entry i belongs to kDampedParameters[i].
+        std::array<QSlider*, kDampedParameterCount> sliders{};
+        std::array<QLabel*, kDampedParameterCount> values{};
         QLabel* lblRelax = nullptr;
         QLabel* lblPseudo = nullptr;
         QLabel* lblQualite = nullptr;
@@ -176,6 +167,13 @@ private:
     void CreateInitialConditions(QWidget* frame);
     void CreateOscillationParameters(QWidget* frame);
     PictureBox* AddPictureBox(const char* name, int left, int top, int width, int height);
+    /// A parameter's title, slider and value caption, in `frame`.
+    void CreateParameterRow(QWidget* frame, DampedParameter parameter);
+    [[nodiscard]] QSlider* SliderOf(DampedParameter parameter) const;
+    [[nodiscard]] QLabel* CaptionOf(DampedParameter parameter) const;
+    /// The value captions and the derived quantities of the run's setup, in
+    /// the user's locale.
+    void ShowCaptions();
     /// Controls other than labels and frames show their own ordinary
     /// pointer, not the window's (which is the hand after a visit to the link).
     void KeepOwnPointers();
@@ -190,8 +188,6 @@ private:
     void WriteAxisTitle(PictureSurface& box, const char* title);
     /// The slider values as the run's setup.
     [[nodiscard]] SliderValues ReadSetup() const;
-    /// The value captions and the derived quantities of the run's setup.
-    void ShowCaptions();
 
     void OnSliderAction(QSlider* slider);
     void OnSliderValueChanged(QSlider* slider);
@@ -211,7 +207,7 @@ private:
     /// Unless `toTheEnd`, an end between two whole milliseconds is left for
     /// the next step to pass by.
     void DrawStep(const AnimationStep& step, bool toTheEnd);
-    /// The plots as the reset leaves them: framed, with nothing traced yet.
+    /// The plots as the reset leaves them: whole, with nothing traced yet.
     void DrawWholePlots();
     void DrawSegment(const TraceSample& from, const TraceSample& to);
     /// The traces reach where the motion stopped (a pause or a stop).

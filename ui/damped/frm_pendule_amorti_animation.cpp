@@ -4,10 +4,9 @@
 
 #include "ui/damped/frm_pendule_amorti.h"
 
-#include "plot/energy_curves.h"
+#include "plot/damped_plots.h"
 #include "plot/frame_pacer.h"
 #include "plot/pendulum_figure.h"
-#include "plot/plot_frames.h"
 #include "ui/damped/phase_picker.h"
 
 #include <QPushButton>
@@ -28,7 +27,6 @@ void frmPenduleAmorti::OnChkGoToggled(bool checked)
 {
     if (checked) {
         run_.Start();
-        DrawPlotFrames(run_.State(), surfaces_.picOscillation, surfaces_.picPhase);
         simulatedTime_.Start();
         ShowRunning();
         // Once a screen frame: more often would draw what nobody sees; the
@@ -139,34 +137,19 @@ void frmPenduleAmorti::FinishTraces()
 
 void frmPenduleAmorti::DrawWholePlots()
 {
-    const PenduleState& state = run_.State();
     const DampedSurfaces& s = surfaces_;
-    for (PictureSurface* box : s.picOscillation) {
+    for (PictureSurface* box : s.picOscillation)
         box->Cls();
-        box->Scale(-0.85, state.TetaMax, 10.3, -state.TetaMax);
-    }
     for (PictureSurface* box : s.picPhase)
         box->Cls();
     energyCurves_.drawn = energyCurves_.shown;
-    if (energyCurves_.shown)
-        DrawEnergyCurves(state, s.picPhase);
-    DrawPlotFrames(state, s.picOscillation, s.picPhase);
+    DrawDampedPlots({s.picOscillation, s.picPhase}, run_.State(), run_.Recording(),
+                    energyCurves_.drawn);
 }
 
 void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)
 {
-    // Red in both members, green in member 1.
-    const DampedSurfaces& s = surfaces_;
-    const Motion& a = from.exact;
-    const Motion& b = to.exact;
-    for (std::size_t i = 0; i < 2; ++i) {
-        s.picOscillation[i]->Line(from.time, a.angle, to.time, b.angle, kExactTraceColour);
-        s.picPhase[i]->Line(a.angle, a.speed, b.angle, b.speed, kExactTraceColour);
-    }
-    const Motion& c = from.approx;
-    const Motion& d = to.approx;
-    s.picOscillation[1]->Line(from.time, c.angle, to.time, d.angle, kSmallAngleTraceColour);
-    s.picPhase[1]->Line(c.angle, c.speed, d.angle, d.speed, kSmallAngleTraceColour);
+    DrawDampedSegment({surfaces_.picOscillation, surfaces_.picPhase}, from, to);
 }
 
 void frmPenduleAmorti::ShowFrameNow()

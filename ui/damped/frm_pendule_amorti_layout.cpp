@@ -2,6 +2,7 @@
 
 #include "model/captions.h"
 #include "model/damped_animation.h"
+#include "model/damped_parameters.h"
 #include "model/parameters.h"
 #include "model/translatable_text.h"
 #include "plot/qt_colour.h"
@@ -10,6 +11,7 @@
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/common/form_layout.h"
 #include "ui/common/translatable.h"
+#include "ui/damped/damped_controls.h"
 #include "ui/damped/damped_descriptions.h"
 #include "ui/damped/web_link.h"
 
@@ -18,12 +20,18 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
 #include <QTimer>
+
+#include <array>
+#include <string>
+#include <tuple>
+#include <utility>
 
 namespace kestrova {
 
@@ -46,6 +54,47 @@ QFont AxisTitleFont()
     font.setPointSizeF(kTitleFontPoints);
     font.setBold(true);
     return font;
+}
+
+/// Where a parameter's row sits in its frame, and how its title is set.
+/// The slider and its value caption share the row's top.
+struct ParameterRowLayout {
+    TwipsBox title;
+    LabelSizing titleSizing;
+    Qt::Alignment titleAlignment;
+    int top;
+    int tickInterval; // slider steps
+};
+
+/// Entry i places the row of kDampedParameters[i].
+constexpr std::array<ParameterRowLayout, kDampedParameterCount> kParameterRows{{
+    {{480, 360, 1095, 255}, LabelSizing::Fixed, Qt::AlignLeft, 300, 10},
+    {{480, 780, 1095, 255}, LabelSizing::Fixed, Qt::AlignRight, 720, 1},
+    {{300, 300, 1275, 195}, LabelSizing::Fixed, Qt::AlignRight, 240, 10},
+    {{300, 600, 1215, 435}, LabelSizing::WordWrap, Qt::AlignLeft, 660, 50},
+}};
+constexpr int kSliderLeft = 1560;
+constexpr TwipsBox kValueCaptionBox{4620, 0, 480, 195}; // at the row's top
+
+/// The title, the slider and the value caption of one parameter, in
+/// `frame`; returns the slider and the caption.
+std::pair<QSlider*, QLabel*> AddParameterRow(QWidget* frame, DampedParameter parameter)
+{
+    const auto index = static_cast<std::size_t>(parameter);
+    const DampedParameterEntry& entry = kDampedParameters[index];
+    const ParameterControlNames& names = kParameterControls[index];
+    const ParameterRowLayout& row = kParameterRows[index];
+    QLabel* title = AddLabel(frame, names.title, entry.title, row.title, row.titleSizing);
+    if (row.titleAlignment != Qt::AlignLeft)
+        title->setAlignment(row.titleAlignment | Qt::AlignTop);
+    QSlider* slider =
+        AddSlider(frame, names.slider, {kSliderLeft, row.top, kSliderWidth, kSliderHeight},
+                  entry.range.minimum, entry.range.maximum, row.tickInterval);
+    TwipsBox captionBox = kValueCaptionBox;
+    captionBox.top = row.top;
+    QLabel* caption =
+        AddLabel(frame, names.caption, kDesignCaption, captionBox, LabelSizing::AutoSize);
+    return {slider, caption};
 }
 
 QPixmap RenderPicture(const char* path, int width, int height)
@@ -172,23 +221,12 @@ void frmPenduleAmorti::CreateInitialConditions(QWidget* frame)
     using enum LabelSizing;
     AddLabel(frame, "Label12", QStringLiteral("θ :"), {240, 300, 195, 315}, Fixed,
              kSymbolFontPoints);
-    AddLabel(frame, "Label3", QT_TR_NOOP("Angle initial : "), {480, 360, 1095, 255}, Fixed);
-    setupControls_.sldTeta0 = AddSlider(frame, "sldTeta0", {1560, 300, kSliderWidth, kSliderHeight},
-                                        kTeta0Range.minimum, kTeta0Range.maximum, 10);
-    setupControls_.lblteta0 =
-        AddLabel(frame, "lblteta0", kDesignCaption, {4620, 300, 480, 195}, AutoSize);
+    CreateParameterRow(frame, DampedParameter::Teta0);
 
     AddLabel(frame, "Label13", QStringLiteral("θ"), {180, 720, 90, 240}, AutoSize,
              kSymbolFontPoints);
     AddLabel(frame, "Label14", QStringLiteral("' : "), {300, 720, 165, 195}, AutoSize);
-    auto* Label1 =
-        AddLabel(frame, "Label1", QT_TR_NOOP("Vitesse initiale : "), {480, 780, 1095, 255}, Fixed);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    setupControls_.sldOmega0 =
-        AddSlider(frame, "sldOmega0", {1560, 720, kSliderWidth, kSliderHeight},
-                  kOmega0Range.minimum, kOmega0Range.maximum, 1);
-    setupControls_.lblOmega0 =
-        AddLabel(frame, "lblOmega0", kDesignCaption, {4620, 720, 480, 195}, AutoSize);
+    CreateParameterRow(frame, DampedParameter::Omega0);
 }
 
 void frmPenduleAmorti::CreateOscillationParameters(QWidget* frame)
@@ -196,39 +234,43 @@ void frmPenduleAmorti::CreateOscillationParameters(QWidget* frame)
     using enum LabelSizing;
     AddLabel(frame, "Label10", QStringLiteral("ω :"), {40, 240, 225, 240}, AutoSize,
              kSymbolFontPoints);
-    auto* Label2 =
-        AddLabel(frame, "Label2", QT_TR_NOOP("Pulsation propre :"), {300, 300, 1275, 195}, Fixed);
-    Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    setupControls_.sldPulsation =
-        AddSlider(frame, "sldPulsation", {1560, 240, kSliderWidth, kSliderHeight},
-                  kPulsationRange.minimum, kPulsationRange.maximum, 10);
-    setupControls_.lblPulsation =
-        AddLabel(frame, "lblPulsation", kDesignCaption, {4620, 240, 480, 195}, AutoSize);
+    CreateParameterRow(frame, DampedParameter::Pulsation);
 
     AddLabel(frame, "Label9", QStringLiteral("λ :"), {60, 540, 195, 315}, Fixed, kSymbolFontPoints);
-    AddLabel(frame, "Label4", QT_TR_NOOP("Coefficient d'amortissement :"), {300, 600, 1215, 435},
-             WordWrap);
-    setupControls_.sldLambda =
-        AddSlider(frame, "sldLambda", {1560, 660, kSliderWidth, kSliderHeight},
-                  kLambdaRange.minimum, kLambdaRange.maximum, 50);
-    setupControls_.lblLambda =
-        AddLabel(frame, "lblLambda", kDesignCaption, {4620, 660, 480, 195}, AutoSize);
+    CreateParameterRow(frame, DampedParameter::Lambda);
 
     AddLabel(frame, "Label11", QStringLiteral("τ :"), {60, 1080, 195, 315}, Fixed,
              kSymbolFontPoints);
-    AddLabel(frame, "Label5", QT_TR_NOOP("Durée de relaxation :"), {300, 1140, 1515, 255}, Fixed);
+    const auto& [relax, pseudo, quality] = kDerivedCaptions;
+    AddLabel(frame, relax.title, relax.titleText, {300, 1140, 1515, 255}, Fixed);
     setupControls_.lblRelax =
-        AddLabel(frame, "lblRelax", kDesignCaption, {1860, 1140, 480, 195}, AutoSize);
-    AddLabel(frame, "Label7", QT_TR_NOOP("Pseudo-période :"), {2940, 1140, 1275, 255}, Fixed);
+        AddLabel(frame, relax.caption, kDesignCaption, {1860, 1140, 480, 195}, AutoSize);
+    AddLabel(frame, pseudo.title, pseudo.titleText, {2940, 1140, 1275, 255}, Fixed);
     setupControls_.lblPseudo =
-        AddLabel(frame, "lblPseudo", kDesignCaption, {4260, 1140, 480, 195}, AutoSize);
+        AddLabel(frame, pseudo.caption, kDesignCaption, {4260, 1140, 480, 195}, AutoSize);
 
-    AddLabel(frame, "Label6", QT_TR_NOOP("Q : facteur de qualité : "), {60, 1440, 1695, 255},
-             Fixed);
+    AddLabel(frame, quality.title, quality.titleText, {60, 1440, 1695, 255}, Fixed);
     setupControls_.lblQualite =
-        AddLabel(frame, "lblQualite", kDesignCaption, {1860, 1440, 480, 195}, AutoSize);
+        AddLabel(frame, quality.caption, kDesignCaption, {1860, 1440, 480, 195}, AutoSize);
     setupControls_.lblRegime =
         AddLabel(frame, "lblRegime", QT_TR_NOOP("Régime"), {2940, 1440, 540, 195}, AutoSize);
+}
+
+void frmPenduleAmorti::CreateParameterRow(QWidget* frame, DampedParameter parameter)
+{
+    const auto index = static_cast<std::size_t>(parameter);
+    std::tie(setupControls_.sliders[index], setupControls_.values[index]) =
+        AddParameterRow(frame, parameter);
+}
+
+QSlider* frmPenduleAmorti::SliderOf(DampedParameter parameter) const
+{
+    return setupControls_.sliders[static_cast<std::size_t>(parameter)];
+}
+
+QLabel* frmPenduleAmorti::CaptionOf(DampedParameter parameter) const
+{
+    return setupControls_.values[static_cast<std::size_t>(parameter)];
 }
 
 void frmPenduleAmorti::FitToggleCaptions()

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <tuple>
@@ -103,13 +104,49 @@ private slots:
         }
     }
 
+    // Each slider as its parameter is described: range and start position,
+    // its caption after one step, and that caption under the slider's title
+    // in the printout, which lists every value under its title.
+    void parameterRowsAndPrintout()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        Harness h;
+        QCOMPARE(h.window->Captions(),
+                 QStringList({"Angle initial : 45°", "Vitesse initiale : 0 rad/s",
+                              "Pulsation propre : 4,0 rad/s", "Coefficient d'amortissement : 0,22",
+                              "Durée de relaxation : 2,273", "Pseudo-période : 1,573 s",
+                              "Q : facteur de qualité : 9,091", "Régime pseudo-périodique"}));
+        using Row = std::tuple<const char*, const char*, QList<int>, QString>;
+        for (const auto& [slider, caption, rangeAndStart, printed] :
+             {Row{"sldTeta0", "lblteta0", {0, 180, 45}, "Angle initial : 46°"},
+              Row{"sldOmega0", "lblOmega0", {-10, 10, 0}, "Vitesse initiale : 1 rad/s"},
+              Row{"sldPulsation", "lblPulsation", {1, 200, 40}, "Pulsation propre : 4,1 rad/s"},
+              Row{"sldLambda", "lblLambda", {0, 500, 22}, "Coefficient d'amortissement : 0,23"}}) {
+            auto* s = h.Child<QSlider>(slider);
+            QCOMPARE(QList<int>({s->minimum(), s->maximum(), s->value()}), rangeAndStart);
+            s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            QVERIFY2(printed.endsWith(" " + h.Child<QLabel>(caption)->text()), slider);
+            QVERIFY2(h.window->Captions().contains(printed), slider);
+            s->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        }
+    }
+
     // Segments continue without a gap over a pause; a pause before the first
-    // tick after a resume adds nothing; paused time does not count; the reset
-    // stops and zeroes the clocks. A value that turns non-finite stops the
+    // tick after a resume adds nothing; paused time does not count; starting
+    // and resuming draw no frame again over the traces; the reset stops and
+    // zeroes the clocks. A value that turns non-finite stops the
     // animation, is reported, draws nothing and counts only the time drawn.
     void startPauseResumeResetAndFault()
     {
         Harness h({30, -3, 40, 22});
+        const auto framed = [&h] {
+            std::size_t n = 0;
+            for (const RecordingSurface* s : {&h.osc[0], &h.osc[1], &h.phase[0], &h.phase[1]})
+                n += std::count_if(s->primitives.begin(), s->primitives.end(),
+                                   [](const Primitive& p) { return p.colour == 0; });
+            return n;
+        };
+        const std::size_t frames = framed();
         h.Go()->click();
         h.Tick(0.02);
         const PenduleState& st = h.window->Run().State();
@@ -131,6 +168,7 @@ private slots:
                 QCOMPARE(red[k].p1(), red[k - 1].p2());
         }
         QCOMPARE(Harness::Red(h.osc[0]).constLast().x2(), 0.17);
+        QCOMPARE(framed(), frames);
 
         // The reset of a running animation is told once, of the run already reset.
         QVERIFY(h.Go()->isChecked());
