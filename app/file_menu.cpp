@@ -2,9 +2,10 @@
 
 #include "app/atomic_save.h"
 #include "app/printed_page.h"
+#include "model/damped_run.h"
 #include "model/recording_csv.h"
 #include "plot/plot_picture.h"
-#include "ui/damped/frm_pendule_amorti.h"
+#include "plot/qt_utf8.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -58,7 +59,7 @@ std::array<std::string, kRecordingColumns> ColumnTitles()
 
 } // namespace
 
-FileMenu::FileMenu(QMainWindow& frame, std::function<frmPenduleAmorti*()> damped,
+FileMenu::FileMenu(QMainWindow& frame, std::function<const DampedRun*()> damped,
                    std::function<PlotSource*()> active)
     : QObject(&frame)
     , frame_(frame)
@@ -90,9 +91,10 @@ FileMenu::FileMenu(QMainWindow& frame, std::function<frmPenduleAmorti*()> damped
     connect(exportData_, &QAction::triggered, this, [this] {
         if (damped_() == nullptr)
             return;
-        const QString path = chooseName_(tr("Exporter les données"),
-                                         ProposedPath(damped_()->FileStem(), QStringLiteral("csv")),
-                                         tr("Tableau CSV (*.csv)"));
+        const QString path =
+            chooseName_(tr("Exporter les données"),
+                        ProposedPath(FromUtf8(kDampedRunFileStem), QStringLiteral("csv")),
+                        tr("Tableau CSV (*.csv)"));
         if (!path.isEmpty())
             ExportData(path);
     });
@@ -152,15 +154,15 @@ bool FileMenu::Report(const QString& message)
 
 bool FileMenu::ExportData(const QString& path)
 {
-    const frmPenduleAmorti* window = damped_();
-    if (window == nullptr)
+    const DampedRun* run = damped_();
+    if (run == nullptr)
         return false;
     const std::array<std::string, kRecordingColumns> titles = ColumnTitles();
     std::array<std::string_view, kRecordingColumns> views;
     for (std::size_t i = 0; i < titles.size(); ++i)
         views[i] = titles[i];
     const CsvStyle style = CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
-    const MotionRecorder& recording = window->Recording();
+    const MotionRecorder& recording = run->Recording();
     return Report(SaveAtomically({{path, [&](QIODevice& device) {
                                        return WriteRecordingCsv(
                                            recording, style, views, [&](std::string_view piece) {

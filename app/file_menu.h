@@ -20,7 +20,7 @@ class QMenu;
 
 namespace kestrova {
 
-class frmPenduleAmorti;
+class DampedRun;
 class PlotSource;
 
 class FileMenu : public QObject {
@@ -34,9 +34,10 @@ public:
     /// Tells the user why a file could not be written.
     using ErrorReporter = std::function<void(const QString& message)>;
 
-    /// `damped` and `active` give the open damped window (or null) and the
-    /// open simulation window (or null) at the moment of each command.
-    FileMenu(QMainWindow& frame, std::function<frmPenduleAmorti*()> damped,
+    /// `damped` and `active` give the run of the open damped window (or
+    /// null) and the open simulation window (or null) at the moment of each
+    /// command.
+    FileMenu(QMainWindow& frame, std::function<const DampedRun*()> damped,
              std::function<PlotSource*()> active);
 
     /// The menu, to be put first in the frame's menu bar.
@@ -52,7 +53,7 @@ public:
     void SetSidePlots(std::function<QList<PlotPicture>()> plots) { sidePlots_ = std::move(plots); }
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
-    /// Writes the damped window's recording to `path`; false (and a message)
+    /// Writes the damped run's recording to `path`; false (and a message)
     /// when it could not.
     bool ExportData(const QString& path);
     /// Writes each plot of the open window next to `path`, named after it
@@ -79,7 +80,7 @@ private:
     [[nodiscard]] QList<PlotPicture> AllPlots(const PlotSource& source) const;
 
     QMainWindow& frame_;
-    std::function<frmPenduleAmorti*()> damped_;
+    std::function<const DampedRun*()> damped_;
     std::function<PlotSource*()> active_;
     std::function<QList<PlotPicture>()> sidePlots_;
     NameChooser chooseName_;

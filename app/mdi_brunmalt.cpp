@@ -127,7 +127,11 @@ void MDIBrunmalt::ShowSpeedInCaption()
 void MDIBrunmalt::CreateFileMenu()
 {
     fileMenu_ = new FileMenu(
-        *this, [this] { return DampedWindow(); },
+        *this,
+        [this]() -> const DampedRun* {
+            const frmPenduleAmorti* damped = DampedWindow();
+            return damped != nullptr ? &damped->Run() : nullptr;
+        },
         [this]() -> PlotSource* {
             const std::vector<Simulation*> open = OpenSimulations();
             return open.empty() ? nullptr : open.front();

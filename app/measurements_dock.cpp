@@ -62,14 +62,21 @@ MeasurementsDock::MeasurementsDock(QMainWindow& frame)
 
 void MeasurementsDock::Follow(frmPenduleAmorti* window)
 {
-    if (window_)
+    if (window_) {
         disconnect(window_, nullptr, this, nullptr);
+        disconnect(window_, nullptr, panel_, nullptr);
+    }
     window_ = window;
-    panel_->Follow(window);
-    // Closed, the window says so while it still exists; the frame deletes
-    // it without closing only when the frame itself goes.
-    if (window)
+    panel_->Follow(window != nullptr ? &window->Run() : nullptr);
+    if (window) {
+        connect(window, &frmPenduleAmorti::MeasurementsChanged, panel_,
+                &MeasurementsPanel::Refresh);
+        // Closed, the window says so while it still exists; the frame deletes
+        // it without closing only when the frame itself goes, and then the
+        // panel lets go of the run too.
         connect(window, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
+        connect(window, &QObject::destroyed, this, [this] { Follow(nullptr); });
+    }
     showAction_->setEnabled(window != nullptr);
     Place();
 }

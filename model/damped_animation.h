@@ -61,6 +61,9 @@ struct AnimationStep {
     /// The last sample too falls on a whole multiple of kSampleSeconds;
     /// otherwise it is only where this tick happened to end.
     bool endsOnGrid = false;
+    /// A sample completed a crossing of the vertical or a turning point: a
+    /// measured value changed (set by DampedRun, which measures).
+    bool measured = false;
 };
 
 /// Advances `state` to `Temps` seconds since the last start or resume:

@@ -2,6 +2,7 @@
 
 #include "plot/qt_colour.h"
 #include "plot/qt_pen_and_font.h"
+#include "plot/qt_utf8.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -12,11 +13,6 @@
 namespace kestrova {
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A gathered point closer than this (logical pixels) to the previous one
 // adds nothing visible: a trace of millisecond steps has many.

@@ -1,6 +1,7 @@
 #include "plot/qt_pen_and_font.h"
 
 #include "plot/qt_colour.h"
+#include "plot/qt_utf8.h"
 
 #include <QFontMetricsF>
 
@@ -45,7 +46,7 @@ int FontPixels(double pixels)
 
 QFont SurfaceFont(const FontSpec& spec, int logicalDpi)
 {
-    QFont font(QString::fromStdString(spec.Name));
+    QFont font(FromUtf8(spec.Name));
     font.setPixelSize(FontPixels(spec.Size * logicalDpi / 72.0));
     font.setWeight(QtWeight(spec.Weight));
     return font;
@@ -53,7 +54,7 @@ QFont SurfaceFont(const FontSpec& spec, int logicalDpi)
 
 QFont RotatedTextFont(const RotatedFont& font, int currentPixels)
 {
-    QFont f(QString::fromStdString(font.FaceName));
+    QFont f(FromUtf8(font.FaceName));
     f.setWeight(QtWeight(font.Weight));
     if (font.Height > 0) {
         // The em size that gives that cell.

@@ -4,6 +4,7 @@
 #include "plot/qt_picture_box.h"
 
 #include "plot/qt_pen_and_font.h"
+#include "plot/qt_utf8.h"
 
 #include <QTransform>
 
@@ -13,11 +14,6 @@
 namespace kestrova {
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// Texts whose widths the box remembers at most, per font.
 constexpr std::size_t kMostRememberedWidths = 512;

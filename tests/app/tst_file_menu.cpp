@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(rows.size(), ms / 10 + 2);
         QCOMPARE(rows.front().size(), 9);
         QVERIFY(rows.front().front().endsWith("temps (s)"));
-        const PenduleState& s = f.frame.DampedWindow()->State();
+        const PenduleState& s = f.frame.DampedWindow()->Run().State();
         for (qsizetype i = 1; i < rows.size(); ++i) {
             QList<double> v;
             for (QString field : rows[i]) {

@@ -65,10 +65,10 @@ private slots:
         QVERIFY(timer->isActive());
         source.AdvanceSeconds(0.4);
         damped->AnimationTick();
-        QVERIFY(damped->State().Teta != damped->State().Teta0);
+        QVERIFY(damped->Run().State().Teta != damped->Run().State().Teta0);
         Press(&frame, Qt::Key_P, Qt::AltModifier);
         QTRY_VERIFY(!timer->isActive());
-        QCOMPARE(damped->State().Teta, damped->State().Teta0);
+        QCOMPARE(damped->Run().State().Teta, damped->Run().State().Teta0);
         // The window's own mnemonics win over the menu bar's.
         auto* approx = damped->findChild<QCheckBox*>(QStringLiteral("chkApproxi"));
         Press(&frame, Qt::Key_F, Qt::AltModifier);

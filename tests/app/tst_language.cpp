@@ -170,7 +170,7 @@ private slots:
         toggle->click();
         f.counter.AdvanceSeconds(0.25);
         window->AnimationTick();
-        const double time = window->State().Temps;
+        const double time = window->Run().State().Temps;
         QStringList values;
         const auto captions = window->findChildren<QLabel*>(QRegularExpression(
             QStringLiteral("^lbl(teta0|Omega0|Pulsation|Lambda|Relax|Pseudo|Qualite|Regime)$")));
@@ -183,7 +183,7 @@ private slots:
         SwitchTo(f.frame, Language::English);
         QVERIFY(toggle->isChecked());
         QVERIFY(window->findChild<QTimer*>(QStringLiteral("tmrPendule"))->isActive());
-        QCOMPARE(window->State().Temps, time);
+        QCOMPARE(window->Run().State().Temps, time);
         QVERIFY(toggle->text() != pauseInFrench);
         QCOMPARE(
             toggle->text(),

@@ -479,7 +479,7 @@ QString Session::Check()
 
 QString Session::CheckDamped(frmPenduleAmorti* w)
 {
-    const PenduleState& s = w->State();
+    const PenduleState& s = w->Run().State();
     for (double v :
          {s.Teta0, s.Omega0, s.Pulsation2, s.Lambda, s.Teta, s.Omega, s.TetaApprox, s.OmegaApprox,
           s.Temps, s.TempsPrec, s.TempsCumul, s.TetaMax, s.OmegaMax, s.DureeTrace})

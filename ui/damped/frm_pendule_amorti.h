@@ -8,32 +8,27 @@
 ///
 /// The motion is that of
 /// \f[ \theta'' + 2\lambda\theta' + \omega_0^2 \sin\theta = 0 \f]
-/// integrated over the real time the clock measures between timer ticks, so
-/// one simulated second is one second of the wall clock (or several, in slow
-/// motion).
+/// held by a DampedRun. The window is its view and controller: it reads the
+/// sliders into the run's setup, starts and pauses the run, advances it at
+/// each timer tick to the simulated time the clock gives (one second of the
+/// wall clock, or several in slow motion, per simulated second) and draws
+/// what each advance returns.
 
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
-#include "model/damped_animation.h"
-#include "model/motion_measurement.h"
-#include "model/motion_recorder.h"
-#include "model/parameters.h"
-#include "model/pendulum_state.h"
+#include "model/damped_run.h"
 #include "plot/picture_surface.h"
 #include "plot/plot_picture.h"
 #include "ui/common/simulation.h"
 
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -68,16 +63,17 @@ public:
     explicit frmPenduleAmorti(HighResolutionClock& clock, QWidget* parent = nullptr);
     ~frmPenduleAmorti() override;
 
-    /// Reads the sliders into the model, refreshes the value captions, stops
-    /// the animation, puts the pendulum back at its initial conditions with
-    /// the clocks at zero, and redraws the figure and the empty framed plots.
-    /// Every parameter change and the "Position initiale" button go through it.
+    /// Reads the sliders into the run's setup, refreshes the value captions,
+    /// stops the animation, resets the run (the pendulum back at its initial
+    /// conditions, the displayed time at zero) and redraws the figure and the
+    /// empty framed plots. Every parameter change and the "Position initiale"
+    /// button go through it.
     void ResetSimulation();
 
-    /// One tick of the animation timer, once a screen frame: integrates the
-    /// simulated time elapsed since the previous tick, redraws the figure,
-    /// adds the new trace segments (one per sample) and stops by itself once
-    /// a damped pendulum is at rest.
+    /// One tick of the animation timer, once a screen frame: advances the
+    /// run to the simulated time the clock gives, redraws the figure, adds
+    /// the new trace segments (one per sample) and stops once the run has
+    /// paused by itself (at rest, or on a fault).
     void AnimationTick();
 
     /// Slow motion: simulated seconds per real second (1, 1/2, 1/4, 1/8).
@@ -92,18 +88,12 @@ public:
     }
     static constexpr double kNextStepSeconds = 0.010;
 
-    /// The model state the window animates.
-    [[nodiscard]] const PenduleState& State() const { return state_; }
-    /// Write access for tests and benchmarks (a state the sliders cannot
-    /// produce, such as a non-finite one).
-    [[nodiscard]] PenduleState& MutableState() { return state_; }
+    /// The run the window shows and drives.
+    [[nodiscard]] const DampedRun& Run() const { return run_; }
 
     [[nodiscard]] const DampedSurfaces& Surfaces() const { return surfaces_; }
     /// Draws on other surfaces from now on (tests and benchmarks).
     void SetSurfaces(const DampedSurfaces& surfaces) { surfaces_ = surfaces; }
-
-    /// The motion since the last reset, one row every 10 ms of displayed time.
-    [[nodiscard]] const MotionRecorder& Recording() const { return recorder_; }
 
     // PlotSource (frm_pendule_amorti_plots.cpp): the visible member of each
     // plot pair drawn again from the frames and the recording.
@@ -115,24 +105,21 @@ public:
     /// the phase portraits, from the next reset on. Plots that hold no trace
     /// yet are redrawn at once; a run's traces are never wiped by the switch.
     void SetEnergyCurvesShown(bool shown);
-    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurves_; }
+    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurves_.shown; }
 
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
 
-    /// What the running motion measured since the last reset.
-    [[nodiscard]] const MotionMeasurement& Measurement() const { return measurement_; }
-
 signals:
     /// The window has been closed.
     void Unloaded();
-    /// The measurements were cleared, changed, or have moved on (at most a
-    /// few times per second of animation, and at each pause).
+    /// The run's measurements were cleared, changed, or have moved on (at
+    /// most a few times per second of animation, at each pause, and once
+    /// per reset, after it).
     void MeasurementsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     /// Over the bare window surface (not over a control) the pointer goes
     /// back to the default one.
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -142,16 +129,56 @@ private:
     static constexpr const char* kStartCaption = QT_TR_NOOP("Lancer l'&animation");
     static constexpr const char* kPauseCaption = QT_TR_NOOP("Suspendre l'&animation");
 
+    /// The figure, the vertical axis titles and the plot pairs.
+    struct PictureBoxes {
+        PictureBox* picPendule = nullptr;
+        PictureBox* picOrdoOsci = nullptr;
+        std::array<PictureBox*, 2> picOscillation{};
+        PictureBox* picOrdoPhase = nullptr;
+        std::array<PictureBox*, 2> picPhase{};
+    };
+    /// The sliders of the setup, the captions of their values and those of
+    /// the derived quantities.
+    struct SetupControls {
+        /// Entry i belongs to kDampedParameters[i].
+        std::array<QSlider*, kDampedParameterCount> sliders{};
+        std::array<QLabel*, kDampedParameterCount> values{};
+        QLabel* lblRelax = nullptr;
+        QLabel* lblPseudo = nullptr;
+        QLabel* lblQualite = nullptr;
+        QLabel* lblRegime = nullptr;
+    };
+    /// The buttons, the check box and the link.
+    struct Commands {
+        QPushButton* chkGo = nullptr;
+        QPushButton* cmdPosInit = nullptr;
+        QCheckBox* chkApproxi = nullptr;
+        WebLink* lblWeb = nullptr;
+    };
+    /// How far the screen has followed the running motion.
+    struct Shown {
+        bool tracing = false;       ///< traceDrawnTo and traceEnd belong to the running traces
+        TraceSample traceDrawnTo;   ///< where the traces drawn so far end
+        TraceSample traceEnd;       ///< where the motion is: the last tick's end
+        double measurementsDue = 0; ///< displayed time (s) of the next routine notice
+    };
+    struct EnergyCurves {
+        bool shown = false; ///< level curves drawn on the phase portraits
+        bool drawn = false; ///< the phase portraits got the curves at the last reset
+    };
+
     // Layout (frm_pendule_amorti_layout.cpp).
     void CreateControls();
-    void CreateInitialConditions();
-    void CreateOscillationParameters();
+    void CreateInitialConditions(QWidget* frame);
+    void CreateOscillationParameters(QWidget* frame);
     PictureBox* AddPictureBox(const char* name, int left, int top, int width, int height);
+    /// A parameter's title, slider and value caption, in `frame`.
+    void CreateParameterRow(QWidget* frame, DampedParameter parameter);
     [[nodiscard]] QSlider* SliderOf(DampedParameter parameter) const;
     [[nodiscard]] QLabel* CaptionOf(DampedParameter parameter) const;
-    /// The sliders' values and the quantities derived from them, in the
-    /// user's locale.
-    void ShowCaptions(const SliderValues& sliders, const DerivedQuantities& derived);
+    /// The value captions and the derived quantities of the run's setup, in
+    /// the user's locale.
+    void ShowCaptions();
     /// Controls other than labels and frames show their own ordinary
     /// pointer, not the window's (which is the hand after a visit to the link).
     void KeepOwnPointers();
@@ -164,17 +191,29 @@ private:
     void WriteAxisTitles();
     /// `title` is a French text marked for translation.
     void WriteAxisTitle(PictureSurface& box, const char* title);
+    /// The slider values as the run's setup.
+    [[nodiscard]] SliderValues ReadSetup() const;
 
     void OnSliderAction(QSlider* slider);
     void OnSliderValueChanged(QSlider* slider);
     void OnChkGoToggled(bool checked);
     void ShowChosenView();
 
-    void StopOnFault();
+    // Animation (frm_pendule_amorti_animation.cpp).
+    /// The toggle, its caption, the timer and the pointer over the phase
+    /// portraits say whether the run is running.
+    void ShowRunning();
+    /// The run has paused: the toggle follows, the Mesures panel reads the
+    /// time reached and the traces reach where the motion stopped.
+    void ShowPaused();
+    /// Tells the user that the motion turned non-finite and stopped.
+    void ReportFault();
     /// The figure where the step ends, and the traces through its samples.
     /// Unless `toTheEnd`, an end between two whole milliseconds is left for
     /// the next step to pass by.
     void DrawStep(const AnimationStep& step, bool toTheEnd);
+    /// The plots as the reset leaves them: whole, with nothing traced yet.
+    void DrawWholePlots();
     void DrawSegment(const TraceSample& from, const TraceSample& to);
     /// The traces reach where the motion stopped (a pause or a stop).
     void FinishTraces();
@@ -189,59 +228,24 @@ private:
     /// the phase portrait and resets, as moving them by hand does; unless
     /// `always`, only when the values change.
     void PickStart(double angle, double speed, bool always);
-    /// The step's samples to the measurements and the recording.
-    void Measure(const AnimationStep& step);
+    /// Tells the Mesures panel when the step changed a measured value, or
+    /// when the routine notice is due.
+    void NotifyMeasurementsOf(const AnimationStep& step);
     void NotifyMeasurements(double time);
 
-    HighResolutionClock& clock_;
-    SimulatedTime simulatedTime_{clock_};
-    std::vector<TraceSample> samples_; ///< the tick's samples, the buffer kept from tick to tick
-    bool tracing_ = false;             ///< traceDrawnTo_ and traceEnd_ belong to the running traces
-    TraceSample traceDrawnTo_;         ///< where the traces drawn so far end
-    TraceSample traceEnd_;             ///< where the motion is: the last tick's end
-    PenduleState state_;
-    MotionRecorder recorder_;
-    bool energyCurvesDrawn_ = false; ///< the phase portraits got the curves at the last reset
+    SimulatedTime simulatedTime_;
+    DampedRun run_;
+    Shown shown_;
     DampedSurfaces surfaces_;
     FaultReporter reportFault_;
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
-    bool energyCurves_ = false;          ///< level curves drawn on the phase portraits
+    EnergyCurves energyCurves_;
     PhasePicker* picker_ = nullptr;
-    MotionMeasurement measurement_;
-    double measurementsDue_ = 0; ///< displayed time (s) of the next routine notice
-
-    QLabel* imgEquation_ = nullptr;
-    PictureBox* picPendule_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QPushButton* chkGo_ = nullptr;
-    QPushButton* cmdPosInit_ = nullptr;
-    QCheckBox* chkApproxi_ = nullptr;
-    PictureBox* picOrdoOsci_ = nullptr;
-    std::array<PictureBox*, 2> picOscillation_{};
-    PictureBox* picOrdoPhase_ = nullptr;
-    std::array<PictureBox*, 2> picPhase_{};
-    WebLink* lblWeb_ = nullptr;
-
-    QSlider* sldTeta0_ = nullptr;
-    QSlider* sldOmega0_ = nullptr;
-    QSlider* sldPulsation_ = nullptr;
-    QSlider* sldLambda_ = nullptr;
-    QLabel* lblteta0_ = nullptr;
-    QLabel* lblOmega0_ = nullptr;
-    QLabel* lblPulsation_ = nullptr;
-    QLabel* lblLambda_ = nullptr;
-    QLabel* lblRelax_ = nullptr;
-    QLabel* lblPseudo_ = nullptr;
-    QLabel* lblQualite_ = nullptr;
-    QLabel* lblRegime_ = nullptr;
-
+    PictureBoxes boxes_;
+    SetupControls setupControls_;
+    Commands commands_;
     QTimer* tmrPendule_ = nullptr;
-    QElapsedTimer paintClock_; ///< paint counting of the figure box (kestrova.paint)
-    int paintCount_ = 0;
-    qint64 lastPaintMs_ = 0;
-    qint64 longestPaintGapMs_ = 0;
     std::unique_ptr<Rotator> AxisTitler_;
 };
 

@@ -116,65 +116,65 @@ void frmPenduleAmorti::CreateControls()
     using enum LabelSizing;
     setWindowIcon(QIcon(RenderPicture(kDampedIconPath, kDampedIconSize, kDampedIconSize)));
 
-    imgEquation_ = new QLabel(this);
-    imgEquation_->setObjectName(QStringLiteral("imgEquation"));
-    imgEquation_->setGeometry(TwipsRect({540, 120, 6465, 630}));
-    imgEquation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgEquation_->setPixmap(
+    auto* imgEquation = new QLabel(this);
+    imgEquation->setObjectName(QStringLiteral("imgEquation"));
+    imgEquation->setGeometry(TwipsRect({540, 120, 6465, 630}));
+    imgEquation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgEquation->setPixmap(
         RenderPicture(kEquationPicturePath, kEquationPictureWidth, kEquationPictureHeight));
 
-    picPendule_ = AddPictureBox("picPendule", 480, 720, 6500, 6500);
-    picPendule_->SetBackColor(ToColour(palette().color(QPalette::ToolTipBase)));
-    picPendule_->SetForeColor(ToColour(palette().color(QPalette::WindowText)));
+    boxes_.picPendule = AddPictureBox("picPendule", 480, 720, 6500, 6500);
+    boxes_.picPendule->SetBackColor(ToColour(palette().color(QPalette::ToolTipBase)));
+    boxes_.picPendule->SetForeColor(ToColour(palette().color(QPalette::WindowText)));
 
-    Frame1_ = new QGroupBox(this);
-    SetTranslatable(Frame1_, "title", QT_TR_NOOP("Conditions initiales : "));
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    Frame1_->setGeometry(TwipsRect({540, 7440, 5595, 1215}));
-    CreateInitialConditions();
+    auto* Frame1 = new QGroupBox(this);
+    SetTranslatable(Frame1, "title", QT_TR_NOOP("Conditions initiales : "));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(TwipsRect({540, 7440, 5595, 1215}));
+    CreateInitialConditions(Frame1);
 
-    Frame2_ = new QGroupBox(this);
-    SetTranslatable(Frame2_, "title", QT_TR_NOOP("Paramètres oscillations : "));
-    Frame2_->setObjectName(QStringLiteral("Frame2"));
-    Frame2_->setGeometry(TwipsRect({540, 8820, 5595, 1815}));
-    CreateOscillationParameters();
+    auto* Frame2 = new QGroupBox(this);
+    SetTranslatable(Frame2, "title", QT_TR_NOOP("Paramètres oscillations : "));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(TwipsRect({540, 8820, 5595, 1815}));
+    CreateOscillationParameters(Frame2);
 
-    chkGo_ = new QPushButton(tr(kStartCaption), this);
-    chkGo_->setObjectName(QStringLiteral("chkGo"));
-    chkGo_->setCheckable(true);
-    chkGo_->setGeometry(TwipsRect({7080, 2580, 1575, 495}));
+    commands_.chkGo = new QPushButton(tr(kStartCaption), this);
+    commands_.chkGo->setObjectName(QStringLiteral("chkGo"));
+    commands_.chkGo->setCheckable(true);
+    commands_.chkGo->setGeometry(TwipsRect({7080, 2580, 1575, 495}));
     FitToggleCaptions();
 
-    cmdPosInit_ = new QPushButton(this);
-    SetTranslatable(cmdPosInit_, "text", QT_TR_NOOP("&Position initiale"));
-    cmdPosInit_->setObjectName(QStringLiteral("cmdPosInit"));
-    cmdPosInit_->setGeometry(TwipsRect({7080, 3300, 1575, 495}));
+    commands_.cmdPosInit = new QPushButton(this);
+    SetTranslatable(commands_.cmdPosInit, "text", QT_TR_NOOP("&Position initiale"));
+    commands_.cmdPosInit->setObjectName(QStringLiteral("cmdPosInit"));
+    commands_.cmdPosInit->setGeometry(TwipsRect({7080, 3300, 1575, 495}));
 
-    chkApproxi_ = new QCheckBox(this);
-    SetTranslatable(chkApproxi_, "text", QT_TR_NOOP("Approximation angle &faible "));
-    chkApproxi_->setObjectName(QStringLiteral("chkApproxi"));
-    chkApproxi_->setGeometry(TwipsRect({7080, 4920, 2235, 315}));
-    SetTranslatable(chkApproxi_, "toolTip",
+    commands_.chkApproxi = new QCheckBox(this);
+    SetTranslatable(commands_.chkApproxi, "text", QT_TR_NOOP("Approximation angle &faible "));
+    commands_.chkApproxi->setObjectName(QStringLiteral("chkApproxi"));
+    commands_.chkApproxi->setGeometry(TwipsRect({7080, 4920, 2235, 315}));
+    SetTranslatable(commands_.chkApproxi, "toolTip",
                     QT_TR_NOOP("Pour le dernier terme de l'équation , on considère que sinx = x"));
-    QPalette darkGreen = chkApproxi_->palette();
+    QPalette darkGreen = commands_.chkApproxi->palette();
     darkGreen.setColor(QPalette::WindowText, QColor(0, 128, 0));
     darkGreen.setColor(QPalette::ButtonText, QColor(0, 128, 0));
-    chkApproxi_->setPalette(darkGreen);
+    commands_.chkApproxi->setPalette(darkGreen);
 
     const Colour windowText = ToColour(palette().color(QPalette::WindowText));
     const Colour windowBackground = ToColour(palette().color(QPalette::Window));
     const Colour plotBackground = ToColour(palette().color(QPalette::Base));
 
-    picOrdoOsci_ = AddPictureBox("picOrdoOsci", 8940, 60, 315, 4815);
-    picOrdoOsci_->SetBorder(false);
-    picOrdoOsci_->SetBackColor(windowBackground);
-    picOrdoOsci_->SetForeColor(windowText);
+    boxes_.picOrdoOsci = AddPictureBox("picOrdoOsci", 8940, 60, 315, 4815);
+    boxes_.picOrdoOsci->SetBorder(false);
+    boxes_.picOrdoOsci->SetBackColor(windowBackground);
+    boxes_.picOrdoOsci->SetForeColor(windowText);
 
     for (int i = 0; i < 2; ++i) {
-        picOscillation_[i] =
+        boxes_.picOscillation[i] =
             AddPictureBox(i == 0 ? "picOscillation0" : "picOscillation1", 9360, 60, 5160, 4800);
-        picOscillation_[i]->SetBackColor(plotBackground);
-        picOscillation_[i]->SetForeColor(windowText);
+        boxes_.picOscillation[i]->SetBackColor(plotBackground);
+        boxes_.picOscillation[i]->SetForeColor(windowText);
     }
 
     auto* lblAbsciOsci =
@@ -182,15 +182,16 @@ void frmPenduleAmorti::CreateControls()
     lblAbsciOsci->setFont(AxisTitleFont());
     lblAbsciOsci->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    picOrdoPhase_ = AddPictureBox("picOrdoPhase", 7140, 5340, 315, 4815);
-    picOrdoPhase_->SetBorder(false);
-    picOrdoPhase_->SetBackColor(windowBackground);
-    picOrdoPhase_->SetForeColor(windowText);
+    boxes_.picOrdoPhase = AddPictureBox("picOrdoPhase", 7140, 5340, 315, 4815);
+    boxes_.picOrdoPhase->SetBorder(false);
+    boxes_.picOrdoPhase->SetBackColor(windowBackground);
+    boxes_.picOrdoPhase->SetForeColor(windowText);
 
     for (int i = 0; i < 2; ++i) {
-        picPhase_[i] = AddPictureBox(i == 0 ? "picPhase0" : "picPhase1", 7560, 5340, 6960, 4800);
-        picPhase_[i]->SetBackColor(plotBackground);
-        picPhase_[i]->SetForeColor(windowText);
+        boxes_.picPhase[i] =
+            AddPictureBox(i == 0 ? "picPhase0" : "picPhase1", 7560, 5340, 6960, 4800);
+        boxes_.picPhase[i]->SetBackColor(plotBackground);
+        boxes_.picPhase[i]->SetForeColor(windowText);
     }
 
     auto* Label8 =
@@ -201,128 +202,97 @@ void frmPenduleAmorti::CreateControls()
     AddLabel(this, "Label15", QT_TR_NOOP("Réalisation : Kestrova"), {7560, 10620, 1815, 195},
              AutoSize);
 
-    lblWeb_ = new WebLink(this);
-    lblWeb_->setObjectName(QStringLiteral("lblWeb"));
-    lblWeb_->move(TwipsRect({9480, 10620, 2505, 195}).topLeft());
+    commands_.lblWeb = new WebLink(this);
+    commands_.lblWeb->setObjectName(QStringLiteral("lblWeb"));
+    commands_.lblWeb->move(TwipsRect({9480, 10620, 2505, 195}).topLeft());
 
     tmrPendule_ = new QTimer(this);
     tmrPendule_->setObjectName(QStringLiteral("tmrPendule"));
     tmrPendule_->setTimerType(Qt::PreciseTimer);
     tmrPendule_->setSingleShot(true); // each tick sets the wait for the next frame
 
-    surfaces_.picPendule = picPendule_;
-    surfaces_.picOscillation = {picOscillation_[0], picOscillation_[1]};
-    surfaces_.picPhase = {picPhase_[0], picPhase_[1]};
+    surfaces_.picPendule = boxes_.picPendule;
+    surfaces_.picOscillation = {boxes_.picOscillation[0], boxes_.picOscillation[1]};
+    surfaces_.picPhase = {boxes_.picPhase[0], boxes_.picPhase[1]};
 }
 
-void frmPenduleAmorti::CreateInitialConditions()
+void frmPenduleAmorti::CreateInitialConditions(QWidget* frame)
 {
     using enum LabelSizing;
-    QWidget* frame = Frame1_;
     AddLabel(frame, "Label12", QStringLiteral("θ :"), {240, 300, 195, 315}, Fixed,
              kSymbolFontPoints);
-    std::tie(sldTeta0_, lblteta0_) = AddParameterRow(frame, DampedParameter::Teta0);
+    CreateParameterRow(frame, DampedParameter::Teta0);
 
     AddLabel(frame, "Label13", QStringLiteral("θ"), {180, 720, 90, 240}, AutoSize,
              kSymbolFontPoints);
     AddLabel(frame, "Label14", QStringLiteral("' : "), {300, 720, 165, 195}, AutoSize);
-    std::tie(sldOmega0_, lblOmega0_) = AddParameterRow(frame, DampedParameter::Omega0);
+    CreateParameterRow(frame, DampedParameter::Omega0);
 }
 
-void frmPenduleAmorti::CreateOscillationParameters()
+void frmPenduleAmorti::CreateOscillationParameters(QWidget* frame)
 {
     using enum LabelSizing;
-    QWidget* frame = Frame2_;
     AddLabel(frame, "Label10", QStringLiteral("ω :"), {40, 240, 225, 240}, AutoSize,
              kSymbolFontPoints);
-    std::tie(sldPulsation_, lblPulsation_) = AddParameterRow(frame, DampedParameter::Pulsation);
+    CreateParameterRow(frame, DampedParameter::Pulsation);
 
     AddLabel(frame, "Label9", QStringLiteral("λ :"), {60, 540, 195, 315}, Fixed, kSymbolFontPoints);
-    std::tie(sldLambda_, lblLambda_) = AddParameterRow(frame, DampedParameter::Lambda);
+    CreateParameterRow(frame, DampedParameter::Lambda);
 
     AddLabel(frame, "Label11", QStringLiteral("τ :"), {60, 1080, 195, 315}, Fixed,
              kSymbolFontPoints);
     const auto& [relax, pseudo, quality] = kDerivedCaptions;
     AddLabel(frame, relax.title, relax.titleText, {300, 1140, 1515, 255}, Fixed);
-    lblRelax_ = AddLabel(frame, relax.caption, kDesignCaption, {1860, 1140, 480, 195}, AutoSize);
+    setupControls_.lblRelax =
+        AddLabel(frame, relax.caption, kDesignCaption, {1860, 1140, 480, 195}, AutoSize);
     AddLabel(frame, pseudo.title, pseudo.titleText, {2940, 1140, 1275, 255}, Fixed);
-    lblPseudo_ = AddLabel(frame, pseudo.caption, kDesignCaption, {4260, 1140, 480, 195}, AutoSize);
+    setupControls_.lblPseudo =
+        AddLabel(frame, pseudo.caption, kDesignCaption, {4260, 1140, 480, 195}, AutoSize);
 
     AddLabel(frame, quality.title, quality.titleText, {60, 1440, 1695, 255}, Fixed);
-    lblQualite_ =
+    setupControls_.lblQualite =
         AddLabel(frame, quality.caption, kDesignCaption, {1860, 1440, 480, 195}, AutoSize);
-    lblRegime_ =
+    setupControls_.lblRegime =
         AddLabel(frame, "lblRegime", QT_TR_NOOP("Régime"), {2940, 1440, 540, 195}, AutoSize);
+}
+
+void frmPenduleAmorti::CreateParameterRow(QWidget* frame, DampedParameter parameter)
+{
+    const auto index = static_cast<std::size_t>(parameter);
+    std::tie(setupControls_.sliders[index], setupControls_.values[index]) =
+        AddParameterRow(frame, parameter);
 }
 
 QSlider* frmPenduleAmorti::SliderOf(DampedParameter parameter) const
 {
-    switch (parameter) {
-    case DampedParameter::Teta0:
-        return sldTeta0_;
-    case DampedParameter::Omega0:
-        return sldOmega0_;
-    case DampedParameter::Pulsation:
-        return sldPulsation_;
-    case DampedParameter::Lambda:
-        break;
-    }
-    return sldLambda_;
+    return setupControls_.sliders[static_cast<std::size_t>(parameter)];
 }
 
 QLabel* frmPenduleAmorti::CaptionOf(DampedParameter parameter) const
 {
-    switch (parameter) {
-    case DampedParameter::Teta0:
-        return lblteta0_;
-    case DampedParameter::Omega0:
-        return lblOmega0_;
-    case DampedParameter::Pulsation:
-        return lblPulsation_;
-    case DampedParameter::Lambda:
-        break;
-    }
-    return lblLambda_;
-}
-
-void frmPenduleAmorti::ShowCaptions(const SliderValues& sliders, const DerivedQuantities& derived)
-{
-    const std::string sep = QLocale().decimalPoint().toStdString();
-    for (const DampedParameterEntry& entry : kDampedParameters) {
-        const int position = sliders[entry.parameter];
-        SetCaption(CaptionOf(entry.parameter),
-                   QString::fromStdString(ValueCaption(entry, ValueAt(entry, position), sep)));
-    }
-    // Without damping there is no quality factor nor relaxation time: the
-    // captions keep what they showed.
-    if (derived.qualityFactor)
-        SetCaption(lblQualite_,
-                   QString::fromStdString(QualityCaption(*derived.qualityFactor, sep)));
-    if (derived.relaxationTime)
-        SetCaption(lblRelax_,
-                   QString::fromStdString(RelaxationCaption(*derived.relaxationTime, sep)));
+    return setupControls_.values[static_cast<std::size_t>(parameter)];
 }
 
 void frmPenduleAmorti::FitToggleCaptions()
 {
-    QFont font = chkGo_->font();
+    QFont font = commands_.chkGo->font();
     font.setStretch(QFont::AnyStretch);
-    chkGo_->setFont(font);
-    CondenseToFit(chkGo_, {WithoutMnemonic(tr(kStartCaption)), WithoutMnemonic(tr(kPauseCaption))},
-                  chkGo_->width() - kButtonTextMargins);
+    commands_.chkGo->setFont(font);
+    CondenseToFit(commands_.chkGo,
+                  {WithoutMnemonic(tr(kStartCaption)), WithoutMnemonic(tr(kPauseCaption))},
+                  commands_.chkGo->width() - kButtonTextMargins);
 }
 
 void frmPenduleAmorti::Retranslate()
 {
     // The values stay as they are and a running animation goes on: only the
     // words change.
-    chkGo_->setText(tr(chkGo_->isChecked() ? kPauseCaption : kStartCaption));
+    commands_.chkGo->setText(tr(commands_.chkGo->isChecked() ? kPauseCaption : kStartCaption));
     FitToggleCaptions();
-    const Regime regime =
-        LinearSolution(state_.Teta0, state_.Omega0, state_.Pulsation2, state_.Lambda, 0).regime;
-    SetCaption(lblRegime_,
-               QCoreApplication::translate(kCaptionsContext, RegimeCaption(regime).c_str()));
-    for (PictureBox* box : {picOrdoOsci_, picOrdoPhase_})
+    SetCaption(setupControls_.lblRegime,
+               QCoreApplication::translate(kCaptionsContext,
+                                           RegimeCaption(run_.SmallAngleStart().regime).c_str()));
+    for (PictureBox* box : {boxes_.picOrdoOsci, boxes_.picOrdoPhase})
         box->Cls();
     WriteAxisTitles();
     DescribeDampedTexts(*this);

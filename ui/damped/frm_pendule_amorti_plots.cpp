@@ -5,6 +5,7 @@
 
 #include "plot/damped_plots.h"
 #include "plot/qt_picture_box.h"
+#include "plot/qt_utf8.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/damped_controls.h"
 
@@ -15,19 +16,20 @@ namespace kestrova {
 
 QList<PlotPicture> frmPenduleAmorti::Plots() const
 {
-    const std::size_t member = chkApproxi_->isChecked() ? 1 : 0;
-    const DampedPlotOptions options{member == 1, energyCurvesDrawn_};
+    const std::size_t member = commands_.chkApproxi->isChecked() ? 1 : 0;
+    const DampedPlotOptions options{member == 1, energyCurves_.drawn};
     auto describe = [&](PictureBox* box, PlotAxes axes, const QString& name, const QString& title) {
         PlotPicture plot = PictureOfBox(*box, name, title);
         plot.draw = [this, axes, options](PictureSurface& surface) {
-            DampedPlotScene(axes, options).DrawWhole(surface, State(), Recording());
+            DampedPlotScene(axes, options).DrawWhole(surface, run_.State(), run_.Recording());
         };
         return plot;
     };
     return {
-        describe(picOscillation_[member], PlotAxes::Oscillation, QStringLiteral("oscillation"),
+        describe(boxes_.picOscillation[member], PlotAxes::Oscillation,
+                 QStringLiteral("oscillation"),
                  tr("Angle (en degrés) en fonction du temps (en s)")),
-        describe(picPhase_[member], PlotAxes::Phase, QStringLiteral("phase"),
+        describe(boxes_.picPhase[member], PlotAxes::Phase, QStringLiteral("phase"),
                  tr("Portrait de phase : vitesse (en rad/s) en fonction de l'angle (en degrés)"))};
 }
 
@@ -43,18 +45,18 @@ QStringList frmPenduleAmorti::Captions() const
     for (const DampedParameterEntry& entry : kDampedParameters)
         add(entry.title, CaptionOf(entry.parameter));
     const auto& [relax, pseudo, quality] = kDerivedCaptions;
-    add(relax.titleText, lblRelax_);
-    add(pseudo.titleText, lblPseudo_);
-    add(quality.titleText, lblQualite_);
-    lines << lblRegime_->text();
-    if (chkApproxi_->isChecked())
+    add(relax.titleText, setupControls_.lblRelax);
+    add(pseudo.titleText, setupControls_.lblPseudo);
+    add(quality.titleText, setupControls_.lblQualite);
+    lines << setupControls_.lblRegime->text();
+    if (commands_.chkApproxi->isChecked())
         lines << tr("En vert : approximation des petits angles (sin θ ≈ θ)");
     return lines;
 }
 
 QString frmPenduleAmorti::FileStem() const
 {
-    return QStringLiteral("pendule-amorti");
+    return FromUtf8(kDampedRunFileStem);
 }
 
 QString frmPenduleAmorti::Heading() const

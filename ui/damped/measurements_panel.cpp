@@ -1,12 +1,13 @@
 #include "ui/damped/measurements_panel.h"
 
 #include "model/captions.h"
+#include "model/damped_run.h"
 #include "model/measurement_report.h"
 #include "model/period_sweep.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
+#include "plot/qt_utf8.h"
 #include "ui/common/translatable.h"
-#include "ui/damped/frm_pendule_amorti.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -36,11 +37,6 @@ constexpr int kEnergyDigits = 4; // significant, of the total
 const QString kPercentSuffix = QString(QChar(0x00A0)) + QLatin1Char('%');
 // A sweep shorter than this shows no progress window at all.
 constexpr int kSweepProgressDelayMs = 400;
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// ASCII digits, the user's decimal separator, no group separator.
 QString Number(double value, int decimals)
@@ -197,16 +193,12 @@ QLabel* MeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const cha
     return value;
 }
 
-void MeasurementsPanel::Follow(frmPenduleAmorti* window)
+void MeasurementsPanel::Follow(const DampedRun* run)
 {
-    if (window_ == window)
+    if (run_ == run)
         return;
-    if (window_)
-        disconnect(window_, nullptr, this, nullptr);
     EndRun();
-    window_ = window;
-    if (window_)
-        connect(window_, &frmPenduleAmorti::MeasurementsChanged, this, &MeasurementsPanel::Refresh);
+    run_ = run;
     Refresh();
 }
 
@@ -221,11 +213,9 @@ void MeasurementsPanel::EndRun()
 
 void MeasurementsPanel::Refresh()
 {
-    if (window_) {
-        const PenduleState& s = window_->State();
-        const MotionMeasurement& measurement = window_->Measurement();
-        const MeasurementReport report =
-            ReportOf(measurement, {s.Teta0, s.Omega0, s.Pulsation2, s.Lambda});
+    if (run_ != nullptr) {
+        const MotionMeasurement& measurement = run_->Measurement();
+        const MeasurementReport report = ReportOf(measurement, run_->Parameters());
         // A reset ends the run: its point stays among the earlier ones.
         if (measurement.Empty())
             EndRun();

@@ -8,7 +8,6 @@
 #include "plot/period_amplitude_plot.h"
 #include "plot/plot_picture.h"
 
-#include <QPointer>
 #include <QWidget>
 
 class QGridLayout;
@@ -18,7 +17,7 @@ class QPushButton;
 namespace kestrova {
 
 class PictureBox;
-class frmPenduleAmorti;
+class DampedRun;
 struct MeasurementReport;
 
 class MeasurementsPanel : public QWidget {
@@ -28,12 +27,12 @@ public:
     explicit MeasurementsPanel(QWidget* parent = nullptr);
     ~MeasurementsPanel() override;
 
-    /// Follows the measurements of `window` from now on (null: none). The
-    /// point of the run that was followed stays on the plot among the
-    /// earlier runs.
-    void Follow(frmPenduleAmorti* window);
-    /// Reads the followed window's measurements again. While the panel is
-    /// hidden only the plot's points are kept up to date.
+    /// Follows the measurements of `run` from now on (null: none); it must
+    /// outlive the following. The point of the run that was followed stays
+    /// on the plot among the earlier runs.
+    void Follow(const DampedRun* run);
+    /// Reads the followed run's measurements again (when they have changed).
+    /// While the panel is hidden only the plot's points are kept up to date.
     void Refresh();
     /// Fills the plot with periods measured from 5° to 175° ("Balayer").
     void Sweep();
@@ -58,7 +57,7 @@ private:
     static PeriodAmplitudeTexts PlotTexts();
     void EndRun();
 
-    QPointer<frmPenduleAmorti> window_;
+    const DampedRun* run_ = nullptr;
     PeriodAmplitudePoints points_;
     bool plotStale_ = true;
 

@@ -149,7 +149,7 @@ private slots:
         const std::size_t frames = framed();
         h.Go()->click();
         h.Tick(0.02);
-        const PenduleState& st = h.window->State();
+        const PenduleState& st = h.window->Run().State();
         QCOMPARE(Harness::Red(h.phase[1]).value(0).p1(), QPointF(30 * DegToRad, -3));
         QCOMPARE(Harness::Red(h.phase[1]).constLast().p2(), QPointF(st.Teta, st.Omega));
         h.Tick(0.1);
@@ -170,14 +170,25 @@ private slots:
         QCOMPARE(Harness::Red(h.osc[0]).constLast().x2(), 0.17);
         QCOMPARE(framed(), frames);
 
+        // The reset of a running animation is told once, of the run already reset.
+        QVERIFY(h.Go()->isChecked());
+        QStringList told;
+        QObject::connect(h.window.get(), &frmPenduleAmorti::MeasurementsChanged, [&] {
+            const DampedRun& run = h.window->Run();
+            told << QStringLiteral("%1 %2 %3")
+                        .arg(run.Running())
+                        .arg(run.Time())
+                        .arg(run.Measurement().Empty());
+        });
         h.Child<QPushButton>("cmdPosInit")->click();
+        QCOMPARE(told, QStringList{"0 0 1"});
         QVERIFY(!h.Go()->isChecked());
         QCOMPARE(QList<double>({st.Temps, st.TempsPrec, st.TempsCumul}), QList<double>({0, 0, 0}));
         QCOMPARE(st.Teta, st.Teta0);
 
         h.Go()->click();
         h.Tick(0.1);
-        h.window->MutableState().Omega = std::numeric_limits<double>::quiet_NaN();
+        h.window->SetSlowMotion(std::numeric_limits<double>::quiet_NaN()); // the clock goes wrong
         const auto drawn = h.osc[0].primitives.size() + h.pendule.primitives.size();
         h.Tick(0.1);
         QVERIFY(h.faults.size() == 1 && h.faults[0].contains(QStringLiteral("non finie")));
@@ -207,7 +218,7 @@ private slots:
             }
             QCOMPARE(stoppedAt, stopAfter < 0 ? -1.0 : stopAfter / speed + 0.25);
             // The pause was taken: its time is in TempsCumul.
-            QCOMPARE(h.window->State().TempsCumul, stopAfter < 0 ? 0.0 : stoppedAt * speed);
+            QCOMPARE(h.window->Run().State().TempsCumul, stopAfter < 0 ? 0.0 : stoppedAt * speed);
         }
     }
 
@@ -218,7 +229,7 @@ private slots:
     void slowMotionAndNextStep()
     {
         Harness h({30, 0, 40, 22});
-        const PenduleState& st = h.window->State();
+        const PenduleState& st = h.window->Run().State();
         h.window->SetSlowMotion(0.125);
         h.Go()->click();
         for (int k = 0; k < 8 * 60; ++k)
