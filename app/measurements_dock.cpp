@@ -75,7 +75,12 @@ void MeasurementsDock::Follow(frmPenduleAmorti* window)
         // it without closing only when the frame itself goes, and then the
         // panel lets go of the run too.
         connect(window, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
-        connect(window, &QObject::destroyed, this, [this] { Follow(nullptr); });
+        // By the time QObject says it is destroyed the window is only a
+        // QObject: forget it without touching it as a window.
+        connect(window, &QObject::destroyed, this, [this] {
+            window_.clear();
+            Follow(nullptr);
+        });
     }
     showAction_->setEnabled(window != nullptr);
     Place();
