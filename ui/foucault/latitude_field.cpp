@@ -1,6 +1,7 @@
 #include "ui/foucault/latitude_field.h"
 
 #include "model/captions.h"
+#include "plot/qt_utf8.h"
 #include "ui/foucault/length_field.h"
 
 #include <QCoreApplication>
@@ -11,8 +12,7 @@ namespace kestrova::foucault {
 
 QString LatitudeText(double degrees, const QLocale& locale)
 {
-    QString text = QString::fromStdString(
-        FormatFixed(std::abs(degrees), 2, locale.decimalPoint().toStdString()));
+    QString text = FromUtf8(FormatFixed(std::abs(degrees), 2, locale.decimalPoint().toStdString()));
     if (degrees > 0)
         text += QStringLiteral(" N");
     else if (degrees < 0)

@@ -1,12 +1,13 @@
 #include "ui/foucault/length_field.h"
 
 #include "model/captions.h"
+#include "plot/qt_utf8.h"
 
 namespace kestrova::foucault {
 
 QString LengthText(double metres, const QLocale& locale)
 {
-    return QString::fromStdString(FormatFixed(metres, 1, locale.decimalPoint().toStdString()));
+    return FromUtf8(FormatFixed(metres, 1, locale.decimalPoint().toStdString()));
 }
 
 std::string TypedAscii(const QString& text, const QLocale& locale)

@@ -2,6 +2,7 @@
 
 #include "model/captions.h"
 #include "model/foucault_motion.h"
+#include "plot/qt_utf8.h"
 #include "ui/common/form_layout.h"
 #include "ui/common/translatable.h"
 
@@ -34,14 +35,14 @@ QString SimulatedClockText(double seconds, const QLocale& locale)
     const double minutes = std::floor(std::max(seconds, 0.0) / 60.0);
     const double hours = std::floor(minutes / 60.0);
     const std::string minutesText = FormatFixed(minutes - hours * 60.0, 0, Separator(locale));
-    return QString::fromStdString(FormatFixed(hours, 0, Separator(locale)) + " h "
-                                  + (minutesText.size() < 2 ? "0" : "") + minutesText + " min");
+    return FromUtf8(FormatFixed(hours, 0, Separator(locale)) + " h "
+                    + (minutesText.size() < 2 ? "0" : "") + minutesText + " min");
 }
 
 QString TurningText(double clockwise, int decimals, const QString& unit, const QLocale& locale)
 {
     const std::string number = FormatFixed(std::abs(clockwise), decimals, Separator(locale));
-    const QString text = QString::fromStdString(number) + unit;
+    const QString text = FromUtf8(number) + unit;
     if (number.find_first_not_of(Separator(locale) + "0") == std::string::npos)
         return text;
     return text + QStringLiteral(", ")
@@ -61,7 +62,7 @@ QString PlaneReadout::FullTurnText(std::optional<double> hours, const QLocale& l
         return tr("jamais");
     if (*hours > kLongest)
         return tr("plus d'un million d'heures");
-    return QString::fromStdString(FormatFixed(*hours, 2, locale.decimalPoint().toStdString()))
+    return FromUtf8(FormatFixed(*hours, 2, locale.decimalPoint().toStdString()))
         + QStringLiteral(" h");
 }
 
