@@ -3,6 +3,7 @@
 // the box went through, Cls erases everything drawn, and a figure erased back to its kept
 // backdrop is the figure drawn afresh.
 
+#include "plot/device_pixels.h"
 #include "plot/frame_pacer.h"
 #include "plot/pendulum_figure.h"
 #include "plot/qt_picture_box.h"
@@ -69,6 +70,29 @@ class TestPictureBox : public QObject {
     Q_OBJECT
 
 private slots:
+    // A position lands on the device pixel nearest to it, halves going right
+    // or down, whatever the ratio: one pixel off and lines blur or gaps open.
+    void devicePixelIsTheNearest_data()
+    {
+        QTest::addColumn<double>("position");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("pixel");
+        QTest::newRow("below a half") << 2.47 << 1.0 << 2;
+        QTest::newRow("a half") << 2.5 << 1.0 << 3;
+        QTest::newRow("a half, negative") << -0.5 << 1.0 << 0;
+        QTest::newRow("ratio 1.5, below a half") << 0.3 << 1.5 << 0;
+        QTest::newRow("ratio 2, a half") << 1.25 << 2.0 << 3;
+        QTest::newRow("not a number") << std::nan("") << 1.0 << 0;
+        QTest::newRow("far away") << 1e300 << 2.0 << (1 << 29);
+    }
+    void devicePixelIsTheNearest()
+    {
+        QFETCH(double, position);
+        QFETCH(double, ratio);
+        QFETCH(int, pixel);
+        QCOMPARE(DevicePixel(position, ratio), pixel);
+    }
+
     void thinLinesCoverWholeDevicePixels_data()
     {
         QTest::addColumn<bool>("horizontal");

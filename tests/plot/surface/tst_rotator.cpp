@@ -1,9 +1,12 @@
-// Rotated text as it lands turned on a real box, with the box's coordinate
-// system and current position left exactly as they were.
+// Rotated text as it lands turned on a real box, and on the painter surface
+// that exports and prints the plots, with the coordinate system and current
+// position left exactly as they were.
 
+#include "plot/painter_surface.h"
 #include "plot/qt_picture_box.h"
 #include "plot/rotator.h"
 
+#include <QPainter>
 #include <QtTest>
 
 #include <tuple>
@@ -23,10 +26,16 @@ private slots:
         // start point on.
         QTest::addColumn<QRectF>("inside");
         QTest::addColumn<QPointF>("start");
-        QTest::addRow("upward from column 0, as the title boxes")
-            << 90 << 0.0 << QRectF(QPointF(-1.5, 8), QPointF(15.5, 169.5)) << QPointF(7, 164);
-        QTest::addRow("horizontal from a quarter across a scale from -1")
-            << 0 << -0.5 << QRectF(QPointF(58.5, 166.5), QPointF(220, 183.5)) << QPointF(64, 175);
+        QTest::addColumn<bool>("exported");
+        for (const bool exported : {false, true}) {
+            const char* where = exported ? "exported" : "on screen";
+            QTest::addRow("upward from column 0, as the title boxes, %s", where)
+                << 90 << 0.0 << QRectF(QPointF(-1.5, 8), QPointF(15.5, 169.5)) << QPointF(7, 164)
+                << exported;
+            QTest::addRow("horizontal from a quarter across a scale from -1, %s", where)
+                << 0 << -0.5 << QRectF(QPointF(58.5, 166.5), QPointF(220, 183.5))
+                << QPointF(64, 175) << exported;
+        }
     }
 
     void textLandsTurnedOnTheBox()
@@ -35,9 +44,15 @@ private slots:
         QFETCH(double, x);
         QFETCH(QRectF, inside);
         QFETCH(QPointF, start);
-        PictureBox box;
-        box.SetBorder(false);
-        box.resize(240, 240);
+        QFETCH(bool, exported);
+        PictureBox screen;
+        screen.SetBorder(false);
+        screen.resize(240, 240);
+        QImage image(240, 240, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterSurface file(painter, QSizeF(240, 240));
+        PictureSurface& box = exported ? static_cast<PictureSurface&>(file) : screen;
         box.Scale(angle == 0 ? -1 : 0, 10, 1, 0); // the title boxes' scale, or one from -1
         box.SetFont({"Arial", 11, 700});
         box.SetCurrentX(x);
@@ -55,7 +70,9 @@ private slots:
         rotator.Label("Angle (en degrés)"); // the first label must not have moved the position
         QVERIFY(state() == before);
 
-        const QImage picture = box.Picture();
+        file.Flush();
+        painter.end();
+        const QImage picture = exported ? image : screen.Picture();
         const qreal d = picture.devicePixelRatio();
         QRectF ink;
         for (int py = 0; py < picture.height(); ++py)

@@ -145,10 +145,16 @@ private slots:
             preset->click();
         else
             Child<QLineEdit>("txtLatitude")->setText(place);
-        QCOMPARE(Child<QLabel>("lblRefusLatitude")->isVisibleTo(window_.get()), fullTurn.isEmpty());
+        const auto* refusal = Child<QLabel>("lblRefusLatitude");
+        QCOMPARE(refusal->isVisibleTo(window_.get()), fullTurn.isEmpty());
         QCOMPARE(Child<QPushButton>("cmdGo")->isEnabled(), !fullTurn.isEmpty());
-        if (fullTurn.isEmpty())
+        if (fullTurn.isEmpty()) {
+            // A refusal reads as a warning, in red, not in the panel's black.
+            const QColor ink = refusal->palette().color(QPalette::WindowText);
+            QVERIFY2(ink.red() > 150 && ink.green() < 60 && ink.blue() < 60,
+                     qPrintable(ink.name()));
             return;
+        }
         QCOMPARE(Child<QLabel>("lblTourComplet")->text(), fullTurn);
 
         // One simulated hour and a little more, in ticks of 164 ms.
