@@ -61,6 +61,7 @@ std::vector<std::string> Labels(std::vector<std::string> out, double from, doubl
 // portrait.
 TEST(PlotFrames, LabelsAndBounds)
 {
+    int solidZeroLines = 0;
     struct Case {
         double tetaMaxDegrees, omegaMax, span; // in
         double timeStep, oscAngleStep, phaseAngleMax, phaseAngleStep, speedMax, speedStep;
@@ -85,6 +86,15 @@ TEST(PlotFrames, LabelsAndBounds)
         osc = Labels(osc, -c.tetaMaxDegrees, c.oscAngleStep,
                      std::floor(2 * c.tetaMaxDegrees / c.oscAngleStep) + 1);
         EXPECT_EQ(Texts(boxes.osc0), osc);
+        // The time labels come first, each centred under its graduation line.
+        int timeLabel = 0;
+        for (const Primitive& p : boxes.osc0.primitives) {
+            if (p.kind == PrimitiveKind::Text && timeLabel < std::lround(c.span / c.timeStep)) {
+                ++timeLabel;
+                EXPECT_NEAR(p.x1 + boxes.osc0.TextWidth(p.text) / 2, timeLabel * c.timeStep, 1e-9)
+                    << p.text;
+            }
+        }
         EXPECT_DOUBLE_EQ(boxes.osc0.ScaleTop(), (c.tetaMaxDegrees + c.oscAngleStep / 2) * DegToRad);
         const double angles = c.phaseAngleMax / c.phaseAngleStep, speeds = c.speedMax / c.speedStep;
         std::vector<std::string> phase = Labels({}, c.phaseAngleStep, c.phaseAngleStep, angles);
@@ -98,10 +108,17 @@ TEST(PlotFrames, LabelsAndBounds)
             EXPECT_TRUE(p.kind != PrimitiveKind::Text
                         || p.x1 + boxes.phase0.TextWidth(p.text) > boxes.phase0.ScaleLeft())
                 << p.text;
+        // The speed axis's zero line is solid, unlike the dotted grid around it.
+        for (const Primitive& p : boxes.phase0.primitives)
+            if (p.kind == PrimitiveKind::Line && p.y1 == 0 && p.y2 == 0) {
+                EXPECT_EQ(p.drawStyle, kSolid);
+                ++solidZeroLines;
+            }
         const Primitive& frame = boxes.phase0.primitives.back();
         EXPECT_TRUE(frame.kind == PrimitiveKind::Box && frame.colour == 0
                     && frame.drawStyle == kSolid);
     }
+    EXPECT_GT(solidZeroLines, 0);
 }
 
 // Absurd inputs would hang the graduation loops or draw garbage: refused
