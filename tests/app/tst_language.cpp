@@ -80,6 +80,9 @@ QStringList UntranslatedTexts(const QObject& root)
         if (const auto* button = qobject_cast<const QAbstractButton*>(object);
             button != nullptr && button->text().isEmpty() && button->icon().isNull())
             found.append(QStringLiteral("empty button ") + button->objectName());
+        if (const auto* action = qobject_cast<const QAction*>(object);
+            action != nullptr && !action->isSeparator() && action->text().isEmpty())
+            found.append(QStringLiteral("empty action ") + action->objectName());
         for (const char* property : properties) {
             const QString text = object->property(property).toString();
             if (text.contains(kMark) || text.contains(kNoWords)
