@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,15 @@ TEST(PeriodAmplitudePlot, PointsInPlaceAndTextsInsideTheBox)
                 EXPECT_TRUE(top >= 0 && top + 13 <= height) << p.text;
             }
         }
+        // Framed, with both axis titles: a reader must know what the points measure.
+        const auto drawn = [&box](PrimitiveKind kind, const std::string& text) {
+            return std::any_of(
+                box.primitives.begin(), box.primitives.end(),
+                [&](const Primitive& p) { return p.kind == kind && p.text == text; });
+        };
+        EXPECT_TRUE(drawn(PrimitiveKind::Box, "")) << width;
+        EXPECT_TRUE(drawn(PrimitiveKind::Text, kTexts.ratioAxis)) << width;
+        EXPECT_TRUE(drawn(PrimitiveKind::Text, kTexts.amplitudeAxis)) << width;
         const std::vector<std::pair<double, double>> expected{
             {90, 1.18}, {170, 2.44}, {60, 1.07}, {45, 1.04}};
         ASSERT_EQ(circles.size(), expected.size()) << width;
