@@ -44,11 +44,11 @@ int FontPixels(double pixels)
                               : static_cast<int>(std::clamp(std::nearbyint(pixels), 1.0, kLargest));
 }
 
-QFont SurfaceFont(const FontSpec& spec, int logicalDpi)
+QFont SurfaceFont(const FontSpec& wanted, int logicalDpi)
 {
-    QFont font(FromUtf8(spec.Name));
-    font.setPixelSize(FontPixels(spec.Size * logicalDpi / 72.0));
-    font.setWeight(QtWeight(spec.Weight));
+    QFont font(FromUtf8(wanted.Name));
+    font.setPixelSize(FontPixels(wanted.Size * logicalDpi / 72.0));
+    font.setWeight(QtWeight(wanted.Weight));
     return font;
 }
 

@@ -27,7 +27,7 @@ namespace kestrova {
 [[nodiscard]] int FontPixels(double pixels);
 
 /// The font of a FontSpec at `logicalDpi` dots per inch.
-[[nodiscard]] QFont SurfaceFont(const FontSpec& spec, int logicalDpi);
+[[nodiscard]] QFont SurfaceFont(const FontSpec& wanted, int logicalDpi);
 
 /// The font of rotated text. A positive Height is the cell (ascent +
 /// descent) in pixels, a negative one the em height; zero takes
