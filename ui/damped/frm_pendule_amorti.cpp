@@ -183,13 +183,9 @@ void frmPenduleAmorti::ShowCaptions()
         SetCaption(CaptionOf(entry.parameter),
                    FromUtf8(ValueCaption(entry, ValueAt(entry, position), sep)));
     }
-    // Without damping there is no quality factor nor relaxation time: the
-    // captions keep what they showed.
     const DerivedQuantities& derived = run_.Derived();
-    if (derived.qualityFactor)
-        SetCaption(c.lblQualite, FromUtf8(QualityCaption(*derived.qualityFactor, sep)));
-    if (derived.relaxationTime)
-        SetCaption(c.lblRelax, FromUtf8(RelaxationCaption(*derived.relaxationTime, sep)));
+    SetCaption(c.lblQualite, FromUtf8(QualityCaption(derived.qualityFactor, sep)));
+    SetCaption(c.lblRelax, FromUtf8(RelaxationCaption(derived.relaxationTime, sep)));
     // The pseudo-period is shown only in the pseudo-periodic regime.
     const LinearSolutionResult& start = run_.SmallAngleStart();
     SetCaption(c.lblPseudo,

@@ -289,7 +289,7 @@ void MeasurementsPanel::ShowReport(const MeasurementReport& r)
     QString quality = text(r.quality, [](double v) { return Number(v, kDecimalsQuality); });
     if (r.quality.value && r.qualitySetting)
         quality += QLatin1Char('\n')
-            + tr("réglé : %1").arg(FromUtf8(QualityCaption(*r.qualitySetting, sep)));
+            + tr("réglé : %1").arg(FromUtf8(QualityCaption(r.qualitySetting, sep)));
     SetText(lblQualiteMesuree_, quality);
 
     // The three energies to the same decimals, those of the total's digits.
