@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -65,17 +66,18 @@ TEST(PlotFrames, LabelsAndBounds)
     struct Case {
         double tetaMaxDegrees, omegaMax, span; // in
         double timeStep, oscAngleStep, phaseAngleMax, phaseAngleStep, speedMax, speedStep;
+        double speedLabelStep; // close graduations are labelled one in two or five
     };
     for (const Case& c : {
              // A bound of one step gets ten finer graduations; ten additions of
              // 0.1 land a hair below 1, still drawn and labelled "1".
-             Case{1, 0, 10, 1, 1, 1, 0.1, 0.05, 0.005},
-             Case{8, 1, 16, 1, 1, 8, 1, 1.1, 0.1},
-             Case{9, 2, 18, 2, 2, 10, 2, 2.5, 0.5},  // no solid zero line
-             Case{35, 2.5, 35, 5, 5, 35, 5, 3, 0.5}, // 2.5 and 3.5 go to the even neighbour
-             Case{50, 3.5, 10, 1, 5, 50, 5, 4, 1},
-             Case{91, 16.5, 10, 1, 20, 100, 20, 18, 2},
-             Case{180, 16.6, 10, 1, 20, 180, 20, 20, 5},
+             Case{1, 0, 10, 1, 1, 1, 0.1, 0.05, 0.005, 0.01},
+             Case{8, 1, 16, 1, 1, 8, 1, 1.1, 0.1, 0.2},
+             Case{9, 2, 18, 2, 2, 10, 2, 2.5, 0.5, 0.5},  // no solid zero line
+             Case{35, 2.5, 35, 5, 5, 35, 5, 3, 0.5, 0.5}, // 2.5 and 3.5 go to the even neighbour
+             Case{50, 3.5, 10, 1, 5, 50, 5, 4, 1, 1},
+             Case{91, 16.5, 10, 1, 20, 100, 20, 18, 2, 4},
+             Case{180, 16.6, 10, 1, 20, 180, 20, 20, 5, 5},
          }) {
         SCOPED_TRACE(::testing::Message() << c.tetaMaxDegrees << "°, " << c.omegaMax);
         PlotBoxes boxes(c.tetaMaxDegrees, c.omegaMax, c.span);
@@ -96,18 +98,15 @@ TEST(PlotFrames, LabelsAndBounds)
             }
         }
         EXPECT_DOUBLE_EQ(boxes.osc0.ScaleTop(), (c.tetaMaxDegrees + c.oscAngleStep / 2) * DegToRad);
-        const double angles = c.phaseAngleMax / c.phaseAngleStep, speeds = c.speedMax / c.speedStep;
+        const double angles = c.phaseAngleMax / c.phaseAngleStep;
+        const double speeds = std::floor(c.speedMax / c.speedLabelStep + 1e-9);
         std::vector<std::string> phase = Labels({}, c.phaseAngleStep, c.phaseAngleStep, angles);
         phase = Labels(phase, -c.phaseAngleStep, -c.phaseAngleStep, angles);
-        phase = Labels(phase, 0, c.speedStep, speeds + 1);
-        phase = Labels(phase, -c.speedStep, -c.speedStep, speeds);
+        phase = Labels(phase, 0, c.speedLabelStep, speeds + 1);
+        phase = Labels(phase, -c.speedLabelStep, -c.speedLabelStep, speeds);
         EXPECT_EQ(Texts(boxes.phase0), phase);
         EXPECT_DOUBLE_EQ(boxes.phase0.ScaleLeft(), -1.05 * c.phaseAngleMax * DegToRad);
         EXPECT_DOUBLE_EQ(boxes.phase0.ScaleTop(), 1.05 * c.speedMax);
-        for (const Primitive& p : boxes.phase0.primitives) // every label reaches into the box
-            EXPECT_TRUE(p.kind != PrimitiveKind::Text
-                        || p.x1 + boxes.phase0.TextWidth(p.text) > boxes.phase0.ScaleLeft())
-                << p.text;
         // The speed axis's zero line is solid, unlike the dotted grid around it.
         for (const Primitive& p : boxes.phase0.primitives)
             if (p.kind == PrimitiveKind::Line && p.y1 == 0 && p.y2 == 0) {
@@ -119,6 +118,75 @@ TEST(PlotFrames, LabelsAndBounds)
                     && frame.drawStyle == kSolid);
     }
     EXPECT_GT(solidZeroLines, 0);
+}
+
+/// Where a label or a line lies, in the box's user units.
+struct Extent {
+    double left, right, low, high;
+    [[nodiscard]] bool Overlaps(const Extent& o) const
+    {
+        return left < o.right && o.left < right && low < o.high && o.low < high;
+    }
+};
+
+Extent ExtentOf(const RecordingSurface& box, const Primitive& p)
+{
+    const double x2 = p.kind == PrimitiveKind::Text ? p.x1 + box.TextWidth(p.text) : p.x2;
+    const double y2 = p.kind == PrimitiveKind::Text ? p.y1 + box.TextHeight(p.text) : p.y2;
+    return {std::min(p.x1, x2), std::max(p.x1, x2), std::min(p.y1, y2), std::max(p.y1, y2)};
+}
+
+// Every label drawn whole inside its box, its minus sign too, decimals with
+// the mark asked for. On the phase portrait, at most about a dozen speed
+// labels, none touching an angle label or another speed label, and no grid
+// line through one.
+TEST(PlotFrames, LabelsWholeApartAndOffTheGrid)
+{
+    for (const auto& [tetaMaxDegrees, omegaMax] : {std::pair{170.0, 9.6},
+                                                   {180.0, 16.6},
+                                                   {100.0, 0.03},
+                                                   {1.0, 0.0},
+                                                   {8.0, 1.4},
+                                                   {20.0, 10.4},
+                                                   {45.0, 3.1}}) {
+        SCOPED_TRACE(::testing::Message() << tetaMaxDegrees << "°, " << omegaMax);
+        PlotBoxes boxes(tetaMaxDegrees, omegaMax, 10);
+        const PlotGraduations g = CheckedPlotGraduations(boxes.state);
+        DrawOscillationFrame(boxes.osc0, boxes.state, g, ",");
+        DrawPhaseFrame(boxes.phase0, g, ",");
+        for (const RecordingSurface* box : {&boxes.osc0, &boxes.phase0}) {
+            const Extent inside{box->ScaleLeft(), box->ScaleLeft() + box->ScaleWidth(),
+                                box->ScaleTop() + box->ScaleHeight(), box->ScaleTop()};
+            for (const Primitive& p : box->primitives) {
+                if (p.kind != PrimitiveKind::Text)
+                    continue;
+                const Extent e = ExtentOf(*box, p);
+                EXPECT_TRUE(e.left >= inside.left && e.right <= inside.right && e.low >= inside.low
+                            && e.high <= inside.high)
+                    << p.text;
+                EXPECT_EQ(p.text.find('.'), std::string::npos) << p.text;
+            }
+        }
+        std::vector<Extent> labels, gridLines;
+        for (const Primitive& p : boxes.phase0.primitives) {
+            if (p.kind == PrimitiveKind::Text)
+                labels.push_back(ExtentOf(boxes.phase0, p));
+            else if (p.kind == PrimitiveKind::Line && p.y1 == p.y2)
+                gridLines.push_back(ExtentOf(boxes.phase0, p));
+        }
+        const auto angleLabels =
+            static_cast<std::size_t>(2 * std::lround(g.PhaseAngleMax / g.PhaseAngleStep));
+        ASSERT_GT(labels.size(), angleLabels);
+        EXPECT_LE(labels.size() - angleLabels, 12u);
+        for (std::size_t i = angleLabels; i < labels.size(); ++i) {
+            for (std::size_t j = 0; j < labels.size(); ++j)
+                EXPECT_TRUE(i == j || !labels[i].Overlaps(labels[j])) << i << " over " << j;
+            for (const Extent& line : gridLines)
+                EXPECT_FALSE(line.low > labels[i].low && line.low < labels[i].high
+                             && line.left < labels[i].right && line.right > labels[i].left)
+                    << "speed label " << i - angleLabels;
+        }
+    }
 }
 
 // Absurd inputs would hang the graduation loops or draw garbage: refused
@@ -137,9 +205,11 @@ TEST(PlotFrames, RefusesAbsurdInputs)
 }
 
 // Drifted counters (0.1 + 0.2, ten additions of 0.1, -30 off by an ulp) read
-// as their round value; fifteen significant digits at most.
+// as their round value; fifteen significant digits at most; the decimal
+// mark asked for.
 TEST(GraduationText, Writes)
 {
+    EXPECT_EQ(GraduationText(-0.25, ","), "-0,25");
     for (const auto& [value, text] :
          {std::pair{-1e-17, "0"}, std::pair{-120.0, "-120"}, std::pair{-0.25, "-0.25"},
           std::pair{-(0.1 + 0.2), "-0.3"}, std::pair{std::nextafter(1.0, 0.0), "1"},

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,16 +23,17 @@ using testing::Primitive;
 using testing::PrimitiveKind;
 using testing::RecordingSurface;
 
-/// A damped run reset with the window's start sliders and advanced by
-/// 253 ms: 26 rows and a latest sample past the last one.
+/// A damped run reset with the window's start sliders (unless given) and
+/// advanced by 253 ms (unless given): 26 rows and a latest sample past the
+/// last one.
 struct ShortRun {
     PenduleState state;
     MotionRecorder recording;
     TraceSample next; ///< the sample one millisecond after the latest
 
-    explicit ShortRun(double span = 0)
+    explicit ShortRun(double span = 0, SliderValues setup = {}, double seconds = 0.253)
     {
-        const Parameters p = ParametersFromSliders(SliderValues{});
+        const Parameters p = ParametersFromSliders(setup);
         state.Teta = state.Teta0 = p.Teta0;
         state.Omega = state.Omega0 = p.Omega0;
         state.Pulsation2 = p.Pulsation2;
@@ -44,10 +46,10 @@ struct ShortRun {
         state.OmegaMax = scan.maxSpeed;
         state.DureeTrace = span > 0 ? span : start.DureeTrace;
         recording.Reset({0, {p.Teta0, p.Omega0}, start.motion}, p.Pulsation2, p.Lambda);
-        const AnimationStep step = AdvanceAnimation(state, 0.253);
+        const AnimationStep step = AdvanceAnimation(state, seconds);
         for (std::size_t k = 1; k < step.samples.size(); ++k)
             recording.Add(step.samples[k]);
-        next = AdvanceAnimation(state, 0.254).samples.back();
+        next = AdvanceAnimation(state, seconds + 0.001).samples.back();
     }
 };
 
@@ -79,6 +81,22 @@ std::pair<std::ptrdiff_t, std::ptrdiff_t> Span(const RecordingSurface& s, Colour
             last = std::ptrdiff_t(i);
         }
     return {first, last};
+}
+
+/// The contrast ratio of two colours, (L1 + 0.05) / (L2 + 0.05) of their
+/// relative luminances.
+double Contrast(Colour a, Colour b)
+{
+    const auto luminance = [](Colour c) {
+        const auto linear = [](unsigned byte) {
+            const double v = byte / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c & 0xFF) + 0.7152 * linear((c >> 8) & 0xFF)
+            + 0.0722 * linear((c >> 16) & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 struct Point {
@@ -139,6 +157,26 @@ TEST_P(DampedScene, WholeThenStepByStep)
     ASSERT_NE(border, whole.primitives.rend());
     const std::ptrdiff_t borderAt = whole.primitives.rend() - border - 1;
     EXPECT_LT(curvesTo, borderAt);
+    if (curves) {
+        // Seen on a projector: over every grid line, under the labels, dark
+        // enough on the white ground (3:1) and wider than a pixel.
+        const auto first = [&](auto pred) {
+            return std::find_if(whole.primitives.begin(), whole.primitives.end(), pred)
+                - whole.primitives.begin();
+        };
+        const auto lastGrid = whole.primitives.rend()
+            - std::find_if(whole.primitives.rbegin(), whole.primitives.rend(),
+                           [](const Primitive& p) { return p.drawStyle == kDotted; });
+        EXPECT_GT(curvesFrom, lastGrid - 1);
+        EXPECT_LT(curvesTo,
+                  first([](const Primitive& p) { return p.kind == PrimitiveKind::Text; }));
+        EXPECT_GE(Contrast(kEnergyLevelColour, Rgb(255, 255, 255)), 3);
+        EXPECT_EQ(std::count_if(whole.primitives.begin(), whole.primitives.end(),
+                                [](const Primitive& p) {
+                                    return p.colour == kEnergyLevelColour && p.drawWidth < 2;
+                                }),
+                  0);
+    }
 
     const auto [redFrom, redTo] = Span(whole, kExactTraceColour);
     const auto [greenFrom, greenTo] = Span(whole, kSmallAngleTraceColour);
@@ -192,6 +230,45 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"phase_energy_curves", PlotAxes::Phase, {false, true}, 0, 25, true},
         Case{"phase_small_angles_energy_curves", PlotAxes::Phase, {true, true}, 0, 25, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// A pendulum going over the top: its angle wraps from +180° to -180°. Each
+// trace leaves by one edge and comes back by the other, whole and step by
+// step, never by a line across the plot.
+TEST(PlotScene, TraceOverTheTopBreaksAtTheEdges)
+{
+    const ShortRun run(0, SliderValues{170, 6, 40, 0}, 1.5);
+    for (const PlotAxes axes : {PlotAxes::Oscillation, PlotAxes::Phase}) {
+        const auto angle = [axes](double x, double y) {
+            return axes == PlotAxes::Oscillation ? y : x;
+        };
+        const PlotScene& scene = DampedPlotScene(axes, {false, false});
+        RecordingSurface whole(464, 320);
+        scene.DrawWhole(whole, run.state, run.recording);
+        int atEdges = 0;
+        for (const Primitive& p : LinesIn(whole, kExactTraceColour)) {
+            EXPECT_LE(std::fabs(angle(p.x2, p.y2) - angle(p.x1, p.y1)), std::numbers::pi);
+            atEdges += std::fabs(angle(p.x2, p.y2)) == std::numbers::pi;
+            atEdges += std::fabs(angle(p.x1, p.y1)) == std::numbers::pi;
+        }
+        EXPECT_GE(atEdges, 2);
+
+        // The step across the wrap: two pieces.
+        bool wrapped = false;
+        for (std::size_t i = 1; i < run.recording.RowCount(); ++i) {
+            const RecordedRow a = run.recording.Row(i - 1), b = run.recording.Row(i);
+            if (std::fabs(b.exact.angle - a.exact.angle) < std::numbers::pi)
+                continue;
+            RecordingSurface step(464, 320);
+            scene.DrawSegment(step, {a.time, a.exact, a.approx}, {b.time, b.exact, b.approx});
+            const std::vector<Primitive> pieces = LinesIn(step, kExactTraceColour);
+            ASSERT_EQ(pieces.size(), 2u);
+            EXPECT_EQ(-angle(pieces[0].x2, pieces[0].y2), angle(pieces[1].x1, pieces[1].y1));
+            wrapped = true;
+            break;
+        }
+        EXPECT_TRUE(wrapped);
+    }
+}
 
 // A state the frame cannot graduate is refused before anything is drawn.
 TEST(PlotScene, RefusesAnAbsurdStateBeforeDrawing)

@@ -9,6 +9,7 @@
 #include "plot/pendulum_figure.h"
 #include "ui/damped/phase_picker.h"
 
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -144,7 +145,7 @@ void frmPenduleAmorti::DrawWholePlots()
         box->Cls();
     energyCurves_.drawn = energyCurves_.shown;
     DrawDampedPlots({s.picOscillation, s.picPhase}, run_.State(), run_.Recording(),
-                    energyCurves_.drawn);
+                    energyCurves_.drawn, QLocale().decimalPoint().toStdString());
 }
 
 void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)

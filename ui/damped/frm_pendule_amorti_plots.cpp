@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLocale>
 
 namespace kestrova {
 
@@ -21,7 +22,9 @@ QList<PlotPicture> frmPenduleAmorti::Plots() const
     auto describe = [&](PictureBox* box, PlotAxes axes, const QString& name, const QString& title) {
         PlotPicture plot = PictureOfBox(*box, name, title);
         plot.draw = [this, axes, options](PictureSurface& surface) {
-            DampedPlotScene(axes, options).DrawWhole(surface, run_.State(), run_.Recording());
+            DampedPlotScene(axes, options)
+                .DrawWhole(surface, run_.State(), run_.Recording(),
+                           QLocale().decimalPoint().toStdString());
         };
         return plot;
     };
