@@ -83,9 +83,10 @@ class TestFrmPenduleAmorti : public QObject {
     Q_OBJECT
 
 private slots:
-    // The user's decimal separator, the regime names, and λ = 0 giving an
-    // infinite quality factor and relaxation time, never the values shown
-    // before, on screen and in the printout (Q τ T regime).
+    // The user's decimal separator (in the graduations too), the regime
+    // names, and λ = 0 giving an infinite quality factor and relaxation
+    // time, never the values shown before, on screen and in the printout
+    // (Q τ T regime).
     void captions()
     {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -104,6 +105,9 @@ private slots:
             QCOMPARE(shown.join('|'), expected);
             QVERIFY(h.window->Captions().contains("Q : facteur de qualité : " + shown[0]));
         }
+        h.Apply({1, 0, 40, 22}); // the phase portrait's speeds in hundredths
+        QVERIFY(std::any_of(h.phase[0].primitives.begin(), h.phase[0].primitives.end(),
+                            [](const Primitive& p) { return p.text == "0,05"; }));
     }
 
     // Each slider as its parameter is described: range and start position,
