@@ -196,13 +196,13 @@ void frmPenduleAmorti::ShowCaptions()
 
 void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
 {
-    if (shown == energyCurves_.shown)
+    if (shown == energyCurvesShown_)
         return;
-    energyCurves_.shown = shown;
-    // No trace yet (never started since the reset, or paused before the
-    // first tick): the reset redraws the plots with nothing else to change.
-    if (!run_.Running() && run_.Time() == 0)
-        ResetSimulation();
+    energyCurvesShown_ = shown;
+    // At once, whether the run has traces or not: the plots are drawn again
+    // whole, the traces from the run's recording, and a running animation
+    // goes on drawing where it was.
+    DrawWholePlots();
 }
 
 void frmPenduleAmorti::PickStart(double angle, double speed, bool always)

@@ -143,9 +143,8 @@ void frmPenduleAmorti::DrawWholePlots()
         box->Cls();
     for (PictureSurface* box : s.picPhase)
         box->Cls();
-    energyCurves_.drawn = energyCurves_.shown;
     DrawDampedPlots({s.picOscillation, s.picPhase}, run_.State(), run_.Recording(),
-                    energyCurves_.drawn, QLocale().decimalPoint().toStdString());
+                    energyCurvesShown_, QLocale().decimalPoint().toStdString());
 }
 
 void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)

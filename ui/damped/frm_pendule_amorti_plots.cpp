@@ -18,7 +18,7 @@ namespace kestrova {
 QList<PlotPicture> frmPenduleAmorti::Plots() const
 {
     const std::size_t member = commands_.chkApproxi->isChecked() ? 1 : 0;
-    const DampedPlotOptions options{member == 1, energyCurves_.drawn};
+    const DampedPlotOptions options{member == 1, energyCurvesShown_};
     auto describe = [&](PictureBox* box, PlotAxes axes, const QString& name, const QString& title) {
         PlotPicture plot = PictureOfBox(*box, name, title);
         plot.draw = [this, axes, options](PictureSurface& surface) {
