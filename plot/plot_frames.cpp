@@ -24,11 +24,14 @@ constexpr double kTimeLabelDrop = 0.25;   // text heights between time axis and 
 constexpr double kPhaseLabelDrop = 0.3;   // the same under the phase portrait's angle axis
 constexpr double kAngleLabelGap = 0.1;    // s between an angle label and the time origin
 constexpr double kSpeedLabelOffset = 1.2; // label widths left of the speed axis
-// Label widths between a speed label and the grid line that leads to it.
-constexpr double kSpeedLabelPadding = 0.2;
+// Digit widths between a speed label and the grid line that leads to it:
+// the dashes must not read as a minus sign.
+constexpr double kSpeedLabelPadding = 1;
 // Text heights between the speed labels' centres, at least: no more than
 // about a dozen labels on the window's portrait.
 constexpr double kSpeedLabelSpacing = 1.8;
+// Digit widths between two angle labels, at least.
+constexpr double kAngleLabelSpacing = 0.5;
 constexpr Colour kFrameColour = 0; // black
 
 /// Integer rounding with ties to even, kept as a double: the same value as a
@@ -142,12 +145,11 @@ struct LabelBox {
     }
 };
 
-/// Every how many graduations of `step` a label goes, so that labels
-/// `textHeight` high stand at least kSpeedLabelSpacing text heights apart
-/// (1, 2, 5, 10, 20, 50, ...). The grid keeps every graduation.
-int LabelStride(double step, double textHeight)
+/// Every how many graduations of `step` a label goes, so that labels stand
+/// at least `least` apart (1, 2, 5, 10, 20, 50, ...). The grid keeps every
+/// graduation.
+int LabelStride(double step, double least)
 {
-    const double least = kSpeedLabelSpacing * std::fabs(textHeight);
     // The graduations are at most kMaxGraduationsPerAxis: a stride of that
     // many leaves the zero label alone.
     for (int decade = 1; decade < kMaxGraduationsPerAxis; decade *= 10)
@@ -165,7 +167,17 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
     ScalePhasePlot(box, g);
 
     // Angle graduations: dotted lines broken just below the angle axis, where
-    // their labels go; the line at 0 is the solid speed axis, unlabelled.
+    // their labels go, on every graduation or fewer when the widest label
+    // would touch its neighbours; the line at 0 is the solid speed axis,
+    // unlabelled.
+    const double digit = box.TextWidth("0");
+    double widest = 0; // the negative labels, with their minus sign, are the wider
+    ForEachGraduation(-g.PhaseAngleStep, -g.PhaseAngleMax, -g.PhaseAngleStep, [&](double t) {
+        widest = std::max(widest, box.TextWidth(GraduationText(t, mark)));
+    });
+    const int angleStride =
+        LabelStride(g.PhaseAngleStep * DegToRad, widest + kAngleLabelSpacing * digit);
+    int index = 0;
     struct Label {
         std::string text;
         double x, y;
@@ -176,12 +188,17 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
         const double x = t * DegToRad;
         const std::string s = GraduationText(t, mark);
         const double h = box.TextHeight(s);
+        const bool labelled = index++ % angleStride == 0;
         if (t == 0) {
             box.SetDrawStyle(kSolid);
             box.Line(0, -vMax, 0, vMax);
             return;
         }
         box.SetDrawStyle(kDotted);
+        if (!labelled) {
+            box.Line(x, -vMax, x, vMax);
+            return;
+        }
         box.Line(x, -vMax, x, h);
         box.Line(x, 0, x, vMax);
         const double w = box.TextWidth(s);
@@ -190,6 +207,7 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
         taken.push_back({x - w / 2, x + w / 2, y + h, y});
     };
     ForEachGraduation(0, g.PhaseAngleMax, g.PhaseAngleStep, angleGraduation);
+    index = 1;
     ForEachGraduation(-g.PhaseAngleStep, -g.PhaseAngleMax, -g.PhaseAngleStep, angleGraduation);
 
     // Speed graduations: labels left of the speed axis, on every graduation
@@ -197,9 +215,11 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
     // label. A labelled line stops short of its label on both sides; the
     // line at 0 is the solid angle axis, its label "0" left of the origin
     // and clear of it too.
-    const int stride = LabelStride(g.PhaseSpeedStep, box.TextHeight("0"));
+    const int stride =
+        LabelStride(g.PhaseSpeedStep, kSpeedLabelSpacing * std::fabs(box.TextHeight("0")));
+    const double padding = kSpeedLabelPadding * digit;
     std::vector<Label> speedLabels;
-    int index = 0;
+    index = 0;
     const auto speedGraduation = [&](double t) {
         const bool labelled = index++ % stride == 0;
         const std::string s = GraduationText(t, mark);
@@ -213,7 +233,7 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
                             [&](const LabelBox& o) { return place.Overlaps(o); });
         box.SetDrawStyle(t == 0 ? kSolid : kDotted);
         if (shown) {
-            box.Line(-a, t, place.left - kSpeedLabelPadding * w, t);
+            box.Line(-a, t, place.left - padding, t);
             box.Line(0, t, a, t);
         } else {
             box.Line(-a, t, a, t);
