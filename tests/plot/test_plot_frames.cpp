@@ -120,7 +120,7 @@ TEST(PlotFrames, LabelsAndBounds)
     EXPECT_GT(solidZeroLines, 0);
 }
 
-/// Where a label or a line lies, in the box's user units.
+/// Where a label or a line lies, in the box's user units (y up).
 struct Extent {
     double left, right, low, high;
     [[nodiscard]] bool Overlaps(const Extent& o) const
@@ -131,62 +131,50 @@ struct Extent {
 
 Extent ExtentOf(const RecordingSurface& box, const Primitive& p)
 {
-    const double x2 = p.kind == PrimitiveKind::Text ? p.x1 + box.TextWidth(p.text) : p.x2;
-    const double y2 = p.kind == PrimitiveKind::Text ? p.y1 + box.TextHeight(p.text) : p.y2;
-    return {std::min(p.x1, x2), std::max(p.x1, x2), std::min(p.y1, y2), std::max(p.y1, y2)};
+    if (p.kind != PrimitiveKind::Text)
+        return {std::min(p.x1, p.x2), std::max(p.x1, p.x2), std::min(p.y1, p.y2),
+                std::max(p.y1, p.y2)};
+    return {p.x1, p.x1 + box.TextWidth(p.text), p.y1 + box.TextHeight(p.text), p.y1};
 }
 
-// Every label drawn whole inside its box, its minus sign too, decimals with
-// the mark asked for. On the phase portrait no label touches another, at
-// most about a dozen speed labels, and no grid line through one.
+// Every label whole inside its box, its minus sign too, decimals with the
+// mark asked for. On the phase portrait no label touches another, no grid
+// line crosses a speed label, and there are a dozen speed labels at most.
 TEST(PlotFrames, LabelsWholeApartAndOffTheGrid)
 {
-    for (const auto& [tetaMaxDegrees, omegaMax] : {std::pair{170.0, 9.6},
-                                                   {180.0, 16.6},
-                                                   {100.0, 0.03},
-                                                   {1.0, 0.0},
-                                                   {8.0, 1.4},
-                                                   {20.0, 10.4},
-                                                   {45.0, 3.1}}) {
-        SCOPED_TRACE(::testing::Message() << tetaMaxDegrees << "°, " << omegaMax);
-        PlotBoxes boxes(tetaMaxDegrees, omegaMax, 10);
+    constexpr double kRanges[][2] = {{170, 9.6}, {180, 16.6}, {100, 0.03}, {1, 0},
+                                     {8, 1.4},   {20, 10.4},  {45, 3.1}};
+    for (const auto& [degrees, omegaMax] : kRanges) {
+        PlotBoxes boxes(degrees, omegaMax, 10);
         const PlotGraduations g = CheckedPlotGraduations(boxes.state);
         DrawOscillationFrame(boxes.osc0, boxes.state, g, ",");
         DrawPhaseFrame(boxes.phase0, g, ",");
-        for (const RecordingSurface* box : {&boxes.osc0, &boxes.phase0}) {
-            const Extent inside{box->ScaleLeft(), box->ScaleLeft() + box->ScaleWidth(),
-                                box->ScaleTop() + box->ScaleHeight(), box->ScaleTop()};
+        std::vector<Extent> labels, lines; // the phase portrait's, angle labels first
+        for (const RecordingSurface* box : {&boxes.osc0, &boxes.phase0})
             for (const Primitive& p : box->primitives) {
-                if (p.kind != PrimitiveKind::Text)
-                    continue;
                 const Extent e = ExtentOf(*box, p);
-                EXPECT_TRUE(e.left >= inside.left && e.right <= inside.right && e.low >= inside.low
-                            && e.high <= inside.high)
-                    << p.text;
-                EXPECT_EQ(p.text.find('.'), std::string::npos) << p.text;
+                if (p.kind == PrimitiveKind::Text) {
+                    EXPECT_TRUE(e.left >= box->ScaleLeft()
+                                && e.right <= box->ScaleLeft() + box->ScaleWidth()
+                                && e.low >= box->ScaleTop() + box->ScaleHeight()
+                                && e.high <= box->ScaleTop())
+                        << degrees << "°: " << p.text;
+                    EXPECT_EQ(p.text.find('.'), std::string::npos) << p.text;
+                }
+                if (box == &boxes.phase0 && (p.kind == PrimitiveKind::Text || p.y1 == p.y2))
+                    (p.kind == PrimitiveKind::Text ? labels : lines).push_back(e);
             }
-        }
-        // The angle labels come first, all at the same height.
-        std::vector<Extent> labels, gridLines;
-        std::size_t angleLabels = 0;
-        for (const Primitive& p : boxes.phase0.primitives) {
-            if (p.kind == PrimitiveKind::Text) {
-                labels.push_back(ExtentOf(boxes.phase0, p));
-                angleLabels += labels.back().high == labels.front().high;
-            } else if (p.kind == PrimitiveKind::Line && p.y1 == p.y2) {
-                gridLines.push_back(ExtentOf(boxes.phase0, p));
-            }
-        }
-        ASSERT_GT(labels.size(), angleLabels);
-        EXPECT_LE(labels.size() - angleLabels, 12u);
+        // The angle labels all stand at one height.
+        const auto angleLabels = static_cast<std::size_t>(
+            std::count_if(labels.begin(), labels.end(),
+                          [&](const Extent& e) { return e.high == labels[0].high; }));
+        EXPECT_LE(labels.size() - angleLabels, 12u) << degrees << "°, " << omegaMax;
         for (std::size_t i = 0; i < labels.size(); ++i) {
             for (std::size_t j = i + 1; j < labels.size(); ++j)
-                EXPECT_FALSE(labels[i].Overlaps(labels[j])) << i << " over " << j;
-            for (const Extent& line : gridLines)
-                EXPECT_FALSE(i >= angleLabels && line.low > labels[i].low
-                             && line.low < labels[i].high && line.left < labels[i].right
-                             && line.right > labels[i].left)
-                    << "speed label " << i - angleLabels;
+                EXPECT_FALSE(labels[i].Overlaps(labels[j])) << degrees << "°: " << i << ", " << j;
+            for (const Extent& line : lines)
+                EXPECT_FALSE(i >= angleLabels && line.Overlaps(labels[i]))
+                    << degrees << "°, " << omegaMax << ": speed label " << i - angleLabels;
         }
     }
 }
