@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(QStringList{Shown(&panel, "lblDecrement")}, notYet);
         QCOMPARE(panel.PlotPoints().earlierRuns.size(), 1u);
         QVERIFY(!panel.PlotPoints().thisRun);
-        // The earlier runs can be taken off the plot, and then there are none to take.
+        // Taken off the plot, and then there are none to take.
         auto* clear = panel.findChild<QPushButton*>("cmdEffacerLancers");
         QVERIFY(clear->isEnabled());
         clear->click();
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(frame.width(), closedWidth);
     }
 
-    void wordsForWhatCannotBeMeasuredAndTurns()
+    void wordsForWhatCannotBeMeasured()
     {
         FakeCounterSource counter;
         MDIBrunmalt frame(counter);
@@ -101,21 +101,6 @@ private slots:
         for (const char* name : {"lblPeriodeMesuree", "lblPeriodePetitsAngles", "lblDecrement"})
             QCOMPARE(Shown(panel, name), QStringLiteral("sans objet en régime apériodique"));
         QCOMPARE(Shown(panel, "lblPeriodeExacte"), QStringLiteral("sans objet avec amortissement"));
-
-        // A pendulum going round is timed in turns, not compared with a swing.
-        damped->findChild<QSlider*>("sldLambda")->setValue(0);
-        damped->findChild<QSlider*>("sldOmega0")->setValue(10);
-        damped->findChild<QPushButton*>("cmdPosInit")->click();
-        damped->findChild<QPushButton*>("chkGo")->click();
-        for (int tick = 0; tick < 300; ++tick) {
-            counter.AdvanceSeconds(0.01);
-            damped->AnimationTick();
-        }
-        QVERIFY2(QRegularExpression("^0,\\d{4} s\nsur \\d tours$")
-                     .match(Shown(panel, "lblPeriodeMesuree"))
-                     .hasMatch(),
-                 qPrintable(Shown(panel, "lblPeriodeMesuree")));
-        QVERIFY(!Shown(panel, "lblPeriodePetitsAngles").contains("mesure"));
     }
 };
 
