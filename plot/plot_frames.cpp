@@ -186,8 +186,6 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
     std::vector<LabelBox> taken;
     const auto angleGraduation = [&](double t) {
         const double x = t * DegToRad;
-        const std::string s = GraduationText(t, mark);
-        const double h = box.TextHeight(s);
         const bool labelled = index++ % angleStride == 0;
         if (t == 0) {
             box.SetDrawStyle(kSolid);
@@ -199,6 +197,8 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
             box.Line(x, -vMax, x, vMax);
             return;
         }
+        const std::string s = GraduationText(t, mark);
+        const double h = box.TextHeight(s);
         box.Line(x, -vMax, x, h);
         box.Line(x, 0, x, vMax);
         const double w = box.TextWidth(s);
@@ -222,7 +222,7 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
     index = 0;
     const auto speedGraduation = [&](double t) {
         const bool labelled = index++ % stride == 0;
-        const std::string s = GraduationText(t, mark);
+        const std::string s = labelled ? GraduationText(t, mark) : std::string();
         // Measured once: text measuring is the costly part of a label.
         const double w = labelled ? box.TextWidth(s) : 0;
         const double h = labelled ? box.TextHeight(s) : 0;
@@ -235,11 +235,10 @@ void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view m
         if (shown) {
             box.Line(-a, t, place.left - padding, t);
             box.Line(0, t, a, t);
+            speedLabels.push_back({s, place.left, place.high});
         } else {
             box.Line(-a, t, a, t);
         }
-        if (shown)
-            speedLabels.push_back({s, place.left, place.high});
     };
     ForEachGraduation(0, vMax, g.PhaseSpeedStep, speedGraduation);
     index = 1;
