@@ -5,6 +5,7 @@
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
+#include "app/lesson_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
 #include "plot/qt_colour.h"
@@ -55,6 +56,8 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateMeasurementsDock();
     CreateHelpMenu();
     CreateFileMenu();
+    lessons_ = new LessonSession(*this, *fileMenu_->Menu());
+    connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
 }
@@ -120,8 +123,11 @@ void MDIBrunmalt::ShowSpeedInCaption()
 {
     // In the caption, not a status bar: the frame keeps its height.
     const QString slowMotion = animationMenu_->SlowMotionName();
-    setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
+    const QString lesson = lessons_ != nullptr ? lessons_->CaptionName() : QString();
+    setWindowTitle((lesson.isEmpty() ? QString() : lesson + QStringLiteral("[*] — "))
+                   + FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
+    setWindowModified(lessons_ != nullptr && lessons_->Modified());
 }
 
 void MDIBrunmalt::CreateFileMenu()
@@ -201,6 +207,9 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
 
 void MDIBrunmalt::QuitProgram()
 {
+    // A lesson with unsaved changes asks first; cancelling keeps the program.
+    if (!lessons_->MayDiscardChanges())
+        return;
     quitApplication();
 }
 
@@ -223,6 +232,8 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     window.Behaviour->SetSlowMotion(animationMenu_->Speed());
     if (damped != nullptr)
         measurementsDock_->Follow(damped);
+    if (lessons_ != nullptr)
+        lessons_->WindowOpened();
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)
@@ -307,11 +318,15 @@ void MDIBrunmalt::ShowOnScreen(const QRect& available)
 
 void MDIBrunmalt::closeEvent(QCloseEvent* event)
 {
+    if (!lessons_->MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     closingChildren_ = true;
     mdiArea_->closeAllSubWindows();
     closingChildren_ = false;
     event->accept();
-    QuitProgram();
+    quitApplication();
 }
 
 } // namespace kestrova
