@@ -20,13 +20,14 @@ namespace kestrova {
 
 namespace {
 
-struct LessonFileTexts {
+struct LessonFile {
     Q_DECLARE_TR_FUNCTIONS(kestrova::LessonFile)
 };
 
-QString Tr(const char* text)
+/// A text marked with QT_TRANSLATE_NOOP in the context above, translated.
+QString Translated(const char* text)
 {
-    return LessonFileTexts::tr(text);
+    return LessonFile::tr(text);
 }
 
 constexpr char kFormatName[] = "kestrova-lecon";
@@ -83,7 +84,7 @@ private:
 
     [[noreturn]] void WrongType(const char* key, const char* expected) const
     {
-        Refuse(Tr("« %1 » doit être %2").arg(Name(key), Tr(expected)));
+        Refuse(LessonFile::tr("« %1 » doit être %2").arg(Name(key), Translated(expected)));
     }
 
     QJsonObject Object(const QJsonObject& parent, const char* key)
@@ -107,8 +108,9 @@ private:
             WrongType(key, QT_TRANSLATE_NOOP("kestrova::LessonFile", "un texte entre guillemets"));
         const QString text = value.toString();
         if (Utf8Length(text.toStdString()) > maxLength)
-            Refuse(
-                Tr("« %1 » est trop long (plus de %2 caractères)").arg(Name(key)).arg(maxLength));
+            Refuse(LessonFile::tr("« %1 » est trop long (plus de %2 caractères)")
+                       .arg(Name(key))
+                       .arg(maxLength));
         return text;
     }
 
@@ -131,7 +133,7 @@ private:
             WrongType(key, QT_TRANSLATE_NOOP("kestrova::LessonFile", "un nombre"));
         const double number = value.toDouble();
         if (!std::isfinite(number))
-            Refuse(Tr("« %1 » n'est pas un nombre fini").arg(Name(key)));
+            Refuse(LessonFile::tr("« %1 » n'est pas un nombre fini").arg(Name(key)));
         return number;
     }
 
@@ -141,7 +143,7 @@ private:
     {
         const double number = Double(object, key, fallback);
         if (number < minimum || number > maximum)
-            OutOfRange(key, number, Tr("de %1 à %2").arg(minimum).arg(maximum));
+            OutOfRange(key, number, LessonFile::tr("de %1 à %2").arg(minimum).arg(maximum));
         if (number != std::floor(number))
             WrongType(key, QT_TRANSLATE_NOOP("kestrova::LessonFile", "un nombre entier"));
         return static_cast<int>(number);
@@ -149,7 +151,7 @@ private:
 
     [[noreturn]] void OutOfRange(const char* key, double number, const QString& allowed) const
     {
-        Refuse(Tr("« %1 » vaut %2, hors des valeurs permises (%3)")
+        Refuse(LessonFile::tr("« %1 » vaut %2, hors des valeurs permises (%3)")
                    .arg(Name(key), Number(number), allowed));
     }
 
@@ -164,7 +166,8 @@ private:
             names.append(QStringLiteral("« %1 »").arg(QLatin1String(choice)));
         const QString text = value.toString();
         if (!value.isString() || !names.contains(QStringLiteral("« %1 »").arg(text)))
-            Refuse(Tr("« %1 » doit valoir %2").arg(Name(key), names.join(Tr(" ou "))));
+            Refuse(LessonFile::tr("« %1 » doit valoir %2")
+                       .arg(Name(key), names.join(LessonFile::tr(" ou "))));
         return text;
     }
 
@@ -193,10 +196,10 @@ private:
     {
         setup.lengthMetres = Double(object, "longueur", setup.lengthMetres);
         if (!ValidLength(setup.lengthMetres))
-            OutOfRange("longueur", setup.lengthMetres, Tr("plus de 3 et au plus 1000"));
+            OutOfRange("longueur", setup.lengthMetres, LessonFile::tr("plus de 3 et au plus 1000"));
         setup.latitudeDegrees = Double(object, "latitude", setup.latitudeDegrees);
         if (!ValidLatitude(setup.latitudeDegrees))
-            OutOfRange("latitude", setup.latitudeDegrees, Tr("de -90 à 90"));
+            OutOfRange("latitude", setup.latitudeDegrees, LessonFile::tr("de -90 à 90"));
         const QString day = Choice(object, "jour", {"accelere", "sideral"}, "accelere");
         setup.day = day == QLatin1String("sideral") ? foucault::PlanetDay::Sidereal
                                                     : foucault::PlanetDay::Accelerated;
@@ -208,7 +211,7 @@ private:
             OutOfRange("accelerationTemps", factor,
                        setup.day == foucault::PlanetDay::Sidereal
                            ? QStringLiteral("1, 60, 600, 3600")
-                           : Tr("1 avec le jour accéléré"));
+                           : LessonFile::tr("1 avec le jour accéléré"));
         setup.timeFactor = static_cast<int>(factor);
         return setup;
     }
@@ -223,15 +226,16 @@ private:
             WrongType(kRunsKey, QT_TRANSLATE_NOOP("kestrova::LessonFile", "une liste [ … ]"));
         const QJsonArray array = value.toArray();
         if (static_cast<std::size_t>(array.size()) > KeptRuns::kLimit)
-            Refuse(Tr("« %1 » contient plus de %2 essais")
+            Refuse(LessonFile::tr("« %1 » contient plus de %2 essais")
                        .arg(QLatin1String(kRunsKey))
                        .arg(KeptRuns::kLimit));
         for (qsizetype i = 0; i < array.size(); ++i) {
             path_ = QStringLiteral("%1[%2]").arg(QLatin1String(kRunsKey)).arg(i);
             if (!array[i].isObject())
-                Refuse(Tr("« %1 » doit être %2")
+                Refuse(LessonFile::tr("« %1 » doit être %2")
                            .arg(path_,
-                                Tr(QT_TRANSLATE_NOOP("kestrova::LessonFile", "un objet { … }"))));
+                                Translated(
+                                    QT_TRANSLATE_NOOP("kestrova::LessonFile", "un objet { … }"))));
             const QJsonObject run = array[i].toObject();
             runs.push_back({Sliders(run, SliderValues{}), Bool(run, "visible", true)});
         }
@@ -242,7 +246,7 @@ private:
 
 QString Refused(const QString& fileName, const QString& problem)
 {
-    return Tr("Le fichier « %1 » n'a pas pu être ouvert : %2.")
+    return LessonFile::tr("Le fichier « %1 » n'a pas pu être ouvert : %2.")
         .arg(QDir::toNativeSeparators(fileName), problem);
 }
 
@@ -253,17 +257,19 @@ QString SyntaxProblem(const QJsonParseError& error)
     case QJsonParseError::UnterminatedArray:
     case QJsonParseError::UnterminatedString:
     case QJsonParseError::TerminationByNumber:
-        return Tr("il s'arrête avant la fin (fichier tronqué ?)");
+        return LessonFile::tr("il s'arrête avant la fin (fichier tronqué ?)");
     case QJsonParseError::DeepNesting:
-        return Tr("ses données sont imbriquées trop profondément");
+        return LessonFile::tr("ses données sont imbriquées trop profondément");
     case QJsonParseError::IllegalUTF8String:
-        return Tr("il contient des caractères qui ne sont pas du texte UTF-8");
+        return LessonFile::tr("il contient des caractères qui ne sont pas du texte UTF-8");
     case QJsonParseError::IllegalNumber:
-        return Tr("un nombre y est illisible ou trop grand (à l'octet %1)").arg(error.offset + 1);
+        return LessonFile::tr("un nombre y est illisible ou trop grand (à l'octet %1)")
+            .arg(error.offset + 1);
     case QJsonParseError::DocumentTooLarge:
-        return Tr("il est trop volumineux");
+        return LessonFile::tr("il est trop volumineux");
     default:
-        return Tr("ce n'est pas du JSON valide (erreur à l'octet %1)").arg(error.offset + 1);
+        return LessonFile::tr("ce n'est pas du JSON valide (erreur à l'octet %1)")
+            .arg(error.offset + 1);
     }
 }
 
@@ -271,22 +277,25 @@ QString SyntaxProblem(const QJsonParseError& error)
 void CheckVersion(const QJsonObject& root)
 {
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kFormatName))
-        throw Refusal{Tr("ce n'est pas une leçon Kestrova (la clé « format » ne vaut pas « %1 »)")
-                          .arg(QLatin1String(kFormatName))};
+        throw Refusal{
+            LessonFile::tr("ce n'est pas une leçon Kestrova (la clé « format » ne vaut pas « %1 »)")
+                .arg(QLatin1String(kFormatName))};
     const QString version = root.value(QLatin1String("version")).toString();
     static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,4})\\.([0-9]{1,4})$"));
     const QRegularExpressionMatch match = pattern.match(version);
     if (!match.hasMatch())
-        throw Refusal{Tr("sa version de format (« version ») n'est pas de la forme 1.0")};
+        throw Refusal{
+            LessonFile::tr("sa version de format (« version ») n'est pas de la forme 1.0")};
     const int major = match.captured(1).toInt();
     if (major > kLessonFormatMajor)
-        throw Refusal{Tr("il est au format %1, plus récent que celui que lit ce programme "
-                         "(%2.x) : il faut une version de Kestrova qui lise le format %3")
-                          .arg(version)
-                          .arg(kLessonFormatMajor)
-                          .arg(version)};
+        throw Refusal{
+            LessonFile::tr("il est au format %1, plus récent que celui que lit ce programme "
+                           "(%2.x) : il faut une version de Kestrova qui lise le format %3")
+                .arg(version)
+                .arg(kLessonFormatMajor)
+                .arg(version)};
     if (major < 1)
-        throw Refusal{Tr("sa version de format %1 n'existe pas").arg(version)};
+        throw Refusal{LessonFile::tr("sa version de format %1 n'existe pas").arg(version)};
 }
 
 } // namespace
@@ -295,25 +304,25 @@ LessonReading ReadLesson(const QByteArray& bytes, const QString& fileName)
 {
     try {
         if (bytes.trimmed().isEmpty())
-            throw Refusal{Tr("il est vide")};
+            throw Refusal{LessonFile::tr("il est vide")};
         if (bytes.size() > kLessonFileMaxBytes)
-            throw Refusal{Tr("il est trop volumineux")};
+            throw Refusal{LessonFile::tr("il est trop volumineux")};
         if (bytes.contains('\0'))
-            throw Refusal{Tr("il contient des données binaires, pas du texte")};
+            throw Refusal{LessonFile::tr("il contient des données binaires, pas du texte")};
         QJsonParseError error{};
         const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
         if (error.error != QJsonParseError::NoError)
             throw Refusal{SyntaxProblem(error)};
         if (!document.isObject())
-            throw Refusal{
-                Tr("ce n'est pas une leçon Kestrova (le document n'est pas un objet { … })")};
+            throw Refusal{LessonFile::tr(
+                "ce n'est pas une leçon Kestrova (le document n'est pas un objet { … })")};
         const QJsonObject root = document.object();
         CheckVersion(root);
         Lesson lesson = LessonReader().Read(root);
         // The reader checked each value; the whole is checked once more
         // against the model's own ranges.
         if (!LessonWithinRanges(lesson))
-            throw Refusal{Tr("certaines valeurs sont hors des limites")};
+            throw Refusal{LessonFile::tr("certaines valeurs sont hors des limites")};
         return {std::move(lesson), {}};
     } catch (const Refusal& refusal) {
         return {std::nullopt, Refused(fileName, refusal.problem)};
@@ -324,14 +333,15 @@ LessonReading ReadLessonFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return {std::nullopt, Refused(path, Tr("c'est un dossier, pas un fichier"))};
+        return {std::nullopt, Refused(path, LessonFile::tr("c'est un dossier, pas un fichier"))};
     if (!info.exists())
-        return {std::nullopt, Refused(path, Tr("il n'existe pas"))};
+        return {std::nullopt, Refused(path, LessonFile::tr("il n'existe pas"))};
     if (info.size() > kLessonFileMaxBytes)
-        return {std::nullopt, Refused(path, Tr("il est trop volumineux"))};
+        return {std::nullopt, Refused(path, LessonFile::tr("il est trop volumineux"))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, Refused(path, Tr("il ne peut pas être lu (droits d'accès ?)"))};
+        return {std::nullopt,
+                Refused(path, LessonFile::tr("il ne peut pas être lu (droits d'accès ?)"))};
     // One byte more than allowed tells a file that grew since.
     return ReadLesson(file.read(kLessonFileMaxBytes + 1), path);
 }

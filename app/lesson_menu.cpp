@@ -47,10 +47,13 @@ void LessonSession::CreateActions(QMenu& fileMenu)
     save_ = action(QT_TR_NOOP("&Enregistrer"), QKeySequence::Save);
     saveAs_ =
         action(QT_TR_NOOP("Enregistrer &sous…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    // The submenus are the frame's widgets, and translated in its context.
     examples_ = new QMenu(&fileMenu);
-    SetTranslatable(examples_, "title", QT_TR_NOOP("Ouvrir un e&xemple"));
+    SetTranslatable(examples_, "title",
+                    QT_TRANSLATE_NOOP("kestrova::MDIBrunmalt", "Ouvrir un e&xemple"));
     recent_ = new QMenu(&fileMenu);
-    SetTranslatable(recent_, "title", QT_TR_NOOP("Fichiers &récents"));
+    SetTranslatable(recent_, "title",
+                    QT_TRANSLATE_NOOP("kestrova::MDIBrunmalt", "Fichiers &récents"));
 
     const QList<QAction*> existing = fileMenu.actions();
     QAction* before = existing.isEmpty() ? nullptr : existing.first();
