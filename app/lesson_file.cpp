@@ -84,7 +84,7 @@ private:
 
     [[noreturn]] void WrongType(const char* key, const char* expected) const
     {
-        Refuse(LessonFile::tr("« %1 » doit être %2").arg(Name(key), Translated(expected)));
+        Refuse(LessonFile::tr("« %1 » doit être %2").arg(Name(key), Translated(expected)));
     }
 
     QJsonObject Object(const QJsonObject& parent, const char* key)
@@ -108,7 +108,7 @@ private:
             WrongType(key, QT_TRANSLATE_NOOP("kestrova::LessonFile", "un texte entre guillemets"));
         const QString text = value.toString();
         if (Utf8Length(text.toStdString()) > maxLength)
-            Refuse(LessonFile::tr("« %1 » est trop long (plus de %2 caractères)")
+            Refuse(LessonFile::tr("« %1 » est trop long (plus de %2 caractères)")
                        .arg(Name(key))
                        .arg(maxLength));
         return text;
@@ -133,7 +133,7 @@ private:
             WrongType(key, QT_TRANSLATE_NOOP("kestrova::LessonFile", "un nombre"));
         const double number = value.toDouble();
         if (!std::isfinite(number))
-            Refuse(LessonFile::tr("« %1 » n'est pas un nombre fini").arg(Name(key)));
+            Refuse(LessonFile::tr("« %1 » n'est pas un nombre fini").arg(Name(key)));
         return number;
     }
 
@@ -151,7 +151,7 @@ private:
 
     [[noreturn]] void OutOfRange(const char* key, double number, const QString& allowed) const
     {
-        Refuse(LessonFile::tr("« %1 » vaut %2, hors des valeurs permises (%3)")
+        Refuse(LessonFile::tr("« %1 » vaut %2, hors des valeurs permises (%3)")
                    .arg(Name(key), Number(number), allowed));
     }
 
@@ -163,10 +163,10 @@ private:
             return QString::fromLatin1(fallback);
         QStringList names;
         for (const char* choice : choices)
-            names.append(QStringLiteral("« %1 »").arg(QLatin1String(choice)));
+            names.append(QStringLiteral("« %1 »").arg(QLatin1String(choice)));
         const QString text = value.toString();
-        if (!value.isString() || !names.contains(QStringLiteral("« %1 »").arg(text)))
-            Refuse(LessonFile::tr("« %1 » doit valoir %2")
+        if (!value.isString() || !names.contains(QStringLiteral("« %1 »").arg(text)))
+            Refuse(LessonFile::tr("« %1 » doit valoir %2")
                        .arg(Name(key), names.join(LessonFile::tr(" ou "))));
         return text;
     }
@@ -226,13 +226,13 @@ private:
             WrongType(kRunsKey, QT_TRANSLATE_NOOP("kestrova::LessonFile", "une liste [ … ]"));
         const QJsonArray array = value.toArray();
         if (static_cast<std::size_t>(array.size()) > KeptRuns::kLimit)
-            Refuse(LessonFile::tr("« %1 » contient plus de %2 essais")
+            Refuse(LessonFile::tr("« %1 » contient plus de %2 essais")
                        .arg(QLatin1String(kRunsKey))
                        .arg(KeptRuns::kLimit));
         for (qsizetype i = 0; i < array.size(); ++i) {
             path_ = QStringLiteral("%1[%2]").arg(QLatin1String(kRunsKey)).arg(i);
             if (!array[i].isObject())
-                Refuse(LessonFile::tr("« %1 » doit être %2")
+                Refuse(LessonFile::tr("« %1 » doit être %2")
                            .arg(path_,
                                 Translated(
                                     QT_TRANSLATE_NOOP("kestrova::LessonFile", "un objet { … }"))));
@@ -246,7 +246,7 @@ private:
 
 QString Refused(const QString& fileName, const QString& problem)
 {
-    return LessonFile::tr("Le fichier « %1 » n'a pas pu être ouvert : %2.")
+    return LessonFile::tr("Le fichier « %1 » n'a pas pu être ouvert : %2.")
         .arg(QDir::toNativeSeparators(fileName), problem);
 }
 
@@ -278,14 +278,14 @@ void CheckVersion(const QJsonObject& root)
 {
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kFormatName))
         throw Refusal{
-            LessonFile::tr("ce n'est pas une leçon Kestrova (la clé « format » ne vaut pas « %1 »)")
+            LessonFile::tr("ce n'est pas une leçon Kestrova (la clé « format » ne vaut pas « %1 »)")
                 .arg(QLatin1String(kFormatName))};
     const QString version = root.value(QLatin1String("version")).toString();
     static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,4})\\.([0-9]{1,4})$"));
     const QRegularExpressionMatch match = pattern.match(version);
     if (!match.hasMatch())
         throw Refusal{
-            LessonFile::tr("sa version de format (« version ») n'est pas de la forme 1.0")};
+            LessonFile::tr("sa version de format (« version ») n'est pas de la forme 1.0")};
     const int major = match.captured(1).toInt();
     if (major > kLessonFormatMajor)
         throw Refusal{

@@ -103,7 +103,7 @@ void LessonSession::InstallDefaultDialogs()
     askUnsaved_ = [parent](const QString& name) {
         QMessageBox box(
             QMessageBox::Question, tr("Leçon modifiée"),
-            tr("La leçon « %1 » a été modifiée. Enregistrer les modifications ?").arg(name),
+            tr("La leçon « %1 » a été modifiée. Enregistrer les modifications ?").arg(name),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
         box.button(QMessageBox::Save)->setText(tr("Enregistrer"));
         box.button(QMessageBox::Discard)->setText(tr("Ne pas enregistrer"));

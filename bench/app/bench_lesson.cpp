@@ -14,7 +14,7 @@
 namespace {
 
 /// The example with the most in it: kept runs and the Mesures panel.
-const QString kLesson = QStringLiteral(":/kestrova/examples/facteur_de_qualite.kestrova");
+const QString kLesson = QStringLiteral(":/kestrova/examples/3-facteur-de-qualite.kestrova");
 
 void ReadLessonFileOnly(benchmark::State& state)
 {

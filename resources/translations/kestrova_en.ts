@@ -453,15 +453,15 @@
         <translation>a list [ … ]</translation>
     </message>
     <message>
-        <source>« %1 » doit être %2</source>
+        <source>«&#xa0;%1&#xa0;» doit être %2</source>
         <translation>“%1” must be %2</translation>
     </message>
     <message>
-        <source>« %1 » est trop long (plus de %2 caractères)</source>
+        <source>«&#xa0;%1&#xa0;» est trop long (plus de %2 caractères)</source>
         <translation>“%1” is too long (more than %2 characters)</translation>
     </message>
     <message>
-        <source>« %1 » n&apos;est pas un nombre fini</source>
+        <source>«&#xa0;%1&#xa0;» n&apos;est pas un nombre fini</source>
         <translation>“%1” is not a finite number</translation>
     </message>
     <message>
@@ -469,11 +469,11 @@
         <translation>from %1 to %2</translation>
     </message>
     <message>
-        <source>« %1 » vaut %2, hors des valeurs permises (%3)</source>
+        <source>«&#xa0;%1&#xa0;» vaut %2, hors des valeurs permises (%3)</source>
         <translation>“%1” is %2, outside the allowed values (%3)</translation>
     </message>
     <message>
-        <source>« %1 » doit valoir %2</source>
+        <source>«&#xa0;%1&#xa0;» doit valoir %2</source>
         <translation>“%1” must be %2</translation>
     </message>
     <message>
@@ -493,11 +493,11 @@
         <translation>1 with the sped-up day</translation>
     </message>
     <message>
-        <source>« %1 » contient plus de %2 essais</source>
+        <source>«&#xa0;%1&#xa0;» contient plus de %2 essais</source>
         <translation>“%1” holds more than %2 runs</translation>
     </message>
     <message>
-        <source>Le fichier « %1 » n&apos;a pas pu être ouvert : %2.</source>
+        <source>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert : %2.</source>
         <translation>The file “%1” could not be opened: %2.</translation>
     </message>
     <message>
@@ -525,11 +525,11 @@
         <translation>it is not valid JSON (error at byte %1)</translation>
     </message>
     <message>
-        <source>ce n&apos;est pas une leçon Kestrova (la clé « format » ne vaut pas « %1 »)</source>
+        <source>ce n&apos;est pas une leçon Kestrova (la clé «&#xa0;format&#xa0;» ne vaut pas «&#xa0;%1&#xa0;»)</source>
         <translation>it is not a Kestrova lesson (the key “format” is not “%1”)</translation>
     </message>
     <message>
-        <source>sa version de format (« version ») n&apos;est pas de la forme 1.0</source>
+        <source>sa version de format («&#xa0;version&#xa0;») n&apos;est pas de la forme 1.0</source>
         <translation>its format version (“version”) is not of the form 1.0</translation>
     </message>
     <message>
@@ -608,7 +608,7 @@
         <translation>Lesson modified</translation>
     </message>
     <message>
-        <source>La leçon « %1 » a été modifiée. Enregistrer les modifications ?</source>
+        <source>La leçon «&#xa0;%1&#xa0;» a été modifiée. Enregistrer les modifications ?</source>
         <translation>The lesson “%1” has been modified. Save the changes?</translation>
     </message>
     <message>

@@ -49,8 +49,8 @@ examples=$prefix/$datadir/kestrova/exemples
 expected=("$binary" "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg"
     "$prefix/$datadir/doc/kestrova/copyright" "$prefix/$datadir/doc/kestrova/changelog.gz"
     "$mime" "$icons/scalable/mimetypes/application-x-kestrova.svg")
-for lesson in isochronisme amortissement_critique facteur_de_qualite portrait_de_phase \
-    foucault_longueur loi_de_foucault; do
+for lesson in 1-isochronisme 2-amortissement-critique 3-facteur-de-qualite 4-portrait-de-phase \
+    5-foucault-longueur 6-loi-de-foucault; do
     expected+=("$examples/$lesson.kestrova")
 done
 for size in "${icon_sizes[@]}"; do
@@ -134,8 +134,8 @@ if [ -f "$mime" ]; then
     mkdir -p "$mimedb/mime/packages" "$mimedb/home"
     cp "$mime" "$mimedb/mime/packages/" && update-mime-database "$mimedb/mime" ||
         fail "update-mime-database rejects the lesson file type"
-    cp "$examples/isochronisme.kestrova" "$mimedb/lecon-sans-extension"
-    for file in "$examples/isochronisme.kestrova" "$mimedb/lecon-sans-extension"; do
+    cp "$examples/1-isochronisme.kestrova" "$mimedb/lecon-sans-extension"
+    for file in "$examples/1-isochronisme.kestrova" "$mimedb/lecon-sans-extension"; do
         type=$(XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME="$mimedb/home" XDG_DATA_DIRS="$mimedb" \
             xdg-mime query filetype "$file" 2>&1)
         [ "$type" = application/x-kestrova ] || fail "xdg-mime gives '$type' for ${file##*/}"

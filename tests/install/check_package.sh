@@ -30,7 +30,7 @@ failures=0
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/bin/kestrova ./usr/share/applications/$id.desktop \
     ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-    ./usr/share/mime/packages/$id.xml ./usr/share/kestrova/exemples/isochronisme.kestrova; do
+    ./usr/share/mime/packages/$id.xml ./usr/share/kestrova/exemples/1-isochronisme.kestrova; do
     if ! grep -q " $path\$" <<<"$contents"; then
         echo "FAIL: the package does not hold $path"
         failures=$((failures + 1))
