@@ -1,6 +1,6 @@
 #include "app/lesson_file.h"
 
-#include "app/atomic_save.h"
+#include "app/lesson_keys.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,11 +30,7 @@ QString Translated(const char* text)
     return LessonFile::tr(text);
 }
 
-constexpr char kFormatName[] = "kestrova-lecon";
-constexpr char kDampedKey[] = "amorti";
-constexpr char kFoucaultKey[] = "foucault";
-constexpr char kRunsKey[] = "essais";
-constexpr char kPanelsKey[] = "panneaux";
+using namespace lesson_key;
 
 /// A number as the user reads it in a message: the locale's decimal separator.
 QString Number(double value)
@@ -57,19 +53,19 @@ public:
     Lesson Read(const QJsonObject& root)
     {
         Lesson lesson;
-        lesson.title = Text(root, "titre", kLessonTitleMaxLength).toStdString();
-        lesson.note = Text(root, "note", kLessonNoteMaxLength).toStdString();
-        const QString window = Choice(root, "fenetre", {"amorti", "foucault"}, "amorti");
+        lesson.title = Text(root, kTitle, kLessonTitleMaxLength).toStdString();
+        lesson.note = Text(root, kNote, kLessonNoteMaxLength).toStdString();
+        const QString window = Choice(root, kWindow, {kDamped, kFoucault}, kDamped);
         lesson.window =
-            window == QLatin1String("foucault") ? LessonWindow::Foucault : LessonWindow::Damped;
-        if (const QJsonObject damped = Object(root, kDampedKey); !damped.isEmpty())
+            window == QLatin1String(kFoucault) ? LessonWindow::Foucault : LessonWindow::Damped;
+        if (const QJsonObject damped = Object(root, kDamped); !damped.isEmpty())
             lesson.damped = ReadDamped(damped, lesson.damped);
-        if (const QJsonObject foucault = Object(root, kFoucaultKey); !foucault.isEmpty())
+        if (const QJsonObject foucault = Object(root, kFoucault); !foucault.isEmpty())
             lesson.foucault = ReadFoucault(foucault, lesson.foucault);
         ReadRuns(root, lesson.keptRuns);
-        const QJsonObject panels = Object(root, kPanelsKey);
-        lesson.measurementsOpen = Bool(panels, "mesures", false);
-        lesson.graphsOpen = Bool(panels, "graphiques", false);
+        const QJsonObject panels = Object(root, kPanels);
+        lesson.measurementsOpen = Bool(panels, kMeasurements, false);
+        lesson.graphsOpen = Bool(panels, kGraphs, false);
         return lesson;
     }
 
@@ -184,31 +180,31 @@ private:
     DampedWindowSetup ReadDamped(const QJsonObject& object, DampedWindowSetup setup) const
     {
         setup.sliders = Sliders(object, setup.sliders);
-        setup.smallAngle = Bool(object, "petitsAngles", setup.smallAngle);
-        setup.energyCurves = Bool(object, "courbesEnergie", setup.energyCurves);
-        setup.speed = Double(object, "vitesseAnimation", setup.speed);
+        setup.smallAngle = Bool(object, kSmallAngle, setup.smallAngle);
+        setup.energyCurves = Bool(object, kEnergyCurves, setup.energyCurves);
+        setup.speed = Double(object, kSpeed, setup.speed);
         if (!ValidSpeed(setup.speed))
-            OutOfRange("vitesseAnimation", setup.speed, QStringLiteral("1 ; 0,5 ; 0,25 ; 0,125"));
+            OutOfRange(kSpeed, setup.speed, QStringLiteral("1 ; 0,5 ; 0,25 ; 0,125"));
         return setup;
     }
 
     FoucaultWindowSetup ReadFoucault(const QJsonObject& object, FoucaultWindowSetup setup) const
     {
-        setup.lengthMetres = Double(object, "longueur", setup.lengthMetres);
+        setup.lengthMetres = Double(object, kLength, setup.lengthMetres);
         if (!ValidLength(setup.lengthMetres))
-            OutOfRange("longueur", setup.lengthMetres, LessonFile::tr("plus de 3 et au plus 1000"));
-        setup.latitudeDegrees = Double(object, "latitude", setup.latitudeDegrees);
+            OutOfRange(kLength, setup.lengthMetres, LessonFile::tr("plus de 3 et au plus 1000"));
+        setup.latitudeDegrees = Double(object, kLatitude, setup.latitudeDegrees);
         if (!ValidLatitude(setup.latitudeDegrees))
-            OutOfRange("latitude", setup.latitudeDegrees, LessonFile::tr("de -90 à 90"));
-        const QString day = Choice(object, "jour", {"accelere", "sideral"}, "accelere");
-        setup.day = day == QLatin1String("sideral") ? foucault::PlanetDay::Sidereal
+            OutOfRange(kLatitude, setup.latitudeDegrees, LessonFile::tr("de -90 à 90"));
+        const QString day = Choice(object, kDay, {kAccelerated, kSidereal}, kAccelerated);
+        setup.day = day == QLatin1String(kSidereal) ? foucault::PlanetDay::Sidereal
                                                     : foucault::PlanetDay::Accelerated;
-        const double factor = Double(object, "accelerationTemps", setup.timeFactor);
+        const double factor = Double(object, kTimeFactor, setup.timeFactor);
         const bool listed =
             std::find(foucault::kTimeFactors.begin(), foucault::kTimeFactors.end(), factor)
             != foucault::kTimeFactors.end();
         if (!listed || !ValidTimeFactor(setup.day, static_cast<int>(factor)))
-            OutOfRange("accelerationTemps", factor,
+            OutOfRange(kTimeFactor, factor,
                        setup.day == foucault::PlanetDay::Sidereal
                            ? QStringLiteral("1, 60, 600, 3600")
                            : LessonFile::tr("1 avec le jour accéléré"));
@@ -219,25 +215,25 @@ private:
     void ReadRuns(const QJsonObject& root, std::vector<LessonKeptRun>& runs)
     {
         path_.clear();
-        const QJsonValue value = root.value(QLatin1String(kRunsKey));
+        const QJsonValue value = root.value(QLatin1String(kRuns));
         if (value.isUndefined())
             return;
         if (!value.isArray())
-            WrongType(kRunsKey, QT_TRANSLATE_NOOP("kestrova::LessonFile", "une liste [ … ]"));
+            WrongType(kRuns, QT_TRANSLATE_NOOP("kestrova::LessonFile", "une liste [ … ]"));
         const QJsonArray array = value.toArray();
         if (static_cast<std::size_t>(array.size()) > KeptRuns::kLimit)
             Refuse(LessonFile::tr("« %1 » contient plus de %2 essais")
-                       .arg(QLatin1String(kRunsKey))
+                       .arg(QLatin1String(kRuns))
                        .arg(KeptRuns::kLimit));
         for (qsizetype i = 0; i < array.size(); ++i) {
-            path_ = QStringLiteral("%1[%2]").arg(QLatin1String(kRunsKey)).arg(i);
+            path_ = QStringLiteral("%1[%2]").arg(QLatin1String(kRuns)).arg(i);
             if (!array[i].isObject())
                 Refuse(LessonFile::tr("« %1 » doit être %2")
                            .arg(path_,
                                 Translated(
                                     QT_TRANSLATE_NOOP("kestrova::LessonFile", "un objet { … }"))));
             const QJsonObject run = array[i].toObject();
-            runs.push_back({Sliders(run, SliderValues{}), Bool(run, "visible", true)});
+            runs.push_back({Sliders(run, SliderValues{}), Bool(run, kVisible, true)});
         }
     }
 
@@ -276,11 +272,11 @@ QString SyntaxProblem(const QJsonParseError& error)
 /// The version "major.minor" of the document, or a refusal.
 void CheckVersion(const QJsonObject& root)
 {
-    if (root.value(QLatin1String("format")).toString() != QLatin1String(kFormatName))
+    if (root.value(QLatin1String(kFormat)).toString() != QLatin1String(kFormatName))
         throw Refusal{
             LessonFile::tr("ce n'est pas une leçon Kestrova (la clé « format » ne vaut pas « %1 »)")
                 .arg(QLatin1String(kFormatName))};
-    const QString version = root.value(QLatin1String("version")).toString();
+    const QString version = root.value(QLatin1String(kVersion)).toString();
     static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,4})\\.([0-9]{1,4})$"));
     const QRegularExpressionMatch match = pattern.match(version);
     if (!match.hasMatch())
@@ -344,61 +340,6 @@ LessonReading ReadLessonFile(const QString& path)
                 Refused(path, LessonFile::tr("il ne peut pas être lu (droits d'accès ?)"))};
     // One byte more than allowed tells a file that grew since.
     return ReadLesson(file.read(kLessonFileMaxBytes + 1), path);
-}
-
-QByteArray LessonJson(const Lesson& lesson)
-{
-    auto sliders = [](const SliderValues& values) {
-        QJsonObject object;
-        for (const DampedParameterEntry& entry : kDampedParameters)
-            object.insert(QLatin1String(entry.id.data(), static_cast<qsizetype>(entry.id.size())),
-                          values[entry.parameter]);
-        return object;
-    };
-    QJsonObject damped = sliders(lesson.damped.sliders);
-    damped.insert(QStringLiteral("petitsAngles"), lesson.damped.smallAngle);
-    damped.insert(QStringLiteral("courbesEnergie"), lesson.damped.energyCurves);
-    damped.insert(QStringLiteral("vitesseAnimation"), lesson.damped.speed);
-
-    const FoucaultWindowSetup& f = lesson.foucault;
-    const QJsonObject foucault{
-        {QStringLiteral("longueur"), f.lengthMetres},
-        {QStringLiteral("latitude"), f.latitudeDegrees},
-        {QStringLiteral("jour"),
-         f.day == foucault::PlanetDay::Sidereal ? QStringLiteral("sideral")
-                                                : QStringLiteral("accelere")},
-        {QStringLiteral("accelerationTemps"), f.timeFactor},
-    };
-    QJsonArray runs;
-    for (const LessonKeptRun& run : lesson.keptRuns) {
-        QJsonObject object = sliders(run.setup);
-        object.insert(QStringLiteral("visible"), run.visible);
-        runs.append(object);
-    }
-    const QJsonObject root{
-        {QStringLiteral("format"), QLatin1String(kFormatName)},
-        {QStringLiteral("version"),
-         QStringLiteral("%1.%2").arg(kLessonFormatMajor).arg(kLessonFormatMinor)},
-        {QStringLiteral("titre"), QString::fromStdString(lesson.title)},
-        {QStringLiteral("note"), QString::fromStdString(lesson.note)},
-        {QStringLiteral("fenetre"),
-         lesson.window == LessonWindow::Foucault ? QStringLiteral("foucault")
-                                                 : QStringLiteral("amorti")},
-        {QLatin1String(kDampedKey), damped},
-        {QLatin1String(kFoucaultKey), foucault},
-        {QLatin1String(kRunsKey), runs},
-        {QLatin1String(kPanelsKey),
-         QJsonObject{{QStringLiteral("mesures"), lesson.measurementsOpen},
-                     {QStringLiteral("graphiques"), lesson.graphsOpen}}},
-    };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-QString SaveLessonFile(const QString& path, const Lesson& lesson)
-{
-    const QByteArray bytes = LessonJson(lesson);
-    return SaveAtomically(
-        {{path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }}});
 }
 
 } // namespace kestrova
