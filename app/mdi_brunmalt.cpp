@@ -24,6 +24,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace kestrova {
 
@@ -123,11 +126,13 @@ void MDIBrunmalt::ShowSpeedInCaption()
 {
     // In the caption, not a status bar: the frame keeps its height.
     const QString slowMotion = animationMenu_->SlowMotionName();
-    const QString lesson = lessons_ != nullptr ? lessons_->CaptionName() : QString();
-    setWindowTitle((lesson.isEmpty() ? QString() : lesson + QStringLiteral("[*] — "))
-                   + FrameCaption(kVersionMajor, kVersionMinor)
+    // The lesson's mark is written out rather than left to the window's
+    // modified flag, which the closing of a sub-window clears.
+    QString lesson = lessons_ != nullptr ? lessons_->CaptionName() : QString();
+    if (!lesson.isEmpty())
+        lesson += (lessons_->Modified() ? QStringLiteral("* — ") : QStringLiteral(" — "));
+    setWindowTitle(lesson + FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
-    setWindowModified(lessons_ != nullptr && lessons_->Modified());
 }
 
 void MDIBrunmalt::CreateFileMenu()
@@ -207,9 +212,18 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
 
 void MDIBrunmalt::QuitProgram()
 {
-    // A lesson with unsaved changes asks first; cancelling keeps the program.
-    if (!lessons_->MayDiscardChanges())
+    // A lesson with unsaved changes asks first; cancelling keeps the program,
+    // and the damped window closed by hand comes back as it was.
+    if (!lessons_->MayDiscardChanges()) {
+        QTimer::singleShot(0, this, [this] {
+            const auto closed = [](const QPointer<QMdiSubWindow>& w) {
+                return w.isNull() || w->isHidden();
+            };
+            if (std::all_of(subWindows_.begin(), subWindows_.end(), closed))
+                lessons_->Apply(lessons_->Gather());
+        });
         return;
+    }
     quitApplication();
 }
 

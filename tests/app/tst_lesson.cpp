@@ -239,15 +239,19 @@ private slots:
     void unsavedChanges_data()
     {
         QTest::addColumn<LessonSession::UnsavedAnswer>("answer");
+        QTest::addColumn<bool>("byHand"); // the damped window closed, not the Quit item
         QTest::addColumn<int>("quits");
         QTest::addColumn<bool>("saved");
-        QTest::addRow("Enregistrer") << LessonSession::UnsavedAnswer::Save << 1 << true;
-        QTest::addRow("Ne pas enregistrer") << LessonSession::UnsavedAnswer::Discard << 1 << false;
-        QTest::addRow("Annuler") << LessonSession::UnsavedAnswer::Cancel << 0 << false;
+        using A = LessonSession::UnsavedAnswer;
+        QTest::addRow("Enregistrer") << A::Save << false << 1 << true;
+        QTest::addRow("Ne pas enregistrer") << A::Discard << false << 1 << false;
+        QTest::addRow("Annuler") << A::Cancel << false << 0 << false;
+        QTest::addRow("window closed, Annuler: it comes back") << A::Cancel << true << 0 << false;
     }
     void unsavedChanges()
     {
         QFETCH(LessonSession::UnsavedAnswer, answer);
+        QFETCH(bool, byHand);
         QFETCH(int, quits);
         QFETCH(bool, saved);
         Frame f;
@@ -257,14 +261,20 @@ private slots:
         QCOMPARE(f.quits, 1);
         const QString path = dir_.filePath(QStringLiteral("marque.kestrova"));
         QVERIFY(f.frame.Lessons().SaveAs(path));
-        QCOMPARE(f.frame.windowTitle(), QStringLiteral("marque.kestrova[*] — Kestrova - v.1.0"));
-        QVERIFY(!f.frame.isWindowModified());
+        QCOMPARE(f.frame.windowTitle(), QStringLiteral("marque.kestrova — Kestrova - v.1.0"));
         f.frame.Animation()->actions()[1]->trigger();
-        QVERIFY(f.frame.isWindowModified());
+        QCOMPARE(f.frame.windowTitle(),
+                 QStringLiteral("marque.kestrova* — Kestrova - v.1.0 — Ralenti ×1/2"));
         f.answer = answer;
-        f.frame.QuitAction()->trigger();
+        if (byHand)
+            f.frame.DampedWindow()->parentWidget()->close();
+        else
+            f.frame.QuitAction()->trigger();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(f.quits, 1 + quits);
-        QCOMPARE(f.frame.isWindowModified(), !saved);
+        QVERIFY(f.frame.DampedWindow() != nullptr || quits == 1);
+        QCOMPARE(f.frame.windowTitle().startsWith(QStringLiteral("marque.kestrova*")), !saved);
         QCOMPARE(ReadLessonFile(path).lesson->damped.speed, saved ? 0.5 : 1.0);
     }
 
