@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 
 #include <cmath>
-#include <limits>
 
 namespace kestrova {
 

@@ -108,6 +108,7 @@ public:
     [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
     /// The damped runs kept to compare, for the program's whole run.
     [[nodiscard]] KeptRuns& KeptRunList() { return keptRuns_; }
+    [[nodiscard]] const KeptRuns& KeptRunList() const { return keptRuns_; }
     /// The lesson in progress: its file, its items of "Fichier", its title.
     [[nodiscard]] LessonSession& Lessons() const { return *lessons_; }
 

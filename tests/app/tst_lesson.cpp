@@ -60,7 +60,7 @@ QStringList Controls(const MDIBrunmalt& frame)
         for (const char* name : {"cboJour", "cboFacteur"})
             shown << ChildOf<QComboBox>(foucault, name)->currentText();
     }
-    for (const KeptRun& run : const_cast<MDIBrunmalt&>(frame).KeptRunList().Runs())
+    for (const KeptRun& run : frame.KeptRunList().Runs())
         shown << QString::number(run.setup.LambdaHundredths) + QString::number(run.visible);
     return shown;
 }
