@@ -841,6 +841,22 @@
         <translation>over %1 oscillations</translation>
     </message>
     <message>
+        <source>sur 1 tour</source>
+        <translation>over 1 revolution</translation>
+    </message>
+    <message>
+        <source>sur %1 tours</source>
+        <translation>over %1 revolutions</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer les lancers</source>
+        <translation>Clear &amp;earlier runs</translation>
+    </message>
+    <message>
+        <source>Retire du graphique les points des lancers précédents</source>
+        <translation>Removes the points of earlier runs from the plot</translation>
+    </message>
+    <message>
         <source>réglé : %1</source>
         <translation>set: %1</translation>
     </message>

@@ -102,11 +102,11 @@ public:
     [[nodiscard]] QStringList Captions() const override;
     [[nodiscard]] QString FileStem() const override;
     [[nodiscard]] QString Heading() const override;
-    /// Shows the energy level curves and the separatrix behind the traces of
-    /// the phase portraits, from the next reset on. Plots that hold no trace
-    /// yet are redrawn at once; a run's traces are never wiped by the switch.
+    /// Shows the energy level curves and the separatrix under the traces of
+    /// the phase portraits, or takes them away, at once: the plots are drawn
+    /// again with the run's traces.
     void SetEnergyCurvesShown(bool shown);
-    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurves_.shown; }
+    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurvesShown_; }
 
     /// The window's setup as one value: the sliders, the small-angle view,
     /// the energy curves and the pace.
@@ -171,10 +171,6 @@ private:
         TraceSample traceDrawnTo;   ///< where the traces drawn so far end
         TraceSample traceEnd;       ///< where the motion is: the last tick's end
         double measurementsDue = 0; ///< displayed time (s) of the next routine notice
-    };
-    struct EnergyCurves {
-        bool shown = false; ///< level curves drawn on the phase portraits
-        bool drawn = false; ///< the phase portraits got the curves at the last reset
     };
 
     // Layout (frm_pendule_amorti_layout.cpp).
@@ -250,7 +246,7 @@ private:
     FaultReporter reportFault_;
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
-    EnergyCurves energyCurves_;
+    bool energyCurvesShown_ = false;     ///< level curves drawn on the phase portraits
     PhasePicker* picker_ = nullptr;
     PictureBoxes boxes_;
     SetupControls setupControls_;

@@ -11,17 +11,20 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLocale>
 
 namespace kestrova {
 
 QList<PlotPicture> frmPenduleAmorti::Plots() const
 {
     const std::size_t member = commands_.chkApproxi->isChecked() ? 1 : 0;
-    const DampedPlotOptions options{member == 1, energyCurves_.drawn};
+    const DampedPlotOptions options{member == 1, energyCurvesShown_};
     auto describe = [&](PictureBox* box, PlotAxes axes, const QString& name, const QString& title) {
         PlotPicture plot = PictureOfBox(*box, name, title);
         plot.draw = [this, axes, options](PictureSurface& surface) {
-            DampedPlotScene(axes, options).DrawWhole(surface, run_.State(), run_.Recording());
+            DampedPlotScene(axes, options)
+                .DrawWhole(surface, run_.State(), run_.Recording(),
+                           QLocale().decimalPoint().toStdString());
         };
         return plot;
     };

@@ -83,8 +83,10 @@ class TestFrmPenduleAmorti : public QObject {
     Q_OBJECT
 
 private slots:
-    // The user's decimal separator, the regime names, and λ = 0 keeping the
-    // quality factor and relaxation time shown before (Q τ T regime).
+    // The user's decimal separator (in the graduations too), the regime
+    // names, and λ = 0 giving an infinite quality factor and relaxation
+    // time, never the values shown before, on screen and in the printout
+    // (Q τ T regime).
     void captions()
     {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -93,7 +95,7 @@ private slots:
         for (const auto& [sliders, expected] :
              {Row{{45, -3, 10, 100}, "0,500|0,500||Régime critique"},
               Row{{45, 0, 10, 101}, "0,495|0,495||Régime apériodique"},
-              Row{{45, 0, 40, 0}, "0,495|0,495|1,571 s|Régime pseudo-périodique"}}) {
+              Row{{45, 0, 40, 0}, "∞|∞|1,571 s|Régime pseudo-périodique"}}) {
             h.pendule.ClearRecord();
             h.Apply(sliders);
             QVERIFY(h.pendule.primitives.size() > 1); // the figure drawn again, not only erased
@@ -101,7 +103,11 @@ private slots:
             for (const char* label : {"lblQualite", "lblRelax", "lblPseudo", "lblRegime"})
                 shown << h.Child<QLabel>(label)->text();
             QCOMPARE(shown.join('|'), expected);
+            QVERIFY(h.window->Captions().contains("Q : facteur de qualité : " + shown[0]));
         }
+        h.Apply({1, 0, 40, 22}); // the phase portrait's speeds in hundredths
+        QVERIFY(std::any_of(h.phase[0].primitives.begin(), h.phase[0].primitives.end(),
+                            [](const Primitive& p) { return p.text == "0,05"; }));
     }
 
     // Each slider as its parameter is described: range and start position,
