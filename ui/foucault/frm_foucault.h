@@ -68,6 +68,9 @@ public:
     [[nodiscard]] const Collection_Points& Points() const { return run_.Points(); }
     /// The run the window shows.
     [[nodiscard]] const FoucaultRun& Run() const { return run_; }
+    /// The readout under the views, line by line as shown ("title value"),
+    /// for a printout.
+    [[nodiscard]] QStringList ReadoutLines() const;
 
     // PlotSource (frm_foucault_plots.cpp): both views drawn again.
     [[nodiscard]] QList<PlotPicture> Plots() const override;
