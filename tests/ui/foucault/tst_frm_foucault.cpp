@@ -103,7 +103,6 @@ private slots:
     void defaultPlaceMovesAsBefore()
     {
         window_ = std::make_unique<frmFoucault>(clock_);
-        QCOMPARE(Child<QLabel>("lblPeriode")->text(), QStringLiteral("16.42 s"));
         Child<QPushButton>("cmdGo")->click();
         const ClockValue start = clock_.Read();
         const double omega = foucault::OmegaTerre();
@@ -120,6 +119,7 @@ private slots:
                 QCOMPARE(measured, QStringLiteral("pas encore mesurable"));
         }
         QCOMPARE(Child<QLabel>("lblTempsSimule")->text(), QStringLiteral("0 h 00 min 49 s"));
+        QCOMPARE(Child<QLabel>("lblPeriode")->text(), QStringLiteral("16.42 s"));
         QCOMPARE(Child<QLabel>("lblVitesseMesuree")->text(),
                  QStringLiteral("975.9 ± 0.1 °/h, sens horaire"));
     }
