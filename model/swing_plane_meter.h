@@ -75,10 +75,6 @@ public:
     /// Forgets every position; the swing stays.
     void Clear() { *this = SwingPlaneMeter(swingSeconds_); }
 
-    /// Half-swings measured so far: whole ones only, the one the first
-    /// position fell in left out, as it started wherever the run started.
-    [[nodiscard]] int HalfSwings() const { return halfSwings_.Count(); }
-
     /// The slope through the measured half-swings (rad/s, positive
     /// clockwise seen from above, x to the right, y upward); nothing until
     /// two are in.
@@ -98,7 +94,9 @@ private:
 
     double swingSeconds_ = 0; ///< 0: unknown
     WeightedLine everything_; ///< every position, for the direction before the fit
-    WeightedLine halfSwings_; ///< one point per measured half-swing
+    /// One point per measured half-swing: whole ones only, the one the
+    /// first position fell in left out, as it started wherever the run did.
+    WeightedLine halfSwings_;
 
     bool started_ = false;       ///< a position is in
     bool firstHalfSwing_ = true; ///< the half-swing under way is the first
