@@ -746,8 +746,8 @@
         <translation>Sydney</translation>
     </message>
     <message>
-        <source>Latitude illisible : tapez des degrés, minutes et secondes dans cet ordre, chacun avec son signe (45°30&apos;15&quot; N), ou des degrés décimaux (45,5 N).</source>
-        <translation>Unreadable latitude: type degrees, minutes and seconds in that order, each with its mark (45°30&apos;15&quot; N), or decimal degrees (45.5 N).</translation>
+        <source>Latitude illisible : tapez des degrés, minutes et secondes dans cet ordre, chacun avec son symbole (45°30&apos;15&quot; N), ou des degrés décimaux (45,5 N).</source>
+        <translation>Unreadable latitude: type degrees, minutes and seconds in that order, each with its symbol (45°30&apos;15&quot; N), or decimal degrees (45.5 N).</translation>
     </message>
     <message>
         <source>Latitude illisible : un blanc sépare des chiffres. Pour 45 degrés 30 minutes, tapez 45°30&apos; N ou 45,5 N.</source>

@@ -43,7 +43,7 @@ QString LatitudeRefusalMessage(LatitudeRefusal refusal)
         return QCoreApplication::translate(
             "kestrova::PlacePanel",
             "Latitude illisible : tapez des degrés, minutes et secondes dans cet ordre, "
-            "chacun avec son signe (45°30'15\" N), ou des degrés décimaux (45,5 N).");
+            "chacun avec son symbole (45°30'15\" N), ou des degrés décimaux (45,5 N).");
     case LatitudeRefusal::SplitNumber:
         return QCoreApplication::translate(
             "kestrova::PlacePanel",
