@@ -5,6 +5,7 @@
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
+#include "app/lesson_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
 #include "plot/qt_colour.h"
@@ -23,6 +24,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace kestrova {
 
@@ -55,6 +59,8 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateMeasurementsDock();
     CreateHelpMenu();
     CreateFileMenu();
+    lessons_ = new LessonSession(*this, *fileMenu_->Menu());
+    connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
 }
@@ -120,7 +126,12 @@ void MDIBrunmalt::ShowSpeedInCaption()
 {
     // In the caption, not a status bar: the frame keeps its height.
     const QString slowMotion = animationMenu_->SlowMotionName();
-    setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
+    // The lesson's mark is written out rather than left to the window's
+    // modified flag, which the closing of a sub-window clears.
+    QString lesson = lessons_ != nullptr ? lessons_->CaptionName() : QString();
+    if (!lesson.isEmpty())
+        lesson += (lessons_->Modified() ? QStringLiteral("* — ") : QStringLiteral(" — "));
+    setWindowTitle(lesson + FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
 }
 
@@ -205,6 +216,18 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
 
 void MDIBrunmalt::QuitProgram()
 {
+    // A lesson with unsaved changes asks first; cancelling keeps the program,
+    // and the damped window closed by hand comes back as it was.
+    if (!lessons_->MayDiscardChanges()) {
+        QTimer::singleShot(0, this, [this] {
+            const auto closed = [](const QPointer<QMdiSubWindow>& w) {
+                return w.isNull() || w->isHidden();
+            };
+            if (std::all_of(subWindows_.begin(), subWindows_.end(), closed))
+                lessons_->Apply(lessons_->Gather());
+        });
+        return;
+    }
     quitApplication();
 }
 
@@ -230,6 +253,15 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { EnableDampedCommands(false); });
     }
     EnableDampedCommands(damped != nullptr);
+    if (lessons_ != nullptr)
+        lessons_->WindowOpened();
+}
+
+void MDIBrunmalt::SetEnergyCurvesWanted(bool wanted)
+{
+    energyCurvesWanted_ = wanted;
+    if (energyCurvesAction_->isEnabled())
+        energyCurvesAction_->setChecked(wanted);
 }
 
 void MDIBrunmalt::EnableDampedCommands(bool dampedOpen)
@@ -322,11 +354,15 @@ void MDIBrunmalt::ShowOnScreen(const QRect& available)
 
 void MDIBrunmalt::closeEvent(QCloseEvent* event)
 {
+    if (!lessons_->MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     closingChildren_ = true;
     mdiArea_->closeAllSubWindows();
     closingChildren_ = false;
     event->accept();
-    QuitProgram();
+    quitApplication();
 }
 
 } // namespace kestrova

@@ -93,6 +93,13 @@ void MeasurementsDock::Follow(frmPenduleAmorti* window)
     Place();
 }
 
+void MeasurementsDock::SetWanted(bool wanted)
+{
+    wanted_ = wanted;
+    if (showAction_->isEnabled())
+        showAction_->setChecked(wanted);
+}
+
 void MeasurementsDock::closeEvent(QCloseEvent* event)
 {
     event->ignore();

@@ -27,6 +27,10 @@ public:
     /// "Mesures" (Ctrl+M): checked while the user wants the panel and a
     /// damped window is open, disabled and unchecked while none is.
     [[nodiscard]] QAction* ShowAction() const { return showAction_; }
+    /// Whether the user wants the panel, kept while the item is disabled;
+    /// setting it checks the item where it applies.
+    [[nodiscard]] bool Wanted() const { return wanted_; }
+    void SetWanted(bool wanted);
     [[nodiscard]] MeasurementsPanel& Panel() const { return *panel_; }
 
     /// Measures `window` from now on; null when no damped window is open.
