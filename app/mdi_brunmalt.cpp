@@ -174,6 +174,10 @@ void MDIBrunmalt::CreateEnergyCurvesAction()
     energyCurvesAction_->setCheckable(true);
     energyCurvesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(energyCurvesAction_, &QAction::toggled, this, [this](bool shown) {
+        // Unchecked because no damped window is open, the curves are still wanted.
+        if (!energyCurvesAction_->isEnabled())
+            return;
+        energyCurvesWanted_ = shown;
         if (frmPenduleAmorti* window = DampedWindow())
             window->SetEnergyCurvesShown(shown);
     });
@@ -235,7 +239,7 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     // pendulum's.
     auto* damped = qobject_cast<frmPenduleAmorti*>(window.Widget);
     if (damped != nullptr)
-        damped->SetEnergyCurvesShown(energyCurvesAction_->isChecked());
+        damped->SetEnergyCurvesShown(energyCurvesWanted_);
     if (entry.ClosingEndsProgram) {
         window.Behaviour->WhenUnloaded([this] {
             if (!closingChildren_)
@@ -244,10 +248,28 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     }
     subWindows_[index] = AddChild(window.Widget);
     window.Behaviour->SetSlowMotion(animationMenu_->Speed());
-    if (damped != nullptr)
+    if (damped != nullptr) {
         measurementsDock_->Follow(damped);
+        connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { EnableDampedCommands(false); });
+    }
+    EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)
         lessons_->WindowOpened();
+}
+
+void MDIBrunmalt::SetEnergyCurvesWanted(bool wanted)
+{
+    energyCurvesWanted_ = wanted;
+    if (energyCurvesAction_->isEnabled())
+        energyCurvesAction_->setChecked(wanted);
+}
+
+void MDIBrunmalt::EnableDampedCommands(bool dampedOpen)
+{
+    animationMenu_->NextStepAction()->setEnabled(dampedOpen);
+    // Disabled, it shows no check mark; back, it shows the user's choice.
+    energyCurvesAction_->setEnabled(dampedOpen);
+    energyCurvesAction_->setChecked(dampedOpen && energyCurvesWanted_);
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)

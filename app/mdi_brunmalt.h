@@ -96,8 +96,13 @@ public:
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
-    /// energy level curves; unchecked at start.
+    /// energy level curves; unchecked at start, disabled and unchecked while
+    /// no damped window is open.
     [[nodiscard]] QAction* EnergyCurvesAction() const { return energyCurvesAction_; }
+    /// Whether the user wants the energy curves, kept while the item is
+    /// disabled; setting it checks the item where it applies.
+    [[nodiscard]] bool EnergyCurvesWanted() const { return energyCurvesWanted_; }
+    void SetEnergyCurvesWanted(bool wanted);
 
     /// The "Analyse" menu, created after the menus before it on first call.
     QMenu* AnalysisMenu();
@@ -131,6 +136,10 @@ private:
     void CreateMeasurementsDock();
     void MDIForm_Load();
     void OpenSimulation(std::size_t index);
+    /// "Pas suivant" and "Courbes d'énergie" act on the damped pendulum
+    /// only: enabled while its window is open ("Mesures" follows the window
+    /// by itself).
+    void EnableDampedCommands(bool dampedOpen);
     /// The open simulation windows, in the registry's order.
     [[nodiscard]] std::vector<Simulation*> OpenSimulations() const;
     QMdiSubWindow* AddChild(QWidget* child);
@@ -150,6 +159,7 @@ private:
     AnimationMenu* animationMenu_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
+    bool energyCurvesWanted_ = false; ///< the user's choice, kept while the item is disabled
     QMenu* analysisMenu_ = nullptr;
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;

@@ -643,8 +643,8 @@
         <translation>D&amp;amped heavy pendulum</translation>
     </message>
     <message>
-        <source>&amp;Pendule pesant</source>
-        <translation>&amp;Heavy pendulum</translation>
+        <source>Pendule de &amp;Foucault</source>
+        <translation>&amp;Foucault pendulum</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
@@ -975,6 +975,18 @@
         <source>Sydney</source>
         <translation>Sydney</translation>
     </message>
+    <message>
+        <source>Latitude illisible : tapez des degrés, minutes et secondes dans cet ordre, chacun avec son symbole (45°30&apos;15&quot; N), ou des degrés décimaux (45,5 N).</source>
+        <translation>Unreadable latitude: type degrees, minutes and seconds in that order, each with its symbol (45°30&apos;15&quot; N), or decimal degrees (45.5 N).</translation>
+    </message>
+    <message>
+        <source>Latitude illisible : un blanc sépare des chiffres. Pour 45 degrés 30 minutes, tapez 45°30&apos; N ou 45,5 N.</source>
+        <translation>Unreadable latitude: a blank separates digits. For 45 degrees 30 minutes, type 45°30&apos; N or 45.5 N.</translation>
+    </message>
+    <message>
+        <source>Latitude illisible : les minutes et les secondes vont de 0 à moins de 60.</source>
+        <translation>Unreadable latitude: minutes and seconds go from 0 to less than 60.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::PlaneReadout</name>
@@ -1017,6 +1029,14 @@
     <message>
         <source>sens antihoraire</source>
         <translation>anticlockwise</translation>
+    </message>
+    <message>
+        <source>pas encore mesurable</source>
+        <translation>not measurable yet</translation>
+    </message>
+    <message>
+        <source>Période d&apos;une oscillation 2π/Ω :</source>
+        <translation>Period of one swing 2π/Ω:</translation>
     </message>
 </context>
 <context>

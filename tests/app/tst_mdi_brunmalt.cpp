@@ -5,6 +5,7 @@
 #include "app/help_menu.h"
 #include "app/language_switch.h"
 #include "app/mdi_brunmalt.h"
+#include "app/measurements_dock.h"
 #include "clock/high_resolution_clock.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
@@ -168,7 +169,7 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("action");
         QTest::addRow("switch") << false << "Ctrl+2"
-                                << "Simulation › Pendule pesant";
+                                << "Simulation › Pendule de Foucault";
         QTest::addRow("Maj") << false << "Ctrl+Maj+4"
                              << "Animation › Ralenti ×1/4";
         QTest::addRow("added later") << false << "Ctrl+J"
@@ -215,6 +216,8 @@ private slots:
 
     // "Courbes d'énergie" in "Analyse" starts
     // unchecked, switches the damped window and carries over to a fresh one.
+    // It, "Mesures" and "Pas suivant" act on the damped window only: without
+    // it they are disabled and show no check mark, and come back as they were.
     void energyCurvesEntry()
     {
         Frame f;
@@ -223,8 +226,21 @@ private slots:
         QVERIFY(!entry->isChecked() && !f.frame.DampedWindow()->EnergyCurvesShown());
         entry->trigger();
         QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
-        f.frame.ShowSimulation(kFoucaultSimulation);
-        f.frame.ShowSimulation(kDampedSimulation);
+        QAction* measures = f.frame.Measurements().ShowAction();
+        measures->trigger();
+        const QList<QAction*> dampedOnly{entry, measures, f.frame.Animation()->NextStepAction()};
+        for (const QString step : {"1", "0", "1", "x", "0"}) {
+            if (step == "x")
+                f.frame.MdiArea().subWindowList().front()->close();
+            else
+                f.frame.ShowSimulation(step.toShort());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const bool damped = f.frame.DampedWindow() != nullptr;
+            for (const QAction* action : dampedOnly) {
+                QCOMPARE(action->isEnabled(), damped);
+                QCOMPARE(action->isChecked(), damped && action->isCheckable());
+            }
+        }
         QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
     }
 

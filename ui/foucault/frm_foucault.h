@@ -69,6 +69,9 @@ public:
     [[nodiscard]] const Collection_Points& Points() const { return run_.Points(); }
     /// The run the window shows.
     [[nodiscard]] const FoucaultRun& Run() const { return run_; }
+    /// The readout under the views, line by line as shown ("title value"),
+    /// for a printout.
+    [[nodiscard]] QStringList ReadoutLines() const;
 
     /// The controls' setup as one value: the length in effect, the latitude
     /// last accepted, the day and the time factor.
