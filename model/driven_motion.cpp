@@ -91,7 +91,8 @@ SteadyResponse MeasureSteady(const DrivenSetup& setup, Motion start, int maxPeri
     motion.SetState(start);
     const double omega = setup.drivePulsation;
     auto gap = [omega](Motion a, Motion b) {
-        return std::abs(a.angle - b.angle) + std::abs(a.speed - b.speed) / omega;
+        return std::abs(std::remainder(a.angle - b.angle, kTwoPi))
+            + std::abs(a.speed - b.speed) / omega;
     };
 
     SteadyResponse response;

@@ -71,11 +71,12 @@ struct SteadyResponse {
 /// Runs from `start` until the transient has died out, then measures one
 /// more period. The transient has died out when the states at the start of
 /// two successive periods differ by less than 1e-6 of the swing's scale
-/// (|Δθ| + |Δθ'|/Ω against |θ| + |θ'|/Ω, never against less than 1e-9 rad).
-/// A motion that never repeats after a period (period doubling, chaos)
-/// stops at `maxPeriods`, unsettled.
+/// (|Δθ| + |Δθ'|/Ω against |θ| + |θ'|/Ω, never against less than 1e-3;
+/// Δθ taken modulo a turn, so that a steady rotation settles too). A
+/// motion that never repeats after a period (period doubling, chaos) stops
+/// at `maxPeriods`, unsettled.
 [[nodiscard]] SteadyResponse MeasureSteady(const DrivenSetup& setup, Motion start,
-                                           int maxPeriods = 1500);
+                                           int maxPeriods = 400);
 
 /// The state once per driving period, angle brought back into (−π, π]:
 /// `count` points after `transientPeriods` periods, from the setup's

@@ -27,22 +27,44 @@ const ResonancePoint& Nearest(const std::vector<ResonancePoint>& sweep, double d
     });
 }
 
-double AmplitudeAt(const DrivenSetup& setup, const std::vector<ResonancePoint>& sweep, double drive)
-{
-    return MeasureAt(setup, drive, Nearest(sweep, drive).measured.end).amplitude;
-}
+/// Steady amplitudes at any Ω, each run starting from the nearest sweep
+/// point's end, until the caller says to stop: then NaN.
+class Measurer {
+public:
+    Measurer(const DrivenSetup& setup, const std::vector<ResonancePoint>& sweep,
+             const std::function<bool()>& keepGoing)
+        : setup_(setup)
+        , sweep_(sweep)
+        , keepGoing_(keepGoing)
+    { }
+
+    double operator()(double drive)
+    {
+        stopped_ = stopped_ || (keepGoing_ && !keepGoing_());
+        if (stopped_)
+            return kNaN;
+        return MeasureAt(setup_, drive, Nearest(sweep_, drive).measured.end).amplitude;
+    }
+    [[nodiscard]] bool Stopped() const { return stopped_; }
+
+private:
+    const DrivenSetup& setup_;
+    const std::vector<ResonancePoint>& sweep_;
+    const std::function<bool()>& keepGoing_;
+    bool stopped_ = false;
+};
 
 /// Ω between two sweep points where the amplitude crosses `level`.
-double Crossing(const DrivenSetup& setup, const std::vector<ResonancePoint>& sweep,
-                const ResonancePoint& below, const ResonancePoint& above, double level)
+double Crossing(Measurer& amplitudeAt, const ResonancePoint& below, const ResonancePoint& above,
+                double level)
 {
     double a = below.drivePulsation;
     double b = above.drivePulsation;
-    for (int i = 0; i < 30 && std::abs(b - a) > 1e-7 * std::abs(b); ++i) {
+    for (int i = 0; i < 40 && std::abs(b - a) > 1e-6 * std::abs(b); ++i) {
         const double mid = (a + b) / 2;
-        (AmplitudeAt(setup, sweep, mid) < level ? a : b) = mid;
+        (amplitudeAt(mid) < level ? a : b) = mid;
     }
-    return (a + b) / 2;
+    return amplitudeAt.Stopped() ? kNaN : (a + b) / 2;
 }
 
 } // namespace
@@ -62,7 +84,7 @@ double TheoreticalPhaseLag(const DrivenSetup& setup, double drivePulsation)
 }
 
 std::vector<ResonancePoint> SweepResonance(const DrivenSetup& setup, double from, double to,
-                                           int count)
+                                           int count, const std::function<bool(int done)>& progress)
 {
     std::vector<ResonancePoint> sweep;
     Motion start{0, 0};
@@ -72,12 +94,15 @@ std::vector<ResonancePoint> SweepResonance(const DrivenSetup& setup, double from
                              TheoreticalAmplitude(setup, drive)};
         start = point.measured.end;
         sweep.push_back(point);
+        if (progress && !progress(i + 1))
+            break;
     }
     return sweep;
 }
 
 ResonanceSummary SummariseResonance(const DrivenSetup& setup,
-                                    const std::vector<ResonancePoint>& sweep)
+                                    const std::vector<ResonancePoint>& sweep,
+                                    const std::function<bool()>& keepGoing)
 {
     ResonanceSummary summary;
     const double w02 = setup.pulsation * setup.pulsation;
@@ -85,6 +110,7 @@ ResonanceSummary SummariseResonance(const DrivenSetup& setup,
     summary.theoryPeak = peakSquare > 0 ? std::sqrt(peakSquare) : kNaN;
     summary.theoryQuality = setup.pulsation / (2 * setup.lambda);
     summary.bandwidth = summary.quality = kNaN;
+    summary.peakPulsation = summary.peakAmplitude = kNaN;
     if (sweep.empty())
         return summary;
 
@@ -97,6 +123,7 @@ ResonanceSummary SummariseResonance(const DrivenSetup& setup,
             return a.measured.amplitude < b.measured.amplitude;
         });
     const std::size_t top = static_cast<std::size_t>(highest - points.begin());
+    Measurer amplitudeAt(setup, points, keepGoing);
 
     // Golden-section search for the maximum between the top's neighbours.
     double a = points[top == 0 ? 0 : top - 1].drivePulsation;
@@ -104,26 +131,28 @@ ResonanceSummary SummariseResonance(const DrivenSetup& setup,
     const double ratio = (std::sqrt(5.0) - 1) / 2;
     double c = b - ratio * (b - a);
     double d = a + ratio * (b - a);
-    double fc = AmplitudeAt(setup, points, c);
-    double fd = AmplitudeAt(setup, points, d);
-    for (int i = 0; i < 40 && (b - a) > 1e-6 * b; ++i) {
+    double fc = amplitudeAt(c);
+    double fd = amplitudeAt(d);
+    for (int i = 0; i < 40 && (b - a) > 1e-6 * b && !amplitudeAt.Stopped(); ++i) {
         if (fc > fd) {
             b = d;
             d = c;
             fd = fc;
             c = b - ratio * (b - a);
-            fc = AmplitudeAt(setup, points, c);
+            fc = amplitudeAt(c);
         } else {
             a = c;
             c = d;
             fc = fd;
             d = a + ratio * (b - a);
-            fd = AmplitudeAt(setup, points, d);
+            fd = amplitudeAt(d);
         }
     }
+    if (amplitudeAt.Stopped())
+        return summary;
     summary.peakPulsation = (a + b) / 2;
     summary.peakAmplitude =
-        std::max(AmplitudeAt(setup, points, summary.peakPulsation), highest->measured.amplitude);
+        std::max(amplitudeAt(summary.peakPulsation), highest->measured.amplitude);
 
     const double level = summary.peakAmplitude / std::sqrt(2.0);
     std::size_t left = top;
@@ -133,8 +162,8 @@ ResonanceSummary SummariseResonance(const DrivenSetup& setup,
     while (right + 1 < points.size() && points[right].measured.amplitude >= level)
         ++right;
     if (points[left].measured.amplitude < level && points[right].measured.amplitude < level) {
-        const double low = Crossing(setup, points, points[left], points[left + 1], level);
-        const double high = Crossing(setup, points, points[right], points[right - 1], level);
+        const double low = Crossing(amplitudeAt, points[left], points[left + 1], level);
+        const double high = Crossing(amplitudeAt, points[right], points[right - 1], level);
         summary.bandwidth = high - low;
         summary.quality = summary.peakPulsation / summary.bandwidth;
     }

@@ -28,8 +28,11 @@ struct ResonancePoint {
 /// Each starts where the previous one ended, as when a real drive is turned
 /// slowly: at large γ the upward and downward sweeps then follow different
 /// branches of the bent curve (hysteresis). The first starts from rest.
-[[nodiscard]] std::vector<ResonancePoint> SweepResonance(const DrivenSetup& setup, double from,
-                                                         double to, int count);
+/// `progress` is told the points done after each; returning false stops
+/// the sweep there.
+[[nodiscard]] std::vector<ResonancePoint>
+SweepResonance(const DrivenSetup& setup, double from, double to, int count,
+               const std::function<bool(int done)>& progress = {});
 
 struct ResonanceSummary {
     double peakPulsation = 0; ///< measured Ω of the largest steady amplitude (rad/s)
@@ -45,9 +48,11 @@ struct ResonanceSummary {
 /// The peak refined from the sweep's highest point by a golden-section
 /// search on measured amplitudes, the half-power pulsations by bisection
 /// between the sweep's points (each run starting from the nearest sweep
-/// point's end).
+/// point's end). `keepGoing` is asked before each run; when it says no,
+/// what was not measured yet stays NaN.
 [[nodiscard]] ResonanceSummary SummariseResonance(const DrivenSetup& setup,
-                                                  const std::vector<ResonancePoint>& sweep);
+                                                  const std::vector<ResonancePoint>& sweep,
+                                                  const std::function<bool()>& keepGoing = {});
 
 struct BifurcationOptions {
     double gammaFrom = 0.9;

@@ -1,0 +1,273 @@
+#include "ui/driven/driven_analysis.h"
+
+#include "plot/qt_colour.h"
+#include "plot/qt_picture_box.h"
+#include "ui/common/dialog_font.h"
+#include "ui/common/form_layout.h"
+#include "ui/common/translatable.h"
+#include "ui/driven/driven_views.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <cmath>
+
+namespace kestrova {
+
+namespace {
+
+constexpr int kResonancePoints = 40;
+constexpr int kSectionPoints = 2000;
+constexpr int kSectionTransient = 300;
+constexpr int kSeparationPeriods = 60;
+constexpr TwipsBox kPlotBox{120, 120, 10800, 6000};
+
+QString Number(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("—");
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
+PlotTexts Texts(const QString& x, const QString& y)
+{
+    return {x.toStdString(), y.toStdString(), QLocale().decimalPoint().toStdString()};
+}
+
+} // namespace
+
+DrivenAnalysis::DrivenAnalysis(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    SetTranslatable(this, "windowTitle", QT_TR_NOOP("Pendule forcé : résonance et chaos"));
+    setFont(DialogFont());
+    setFixedSize(TwipsToPixels(11280), TwipsToPixels(8700));
+    CreateControls();
+    for (int t = 0; t < TabCount; ++t)
+        Draw(static_cast<Tab>(t));
+    RetranslateOnLanguageChange(*this, [this] {
+        for (int t = 0; t < TabCount; ++t)
+            Draw(static_cast<Tab>(t));
+    });
+}
+
+DrivenAnalysis::~DrivenAnalysis()
+{
+    cancel_ = true;
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void DrivenAnalysis::CreateControls()
+{
+    tabs_ = new QTabWidget(this);
+    tabs_->setGeometry(TwipsRect({0, 0, 11280, 7740}));
+    const char* titles[TabCount] = {
+        QT_TR_NOOP("Courbe de résonance"), QT_TR_NOOP("Section de Poincaré"),
+        QT_TR_NOOP("Diagramme de bifurcation"), QT_TR_NOOP("Sensibilité aux conditions initiales")};
+    const Colour back = ToColour(palette().color(QPalette::Base));
+    for (int t = 0; t < TabCount; ++t) {
+        auto* page = new QWidget;
+        auto* box = new PictureBox(page);
+        box->SetLeft(kPlotBox.left);
+        box->SetTop(kPlotBox.top);
+        box->SetWidth(kPlotBox.width);
+        box->SetHeight(kPlotBox.height);
+        box->SetBackColor(back);
+        box->Cls();
+        boxes_[t] = box;
+        auto* summary = new QLabel(page);
+        summary->setWordWrap(true);
+        summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        summary->setGeometry(TwipsRect({120, 6180, 10800, 1080}));
+        summaries_[t] = summary;
+        tabs_->addTab(page, tr(titles[t]));
+    }
+    // The range of γ, on the bifurcation tab beside its summary.
+    QWidget* page = tabs_->widget(Bifurcation);
+    summaries_[Bifurcation]->setGeometry(TwipsRect({4200, 6180, 6720, 1080}));
+    auto addGamma = [page](const char* title, int top, double value) {
+        auto* label = new QLabel(page);
+        SetTranslatable(label, "text", title);
+        label->setGeometry(TwipsRect({120, top + 30, 1800, 300}));
+        auto* field = new QDoubleSpinBox(page);
+        field->setRange(0, 3);
+        field->setDecimals(3);
+        field->setSingleStep(0.01);
+        field->setValue(value);
+        field->setGeometry(TwipsRect({1920, top, 1500, 360}));
+        label->setBuddy(field);
+        return field;
+    };
+    gammaFrom_ = addGamma(QT_TR_NOOP("γ de :"), 6180, bifurcation_.gammaFrom);
+    gammaTo_ = addGamma(QT_TR_NOOP("γ à :"), 6600, bifurcation_.gammaTo);
+
+    cmdCompute_ = new QPushButton(this);
+    SetTranslatable(cmdCompute_, "text", QT_TR_NOOP("&Calculer"));
+    cmdCompute_->setGeometry(TwipsRect({120, 7920, 1800, 450}));
+    progress_ = new QProgressBar(this);
+    progress_->setGeometry(TwipsRect({2040, 7980, 6960, 330}));
+    progress_->setValue(0);
+    cmdCancel_ = new QPushButton(this);
+    SetTranslatable(cmdCancel_, "text", QT_TR_NOOP("&Annuler"));
+    cmdCancel_->setGeometry(TwipsRect({9120, 7920, 1800, 450}));
+    cmdCancel_->setEnabled(false);
+
+    connect(cmdCompute_, &QPushButton::clicked, this,
+            [this] { Compute(static_cast<Tab>(tabs_->currentIndex())); });
+    connect(cmdCancel_, &QPushButton::clicked, this, &DrivenAnalysis::Cancel);
+}
+
+void DrivenAnalysis::SetGammaRange(double from, double to)
+{
+    gammaFrom_->setValue(from);
+    gammaTo_->setValue(to);
+}
+
+void DrivenAnalysis::Start(int total, std::function<bool(const std::function<bool(int)>&)> job,
+                           std::function<void()> show)
+{
+    cancel_ = false;
+    progress_->setRange(0, total);
+    progress_->setValue(0);
+    cmdCompute_->setEnabled(false);
+    cmdCancel_->setEnabled(true);
+    worker_ = std::thread([this, job = std::move(job), show = std::move(show)] {
+        const auto report = [this](int done) {
+            QMetaObject::invokeMethod(
+                this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
+            return !cancel_;
+        };
+        const bool completed = job(report) && !cancel_;
+        // Back on the interface thread: the worker is over, the results are shown.
+        QMetaObject::invokeMethod(
+            this,
+            [this, completed, show] {
+                worker_.join();
+                cmdCompute_->setEnabled(true);
+                cmdCancel_->setEnabled(false);
+                show();
+                emit Finished(completed);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void DrivenAnalysis::Compute(Tab tab)
+{
+    if (Busy())
+        return;
+    tabs_->setCurrentIndex(tab);
+    const DrivenSetup setup = setup_;
+    switch (tab) {
+    case Resonance: {
+        const double from = 0.2 * setup.pulsation;
+        const double to = 2 * setup.pulsation;
+        Start(
+            2 * kResonancePoints,
+            [this, setup, from, to](const std::function<bool(int)>& report) {
+                upward_ = SweepResonance(setup, from, to, kResonancePoints, report);
+                downward_ = SweepResonance(setup, to, from, kResonancePoints, [&](int done) {
+                    return report(kResonancePoints + done);
+                });
+                if (cancel_)
+                    return false;
+                summary_ = SummariseResonance(setup, upward_, [this] { return !cancel_; });
+                return true;
+            },
+            [this] { Draw(Resonance); });
+        break;
+    }
+    case Section:
+        Start(
+            1,
+            [this, setup](const std::function<bool(int)>& report) {
+                section_ = PoincareSection(setup, kSectionTransient, kSectionPoints);
+                return report(1);
+            },
+            [this] { Draw(Section); });
+        break;
+    case Bifurcation:
+        bifurcation_.gammaFrom = gammaFrom_->value();
+        bifurcation_.gammaTo = gammaTo_->value();
+        Start(
+            bifurcation_.count,
+            [this, setup](const std::function<bool(int)>& report) {
+                return SweepBifurcation(setup, bifurcation_, columns_, report);
+            },
+            [this] { Draw(Bifurcation); });
+        break;
+    case Sensitivity:
+        Start(
+            1,
+            [this, setup](const std::function<bool(int)>& report) {
+                separation_ = Separation(setup, 1e-6, kSeparationPeriods);
+                return report(1);
+            },
+            [this] { Draw(Sensitivity); });
+        break;
+    case TabCount:
+        break;
+    }
+}
+
+void DrivenAnalysis::Draw(Tab tab)
+{
+    PictureBox& box = *boxes_[tab];
+    box.Cls();
+    QString summary;
+    switch (tab) {
+    case Resonance:
+        DrawResonanceCurve(box, setup_, upward_, downward_,
+                           Texts(tr("Ω (rad/s)"), tr("Amplitude (rad)")));
+        if (!upward_.empty()) {
+            summary = tr("Rouge : Ω croissant ; bleu : Ω décroissant ; vert : théorie des petits "
+                         "angles.\nPulsation de résonance mesurée : %1 rad/s (théorie "
+                         "√(ω₀² − 2λ²) : %2 rad/s). Bande passante : %3 rad/s.\nFacteur de "
+                         "qualité mesuré : %4 (ω₀/2λ : %5).")
+                          .arg(Number(summary_.peakPulsation, 4), Number(summary_.theoryPeak, 4),
+                               Number(summary_.bandwidth, 4), Number(summary_.quality, 2),
+                               Number(summary_.theoryQuality, 2));
+        }
+        break;
+    case Section:
+        DrawPoincareSection(box, section_, Texts(tr("θ (rad)"), tr("θ' (rad/s)")));
+        if (!section_.empty()) {
+            summary = tr("%1 points, un par période de l'excitation, après %2 périodes.\n"
+                         "Points distincts : %3 ; cases occupées d'une grille 100 × 100 : %4.")
+                          .arg(section_.size())
+                          .arg(kSectionTransient)
+                          .arg(DistinctPoints(section_, setup_.pulsation))
+                          .arg(OccupiedCells(section_));
+        }
+        break;
+    case Bifurcation:
+        DrawBifurcationDiagram(box, columns_, bifurcation_.gammaFrom, bifurcation_.gammaTo,
+                               Texts(tr("γ"), tr("θ (rad)")));
+        summary = tr("%1 valeurs de γ ; pour chacune, l'angle une fois par période pendant "
+                     "%2 périodes, après %3 périodes de régime transitoire.")
+                      .arg(bifurcation_.count)
+                      .arg(bifurcation_.keptPeriods)
+                      .arg(bifurcation_.transientPeriods);
+        break;
+    case Sensitivity:
+        DrawSeparation(box, separation_, Texts(tr("t (s)"), tr("Écart (échelle log)")));
+        if (!separation_.empty()) {
+            summary = tr("Deux mouvements partis à 10⁻⁶ rad l'un de l'autre : écart "
+                         "√(Δθ² + (Δθ'/ω₀)²) final %1.")
+                          .arg(QLocale().toString(separation_.back().distance, 'g', 3));
+        }
+        break;
+    case TabCount:
+        break;
+    }
+    summaries_[tab]->setText(summary);
+}
+
+} // namespace kestrova
