@@ -198,8 +198,11 @@ void DrawPoincareSection(PictureSurface& box, const std::vector<Motion>& points,
     }
     const double margin = std::max((high - low) * 0.05, 0.1);
     DrawFrame(box, {-kPi, kPi, low - margin, high + margin}, texts);
+    // Two pixels across: a period-1 section is a single point, and must show.
+    box.SetDrawWidth(2);
     for (const Motion& p : points)
         box.PSet(p.angle, p.speed, kMeasuredColour);
+    box.SetDrawWidth(1);
 }
 
 void DrawBifurcationDiagram(PictureSurface& box, const std::vector<BifurcationColumn>& columns,
