@@ -28,8 +28,9 @@ constexpr int kClientHeightTwips = 9540;
 constexpr int kRowTwips = 420;
 constexpr int kFieldsTopTwips = 4440;
 constexpr const char* kStartCaption =
-    QT_TRANSLATE_NOOP("kestrova::frmPenduleForce", "&Lancer l'animation");
-constexpr const char* kPauseCaption = QT_TRANSLATE_NOOP("kestrova::frmPenduleForce", "&Pause");
+    QT_TRANSLATE_NOOP("kestrova::frmPenduleForce", "Lancer l'&animation");
+constexpr const char* kPauseCaption =
+    QT_TRANSLATE_NOOP("kestrova::frmPenduleForce", "Suspendre l'&animation");
 
 } // namespace
 
