@@ -1,6 +1,7 @@
 #include "model/driven_run.h"
 
 #include "model/plot_scales.h"
+#include "model/vector_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +36,7 @@ void DrivenRun::Reset(const DrivenSetup& setup)
     cumulated_ = 0;
     spanStart_ = 0;
 
+    ClearUpperVectorHalves();
     steady_ = MeasureSteady(setup, {setup.teta0, setup.omega0});
     // Sized for the start and the steady swing; the scales grow if the
     // motion goes further.
@@ -100,6 +102,7 @@ bool DrivenRun::Hold(const TraceSample& sample)
 
 DrivenStep DrivenRun::Advance(double displayedTime)
 {
+    ClearUpperVectorHalves();
     DrivenStep step;
     const std::size_t first = trace_.size() - 1;
     // Whole steps only: the section needs every step the same length.

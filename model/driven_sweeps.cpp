@@ -1,5 +1,7 @@
 #include "model/driven_sweeps.h"
 
+#include "model/vector_state.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -181,6 +183,7 @@ bool SweepBifurcation(const DrivenSetup& setup, const BifurcationOptions& option
     std::atomic<bool> cancelled{false};
 
     auto work = [&](bool reports) {
+        ClearUpperVectorHalves();
         for (int i = next++; i < count && !cancelled; i = next++) {
             DrivenSetup at = setup;
             at.gamma = count == 1

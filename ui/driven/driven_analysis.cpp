@@ -1,5 +1,6 @@
 #include "ui/driven/driven_analysis.h"
 
+#include "model/vector_state.h"
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "ui/common/dialog_font.h"
@@ -139,6 +140,8 @@ void DrivenAnalysis::Start(int total, std::function<bool(const std::function<boo
     cmdCompute_->setEnabled(false);
     cmdCancel_->setEnabled(true);
     worker_ = std::thread([this, job = std::move(job), show = std::move(show)] {
+        // Started from the interface thread, the worker inherits its vector state.
+        ClearUpperVectorHalves();
         const auto report = [this](int done) {
             QMetaObject::invokeMethod(
                 this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
