@@ -7,6 +7,7 @@
 #include "app/language_switch.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
+#include "app/speed_status.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/common/simulation.h"
@@ -55,6 +56,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateMeasurementsDock();
     CreateHelpMenu();
     CreateFileMenu();
+    CreateEditMenu();
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
 }
@@ -101,6 +103,10 @@ void MDIBrunmalt::CreateAnimationMenu()
 {
     animationMenu_ = new AnimationMenu(this);
     menuBar()->addMenu(animationMenu_);
+    speedStatus_ = new SpeedStatus(*this, [this]() -> std::optional<double> {
+        const std::vector<Simulation*> open = OpenSimulations();
+        return open.empty() ? std::nullopt : open.front()->SimulatedSeconds();
+    });
     connect(animationMenu_, &AnimationMenu::SpeedChanged, this, &MDIBrunmalt::ApplySpeed);
     connect(animationMenu_, &AnimationMenu::NextStepAsked, this, [this] {
         for (Simulation* simulation : OpenSimulations())
@@ -118,10 +124,12 @@ void MDIBrunmalt::ApplySpeed()
 
 void MDIBrunmalt::ShowSpeedInCaption()
 {
-    // In the caption, not a status bar: the frame keeps its height.
+    // In the caption, and while slowed in a status line too: at normal
+    // speed the frame keeps its height.
     const QString slowMotion = animationMenu_->SlowMotionName();
     setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
+    speedStatus_->Show(slowMotion);
 }
 
 void MDIBrunmalt::CreateFileMenu()
@@ -145,6 +153,30 @@ void MDIBrunmalt::CreateFileMenu()
             plots.append(measurementsDock_->Panel().PeriodPlot());
         return plots;
     });
+}
+
+void MDIBrunmalt::CreateEditMenu()
+{
+    undoAction_ = new QAction(this);
+    SetTranslatable(undoAction_, "text", QT_TR_NOOP("&Annuler"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    undoAction_->setEnabled(false);
+    connect(undoAction_, &QAction::triggered, this, [this] {
+        if (frmPenduleAmorti* damped = DampedWindow())
+            damped->Undo();
+    });
+    auto* menu = new QMenu(this);
+    // Alt+D is "Aide"'s.
+    SetTranslatable(menu, "title", QT_TR_NOOP("Éditi&on"));
+    menu->addAction(undoAction_);
+    // Second, after "Fichier", as desktop programs have it.
+    menuBar()->insertMenu(menuBar()->actions().value(1), menu);
+}
+
+void MDIBrunmalt::UpdateUndo()
+{
+    const frmPenduleAmorti* damped = DampedWindow();
+    undoAction_->setEnabled(damped != nullptr && damped->CanUndo());
 }
 
 QMenu* MDIBrunmalt::AnalysisMenu()
@@ -197,6 +229,8 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
         CloseChild(subWindow);
     if (index >= 0 && static_cast<std::size_t>(index) < subWindows_.size())
         OpenSimulation(static_cast<std::size_t>(index));
+    fileMenu_->UpdateEnabled();
+    UpdateUndo();
 }
 
 void MDIBrunmalt::QuitProgram()
@@ -221,8 +255,14 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     }
     subWindows_[index] = AddChild(window.Widget);
     window.Behaviour->SetSlowMotion(animationMenu_->Speed());
-    if (damped != nullptr)
+    if (damped != nullptr) {
         measurementsDock_->Follow(damped);
+        // "Exporter les données" waits for a run: its state follows the run's.
+        connect(damped, &frmPenduleAmorti::MeasurementsChanged, fileMenu_,
+                &FileMenu::UpdateEnabled);
+        connect(damped, &frmPenduleAmorti::UndoChanged, this, &MDIBrunmalt::UpdateUndo);
+    }
+    fileMenu_->UpdateEnabled();
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)

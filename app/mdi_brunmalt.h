@@ -30,6 +30,7 @@ class HelpMenu;
 class LanguageSwitch;
 class MeasurementsDock;
 class Simulation;
+class SpeedStatus;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -91,7 +92,12 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return SimulationAction(kDampedSimulation); }
     [[nodiscard]] QAction* FoucaultAction() const { return SimulationAction(kFoucaultSimulation); }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    /// "Édition ▸ Annuler" (Ctrl+Z): the damped window's last setup change
+    /// undone; enabled while there is one.
+    [[nodiscard]] QAction* UndoAction() const { return undoAction_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
+    /// The status line that shows slow motion.
+    [[nodiscard]] SpeedStatus* SlowMotionStatus() const { return speedStatus_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
     /// energy level curves; unchecked at start.
@@ -120,6 +126,9 @@ private:
     /// "Fichier", first in the menu bar (file_menu.cpp).
     void CreateFileMenu();
     void CreateEnergyCurvesAction();
+    /// "Édition", second in the menu bar.
+    void CreateEditMenu();
+    void UpdateUndo();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
     void MDIForm_Load();
@@ -139,7 +148,9 @@ private:
 
     std::vector<QAction*> simulationActions_;
     QAction* quitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
+    SpeedStatus* speedStatus_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
     QMenu* analysisMenu_ = nullptr;

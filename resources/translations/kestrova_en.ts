@@ -456,6 +456,14 @@
         <source>&amp;Courbes d&apos;énergie</source>
         <translation>&amp;Energy curves</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Éditi&amp;on</source>
+        <translation>&amp;Edit</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::MeasurementsDock</name>
@@ -790,6 +798,13 @@
     </message>
 </context>
 <context>
+    <name>kestrova::SpeedStatus</name>
+    <message>
+        <source>%1 — temps simulé : %2 s</source>
+        <translation>%1 — simulated time: %2 s</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::WebLink</name>
     <message>
         <source>Vous n&apos;êtes pas actuellement connecté à Internet.</source>
@@ -865,6 +880,10 @@
     <message>
         <source>Latitude : %1°</source>
         <translation>Latitude: %1°</translation>
+    </message>
+    <message>
+        <source>Jour : %1</source>
+        <translation>Day: %1</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,8 @@ public:
     /// The last accepted latitude (rad, north positive).
     [[nodiscard]] double Latitude() const { return latitude_; }
     [[nodiscard]] foucault::PlanetDay Day() const;
+    /// The day as the panel shows it, with the time acceleration when it applies.
+    [[nodiscard]] QString DayText() const;
     /// How many times faster than real time; 1 with the sped-up day, whose
     /// plane already turns within a lesson.
     [[nodiscard]] double TimeFactor() const;

@@ -111,4 +111,25 @@ void PlaneReadout::Show(double simulatedSeconds, double omegaTerre,
                false);
 }
 
+QStringList PlaneReadout::Lines() const
+{
+    // Read from the rows as they stand: a row added to the readout is
+    // printed with the others.
+    QStringList lines;
+    const auto* form = qobject_cast<const QFormLayout*>(layout());
+    for (int row = 0; form != nullptr && row < form->rowCount(); ++row) {
+        QStringList parts;
+        for (const QFormLayout::ItemRole role : {QFormLayout::LabelRole, QFormLayout::FieldRole}) {
+            const QLayoutItem* item = form->itemAt(row, role);
+            const auto* label =
+                item != nullptr ? qobject_cast<const QLabel*>(item->widget()) : nullptr;
+            if (label != nullptr && label->isVisibleTo(this) && !label->text().isEmpty())
+                parts << label->text();
+        }
+        if (!parts.isEmpty())
+            lines << parts.join(QLatin1Char(' '));
+    }
+    return lines;
+}
+
 } // namespace kestrova

@@ -38,6 +38,9 @@ public:
     /// (rad/s, clockwise positive) and the measured rate, if any.
     void Show(double simulatedSeconds, double omegaTerre, std::optional<double> measuredRate);
 
+    /// What the readout shows, one "title value" per line, for a printout.
+    [[nodiscard]] QStringList Lines() const;
+
 private:
     /// "31,78 h", or "jamais" where the plane never turns.
     [[nodiscard]] static QString FullTurnText(std::optional<double> hours, const QLocale& locale);

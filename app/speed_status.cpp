@@ -1,0 +1,68 @@
+#include "app/speed_status.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace kestrova {
+
+namespace {
+
+// Often enough for tenths of a second to read as running; the line is
+// small and the refresh costs next to nothing beside an animation frame.
+constexpr int kRefreshMs = 100;
+
+} // namespace
+
+SpeedStatus::SpeedStatus(QMainWindow& frame, SimulatedTime simulatedTime)
+    : QObject(&frame)
+    , frame_(frame)
+    , simulatedTime_(std::move(simulatedTime))
+    , refresh_(new QTimer(this))
+{
+    refresh_->setInterval(kRefreshMs);
+    connect(refresh_, &QTimer::timeout, this, &SpeedStatus::Refresh);
+}
+
+void SpeedStatus::Show(const QString& slowMotion)
+{
+    slowMotion_ = slowMotion;
+    if (slowMotion_.isEmpty()) {
+        // Created only once slowed: at normal speed the frame has no status bar.
+        refresh_->stop();
+        if (line_ != nullptr)
+            frame_.statusBar()->hide();
+        return;
+    }
+    if (line_ == nullptr) {
+        line_ = new QLabel(&frame_);
+        line_->setObjectName(QStringLiteral("lblRalenti"));
+        frame_.statusBar()->addWidget(line_);
+        frame_.statusBar()->setSizeGripEnabled(false);
+    }
+    frame_.statusBar()->show();
+    Refresh();
+    refresh_->start();
+}
+
+QString SpeedStatus::Text() const
+{
+    if (slowMotion_.isEmpty())
+        return {};
+    const std::optional<double> seconds = simulatedTime_ ? simulatedTime_() : std::nullopt;
+    if (!seconds)
+        return slowMotion_;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return tr("%1 — temps simulé : %2 s").arg(slowMotion_, locale.toString(*seconds, 'f', 1));
+}
+
+void SpeedStatus::Refresh()
+{
+    if (line_ != nullptr)
+        line_->setText(Text());
+}
+
+} // namespace kestrova
