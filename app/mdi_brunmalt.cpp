@@ -124,8 +124,8 @@ void MDIBrunmalt::ApplySpeed()
 
 void MDIBrunmalt::ShowSpeedInCaption()
 {
-    // In the caption, and while slowed in a status line too: at normal
-    // speed the frame keeps its height.
+    // In the caption, and while slowed in a line inside the frame too,
+    // which a projector or a full-screen window still shows.
     const QString slowMotion = animationMenu_->SlowMotionName();
     setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMainWindow>
-#include <QStatusBar>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace kestrova {
@@ -30,20 +30,24 @@ void SpeedStatus::Show(const QString& slowMotion)
 {
     slowMotion_ = slowMotion;
     if (slowMotion_.isEmpty()) {
-        // Created only once slowed: at normal speed the frame has no status bar.
         refresh_->stop();
         if (line_ != nullptr)
-            frame_.statusBar()->hide();
+            line_->hide();
         return;
     }
     if (line_ == nullptr) {
+        // At the right end of the menu bar: the frame keeps its height, so
+        // the simulation window stays whole, without scroll bars.
         line_ = new QLabel(&frame_);
         line_->setObjectName(QStringLiteral("lblRalenti"));
-        frame_.statusBar()->addWidget(line_);
-        frame_.statusBar()->setSizeGripEnabled(false);
+        line_->setContentsMargins(8, 0, 8, 0);
+        QFont bold = line_->font();
+        bold.setBold(true);
+        line_->setFont(bold);
+        frame_.menuBar()->setCornerWidget(line_, Qt::TopRightCorner);
     }
-    frame_.statusBar()->show();
     Refresh();
+    line_->show();
     refresh_->start();
 }
 

@@ -2,9 +2,10 @@
 
 /// \file
 /// The frame's status line in slow motion: the slowed speed and the
-/// simulated time of the open simulation, inside the frame where a projector
-/// or a full-screen window still shows them (the title bar may not). Hidden
-/// at normal speed: the frame then looks as it always does.
+/// simulated time of the open simulation, at the right end of the menu bar,
+/// inside the frame where a projector or a full-screen window still shows
+/// them (the title bar may not). Hidden at normal speed: the frame then
+/// looks as it always does.
 
 #include <QObject>
 #include <QString>
