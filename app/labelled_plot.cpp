@@ -18,8 +18,7 @@ constexpr double kMargin = 8;         // around everything, and between the bloc
 constexpr double kTextPixels = 12;    // the axis titles and the parameters
 constexpr double kTitlePixels = 13;   // the plot's title, bold
 constexpr double kMinimumWidth = 320; // room for the parameters of a small plot
-// The parameters follow one another on a line, wrapped to the width.
-const QString kParameterGap = QStringLiteral("    ");
+constexpr double kColumnGap = 24;     // between two columns of parameters
 
 QFont LabelFont(double pixels, bool bold)
 {
@@ -35,7 +34,9 @@ struct Layout {
     QRectF yTitle; // before turning: its length runs down the plot's left side
     QRectF plot;
     QRectF xTitle;
-    QRectF parameters;
+    QPointF parameters; // the top left of the first column
+    QSizeF cell;        // one parameter's, its column gap included
+    int rows = 0;       // per column: they fill the columns down, then across
     QSizeF size;
 };
 
@@ -68,10 +69,18 @@ Layout LayOut(const PlotPicture& plot, const QStringList& parameters)
         out.xTitle = QRectF(left, y + kMargin / 2, plot.size.width(), line);
         y += kMargin / 2 + line;
     }
-    const double parametersHeight = WrappedHeight(text, inner, parameters.join(kParameterGap));
+    // As many columns as the width holds, each parameter whole on its line.
+    double column = 0;
+    for (const QString& parameter : parameters)
+        column = std::max(column, std::ceil(QFontMetricsF(text).horizontalAdvance(parameter)));
+    column = std::min(column, inner);
+    const auto count = static_cast<int>(parameters.size());
+    const int columns = std::max(1, static_cast<int>((inner + kColumnGap) / (column + kColumnGap)));
+    out.rows = (count + columns - 1) / columns;
+    out.cell = QSizeF(column + kColumnGap, line);
     y += kMargin;
-    out.parameters = QRectF(kMargin, y, inner, parametersHeight);
-    y += parametersHeight + (parametersHeight > 0 ? kMargin : 0);
+    out.parameters = QPointF(kMargin, y);
+    y += out.rows * line + (count > 0 ? kMargin : 0);
     out.size = QSizeF(width, y);
     return out;
 }
@@ -93,8 +102,12 @@ void PaintLabelledPlot(QPainter& painter, const PlotPicture& plot, const QString
     painter.drawText(layout.title, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, plot.title);
     painter.setFont(LabelFont(kTextPixels, false));
     painter.drawText(layout.xTitle, Qt::AlignHCenter | Qt::AlignTop, plot.xTitle);
-    painter.drawText(layout.parameters, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     parameters.join(kParameterGap));
+    for (int i = 0; i < parameters.size(); ++i) {
+        const QPointF at = layout.parameters
+            + QPointF(i / layout.rows * layout.cell.width(),
+                      i % layout.rows * layout.cell.height());
+        painter.drawText(QRectF(at, layout.cell), Qt::AlignLeft | Qt::AlignTop, parameters[i]);
+    }
     if (!plot.yTitle.isEmpty()) {
         // Read from the bottom up, as the screen shows it beside the plot.
         painter.save();

@@ -265,6 +265,45 @@ private slots:
         ExpectAlike(f.frame.FoucaultWindow()->Plots());
     }
 
+    // A plot leaves the program with what a report needs beside it: its
+    // title, its axis titles with their units and the window's parameters,
+    // which in the Foucault window (and on its printed page) include the
+    // readout, the day and the hemisphere.
+    void exportsCarryTheirLegend_data()
+    {
+        QTest::addColumn<std::int16_t>("simulation");
+        QTest::addColumn<QString>("plot");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("oscillation") << kDampedSimulation << "oscillation"
+                                     << QStringList{"Temps (en s)", "Angle (en degrés)"};
+        QTest::newRow("phase") << kDampedSimulation << "phase"
+                               << QStringList{"Angle (en degrés)", "Vitesse (en rad/s)"};
+        QTest::newRow("Foucault") << kFoucaultSimulation << "trace-au-sol"
+                                  << QStringList{"Vitesse prévue par la loi", "Jour : Jour",
+                                                 "Latitude : 48.85° N", "Angle tourné"};
+    }
+    void exportsCarryTheirLegend()
+    {
+        QFETCH(std::int16_t, simulation);
+        QFETCH(QString, plot);
+        QFETCH(QStringList, texts);
+        QLocale::setDefault(QLocale::c());
+        Frame f;
+        f.frame.ShowSimulation(simulation);
+        const PlotSource& source = *dynamic_cast<PlotSource*>(f.frame.SimulationWidget(simulation));
+        const QString base = f.dir.filePath("plots");
+        QVERIFY(f.frame.Files().ExportPlots(base + ".svg"));
+        QFile file(base + "-" + plot + ".svg");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        const QStringList captions = source.Captions();
+        for (const QString& text : texts + captions)
+            QVERIFY2(svg.contains(text.toHtmlEscaped()), qPrintable(text));
+        if (simulation == kFoucaultSimulation) // the printed page prints the same lines
+            for (const QString& text : texts)
+                QVERIFY2(captions.join('\n').contains(text), qPrintable(text));
+    }
+
     // The plot under the pointer goes to the clipboard at twice its pixels;
     // elsewhere the whole window does.
     void copyPlotUnderPointer()

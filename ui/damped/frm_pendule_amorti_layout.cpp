@@ -45,8 +45,8 @@ constexpr double kTitleFontPoints = 11.25; // the two horizontal axis titles
 constexpr double kSymbolFontPoints = 9.75; // the Greek letters θ, ω, λ, τ
 constexpr int kSliderWidth = 3075;         // twips, every slider
 constexpr int kSliderHeight = 315;
-constexpr int kButtonWidth = 1575;    // twips: the two buttons, unless a caption needs more
-constexpr int kButtonRoom = 1800;     // twips: as wide as they may grow, short of the plot titles
+constexpr int kButtonWidth = 1575; // twips: the two buttons, unless a caption needs more
+constexpr int kButtonRoom = 1800;  // twips: as wide as they may grow, short of the plot titles
 
 QFont AxisTitleFont()
 {
