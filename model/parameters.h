@@ -21,6 +21,8 @@ struct SliderValues {
     /// The position of one parameter's slider.
     [[nodiscard]] int& operator[](DampedParameter parameter);
     [[nodiscard]] int operator[](DampedParameter parameter) const;
+
+    bool operator==(const SliderValues&) const = default;
 };
 
 /// The ranges for code that names one parameter.
