@@ -1,6 +1,7 @@
 #include "app/mdi_brunmalt.h"
 
 #include "app/animation_menu.h"
+#include "app/edit_menu.h"
 #include "app/file_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
@@ -157,26 +158,9 @@ void MDIBrunmalt::CreateFileMenu()
 
 void MDIBrunmalt::CreateEditMenu()
 {
-    undoAction_ = new QAction(this);
-    SetTranslatable(undoAction_, "text", QT_TR_NOOP("&Annuler"));
-    undoAction_->setShortcut(QKeySequence::Undo);
-    undoAction_->setEnabled(false);
-    connect(undoAction_, &QAction::triggered, this, [this] {
-        if (frmPenduleAmorti* damped = DampedWindow())
-            damped->Undo();
-    });
-    auto* menu = new QMenu(this);
-    // Alt+D is "Aide"'s.
-    SetTranslatable(menu, "title", QT_TR_NOOP("Éditi&on"));
-    menu->addAction(undoAction_);
+    editMenu_ = new EditMenu(this, [this] { return DampedWindow(); });
     // Second, after "Fichier", as desktop programs have it.
-    menuBar()->insertMenu(menuBar()->actions().value(1), menu);
-}
-
-void MDIBrunmalt::UpdateUndo()
-{
-    const frmPenduleAmorti* damped = DampedWindow();
-    undoAction_->setEnabled(damped != nullptr && damped->CanUndo());
+    menuBar()->insertMenu(menuBar()->actions().value(1), editMenu_);
 }
 
 QMenu* MDIBrunmalt::AnalysisMenu()
@@ -230,7 +214,7 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
     if (index >= 0 && static_cast<std::size_t>(index) < subWindows_.size())
         OpenSimulation(static_cast<std::size_t>(index));
     fileMenu_->UpdateEnabled();
-    UpdateUndo();
+    editMenu_->UpdateEnabled();
 }
 
 void MDIBrunmalt::QuitProgram()
@@ -260,7 +244,7 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         // "Exporter les données" waits for a run: its state follows the run's.
         connect(damped, &frmPenduleAmorti::MeasurementsChanged, fileMenu_,
                 &FileMenu::UpdateEnabled);
-        connect(damped, &frmPenduleAmorti::UndoChanged, this, &MDIBrunmalt::UpdateUndo);
+        editMenu_->Follow(damped);
     }
     fileMenu_->UpdateEnabled();
 }

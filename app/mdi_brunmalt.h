@@ -23,6 +23,7 @@ class QMenu;
 namespace kestrova {
 
 class AnimationMenu;
+class EditMenu;
 class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
@@ -92,9 +93,7 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return SimulationAction(kDampedSimulation); }
     [[nodiscard]] QAction* FoucaultAction() const { return SimulationAction(kFoucaultSimulation); }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
-    /// "Édition ▸ Annuler" (Ctrl+Z): the damped window's last setup change
-    /// undone; enabled while there is one.
-    [[nodiscard]] QAction* UndoAction() const { return undoAction_; }
+    [[nodiscard]] EditMenu& Edit() const { return *editMenu_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
     /// The status line that shows slow motion.
     [[nodiscard]] SpeedStatus* SlowMotionStatus() const { return speedStatus_; }
@@ -128,7 +127,6 @@ private:
     void CreateEnergyCurvesAction();
     /// "Édition", second in the menu bar.
     void CreateEditMenu();
-    void UpdateUndo();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
     void MDIForm_Load();
@@ -148,7 +146,7 @@ private:
 
     std::vector<QAction*> simulationActions_;
     QAction* quitAction_ = nullptr;
-    QAction* undoAction_ = nullptr;
+    EditMenu* editMenu_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
     SpeedStatus* speedStatus_ = nullptr;
     FileMenu* fileMenu_ = nullptr;

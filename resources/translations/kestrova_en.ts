@@ -218,6 +218,17 @@
     </message>
 </context>
 <context>
+    <name>kestrova::EditMenu</name>
+    <message>
+        <source>Éditi&amp;on</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::FileMenu</name>
     <message>
         <source>temps (s)</source>
@@ -455,14 +466,6 @@
     <message>
         <source>&amp;Courbes d&apos;énergie</source>
         <translation>&amp;Energy curves</translation>
-    </message>
-    <message>
-        <source>&amp;Annuler</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>Éditi&amp;on</source>
-        <translation>&amp;Edit</translation>
     </message>
 </context>
 <context>
