@@ -36,16 +36,22 @@ void SpeedStatus::Show(const QString& slowMotion)
         return;
     }
     if (line_ == nullptr) {
-        // At the right end of the menu bar: the frame keeps its height, so
-        // the simulation window stays whole, without scroll bars.
         line_ = new QLabel(&frame_);
         line_->setObjectName(QStringLiteral("lblRalenti"));
         line_->setContentsMargins(8, 0, 8, 0);
+        line_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QFont bold = line_->font();
         bold.setBold(true);
         line_->setFont(bold);
-        frame_.menuBar()->setCornerWidget(line_, Qt::TopRightCorner);
     }
+    // Wide enough for a long run's time: the menu bar lays its corner out
+    // when it is set, not at every new text.
+    line_->setMinimumWidth(
+        line_->fontMetrics().horizontalAdvance(Line(slowMotion_, QStringLiteral("000000,0")))
+        + line_->contentsMargins().left() + line_->contentsMargins().right());
+    // At the right end of the menu bar: the frame keeps its height, so the
+    // simulation window stays whole, without scroll bars.
+    frame_.menuBar()->setCornerWidget(line_, Qt::TopRightCorner);
     Refresh();
     line_->show();
     refresh_->start();
@@ -60,7 +66,12 @@ QString SpeedStatus::Text() const
         return slowMotion_;
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return tr("%1 — temps simulé : %2 s").arg(slowMotion_, locale.toString(*seconds, 'f', 1));
+    return Line(slowMotion_, locale.toString(*seconds, 'f', 1));
+}
+
+QString SpeedStatus::Line(const QString& slowMotion, const QString& seconds)
+{
+    return tr("%1 — temps simulé : %2 s").arg(slowMotion, seconds);
 }
 
 void SpeedStatus::Refresh()

@@ -40,6 +40,8 @@ public:
     [[nodiscard]] QString Text() const;
 
 private:
+    [[nodiscard]] static QString Line(const QString& slowMotion, const QString& seconds);
+
     QMainWindow& frame_;
     SimulatedTime simulatedTime_;
     QString slowMotion_;
