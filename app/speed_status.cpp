@@ -14,6 +14,18 @@ namespace {
 // small and the refresh costs next to nothing beside an animation frame.
 constexpr int kRefreshMs = 100;
 
+/// The menu bar places its corner by the size hint: a label that asks for
+/// its whole width, not only its text's, stays inside the bar as the text
+/// grows or changes language.
+class CornerLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    [[nodiscard]] QSize sizeHint() const override
+    {
+        return QLabel::sizeHint().expandedTo(minimumSize());
+    }
+};
+
 } // namespace
 
 SpeedStatus::SpeedStatus(QMainWindow& frame, SimulatedTime simulatedTime)
@@ -36,7 +48,7 @@ void SpeedStatus::Show(const QString& slowMotion)
         return;
     }
     if (line_ == nullptr) {
-        line_ = new QLabel(&frame_);
+        line_ = new CornerLabel(&frame_);
         line_->setObjectName(QStringLiteral("lblRalenti"));
         line_->setContentsMargins(8, 0, 8, 0);
         line_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
