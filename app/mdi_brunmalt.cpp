@@ -6,6 +6,7 @@
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
+#include "app/lesson_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
 #include "app/speed_status.h"
@@ -25,6 +26,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace kestrova {
 
@@ -58,6 +62,8 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateHelpMenu();
     CreateFileMenu();
     CreateEditMenu();
+    lessons_ = new LessonSession(*this, *fileMenu_->Menu());
+    connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
 }
@@ -128,7 +134,12 @@ void MDIBrunmalt::ShowSpeedInCaption()
     // In the caption, and while slowed in a line inside the frame too,
     // which a projector or a full-screen window still shows.
     const QString slowMotion = animationMenu_->SlowMotionName();
-    setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
+    // The lesson's mark is written out rather than left to the window's
+    // modified flag, which the closing of a sub-window clears.
+    QString lesson = lessons_ != nullptr ? lessons_->CaptionName() : QString();
+    if (!lesson.isEmpty())
+        lesson += (lessons_->Modified() ? QStringLiteral("* — ") : QStringLiteral(" — "));
+    setWindowTitle(lesson + FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
     speedStatus_->Show(slowMotion);
 }
@@ -219,6 +230,18 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
 
 void MDIBrunmalt::QuitProgram()
 {
+    // A lesson with unsaved changes asks first; cancelling keeps the program,
+    // and the damped window closed by hand comes back as it was.
+    if (!lessons_->MayDiscardChanges()) {
+        QTimer::singleShot(0, this, [this] {
+            const auto closed = [](const QPointer<QMdiSubWindow>& w) {
+                return w.isNull() || w->isHidden();
+            };
+            if (std::all_of(subWindows_.begin(), subWindows_.end(), closed))
+                lessons_->Apply(lessons_->Gather());
+        });
+        return;
+    }
     quitApplication();
 }
 
@@ -246,6 +269,8 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
                 &FileMenu::UpdateEnabled);
         editMenu_->Follow(damped);
     }
+    if (lessons_ != nullptr)
+        lessons_->WindowOpened();
     fileMenu_->UpdateEnabled();
 }
 
@@ -331,11 +356,15 @@ void MDIBrunmalt::ShowOnScreen(const QRect& available)
 
 void MDIBrunmalt::closeEvent(QCloseEvent* event)
 {
+    if (!lessons_->MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     closingChildren_ = true;
     mdiArea_->closeAllSubWindows();
     closingChildren_ = false;
     event->accept();
-    QuitProgram();
+    quitApplication();
 }
 
 } // namespace kestrova

@@ -6,6 +6,7 @@
 /// simulations of the registry (the damped pendulum, the Foucault pendulum).
 
 #include "clock/high_resolution_clock.h"
+#include "model/kept_runs.h"
 #include "plot/colour.h"
 
 #include <QMainWindow>
@@ -29,6 +30,7 @@ class frmFoucault;
 class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
+class LessonSession;
 class MeasurementsDock;
 class Simulation;
 class SpeedStatus;
@@ -109,6 +111,11 @@ public:
     [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
     /// The "Mesures" panel of the damped pendulum.
     [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
+    /// The damped runs kept to compare, for the program's whole run.
+    [[nodiscard]] KeptRuns& KeptRunList() { return keptRuns_; }
+    [[nodiscard]] const KeptRuns& KeptRunList() const { return keptRuns_; }
+    /// The lesson in progress: its file, its items of "Fichier", its title.
+    [[nodiscard]] LessonSession& Lessons() const { return *lessons_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -137,6 +144,7 @@ private:
     void CloseChild(QPointer<QMdiSubWindow>& subWindow);
 
     HighResolutionClock clock_;
+    KeptRuns keptRuns_;
     QMdiArea* mdiArea_ = nullptr;
     /// One per row of the registry, null while that simulation is not open.
     std::vector<QPointer<QMdiSubWindow>> subWindows_;
@@ -155,6 +163,7 @@ private:
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;
     MeasurementsDock* measurementsDock_ = nullptr;
+    LessonSession* lessons_ = nullptr;
 };
 
 } // namespace kestrova

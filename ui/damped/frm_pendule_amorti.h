@@ -17,6 +17,7 @@
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
 #include "model/damped_run.h"
+#include "model/lesson.h"
 #include "plot/picture_surface.h"
 #include "plot/plot_picture.h"
 #include "ui/common/simulation.h"
@@ -113,6 +114,12 @@ public:
     /// its run as it was (recording, measurements, traces), paused.
     [[nodiscard]] bool CanUndo() const { return !undoRuns_.empty(); }
     void Undo();
+    /// The window's setup as one value: the sliders, the small-angle view,
+    /// the energy curves and the pace.
+    [[nodiscard]] DampedWindowSetup Setup() const;
+    /// Takes `setup` as the user's changes would: the controls, then one
+    /// reset of the run.
+    void ApplySetup(const DampedWindowSetup& setup);
 
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
@@ -126,6 +133,8 @@ signals:
     void MeasurementsChanged();
     /// CanUndo may have changed.
     void UndoChanged();
+    /// A setting of `Setup()` may have changed.
+    void SetupChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -67,6 +67,7 @@ void frmPenduleAmorti::Undo()
     surfaces_.picPendule->Scale(-10, 10, 10, -10);
     DrawPendulum(*surfaces_.picPendule, run_.AtRest() ? 0 : run_.State().Teta);
     DrawWholePlots();
+    emit SetupChanged();
     emit UndoChanged();
 }
 
