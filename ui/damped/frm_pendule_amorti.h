@@ -262,8 +262,8 @@ private:
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
     bool energyCurvesShown_ = false;     ///< level curves drawn on the phase portraits
-    std::vector<DampedRun> undoRuns_; ///< oldest first
-    bool undoStepKept_ = false;       ///< the current step has kept its run
+    std::vector<DampedRun> undoRuns_;    ///< oldest first
+    bool undoStepKept_ = false;          ///< the current step has kept its run
     PhasePicker* picker_ = nullptr;
     PictureBoxes boxes_;
     SetupControls setupControls_;
