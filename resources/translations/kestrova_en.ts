@@ -307,6 +307,17 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     </message>
 </context>
 <context>
+    <name>kestrova::EditMenu</name>
+    <message>
+        <source>Éditi&amp;on</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::FileMenu</name>
     <message>
         <source>temps (s)</source>
@@ -1133,6 +1144,13 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     </message>
 </context>
 <context>
+    <name>kestrova::SpeedStatus</name>
+    <message>
+        <source>%1 — temps simulé : %2 s</source>
+        <translation>%1 — simulated time: %2 s</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::WebLink</name>
     <message>
         <source>Vous n&apos;êtes pas actuellement connecté à Internet.</source>
@@ -1208,6 +1226,10 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     <message>
         <source>Latitude : %1°</source>
         <translation>Latitude: %1°</translation>
+    </message>
+    <message>
+        <source>Jour : %1</source>
+        <translation>Day: %1</translation>
     </message>
 </context>
 <context>
