@@ -53,6 +53,9 @@ DrivenAnalysis::DrivenAnalysis(QWidget* parent)
     for (int t = 0; t < TabCount; ++t)
         Draw(static_cast<Tab>(t));
     RetranslateOnLanguageChange(*this, [this] {
+        // The worker is still writing the results it will show.
+        if (Busy())
+            return;
         for (int t = 0; t < TabCount; ++t)
             Draw(static_cast<Tab>(t));
     });
@@ -168,6 +171,7 @@ void DrivenAnalysis::Compute(Tab tab)
         return;
     tabs_->setCurrentIndex(tab);
     const DrivenSetup setup = setup_;
+    computedFor_[tab] = setup;
     switch (tab) {
     case Resonance: {
         const double from = 0.2 * setup.pulsation;
@@ -227,7 +231,7 @@ void DrivenAnalysis::Draw(Tab tab)
     QString summary;
     switch (tab) {
     case Resonance:
-        DrawResonanceCurve(box, setup_, upward_, downward_,
+        DrawResonanceCurve(box, computedFor_[Resonance], upward_, downward_,
                            Texts(tr("Ω (rad/s)"), tr("Amplitude (rad)")));
         if (!upward_.empty()) {
             summary = tr("Rouge : Ω croissant ; bleu : Ω décroissant ; vert : théorie des petits "
@@ -246,7 +250,7 @@ void DrivenAnalysis::Draw(Tab tab)
                          "Points distincts : %3 ; cases occupées d'une grille 100 × 100 : %4.")
                           .arg(section_.size())
                           .arg(kSectionTransient)
-                          .arg(DistinctPoints(section_, setup_.pulsation))
+                          .arg(DistinctPoints(section_, computedFor_[Section].pulsation))
                           .arg(OccupiedCells(section_));
         }
         break;

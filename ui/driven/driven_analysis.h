@@ -62,6 +62,8 @@ private:
     void Draw(Tab tab);
 
     DrivenSetup setup_;
+    /// The setup each tab's results were computed for.
+    std::array<DrivenSetup, TabCount> computedFor_{};
     std::vector<ResonancePoint> upward_;
     std::vector<ResonancePoint> downward_;
     ResonanceSummary summary_;

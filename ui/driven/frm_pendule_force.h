@@ -45,6 +45,7 @@ public:
     void SetSlowMotion(double speed) override;
     /// A paused run advances by one integration step.
     void NextStep() override;
+    [[nodiscard]] std::optional<double> SimulatedSeconds() const override { return run_.Time(); }
     void WhenUnloaded(std::function<void()> handler) override
     {
         connect(this, &frmPenduleForce::Unloaded, this, std::move(handler));
