@@ -16,6 +16,7 @@
 #include <QTabWidget>
 
 #include <cmath>
+#include <memory>
 
 namespace kestrova {
 
@@ -109,8 +110,8 @@ void DrivenAnalysis::CreateControls()
         label->setBuddy(field);
         return field;
     };
-    gammaFrom_ = addGamma(QT_TR_NOOP("γ de :"), 6180, bifurcation_.gammaFrom);
-    gammaTo_ = addGamma(QT_TR_NOOP("γ à :"), 6600, bifurcation_.gammaTo);
+    gammaFrom_ = addGamma(QT_TR_NOOP("γ de :"), 6180, results_.bifurcation.gammaFrom);
+    gammaTo_ = addGamma(QT_TR_NOOP("γ à :"), 6600, results_.bifurcation.gammaTo);
 
     cmdCompute_ = new QPushButton(this);
     SetTranslatable(cmdCompute_, "text", QT_TR_NOOP("&Calculer"));
@@ -171,7 +172,7 @@ void DrivenAnalysis::Compute(Tab tab)
         return;
     tabs_->setCurrentIndex(tab);
     const DrivenSetup setup = setup_;
-    computedFor_[tab] = setup;
+    results_.computedFor[tab] = setup;
     switch (tab) {
     case Resonance: {
         const double from = 0.2 * setup.pulsation;
@@ -179,13 +180,14 @@ void DrivenAnalysis::Compute(Tab tab)
         Start(
             2 * kResonancePoints,
             [this, setup, from, to](const std::function<bool(int)>& report) {
-                upward_ = SweepResonance(setup, from, to, kResonancePoints, report);
-                downward_ = SweepResonance(setup, to, from, kResonancePoints, [&](int done) {
-                    return report(kResonancePoints + done);
-                });
+                results_.upward = SweepResonance(setup, from, to, kResonancePoints, report);
+                results_.downward =
+                    SweepResonance(setup, to, from, kResonancePoints,
+                                   [&](int done) { return report(kResonancePoints + done); });
                 if (cancel_)
                     return false;
-                summary_ = SummariseResonance(setup, upward_, [this] { return !cancel_; });
+                results_.summary =
+                    SummariseResonance(setup, results_.upward, [this] { return !cancel_; });
                 return true;
             },
             [this] { Draw(Resonance); });
@@ -195,18 +197,18 @@ void DrivenAnalysis::Compute(Tab tab)
         Start(
             1,
             [this, setup](const std::function<bool(int)>& report) {
-                section_ = PoincareSection(setup, kSectionTransient, kSectionPoints);
+                results_.section = PoincareSection(setup, kSectionTransient, kSectionPoints);
                 return report(1);
             },
             [this] { Draw(Section); });
         break;
     case Bifurcation:
-        bifurcation_.gammaFrom = gammaFrom_->value();
-        bifurcation_.gammaTo = gammaTo_->value();
+        results_.bifurcation.gammaFrom = gammaFrom_->value();
+        results_.bifurcation.gammaTo = gammaTo_->value();
         Start(
-            bifurcation_.count,
+            results_.bifurcation.count,
             [this, setup](const std::function<bool(int)>& report) {
-                return SweepBifurcation(setup, bifurcation_, columns_, report);
+                return SweepBifurcation(setup, results_.bifurcation, results_.columns, report);
             },
             [this] { Draw(Bifurcation); });
         break;
@@ -214,7 +216,7 @@ void DrivenAnalysis::Compute(Tab tab)
         Start(
             1,
             [this, setup](const std::function<bool(int)>& report) {
-                separation_ = Separation(setup, 1e-6, kSeparationPeriods);
+                results_.separation = Separation(setup, 1e-6, kSeparationPeriods);
                 return report(1);
             },
             [this] { Draw(Sensitivity); });
@@ -226,55 +228,81 @@ void DrivenAnalysis::Compute(Tab tab)
 
 void DrivenAnalysis::Draw(Tab tab)
 {
-    PictureBox& box = *boxes_[tab];
-    box.Cls();
+    boxes_[tab]->Cls();
+    summaries_[tab]->setText(DrawOn(*boxes_[tab], tab, results_));
+}
+
+QList<PlotPicture> DrivenAnalysis::Plots() const
+{
+    QList<PlotPicture> plots;
+    if (Busy())
+        return plots;
+    const bool computed[TabCount] = {!results_.upward.empty(), !results_.section.empty(),
+                                     !results_.columns.empty(), !results_.separation.empty()};
+    const char* names[TabCount] = {"resonance", "poincare", "bifurcation", "separation"};
+    for (int t = 0; t < TabCount; ++t) {
+        if (!computed[t])
+            continue;
+        PlotPicture plot = PictureOfBox(*boxes_[t], QLatin1String(names[t]), tabs_->tabText(t));
+        // A copy: the picture may outlive this window.
+        auto results = std::make_shared<const DrivenAnalysisResults>(results_);
+        plot.draw = [results, t](PictureSurface& surface) {
+            (void)DrawOn(surface, static_cast<Tab>(t), *results);
+        };
+        plots << plot;
+    }
+    return plots;
+}
+
+QString DrivenAnalysis::DrawOn(PictureSurface& box, Tab tab, const DrivenAnalysisResults& r)
+{
     QString summary;
     switch (tab) {
     case Resonance:
-        DrawResonanceCurve(box, computedFor_[Resonance], upward_, downward_,
+        DrawResonanceCurve(box, r.computedFor[Resonance], r.upward, r.downward,
                            Texts(tr("Ω (rad/s)"), tr("Amplitude (rad)")));
-        if (!upward_.empty()) {
+        if (!r.upward.empty()) {
             summary = tr("Rouge : Ω croissant ; bleu : Ω décroissant ; vert : théorie des petits "
                          "angles.\nPulsation de résonance mesurée : %1 rad/s (théorie "
                          "√(ω₀² − 2λ²) : %2 rad/s). Bande passante : %3 rad/s.\nFacteur de "
                          "qualité mesuré : %4 (ω₀/2λ : %5).")
-                          .arg(Number(summary_.peakPulsation, 4), Number(summary_.theoryPeak, 4),
-                               Number(summary_.bandwidth, 4), Number(summary_.quality, 2),
-                               Number(summary_.theoryQuality, 2));
+                          .arg(Number(r.summary.peakPulsation, 4), Number(r.summary.theoryPeak, 4),
+                               Number(r.summary.bandwidth, 4), Number(r.summary.quality, 2),
+                               Number(r.summary.theoryQuality, 2));
         }
         break;
     case Section:
-        DrawPoincareSection(box, section_, Texts(tr("θ (rad)"), tr("θ' (rad/s)")));
-        if (!section_.empty()) {
+        DrawPoincareSection(box, r.section, Texts(tr("θ (rad)"), tr("θ' (rad/s)")));
+        if (!r.section.empty()) {
             summary = tr("%1 points, un par période de l'excitation, après %2 périodes.\n"
                          "Points distincts : %3 ; cases occupées d'une grille 100 × 100 : %4.")
-                          .arg(section_.size())
+                          .arg(r.section.size())
                           .arg(kSectionTransient)
-                          .arg(DistinctPoints(section_, computedFor_[Section].pulsation))
-                          .arg(OccupiedCells(section_));
+                          .arg(DistinctPoints(r.section, r.computedFor[Section].pulsation))
+                          .arg(OccupiedCells(r.section));
         }
         break;
     case Bifurcation:
-        DrawBifurcationDiagram(box, columns_, bifurcation_.gammaFrom, bifurcation_.gammaTo,
+        DrawBifurcationDiagram(box, r.columns, r.bifurcation.gammaFrom, r.bifurcation.gammaTo,
                                Texts(tr("γ"), tr("θ (rad)")));
         summary = tr("%1 valeurs de γ ; pour chacune, l'angle une fois par période pendant "
                      "%2 périodes, après %3 périodes de régime transitoire.")
-                      .arg(bifurcation_.count)
-                      .arg(bifurcation_.keptPeriods)
-                      .arg(bifurcation_.transientPeriods);
+                      .arg(r.bifurcation.count)
+                      .arg(r.bifurcation.keptPeriods)
+                      .arg(r.bifurcation.transientPeriods);
         break;
     case Sensitivity:
-        DrawSeparation(box, separation_, Texts(tr("t (s)"), tr("Écart (échelle log)")));
-        if (!separation_.empty()) {
+        DrawSeparation(box, r.separation, Texts(tr("t (s)"), tr("Écart (échelle log)")));
+        if (!r.separation.empty()) {
             summary = tr("Deux mouvements partis à 10⁻⁶ rad l'un de l'autre : écart "
                          "√(Δθ² + (Δθ'/ω₀)²) final %1.")
-                          .arg(QLocale().toString(separation_.back().distance, 'g', 3));
+                          .arg(QLocale().toString(r.separation.back().distance, 'g', 3));
         }
         break;
     case TabCount:
         break;
     }
-    summaries_[tab]->setText(summary);
+    return summary;
 }
 
 } // namespace kestrova

@@ -8,6 +8,7 @@
 /// interface, and the animation of the driven window, go on meanwhile.
 
 #include "model/driven_sweeps.h"
+#include "plot/plot_picture.h"
 
 #include <QWidget>
 
@@ -25,6 +26,19 @@ class QTabWidget;
 namespace kestrova {
 
 class PictureBox;
+
+/// What the analysis window computed, each tab's part with the setup it
+/// was computed for.
+struct DrivenAnalysisResults {
+    std::array<DrivenSetup, 4> computedFor{};
+    std::vector<ResonancePoint> upward;
+    std::vector<ResonancePoint> downward;
+    ResonanceSummary summary;
+    std::vector<Motion> section;
+    std::vector<BifurcationColumn> columns;
+    BifurcationOptions bifurcation;
+    std::vector<SeparationSample> separation;
+};
 
 class DrivenAnalysis : public QWidget {
     Q_OBJECT
@@ -46,8 +60,13 @@ public:
     [[nodiscard]] bool Busy() const { return worker_.joinable(); }
     void SetGammaRange(double from, double to);
 
-    [[nodiscard]] const std::vector<BifurcationColumn>& Columns() const { return columns_; }
-    [[nodiscard]] const ResonanceSummary& Summary() const { return summary_; }
+    /// The plots computed so far, each drawn again from a copy of its
+    /// results, for the exports and the printouts. None while a
+    /// computation runs.
+    [[nodiscard]] QList<PlotPicture> Plots() const;
+
+    [[nodiscard]] const std::vector<BifurcationColumn>& Columns() const { return results_.columns; }
+    [[nodiscard]] const ResonanceSummary& Summary() const { return results_.summary; }
 
 signals:
     /// A computation ended, finished or cancelled; its results are shown.
@@ -60,17 +79,11 @@ private:
     void Start(int total, std::function<bool(const std::function<bool(int)>&)> job,
                std::function<void()> show);
     void Draw(Tab tab);
+    /// Draws what `tab` shows of `results` on `box` and returns its summary.
+    static QString DrawOn(PictureSurface& box, Tab tab, const DrivenAnalysisResults& results);
 
     DrivenSetup setup_;
-    /// The setup each tab's results were computed for.
-    std::array<DrivenSetup, TabCount> computedFor_{};
-    std::vector<ResonancePoint> upward_;
-    std::vector<ResonancePoint> downward_;
-    ResonanceSummary summary_;
-    std::vector<Motion> section_;
-    std::vector<BifurcationColumn> columns_;
-    BifurcationOptions bifurcation_;
-    std::vector<SeparationSample> separation_;
+    DrivenAnalysisResults results_;
 
     QTabWidget* tabs_ = nullptr;
     std::array<PictureBox*, TabCount> boxes_{};

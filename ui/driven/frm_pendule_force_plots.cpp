@@ -9,6 +9,7 @@
 #include "plot/damped_plots.h"
 #include "plot/plot_scene.h"
 #include "plot/qt_picture_box.h"
+#include "ui/driven/driven_analysis.h"
 #include "ui/driven/driven_views.h"
 
 #include <QLabel>
@@ -119,7 +120,10 @@ QList<PlotPicture> frmPenduleForce::Plots() const
     };
     PlotPicture phase = PictureOfBox(*picPhase_, QStringLiteral("phase"), tr("Portrait de phase"));
     phase.draw = [this](PictureSurface& surface) { DrawPlot(surface, PlotAxes::Phase, run_); };
-    return {pendulum, oscillation, phase};
+    QList<PlotPicture> plots{pendulum, oscillation, phase};
+    if (analysis_)
+        plots += analysis_->Plots();
+    return plots;
 }
 
 QStringList frmPenduleForce::Captions() const
