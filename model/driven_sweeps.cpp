@@ -76,7 +76,10 @@ double TheoreticalAmplitude(const DrivenSetup& setup, double drivePulsation)
     const double w02 = setup.pulsation * setup.pulsation;
     const double detuning = w02 - drivePulsation * drivePulsation;
     const double friction = 2 * setup.lambda * drivePulsation;
-    return setup.gamma * w02 / std::hypot(detuning, friction);
+    const double denominator = std::hypot(detuning, friction);
+    // Undamped and driven at its own pulsation: the swing grows without end.
+    return denominator > 0 ? setup.gamma * w02 / denominator
+                           : std::numeric_limits<double>::infinity();
 }
 
 double TheoreticalPhaseLag(const DrivenSetup& setup, double drivePulsation)
@@ -110,7 +113,8 @@ ResonanceSummary SummariseResonance(const DrivenSetup& setup,
     const double w02 = setup.pulsation * setup.pulsation;
     const double peakSquare = w02 - 2 * setup.lambda * setup.lambda;
     summary.theoryPeak = peakSquare > 0 ? std::sqrt(peakSquare) : kNaN;
-    summary.theoryQuality = setup.pulsation / (2 * setup.lambda);
+    summary.theoryQuality = setup.lambda > 0 ? setup.pulsation / (2 * setup.lambda)
+                                             : std::numeric_limits<double>::infinity();
     summary.bandwidth = summary.quality = kNaN;
     summary.peakPulsation = summary.peakAmplitude = kNaN;
     if (sweep.empty())
