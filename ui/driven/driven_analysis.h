@@ -59,6 +59,8 @@ public:
     void Cancel() { cancel_ = true; }
     [[nodiscard]] bool Busy() const { return worker_.joinable(); }
     void SetGammaRange(double from, double to);
+    /// How many values of γ the bifurcation sweep takes (400 at first).
+    void SetGammaCount(int count) { results_.bifurcation.count = count; }
 
     /// The plots computed so far, each drawn again from a copy of its
     /// results, for the exports and the printouts. None while a
