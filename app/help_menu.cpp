@@ -1,5 +1,7 @@
 #include "app/help_menu.h"
 
+#include <qcustomplot.h>
+
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
 #include "app/mdi_brunmalt.h"
@@ -186,11 +188,17 @@ void HelpMenu::ShowShortcuts()
 void HelpMenu::ShowAbout()
 {
     const QString text =
-        QStringLiteral("<p><b>%1</b></p><p>%2</p><p>%3</p>")
-            .arg(FrameCaption(kVersionMajor, kVersionMinor),
-                 tr("Simulations du pendule pesant amorti et du pendule de Foucault, pour "
-                    "enseigner le pendule pesant."),
-                 tr("Construit avec Qt %1.").arg(QString::fromLatin1(qVersion())));
+        QStringLiteral("<p><b>%1</b></p><p>%2</p><p>%3</p><p>%4</p>")
+            .arg(
+                FrameCaption(kVersionMajor, kVersionMinor),
+                tr("Simulations du pendule pesant amorti et du pendule de Foucault, pour "
+                   "enseigner le pendule pesant."),
+                tr("Kestrova est un logiciel libre : vous pouvez le redistribuer et le modifier "
+                   "selon les termes de la licence publique générale GNU (GPL) publiée par la "
+                   "Free Software Foundation, version 3 ou (à votre choix) toute version "
+                   "ultérieure. Il est fourni sans aucune garantie."),
+                tr("Construit avec Qt %1 et QCustomPlot %2.")
+                    .arg(QString::fromLatin1(qVersion()), QStringLiteral(QCUSTOMPLOT_VERSION_STR)));
     QMessageBox::about(parentWidget(), tr("À propos de Kestrova"), text);
 }
 

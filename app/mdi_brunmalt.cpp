@@ -2,6 +2,7 @@
 
 #include "app/animation_menu.h"
 #include "app/file_menu.h"
+#include "app/graphs_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
@@ -53,6 +54,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateAnimationMenu();
     CreateEnergyCurvesAction();
     CreateMeasurementsDock();
+    CreateGraphsMenu();
     CreateHelpMenu();
     CreateFileMenu();
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
@@ -175,6 +177,12 @@ void MDIBrunmalt::CreateMeasurementsDock()
     AnalysisMenu()->addAction(measurementsDock_->ShowAction());
 }
 
+void MDIBrunmalt::CreateGraphsMenu()
+{
+    graphsMenu_ =
+        new GraphsMenu(*this, *mdiArea_, keptRuns_, *AnalysisMenu(), *energyCurvesAction_);
+}
+
 void MDIBrunmalt::CreateHelpMenu()
 {
     // Last in the menu bar, as desktop programs have it.
@@ -221,8 +229,10 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     }
     subWindows_[index] = AddChild(window.Widget);
     window.Behaviour->SetSlowMotion(animationMenu_->Speed());
-    if (damped != nullptr)
+    if (damped != nullptr) {
         measurementsDock_->Follow(damped);
+        graphsMenu_->Follow(damped);
+    }
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)

@@ -6,6 +6,7 @@
 /// simulations of the registry (the damped pendulum, the Foucault pendulum).
 
 #include "clock/high_resolution_clock.h"
+#include "model/kept_runs.h"
 #include "plot/colour.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ namespace kestrova {
 class AnimationMenu;
 class FileMenu;
 class frmFoucault;
+class GraphsMenu;
 class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
@@ -104,6 +106,10 @@ public:
     [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
     /// The "Mesures" panel of the damped pendulum.
     [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
+    /// The damped runs kept to compare: they outlive resets and window switches.
+    [[nodiscard]] KeptRuns& KeptRunList() { return keptRuns_; }
+    /// The "Graphiques" window and its items of "Analyse".
+    [[nodiscard]] GraphsMenu& Graphs() const { return *graphsMenu_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -122,6 +128,7 @@ private:
     void CreateEnergyCurvesAction();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
+    void CreateGraphsMenu();
     void MDIForm_Load();
     void OpenSimulation(std::size_t index);
     /// The open simulation windows, in the registry's order.
@@ -130,6 +137,7 @@ private:
     void CloseChild(QPointer<QMdiSubWindow>& subWindow);
 
     HighResolutionClock clock_;
+    KeptRuns keptRuns_;
     QMdiArea* mdiArea_ = nullptr;
     /// One per row of the registry, null while that simulation is not open.
     std::vector<QPointer<QMdiSubWindow>> subWindows_;
@@ -146,6 +154,7 @@ private:
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;
     MeasurementsDock* measurementsDock_ = nullptr;
+    GraphsMenu* graphsMenu_ = nullptr;
 };
 
 } // namespace kestrova

@@ -117,6 +117,8 @@ signals:
     /// most a few times per second of animation, at each pause, and once
     /// per reset, after it).
     void MeasurementsChanged();
+    /// The run has advanced, been reset or paused: views of it catch up.
+    void RunMoved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -87,6 +87,7 @@ void frmPenduleAmorti::AnimationTick()
         ShowPaused();
     }
     ShowFrameNow();
+    emit RunMoved();
 }
 
 void frmPenduleAmorti::NextStep()
@@ -106,6 +107,7 @@ void frmPenduleAmorti::NextStep()
     DrawStep(step, true);
     shown_.tracing = false;
     ShowFrameNow();
+    emit RunMoved();
 }
 
 void frmPenduleAmorti::DrawStep(const AnimationStep& step, bool toTheEnd)
