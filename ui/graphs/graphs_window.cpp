@@ -253,8 +253,15 @@ std::vector<SliderValues> GraphsWindow::AllSetups() const
 
 QString GraphsWindow::LiveName() const
 {
-    const std::string label =
-        RunLabel(live_->Setup(), AllSetups(), DecimalSeparator().toStdString());
+    // Alone, or like every kept run, it needs no more than its name: the
+    // heading gives its parameters.
+    const std::vector<SliderValues> setups = AllSetups();
+    const bool alike = std::all_of(setups.begin(), setups.end(), [&](const SliderValues& setup) {
+        return setup == setups.front();
+    });
+    if (alike)
+        return tr("en cours");
+    const std::string label = RunLabel(live_->Setup(), setups, DecimalSeparator().toStdString());
     return tr("en cours (%1)").arg(QString::fromStdString(label));
 }
 

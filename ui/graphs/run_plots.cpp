@@ -89,10 +89,9 @@ void RunPlots::Build(QCustomPlot* plot)
 void RunPlots::Retranslate()
 {
     const std::array<QString, kGraphCount> titles{tr("Angle"), tr("Vitesse angulaire"),
-                                                  tr("Énergies par unité de m·L²"),
-                                                  tr("Portrait de phase")};
+                                                  tr("Énergies"), tr("Portrait de phase")};
     const std::array<QString, kGraphCount> values{
-        tr("angle θ (rad)"), tr("vitesse angulaire θ' (rad/s)"), tr("énergie (J/(kg·m²))"),
+        tr("angle θ (rad)"), tr("vitesse angulaire θ' (rad/s)"), tr("énergie par m·L² (J/(kg·m²))"),
         tr("vitesse angulaire θ' (rad/s)")};
     for (std::size_t i = 0; i < kGraphCount; ++i) {
         QCustomPlot* plot = plots_[i];
@@ -311,7 +310,10 @@ void RunPlots::ApplyStyle()
             axis->setSubTickPen(axisPen);
             axis->grid()->setPen(gridPen);
         }
-        plot->legend->setFont(font);
+        // The legend stays smaller than the axes: it must not hide the curves.
+        QFont legend = font;
+        legend.setPointSizeF(projector_ ? 12 : 8);
+        plot->legend->setFont(legend);
         plot->legend->setBorderPen(axisPen);
     }
     for (Drawn& drawn : drawn_) {
