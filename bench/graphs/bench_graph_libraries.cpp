@@ -80,6 +80,32 @@ void QCustomPlotFrame(benchmark::State& state)
 }
 BENCHMARK(QCustomPlotFrame)->Unit(benchmark::kMillisecond);
 
+// When the time axis grows, the graph is drawn whole: four kept runs and the
+// current one, 60 s each, antialiased, in the window's pens (width/2 kept,
+// width/2 + 1 for the current run: 1 and 2 px, 3 and 4 in projector style).
+void QCustomPlotWhole(benchmark::State& state)
+{
+    const Runs& runs = TheRuns();
+    QCustomPlot plot;
+    plot.resize(1280, 800);
+    auto add = [&](const RunCurves& run, double width) {
+        QCPGraph* graph = plot.addGraph();
+        graph->setPen(QPen(Qt::black, width));
+        for (std::size_t i = 0; i < run.Recording().RowCount(); ++i)
+            graph->addData(run.Recording().Row(i).time, run.Recording().Row(i).exact.angle);
+    };
+    const double width = state.range(0) / 2.0;
+    for (const RunCurves& run : runs.kept)
+        add(run, width);
+    add(runs.live, width + 1);
+    plot.xAxis->setRange(0, kSeconds);
+    plot.yAxis->setRange(-PI, PI);
+    plot.show();
+    for (auto _ : state)
+        plot.replot(QCustomPlot::rpImmediateRefresh);
+}
+BENCHMARK(QCustomPlotWhole)->Arg(2)->Arg(6)->ArgName("width2")->Unit(benchmark::kMillisecond);
+
 void QtChartsFrame(benchmark::State& state)
 {
     const Runs& runs = TheRuns();

@@ -213,10 +213,11 @@ void GraphsWindow::RunMoved()
         return;
     }
     liveRows_ = recording.RowCount();
-    const double end = TimeEnd();
+    // The kept runs stay a time step ahead of the current one, a frame's
+    // worth at a time: when the time axis grows they already cover it.
     for (const std::unique_ptr<RunCurves>& curves : curves_)
-        curves->ExtendTo(end);
-    plots_->Extend(end);
+        curves->ExtendTo(live_->Time() + kTimeAxisStep);
+    plots_->Extend(TimeEnd());
 }
 
 double GraphsWindow::TimeEnd() const

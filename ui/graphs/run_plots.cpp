@@ -3,8 +3,7 @@
 #include "model/energy.h"
 #include "model/energy_levels.h"
 #include "model/run_curves.h"
-
-#include <qcustomplot.h>
+#include "ui/graphs/live_plot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,8 +11,6 @@
 namespace kestrova {
 
 namespace {
-
-const QString kLiveLayer = QStringLiteral("live");
 
 // Headroom above the largest value, so that a curve never runs along the frame.
 constexpr double kMargin = 1.1;
@@ -23,9 +20,13 @@ bool IsTimePlot(std::size_t index)
     return index != static_cast<std::size_t>(GraphKind::Phase);
 }
 
+// Lines of one pixel take the painter's fast path; thicker ones cost some
+// ten times more to draw whole, so only the current run's own curve is
+// thick, unless a projector asks for thick lines everywhere.
 QPen RunPen(const PlotRun& run, bool projector, Qt::PenStyle style = Qt::SolidLine)
 {
-    const double width = (projector ? 3.0 : 1.5) + (run.live ? 0.5 : 0.0);
+    const bool main = run.live && style == Qt::SolidLine;
+    const double width = (projector ? 3.0 : 1.0) + (main ? 1.0 : 0.0);
     QPen pen(run.colour, width, style);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
@@ -37,7 +38,7 @@ RunPlots::RunPlots(QObject* parent)
     : QObject(parent)
 {
     for (QCustomPlot*& plot : plots_) {
-        plot = new QCustomPlot;
+        plot = new LivePlot;
         Build(plot);
     }
     plots_[static_cast<std::size_t>(GraphKind::Angle)]->setObjectName(QStringLiteral("plotAngle"));
@@ -66,8 +67,6 @@ RunPlots::RunPlots(QObject* parent)
 
 void RunPlots::Build(QCustomPlot* plot)
 {
-    plot->addLayer(kLiveLayer, plot->layer(QStringLiteral("main")), QCustomPlot::limAbove);
-    plot->layer(kLiveLayer)->setMode(QCPLayer::lmBuffered);
     plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     plot->setFocusPolicy(Qt::StrongFocus);
     QLocale locale;
@@ -109,7 +108,7 @@ void RunPlots::Retranslate()
         if (drawn.envelope != nullptr)
             drawn.envelope->setName(tr("enveloppe aux petits angles"));
     }
-    Replot(false);
+    Replot();
 }
 
 void RunPlots::Show(const std::vector<PlotRun>& runs, double timeEnd)
@@ -128,17 +127,15 @@ void RunPlots::Show(const std::vector<PlotRun>& runs, double timeEnd)
     DrawEnergyLevels();
     ApplyStyle();
     ApplyRanges();
-    Replot(false);
+    Replot();
 }
 
 void RunPlots::AddRun(const PlotRun& run)
 {
     Drawn drawn;
     drawn.run = run;
-    const QString layer = run.live ? kLiveLayer : QStringLiteral("main");
     auto addGraph = [&](GraphKind kind, const QString& name) {
         QCPGraph* graph = Plot(kind)->addGraph();
-        graph->setLayer(layer);
         graph->setName(name);
         drawn.graphs.push_back(graph);
         return graph;
@@ -151,11 +148,9 @@ void RunPlots::AddRun(const PlotRun& run)
         addGraph(GraphKind::Energy, QString());
         addGraph(GraphKind::Energy, QString());
         drawn.envelope = Plot(GraphKind::Energy)->addGraph();
-        drawn.envelope->setLayer(layer);
     }
     QCustomPlot* phase = Plot(GraphKind::Phase);
     drawn.phase = new QCPCurve(phase->xAxis, phase->yAxis);
-    drawn.phase->setLayer(layer);
     drawn.phase->setName(run.name);
     drawn_.push_back(drawn);
     AppendRows(drawn_.back());
@@ -166,23 +161,38 @@ void RunPlots::AppendRows(Drawn& drawn)
     const MotionRecorder& recording = *drawn.run.recording;
     const std::size_t count = recording.RowCount();
     const double nan = std::nan("");
-    for (std::size_t i = drawn.rows; i < count; ++i) {
+    // The current run's new pieces, from the last row already shown, in
+    // the order of Fresh.
+    drawn.fresh.assign(drawn.run.live && drawn.rows > 0 ? kFreshCurves : 0, {});
+    auto add = [&](std::size_t curve, double x, double y) {
+        if (!drawn.fresh.empty())
+            drawn.fresh[curve].emplace_back(x, y);
+    };
+    for (std::size_t i = drawn.rows > 0 ? drawn.rows - 1 : 0; i < count; ++i) {
         const RecordedRow row = recording.Row(i);
-        if (i > 0 && std::abs(row.exact.angle - recording.Row(i - 1).exact.angle) > PI) {
+        const bool shown = i < drawn.rows;
+        if (!shown && i > 0 && std::abs(row.exact.angle - recording.Row(i - 1).exact.angle) > PI) {
             // Over the top the angle wraps: a gap, not a line across the graph.
             const double t = row.time - 0.5 / MotionRecorder::kRowsPerSecond;
             drawn.graphs[0]->addData(t, nan);
             drawn.phase->addData(t, nan, nan);
+            add(0, nan, nan);
+            add(kFreshCurves - 1, nan, nan);
         }
         const Energy energy = EnergyOf(row.exact, recording.Pulsation2());
-        drawn.graphs[0]->addData(row.time, row.exact.angle);
-        drawn.graphs[1]->addData(row.time, row.exact.speed);
-        drawn.graphs[2]->addData(row.time, energy.Total());
-        if (drawn.graphs.size() == 5) {
-            drawn.graphs[3]->addData(row.time, energy.kinetic);
-            drawn.graphs[4]->addData(row.time, energy.potential);
-            drawn.envelope->addData(row.time, SmallAngleEnergy(drawn.run.parameters, row.time));
-        }
+        const double values[] = {
+            row.exact.angle, row.exact.speed,  energy.Total(),
+            energy.kinetic,  energy.potential, SmallAngleEnergy(drawn.run.parameters, row.time)};
+        const std::size_t curves = drawn.graphs.size() == 5 ? 6 : 3;
+        for (std::size_t k = 0; k < curves; ++k)
+            add(k, row.time, values[k]);
+        add(kFreshCurves - 1, row.exact.angle, row.exact.speed);
+        if (shown)
+            continue;
+        for (std::size_t k = 0; k < drawn.graphs.size(); ++k)
+            drawn.graphs[k]->addData(row.time, values[k]);
+        if (drawn.envelope != nullptr)
+            drawn.envelope->addData(row.time, values[5]);
         drawn.phase->addData(row.time, row.exact.angle, row.exact.speed);
     }
     drawn.rows = count;
@@ -196,15 +206,34 @@ void RunPlots::Extend(double timeEnd)
     if (grows) {
         timeEnd_ = timeEnd;
         ApplyRanges();
+        Replot();
+        return;
     }
-    Replot(!grows);
+    // The axes stay: only the new pieces are drawn, over what is shown.
+    for (Drawn& drawn : drawn_) {
+        if (drawn.fresh.empty())
+            continue;
+        auto over = [&](GraphKind kind, std::size_t curve, const QPen& pen) {
+            auto* plot = static_cast<LivePlot*>(Plot(kind));
+            if (plot->isVisible())
+                plot->DrawOver(drawn.fresh[curve], pen);
+        };
+        over(GraphKind::Angle, 0, drawn.graphs[0]->pen());
+        over(GraphKind::Speed, 1, drawn.graphs[1]->pen());
+        over(GraphKind::Energy, 5, drawn.envelope->pen());
+        for (std::size_t k = 2; k < drawn.graphs.size(); ++k)
+            over(GraphKind::Energy, k, drawn.graphs[k]->pen());
+        over(GraphKind::Phase, kFreshCurves - 1, drawn.phase->pen());
+    }
+    for (QCustomPlot* plot : plots_)
+        static_cast<LivePlot*>(plot)->ShowDrawnOver();
 }
 
 void RunPlots::ResetView()
 {
     follows_ = true;
     ApplyRanges();
-    Replot(false);
+    Replot();
 }
 
 void RunPlots::ApplyRanges()
@@ -242,7 +271,7 @@ void RunPlots::SetEnergyLevelsShown(bool shown)
     levelsShown_ = shown;
     DrawEnergyLevels();
     ApplyStyle();
-    Replot(false);
+    Replot();
 }
 
 void RunPlots::DrawEnergyLevels()
@@ -284,7 +313,7 @@ void RunPlots::SetProjectorStyle(bool projector)
 {
     projector_ = projector;
     ApplyStyle();
-    Replot(false);
+    Replot();
 }
 
 void RunPlots::ApplyStyle()
@@ -331,14 +360,10 @@ void RunPlots::ApplyStyle()
     }
 }
 
-void RunPlots::Replot(bool layersOnly)
+void RunPlots::Replot()
 {
     for (QCustomPlot* plot : plots_) {
-        if (!plot->isVisible())
-            continue;
-        if (layersOnly)
-            plot->layer(kLiveLayer)->replot();
-        else
+        if (plot->isVisible())
             plot->replot(QCustomPlot::rpQueuedReplot);
     }
 }

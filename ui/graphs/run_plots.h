@@ -3,14 +3,15 @@
 /// \file
 /// The four graphs of runs: angle, angular speed and energies against time,
 /// and the phase portrait. Each run shown is a recording with its colour
-/// and name; the current run grows at every frame and is drawn on a layer
-/// of its own, so that a frame repaints only that layer while the axes stay.
+/// and name; the current run grows at every frame, and while the axes stay
+/// a frame draws only its new pieces.
 
 #include "model/motion_recorder.h"
 #include "model/parameters.h"
 
 #include <QColor>
 #include <QObject>
+#include <QPointF>
 #include <QString>
 
 #include <array>
@@ -79,7 +80,12 @@ private:
         std::vector<QCPGraph*> graphs; ///< angle, speed, total, then kinetic and potential
         QCPGraph* envelope = nullptr;
         QCPCurve* phase = nullptr;
+        /// The current run's points added by the last AppendRows, joined to
+        /// the last one shown before: angle, speed, total, kinetic and
+        /// potential energy, envelope, phase portrait.
+        std::vector<std::vector<QPointF>> fresh;
     };
+    static constexpr std::size_t kFreshCurves = 7;
 
     void Build(QCustomPlot* plot);
     void AddRun(const PlotRun& run);
@@ -87,7 +93,8 @@ private:
     void DrawEnergyLevels();
     void ApplyRanges();
     void ApplyStyle();
-    void Replot(bool layersOnly);
+    /// The visible graphs drawn whole again at the next turn of the event loop.
+    void Replot();
 
     std::array<QCustomPlot*, kGraphCount> plots_{};
     std::vector<Drawn> drawn_;
