@@ -1,12 +1,12 @@
 #include "app/help_menu.h"
 
-#include <qcustomplot.h>
-
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
 #include "app/mdi_brunmalt.h"
 #include "resources/resource_paths.h"
 #include "ui/common/translatable.h"
+
+#include <qcustomplot.h>
 
 #include <QAction>
 #include <QActionGroup>
@@ -82,6 +82,17 @@ QList<ShortcutRow> ShortcutRows(const QMenuBar& menuBar)
         {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+T, Alt+J, Alt+C"),
          QT_TRANSLATE_NOOP("kestrova::HelpMenu",
                            "fenêtre de Foucault : latitude, jour, accélération du temps")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+G, Alt+Z, Alt+V"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu",
+                           "fenêtre « Graphiques » : grille, zoom par cadre, vue d'ensemble")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Flèches, Alt+U, Entrée"),
+         QT_TRANSLATE_NOOP(
+             "kestrova::HelpMenu",
+             "fenêtre « Graphiques » : déplacent le curseur, mesurer, pose un point")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+R, Alt+X, Alt+B"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu",
+                           "fenêtre « Graphiques » : style projecteur, "
+                           "exporter l'image, le tableau")},
     };
     for (const auto& [keys, action] : kWindowKeys)
         rows.append({HelpMenu::tr(keys), HelpMenu::tr(action)});

@@ -591,6 +591,30 @@
         <source>Construit avec Qt %1 et QCustomPlot %2.</source>
         <translation>Built with Qt %1 and QCustomPlot %2.</translation>
     </message>
+    <message>
+        <source>Alt+G, Alt+Z, Alt+V</source>
+        <translation>Alt+G, Alt+Z, Alt+V</translation>
+    </message>
+    <message>
+        <source>fenêtre « Graphiques » : grille, zoom par cadre, vue d&apos;ensemble</source>
+        <translation>&quot;Graphs&quot; window: grid, zoom on a box, view all</translation>
+    </message>
+    <message>
+        <source>Flèches, Alt+U, Entrée</source>
+        <translation>Arrows, Alt+U, Enter</translation>
+    </message>
+    <message>
+        <source>fenêtre « Graphiques » : déplacent le curseur, mesurer, pose un point</source>
+        <translation>&quot;Graphs&quot; window: move the cursor, measure, set a point</translation>
+    </message>
+    <message>
+        <source>Alt+R, Alt+X, Alt+B</source>
+        <translation>Alt+R, Alt+X, Alt+B</translation>
+    </message>
+    <message>
+        <source>fenêtre « Graphiques » : style projecteur, exporter l&apos;image, le tableau</source>
+        <translation>&quot;Graphs&quot; window: projector style, export the image, the table</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LengthReading</name>
