@@ -85,6 +85,8 @@ GraphsWindow::GraphsWindow(KeptRuns& kept, QWidget* parent)
     readout_ = new QLabel(this);
     readout_->setObjectName(QStringLiteral("lblLecture"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Long readings are cut rather than widening the window.
+    readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     SetTranslatable(readout_, "accessibleName", QT_TR_NOOP("Lecture du curseur"));
     reader_ = new GraphReader(*plots_, *readout_, this);
 
@@ -112,15 +114,18 @@ GraphsWindow::GraphsWindow(KeptRuns& kept, QWidget* parent)
     side->addWidget(keptTitle);
     side->addWidget(keptList_, 1);
     side->addWidget(remove_);
+    // What an image export shows is the left column: parameters, graphs, readout.
+    auto* shown = new QVBoxLayout;
+    shown->addWidget(heading_);
+    shown->addWidget(hint_);
+    shown->addWidget(stack_, 1);
+    shown->addWidget(readout_);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(stack_, 1);
+    middle->addLayout(shown, 1);
     middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar);
-    layout->addWidget(heading_);
-    layout->addWidget(hint_);
     layout->addLayout(middle, 1);
-    layout->addWidget(readout_);
     keptList_->setMaximumWidth(260);
 
     SetGridLayout(false);
@@ -182,11 +187,14 @@ void GraphsWindow::SetGridLayout(bool grid)
     for (std::size_t i = 0; i < kGraphCount; ++i) {
         QCustomPlot* plot = plots_->Plots()[i];
         const int index = static_cast<int>(i);
-        if (grid)
+        if (grid) {
             gridLayout->addWidget(plot, index / 2, index % 2);
-        else
+            plot->show();
+        } else {
+            // The tabs show one page at a time: the others stay hidden, and
+            // a hidden graph costs nothing while the run goes on.
             tabs_->addTab(plot, plot->accessibleName());
-        plot->show();
+        }
     }
     tabs_->setCurrentIndex(std::max(0, current));
     stack_->setCurrentWidget(grid ? gridPage_ : static_cast<QWidget*>(tabs_));
@@ -353,14 +361,25 @@ std::vector<CsvRun> GraphsWindow::DataRuns() const
     return runs;
 }
 
+QRect GraphsWindow::ShownArea() const
+{
+    QRect area = stack_->geometry();
+    for (const QLabel* label : {heading_, readout_}) {
+        if (label->isVisible())
+            area |= label->geometry();
+    }
+    return area;
+}
+
 QSize GraphsWindow::ShownSize() const
 {
-    return size();
+    return ShownArea().size();
 }
 
 void GraphsWindow::PaintShown(QCPPainter& painter) const
 {
     painter.fillRect(QRect(QPoint(0, 0), ShownSize()), Qt::white);
+    painter.translate(-ShownArea().topLeft());
     for (const QLabel* label : {heading_, readout_}) {
         if (!label->isVisible())
             continue;

@@ -82,6 +82,8 @@ private:
     [[nodiscard]] double TimeEnd() const;
     [[nodiscard]] std::vector<SliderValues> AllSetups() const;
     [[nodiscard]] QString LiveName() const;
+    /// Where the parameters, the graphs and the readout lie in the window.
+    [[nodiscard]] QRect ShownArea() const;
 
     KeptRuns& kept_;
     const DampedRun* live_ = nullptr;

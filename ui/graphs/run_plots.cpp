@@ -344,6 +344,8 @@ void RunPlots::ApplyStyle()
         legend.setPointSizeF(projector_ ? 12 : 8);
         plot->legend->setFont(legend);
         plot->legend->setBorderPen(axisPen);
+        // The curves show through: the legend never hides a piece of them.
+        plot->legend->setBrush(QColor(255, 255, 255, 190));
     }
     for (Drawn& drawn : drawn_) {
         const PlotRun& run = drawn.run;
