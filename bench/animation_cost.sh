@@ -21,6 +21,8 @@
 #               window maximised, started with Alt+A; frames are those of
 #               the angle graph (plotAngle) from Qt's log
 #   --graphs-paused  the same, started then paused
+#   --undamped  the damped window alone with λ = 0: a run that swings as
+#               long as --graphs's, to compare with it
 #   --cpu-only  without any painting log; no frames counted
 #   --qt-log    frames from Qt's widget-painting log
 set -euo pipefail
@@ -34,6 +36,7 @@ widget=picPendule
 while [[ $# -gt 0 ]]; do
     case "$1" in
     --damped | --idle | --paused) mode="${1#--}" ;;
+    --undamped) mode=undamped ;;
     --graphs | --graphs-paused) mode="${1#--}"; widget=plotAngle; rules="qt.widgets.painting.info=true" ;;
     --foucault) mode=foucault; rules="qt.widgets.painting.info=true" ;;
     --cpu-only) rules="" ;;
@@ -85,15 +88,20 @@ x() { DISPLAY="$display" xdotool "$@"; }
 x windowfocus --sync "$(x search --onlyvisible --name Kestrova | head -1)"
 case "$mode" in
 damped) x key alt+a ;;
+undamped) x key Tab Tab Tab Home; sleep 0.2; x key alt+a ;;
 foucault) x key ctrl+2; sleep 1; x key alt+a ;;
 paused) x key alt+a; sleep 1; x key alt+a ;;
 idle) ;;
 graphs | graphs-paused)
-    # Four kept runs of four initial angles (the focus starts on the first
-    # slider), the animation started (Alt+A reaches the damped window only
-    # while it is the active one), then the frame over the whole screen and
-    # the graphs window maximised by a double click on its title bar.
+    # Four kept runs of four small dampings (the focus starts on the first
+    # slider; the fourth is the damping), an undamped current run that
+    # swings for as long as the measure lasts, the animation started (Alt+A
+    # reaches the damped window only while it is the active one), then the
+    # frame over the whole screen and the graphs window maximised by a
+    # double click on its title bar.
+    x key Tab Tab Tab Home
     for _ in 1 2 3 4; do x key Right; sleep 0.2; x key ctrl+l; sleep 0.2; done
+    x key Home; sleep 0.2
     x key alt+a
     [[ "$mode" == graphs-paused ]] && { sleep 1; x key alt+a; }
     x windowsize "$(x search --onlyvisible --name Kestrova | head -1)" 1280 800; sleep 0.5
