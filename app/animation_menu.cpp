@@ -47,6 +47,16 @@ double AnimationMenu::Speed() const
     return speeds_->checkedAction()->data().toDouble();
 }
 
+void AnimationMenu::SetSpeed(double speed)
+{
+    for (QAction* action : speeds_->actions()) {
+        if (action->data().toDouble() == speed && !action->isChecked()) {
+            action->setChecked(true);
+            emit SpeedChanged(speed);
+        }
+    }
+}
+
 QString AnimationMenu::SlowMotionName() const
 {
     const QAction* checked = speeds_->checkedAction();

@@ -21,6 +21,9 @@ public:
 
     /// Simulated seconds per real second of the checked item.
     [[nodiscard]] double Speed() const;
+    /// Checks the item of `speed`, as choosing it does; nothing for a speed
+    /// the menu does not offer.
+    void SetSpeed(double speed);
     /// The checked slow motion in words ("Ralenti ×1/4"), empty at normal speed.
     [[nodiscard]] QString SlowMotionName() const;
 

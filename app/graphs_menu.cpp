@@ -85,7 +85,7 @@ GraphsMenu::GraphsMenu(QMainWindow& frame, QMdiArea& area, KeptRuns& kept, QMenu
         if (GraphsWindow* window = Window())
             window->SetEnergyLevelsShown(shown);
     });
-    kept_.SetOnChanged([this] { KeptChanged(); });
+    kept_.AddOnChanged([this] { KeptChanged(); });
     UpdateEnabled();
 }
 

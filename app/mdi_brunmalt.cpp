@@ -6,6 +6,7 @@
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
+#include "app/lesson_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
 #include "plot/qt_colour.h"
@@ -24,6 +25,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace kestrova {
 
@@ -57,6 +61,8 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateGraphsMenu();
     CreateHelpMenu();
     CreateFileMenu();
+    lessons_ = new LessonSession(*this, *fileMenu_->Menu());
+    connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
 }
@@ -122,7 +128,12 @@ void MDIBrunmalt::ShowSpeedInCaption()
 {
     // In the caption, not a status bar: the frame keeps its height.
     const QString slowMotion = animationMenu_->SlowMotionName();
-    setWindowTitle(FrameCaption(kVersionMajor, kVersionMinor)
+    // The lesson's mark is written out rather than left to the window's
+    // modified flag, which the closing of a sub-window clears.
+    QString lesson = lessons_ != nullptr ? lessons_->CaptionName() : QString();
+    if (!lesson.isEmpty())
+        lesson += (lessons_->Modified() ? QStringLiteral("* — ") : QStringLiteral(" — "));
+    setWindowTitle(lesson + FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
 }
 
@@ -209,6 +220,18 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
 
 void MDIBrunmalt::QuitProgram()
 {
+    // A lesson with unsaved changes asks first; cancelling keeps the program,
+    // and the damped window closed by hand comes back as it was.
+    if (!lessons_->MayDiscardChanges()) {
+        QTimer::singleShot(0, this, [this] {
+            const auto closed = [](const QPointer<QMdiSubWindow>& w) {
+                return w.isNull() || w->isHidden();
+            };
+            if (std::all_of(subWindows_.begin(), subWindows_.end(), closed))
+                lessons_->Apply(lessons_->Gather());
+        });
+        return;
+    }
     quitApplication();
 }
 
@@ -233,6 +256,8 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         measurementsDock_->Follow(damped);
         graphsMenu_->Follow(damped);
     }
+    if (lessons_ != nullptr)
+        lessons_->WindowOpened();
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)
@@ -317,11 +342,15 @@ void MDIBrunmalt::ShowOnScreen(const QRect& available)
 
 void MDIBrunmalt::closeEvent(QCloseEvent* event)
 {
+    if (!lessons_->MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     closingChildren_ = true;
     mdiArea_->closeAllSubWindows();
     closingChildren_ = false;
     event->accept();
-    QuitProgram();
+    quitApplication();
 }
 
 } // namespace kestrova

@@ -30,6 +30,7 @@ class GraphsMenu;
 class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
+class LessonSession;
 class MeasurementsDock;
 class Simulation;
 
@@ -106,8 +107,11 @@ public:
     [[nodiscard]] LanguageSwitch& LanguageChoice() const { return *language_; }
     /// The "Mesures" panel of the damped pendulum.
     [[nodiscard]] MeasurementsDock& Measurements() const { return *measurementsDock_; }
-    /// The damped runs kept to compare: they outlive resets and window switches.
+    /// The damped runs kept to compare, for the program's whole run.
     [[nodiscard]] KeptRuns& KeptRunList() { return keptRuns_; }
+    [[nodiscard]] const KeptRuns& KeptRunList() const { return keptRuns_; }
+    /// The lesson in progress: its file, its items of "Fichier", its title.
+    [[nodiscard]] LessonSession& Lessons() const { return *lessons_; }
     /// The "Graphiques" window and its items of "Analyse".
     [[nodiscard]] GraphsMenu& Graphs() const { return *graphsMenu_; }
 
@@ -155,6 +159,7 @@ private:
     HelpMenu* helpMenu_ = nullptr;
     MeasurementsDock* measurementsDock_ = nullptr;
     GraphsMenu* graphsMenu_ = nullptr;
+    LessonSession* lessons_ = nullptr;
 };
 
 } // namespace kestrova

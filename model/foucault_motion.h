@@ -11,6 +11,7 @@
 #include "model/collection_points.h"
 #include "model/pendulum_state.h"
 
+#include <array>
 #include <optional>
 
 namespace kestrova::foucault {
@@ -37,6 +38,9 @@ enum class PlanetDay {
     Sidereal,    ///< once in kSiderealDaySeconds
 };
 [[nodiscard]] double DaySeconds(PlanetDay day);
+/// How many times faster than real time the simulation may run with the
+/// sidereal day; the sped-up day runs at 1.
+inline constexpr std::array<int, 4> kTimeFactors{1, 60, 600, 3600};
 
 /// Vertical component of the planet's rotation rate (rad/s), signed:
 /// \f$ \omega = \sin(\text{latitude}) \cdot 2\pi / \text{day} \f$, positive in the

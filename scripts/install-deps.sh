@@ -14,6 +14,7 @@ packages=(
   locales-all
   xvfb xauth
   desktop-file-utils appstream
+  shared-mime-info xdg-utils libglib2.0-bin
   dpkg-dev lintian
 )
 

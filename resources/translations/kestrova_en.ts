@@ -632,6 +632,212 @@
     </message>
 </context>
 <context>
+    <name>kestrova::LessonFile</name>
+    <message>
+        <source>un objet { … }</source>
+        <translation>an object { … }</translation>
+    </message>
+    <message>
+        <source>un texte entre guillemets</source>
+        <translation>a text in quotes</translation>
+    </message>
+    <message>
+        <source>true ou false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>un nombre</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>un nombre entier</source>
+        <translation>a whole number</translation>
+    </message>
+    <message>
+        <source>une liste [ … ]</source>
+        <translation>a list [ … ]</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;» doit être %2</source>
+        <translation>“%1” must be %2</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;» est trop long (plus de %2 caractères)</source>
+        <translation>“%1” is too long (more than %2 characters)</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;» n&apos;est pas un nombre fini</source>
+        <translation>“%1” is not a finite number</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;» vaut %2, hors des valeurs permises (%3)</source>
+        <translation>“%1” is %2, outside the allowed values (%3)</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;» doit valoir %2</source>
+        <translation>“%1” must be %2</translation>
+    </message>
+    <message>
+        <source> ou </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>plus de 3 et au plus 1000</source>
+        <translation>more than 3 and at most 1000</translation>
+    </message>
+    <message>
+        <source>de -90 à 90</source>
+        <translation>from -90 to 90</translation>
+    </message>
+    <message>
+        <source>1 avec le jour accéléré</source>
+        <translation>1 with the sped-up day</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;» contient plus de %2 essais</source>
+        <translation>“%1” holds more than %2 runs</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert : %2.</source>
+        <translation>The file “%1” could not be opened: %2.</translation>
+    </message>
+    <message>
+        <source>il s&apos;arrête avant la fin (fichier tronqué ?)</source>
+        <translation>it stops before its end (a truncated file?)</translation>
+    </message>
+    <message>
+        <source>ses données sont imbriquées trop profondément</source>
+        <translation>its data are nested too deeply</translation>
+    </message>
+    <message>
+        <source>il contient des caractères qui ne sont pas du texte UTF-8</source>
+        <translation>it holds characters that are not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>un nombre y est illisible ou trop grand (à l&apos;octet %1)</source>
+        <translation>a number in it is unreadable or too large (at byte %1)</translation>
+    </message>
+    <message>
+        <source>il est trop volumineux</source>
+        <translation>it is too large</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du JSON valide (erreur à l&apos;octet %1)</source>
+        <translation>it is not valid JSON (error at byte %1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas une leçon Kestrova (la clé «&#xa0;format&#xa0;» ne vaut pas «&#xa0;%1&#xa0;»)</source>
+        <translation>it is not a Kestrova lesson (the key “format” is not “%1”)</translation>
+    </message>
+    <message>
+        <source>sa version de format («&#xa0;version&#xa0;») n&apos;est pas de la forme 1.0</source>
+        <translation>its format version (“version”) is not of the form 1.0</translation>
+    </message>
+    <message>
+        <source>il est au format %1, plus récent que celui que lit ce programme (%2.x) : il faut une version de Kestrova qui lise le format %3</source>
+        <translation>it is in format %1, newer than the one this program reads (%2.x): it needs a version of Kestrova that reads format %3</translation>
+    </message>
+    <message>
+        <source>sa version de format %1 n&apos;existe pas</source>
+        <translation>its format version %1 does not exist</translation>
+    </message>
+    <message>
+        <source>il est vide</source>
+        <translation>it is empty</translation>
+    </message>
+    <message>
+        <source>il contient des données binaires, pas du texte</source>
+        <translation>it holds binary data, not text</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas une leçon Kestrova (le document n&apos;est pas un objet { … })</source>
+        <translation>it is not a Kestrova lesson (the document is not an object { … })</translation>
+    </message>
+    <message>
+        <source>certaines valeurs sont hors des limites</source>
+        <translation>some values are out of bounds</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier, pas un fichier</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>il n&apos;existe pas</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>il ne peut pas être lu (droits d&apos;accès ?)</source>
+        <translation>it cannot be read (access rights?)</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::LessonSession</name>
+    <message>
+        <source>&amp;Nouvelle séance</source>
+        <translation>&amp;New session</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer &amp;sous…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>Leçons Kestrova (*.kestrova)</source>
+        <translation>Kestrova lessons (*.kestrova)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon</source>
+        <translation>Open a lesson</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon</source>
+        <translation>Save the lesson</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Leçon modifiée</source>
+        <translation>Lesson modified</translation>
+    </message>
+    <message>
+        <source>La leçon «&#xa0;%1&#xa0;» a été modifiée. Enregistrer les modifications ?</source>
+        <translation>The lesson “%1” has been modified. Save the changes?</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ne pas enregistrer</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(aucun)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <translation>lesson</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::MDIBrunmalt</name>
     <message>
         <source>Fenêtres de simulation</source>
@@ -660,6 +866,14 @@
     <message>
         <source>&amp;Courbes d&apos;énergie</source>
         <translation>&amp;Energy curves</translation>
+    </message>
+    <message>
+        <source>Ouvrir un e&amp;xemple</source>
+        <translation>Open an e&amp;xample</translation>
+    </message>
+    <message>
+        <source>Fichiers &amp;récents</source>
+        <translation>&amp;Recent files</translation>
     </message>
 </context>
 <context>

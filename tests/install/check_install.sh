@@ -23,7 +23,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in desktop-file-validate appstreamcli ldd od; do
+for tool in desktop-file-validate appstreamcli ldd od update-mime-database xdg-mime gio; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "FAIL: $tool is missing (scripts/install-deps.sh installs the desktop tools)"
         exit 1
@@ -44,8 +44,15 @@ binary=$prefix/$bindir/kestrova
 desktop=$prefix/$datadir/applications/$id.desktop
 metainfo=$prefix/$datadir/metainfo/$id.metainfo.xml
 icons=$prefix/$datadir/icons/hicolor
+mime=$prefix/$datadir/mime/packages/$id.xml
+examples=$prefix/$datadir/kestrova/exemples
 expected=("$binary" "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg"
-    "$prefix/$datadir/doc/kestrova/copyright" "$prefix/$datadir/doc/kestrova/changelog.gz")
+    "$prefix/$datadir/doc/kestrova/copyright" "$prefix/$datadir/doc/kestrova/changelog.gz"
+    "$mime" "$icons/scalable/mimetypes/application-x-kestrova.svg")
+for lesson in 1-isochronisme 2-amortissement-critique 3-facteur-de-qualite 4-portrait-de-phase \
+    5-foucault-longueur 6-loi-de-foucault; do
+    expected+=("$examples/$lesson.kestrova")
+done
 for size in "${icon_sizes[@]}"; do
     expected+=("$icons/${size}x${size}/apps/$id.png")
 done
@@ -112,10 +119,28 @@ if [ -f "$desktop" ]; then
     for category in Education Science Physics; do
         [[ ";$categories" == *";$category;"* ]] || fail "the desktop entry lacks category $category"
     done
+    [[ ";$(entry_value MimeType)" == *";application/x-kestrova;"* ]] ||
+        fail "the desktop entry does not open lesson files (MimeType)"
     exec_line=$(entry_value Exec)
     program=${exec_line%% *}
     [ "$prefix/$bindir/$program" = "$binary" ] ||
         fail "the desktop entry runs '$program', not the installed program kestrova"
+fi
+
+# --- lesson files: the MIME database built from the installed definition
+# knows an example by its name, and by its content under another name
+if [ -f "$mime" ]; then
+    mimedb=$(mktemp -d "${TMPDIR:-/tmp}/kestrova-mime.XXXXXX") || exit 1
+    mkdir -p "$mimedb/mime/packages" "$mimedb/home"
+    cp "$mime" "$mimedb/mime/packages/" && update-mime-database "$mimedb/mime" ||
+        fail "update-mime-database rejects the lesson file type"
+    cp "$examples/1-isochronisme.kestrova" "$mimedb/lecon-sans-extension"
+    for file in "$examples/1-isochronisme.kestrova" "$mimedb/lecon-sans-extension"; do
+        type=$(XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME="$mimedb/home" XDG_DATA_DIRS="$mimedb" \
+            xdg-mime query filetype "$file" 2>&1)
+        [ "$type" = application/x-kestrova ] || fail "xdg-mime gives '$type' for ${file##*/}"
+    done
+    rm -rf "$mimedb"
 fi
 
 # --- the metainfo: strictly valid alone and together with the desktop entry

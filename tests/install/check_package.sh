@@ -29,7 +29,8 @@ echo "built $(basename "$deb")"
 failures=0
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/bin/kestrova ./usr/share/applications/$id.desktop \
-    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+    ./usr/share/mime/packages/$id.xml ./usr/share/kestrova/exemples/1-isochronisme.kestrova; do
     if ! grep -q " $path\$" <<<"$contents"; then
         echo "FAIL: the package does not hold $path"
         failures=$((failures + 1))

@@ -94,7 +94,10 @@ void frmPenduleAmorti::ConnectHandlers()
                 [this, slider](int) { OnSliderValueChanged(slider); });
     }
     connect(commands_.cmdPosInit, &QPushButton::clicked, this, [this] { ResetSimulation(); });
-    connect(commands_.chkApproxi, &QCheckBox::toggled, this, [this] { ShowChosenView(); });
+    connect(commands_.chkApproxi, &QCheckBox::toggled, this, [this] {
+        ShowChosenView();
+        emit SetupChanged();
+    });
     // toggled, not clicked: whatever moves the toggle starts or pauses the
     // run. The window moves it itself only to follow the run (ShowRunning),
     // with its signals blocked.
@@ -172,6 +175,24 @@ void frmPenduleAmorti::ResetSimulation()
     DrawPendulum(*surfaces_.picPendule, run_.State().Teta0);
     DrawWholePlots();
     emit RunMoved();
+    emit SetupChanged();
+}
+
+DampedWindowSetup frmPenduleAmorti::Setup() const
+{
+    return {run_.Setup(), commands_.chkApproxi->isChecked(), energyCurves_.shown,
+            simulatedTime_.Speed()};
+}
+
+void frmPenduleAmorti::ApplySetup(const DampedWindowSetup& setup)
+{
+    // Set from code, the sliders run no handler: one reset for all of them.
+    for (const DampedParameterEntry& entry : kDampedParameters)
+        SliderOf(entry.parameter)->setValue(setup.sliders[entry.parameter]);
+    commands_.chkApproxi->setChecked(setup.smallAngle);
+    energyCurves_.shown = setup.energyCurves;
+    SetSlowMotion(setup.speed);
+    ResetSimulation();
 }
 
 void frmPenduleAmorti::ShowCaptions()
@@ -208,6 +229,8 @@ void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
     // first tick): the reset redraws the plots with nothing else to change.
     if (!run_.Running() && run_.Time() == 0)
         ResetSimulation();
+    else
+        emit SetupChanged();
 }
 
 void frmPenduleAmorti::PickStart(double angle, double speed, bool always)

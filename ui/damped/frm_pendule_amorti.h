@@ -17,6 +17,7 @@
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
 #include "model/damped_run.h"
+#include "model/lesson.h"
 #include "plot/picture_surface.h"
 #include "plot/plot_picture.h"
 #include "ui/common/simulation.h"
@@ -107,6 +108,13 @@ public:
     void SetEnergyCurvesShown(bool shown);
     [[nodiscard]] bool EnergyCurvesShown() const { return energyCurves_.shown; }
 
+    /// The window's setup as one value: the sliders, the small-angle view,
+    /// the energy curves and the pace.
+    [[nodiscard]] DampedWindowSetup Setup() const;
+    /// Takes `setup` as the user's changes would: the controls, then one
+    /// reset of the run.
+    void ApplySetup(const DampedWindowSetup& setup);
+
     /// Replaces the message box that reports a fault (tests).
     void SetFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
 
@@ -119,6 +127,8 @@ signals:
     void MeasurementsChanged();
     /// The run has advanced, been reset or paused: views of it catch up.
     void RunMoved();
+    /// A setting of `Setup()` may have changed.
+    void SetupChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

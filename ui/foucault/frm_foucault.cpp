@@ -160,8 +160,10 @@ void frmFoucault::ConnectHandlers()
     connect(tmrCourbe_, &QTimer::timeout, this, &frmFoucault::AnimationTick);
     connect(placePanel_, &PlacePanel::PlaceChanged, this, &frmFoucault::PlaceChanged);
     // A new factor takes effect from the last tick on, without a jump.
-    connect(placePanel_, &PlacePanel::TimeFactorChanged, this,
-            [this] { run_.SetTimeFactor(placePanel_->TimeFactor()); });
+    connect(placePanel_, &PlacePanel::TimeFactorChanged, this, [this] {
+        run_.SetTimeFactor(placePanel_->TimeFactor());
+        emit SetupChanged();
+    });
 }
 
 void frmFoucault::LoadWindow()
@@ -206,6 +208,29 @@ void frmFoucault::LengthChanged()
     cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
 
     foucault::ScaleSideView(*picPendule_, run_.Longueur());
+    emit SetupChanged();
+}
+
+FoucaultWindowSetup frmFoucault::Setup() const
+{
+    return {run_.Longueur(), placePanel_->LatitudeDegrees(), placePanel_->Day(),
+            static_cast<int>(placePanel_->TimeFactor())};
+}
+
+void frmFoucault::ApplySetup(const FoucaultWindowSetup& setup)
+{
+    placePanel_->ApplyPlace(setup.latitudeDegrees, setup.day, setup.timeFactor);
+    txtLong_->setText(foucault::LengthText(setup.lengthMetres, QLocale()));
+    // One decimal is what the field shows; a length typed finer keeps
+    // every digit it was given.
+    if (!lengthAccepted_ || run_.Longueur() != setup.lengthMetres) {
+        QString text = QString::number(setup.lengthMetres, 'g', 15);
+        text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+        txtLong_->setText(text);
+    }
+    // Texts equal to the old ones changed nothing: the run starts afresh all the same.
+    PlaceChanged();
+    LengthChanged();
 }
 
 void frmFoucault::ShowRefusal()
@@ -225,6 +250,7 @@ void frmFoucault::PlaceChanged()
     // Greyed, it shows the kept latitude's figures rather than the typed one's.
     readout_->setEnabled(placePanel_->Accepted());
     ShowReadout();
+    emit SetupChanged();
 }
 
 void frmFoucault::StartAnimation()

@@ -10,6 +10,7 @@
 #include "clock/high_resolution_clock.h"
 #include "clock/simulated_time.h"
 #include "model/foucault_run.h"
+#include "model/lesson.h"
 #include "ui/common/simulation.h"
 
 #include <QWidget>
@@ -69,6 +70,13 @@ public:
     /// The run the window shows.
     [[nodiscard]] const FoucaultRun& Run() const { return run_; }
 
+    /// The controls' setup as one value: the length in effect, the latitude
+    /// last accepted, the day and the time factor.
+    [[nodiscard]] FoucaultWindowSetup Setup() const;
+    /// Takes `setup` as the user's changes would: the place, then the
+    /// length; the animation stops and the trail empties.
+    void ApplySetup(const FoucaultWindowSetup& setup);
+
     // PlotSource (frm_foucault_plots.cpp): both views drawn again.
     [[nodiscard]] QList<PlotPicture> Plots() const override;
     [[nodiscard]] QStringList Captions() const override;
@@ -78,6 +86,8 @@ public:
 signals:
     /// The window was closed.
     void Unloaded();
+    /// A setting of `Setup()` may have changed.
+    void SetupChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

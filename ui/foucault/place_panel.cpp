@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace kestrova {
 
 namespace {
@@ -30,8 +32,6 @@ constexpr PresetPlace kPresetPlaces[] = {
     {QT_TRANSLATE_NOOP("kestrova::PlacePanel", "Équateur"), "cmdEquateur", 0.0},
     {QT_TRANSLATE_NOOP("kestrova::PlacePanel", "Sydney"), "cmdSydney", -33.87},
 };
-
-constexpr int kTimeFactors[] = {1, 60, 600, 3600};
 
 } // namespace
 
@@ -97,7 +97,7 @@ PlacePanel::PlacePanel(QWidget* parent)
 
     cboFacteur_ = new QComboBox(this);
     cboFacteur_->setObjectName(QStringLiteral("cboFacteur"));
-    for (const int factor : kTimeFactors)
+    for (const int factor : foucault::kTimeFactors)
         cboFacteur_->addItem(QStringLiteral("×") + QString::number(factor), factor);
     cboFacteur_->setEnabled(false);
     SetTranslatable(
@@ -146,10 +146,30 @@ void PlacePanel::LatitudeTextChanged()
     const foucault::LatitudeReading reading =
         foucault::ReadLatitudeText(txtLatitude_->text(), QLocale());
     accepted_ = reading.Accepted();
-    if (accepted_)
+    if (accepted_) {
+        latitudeDegrees_ = reading.Degrees;
         latitude_ = reading.Degrees * DegToRad;
+    }
     lblRefusLatitude_->setText(foucault::LatitudeRefusalMessage(reading.Refusal));
     lblRefusLatitude_->setVisible(!accepted_);
+}
+
+void PlacePanel::ApplyPlace(double latitudeDegrees, foucault::PlanetDay day, int timeFactor)
+{
+    cboJour_->setCurrentIndex(day == foucault::PlanetDay::Sidereal ? 1 : 0);
+    const int factorIndex = cboFacteur_->findData(timeFactor);
+    if (day == foucault::PlanetDay::Sidereal && factorIndex >= 0)
+        cboFacteur_->setCurrentIndex(factorIndex);
+    txtLatitude_->setText(foucault::LatitudeText(latitudeDegrees, QLocale()));
+    // Two decimals are what the field shows; a latitude typed finer keeps
+    // every digit it was given.
+    if (!accepted_ || latitudeDegrees_ != latitudeDegrees) {
+        QString text = QString::number(std::abs(latitudeDegrees), 'g', 15);
+        text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+        if (latitudeDegrees != 0)
+            text += latitudeDegrees > 0 ? QStringLiteral(" N") : QStringLiteral(" S");
+        txtLatitude_->setText(text);
+    }
 }
 
 void PlacePanel::DayChanged()

@@ -30,6 +30,11 @@ public:
     void Retranslate();
     /// The last accepted latitude (rad, north positive).
     [[nodiscard]] double Latitude() const { return latitude_; }
+    /// The same in degrees, as read from the text.
+    [[nodiscard]] double LatitudeDegrees() const { return latitudeDegrees_; }
+    /// Sets the controls as the user would: the day, the factor (with the
+    /// sidereal day only), then the latitude text.
+    void ApplyPlace(double latitudeDegrees, foucault::PlanetDay day, int timeFactor);
     [[nodiscard]] foucault::PlanetDay Day() const;
     /// How many times faster than real time; 1 with the sped-up day, whose
     /// plane already turns within a lesson.
@@ -50,6 +55,7 @@ private:
     QComboBox* cboFacteur_ = nullptr;
     bool accepted_ = false;
     double latitude_ = 0;
+    double latitudeDegrees_ = 0;
 };
 
 } // namespace kestrova

@@ -1,0 +1,69 @@
+#include "app/atomic_save.h"
+#include "app/lesson_file.h"
+#include "app/lesson_keys.h"
+
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace kestrova {
+
+using namespace lesson_key;
+
+QByteArray LessonJson(const Lesson& lesson)
+{
+    auto sliders = [](const SliderValues& values) {
+        QJsonObject object;
+        for (const DampedParameterEntry& entry : kDampedParameters)
+            object.insert(QLatin1String(entry.id.data(), static_cast<qsizetype>(entry.id.size())),
+                          values[entry.parameter]);
+        return object;
+    };
+    QJsonObject damped = sliders(lesson.damped.sliders);
+    damped.insert(QLatin1String(kSmallAngle), lesson.damped.smallAngle);
+    damped.insert(QLatin1String(kEnergyCurves), lesson.damped.energyCurves);
+    damped.insert(QLatin1String(kSpeed), lesson.damped.speed);
+
+    const FoucaultWindowSetup& f = lesson.foucault;
+    const QJsonObject foucault{
+        {QLatin1String(kLength), f.lengthMetres},
+        {QLatin1String(kLatitude), f.latitudeDegrees},
+        {QLatin1String(kDay),
+         f.day == foucault::PlanetDay::Sidereal ? QLatin1String(kSidereal)
+                                                : QLatin1String(kAccelerated)},
+        {QLatin1String(kTimeFactor), f.timeFactor},
+    };
+    QJsonArray runs;
+    for (const LessonKeptRun& run : lesson.keptRuns) {
+        QJsonObject object = sliders(run.setup);
+        object.insert(QLatin1String(kVisible), run.visible);
+        runs.append(object);
+    }
+    const QJsonObject root{
+        {QLatin1String(kFormat), QLatin1String(kFormatName)},
+        {QLatin1String(kVersion),
+         QStringLiteral("%1.%2").arg(kLessonFormatMajor).arg(kLessonFormatMinor)},
+        {QLatin1String(kTitle), QString::fromStdString(lesson.title)},
+        {QLatin1String(kNote), QString::fromStdString(lesson.note)},
+        {QLatin1String(kWindow),
+         lesson.window == LessonWindow::Foucault ? QLatin1String(kFoucault)
+                                                 : QLatin1String(kDamped)},
+        {QLatin1String(kDamped), damped},
+        {QLatin1String(kFoucault), foucault},
+        {QLatin1String(kRuns), runs},
+        {QLatin1String(kPanels),
+         QJsonObject{{QLatin1String(kMeasurements), lesson.measurementsOpen},
+                     {QLatin1String(kGraphs), lesson.graphsOpen}}},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QString SaveLessonFile(const QString& path, const Lesson& lesson)
+{
+    const QByteArray bytes = LessonJson(lesson);
+    return SaveAtomically(
+        {{path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }}});
+}
+
+} // namespace kestrova

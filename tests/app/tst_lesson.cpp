@@ -1,0 +1,290 @@
+// Lesson files: every setting of both windows survives a save and an opening
+// in a fresh program; bad files are refused by name and change nothing; a
+// named lesson marks its changes and asks about them before quitting.
+
+#include "app/animation_menu.h"
+#include "app/lesson_file.h"
+#include "app/lesson_session.h"
+#include "app/mdi_brunmalt.h"
+#include "app/measurements_dock.h"
+#include "tests/support/test_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kestrova;
+using kestrova::testing::ChildOf;
+
+namespace {
+
+/// A frame whose dialogs answer from the test.
+struct Frame {
+    Frame()
+    {
+        frame.quitApplication = [this] { ++quits; };
+        LessonSession& lessons = frame.Lessons();
+        lessons.SetReporter([this](const QString& message) { reported = message; });
+        lessons.SetNoteShower([this](const QString& title, const QString&) { noteTitle = title; });
+        lessons.SetUnsavedQuestion([this](const QString&) { return answer; });
+    }
+
+    FakeCounterSource counter;
+    MDIBrunmalt frame{counter};
+    int quits = 0;
+    QString reported;
+    QString noteTitle;
+    LessonSession::UnsavedAnswer answer = LessonSession::UnsavedAnswer::Cancel;
+};
+
+/// What the controls of the open windows and the frame's items show.
+QStringList Controls(const MDIBrunmalt& frame)
+{
+    QStringList shown{QString::number(frame.Animation()->Speed()),
+                      QString::number(frame.EnergyCurvesAction()->isChecked()),
+                      QString::number(frame.Measurements().ShowAction()->isChecked())};
+    if (const QWidget* damped = frame.DampedWindow()) {
+        for (const QSlider* slider : damped->findChildren<QSlider*>())
+            shown << slider->objectName() + QLatin1Char('=') + QString::number(slider->value());
+        shown << QString::number(ChildOf<QCheckBox>(damped, "chkApproxi")->isChecked());
+    }
+    if (const QWidget* foucault = frame.FoucaultWindow()) {
+        for (const char* name : {"txtLong", "txtLatitude"})
+            shown << ChildOf<QLineEdit>(foucault, name)->text();
+        for (const char* name : {"cboJour", "cboFacteur"})
+            shown << ChildOf<QComboBox>(foucault, name)->currentText();
+    }
+    for (const KeptRun& run : frame.KeptRunList().Runs())
+        shown << QString::number(run.setup.LambdaHundredths) + QString::number(run.visible);
+    return shown;
+}
+
+QByteArray Example(const char* name)
+{
+    QFile file(QStringLiteral(":/kestrova/examples/%1.kestrova").arg(QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestLesson : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
+
+    // Each control set by hand in one program comes back in another.
+    void roundTrip_data()
+    {
+        QTest::addColumn<bool>("endInFoucault");
+        QTest::addRow("damped window open") << false;
+        QTest::addRow("Foucault window open") << true;
+    }
+    void roundTrip()
+    {
+        QFETCH(bool, endInFoucault);
+        const QString path = dir_.filePath(QStringLiteral("tour"));
+        Frame a;
+        frmPenduleAmorti* damped = a.frame.DampedWindow();
+        const int positions[] = {170, -7, 123, 301};
+        for (int i = 0; i < 4; ++i)
+            ChildOf<QSlider>(damped, kestrova::testing::kSliders[i].first)->setValue(positions[i]);
+        damped->ResetSimulation();
+        ChildOf<QCheckBox>(damped, "chkApproxi")->setChecked(true);
+        a.frame.EnergyCurvesAction()->trigger();
+        a.frame.Animation()->actions()[3]->trigger();
+        a.frame.Measurements().ShowAction()->trigger();
+        a.frame.KeptRunList().Keep(damped->Run().Setup());
+        a.frame.KeptRunList().Keep(SliderValues{});
+        a.frame.KeptRunList().SetVisible(1, false);
+        a.frame.ShowSimulation(kFoucaultSimulation);
+        QWidget* foucault = a.frame.FoucaultWindow();
+        ChildOf<QComboBox>(foucault, "cboJour")->setCurrentIndex(1);
+        ChildOf<QComboBox>(foucault, "cboFacteur")->setCurrentIndex(2);
+        ChildOf<QLineEdit>(foucault, "txtLatitude")->setText(QStringLiteral("33,875 S"));
+        ChildOf<QLineEdit>(foucault, "txtLong")->setText(QStringLiteral("12,25"));
+        if (!endInFoucault)
+            a.frame.ShowSimulation(kDampedSimulation);
+        const Lesson before = a.frame.Lessons().Gather();
+        const QStringList shown = Controls(a.frame);
+        QVERIFY(a.frame.Lessons().SaveAs(path));
+        QCOMPARE(a.frame.Lessons().FilePath(), path + QStringLiteral(".kestrova"));
+
+        Frame b;
+        QVERIFY(b.frame.Lessons().Open(path + QStringLiteral(".kestrova")));
+        QCOMPARE(Controls(b.frame), shown);
+        QVERIFY(b.frame.Lessons().Gather() == before);
+        QVERIFY(!b.frame.Lessons().Modified());
+    }
+
+    // Refused files: the message names the file and the problem, and the
+    // lesson in progress stays exactly as it was.
+    void badFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        const QByteArray good = Example("3-facteur-de-qualite");
+        auto with = [&good](const char* from, const char* to) {
+            return QByteArray(good).replace(from, to);
+        };
+        QTest::addRow("empty") << QByteArray() << "vide";
+        QTest::addRow("truncated") << good.left(good.size() / 2) << "tronqué";
+        QTest::addRow("not JSON") << QByteArray("titre = leçon") << "JSON";
+        QTest::addRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "binaires";
+        QTest::addRow("not UTF-8") << with("qualité", "qualit\xe9") << "UTF-8";
+        QTest::addRow("an array") << QByteArray("[1, 2]") << "objet";
+        QTest::addRow("other JSON") << QByteArray("{\"a\": 1}") << "format";
+        QTest::addRow("newer major") << with("\"1.0\"", "\"2.3\"") << "format 2.3, plus récent";
+        QTest::addRow("version garbled") << with("\"1.0\"", "\"1\"") << "version";
+        QTest::addRow("slider as text")
+            << with("\"teta0\": 45", "\"teta0\": \"45\"") << "amorti.teta0";
+        QTest::addRow("fraction") << with("\"lambda\": 20,", "\"lambda\": 20.5,")
+                                  << "amorti.lambda";
+        QTest::addRow("above the table") << with("\"teta0\": 45", "\"teta0\": 181") << "181";
+        QTest::addRow("huge number") << with("\"omega0\": 0,", "\"omega0\": 1e308,") << "omega0";
+        QTest::addRow("overflow") << with("\"omega0\": 0,", "\"omega0\": 1e999,") << "trop grand";
+        QTest::addRow("NaN") << with("\"omega0\": 0,", "\"omega0\": NaN,") << "illisible";
+        QTest::addRow("bool as number") << with("true", "1") << "true ou false";
+        QTest::addRow("length at the amplitude")
+            << with("\"longueur\": 67", "\"longueur\": 3") << "longueur";
+        QTest::addRow("latitude past a pole") << with("48.85", "90.01") << "latitude";
+        QTest::addRow("factor with the sped-up day")
+            << with("\"accelerationTemps\": 1", "\"accelerationTemps\": 60") << "accelerationTemps";
+        QTest::addRow("speed not offered")
+            << with("\"vitesseAnimation\": 1", "\"vitesseAnimation\": 0.3") << "vitesseAnimation";
+        QTest::addRow("unknown window") << with("\"amorti\",", "\"graphes\",") << "fenetre";
+        QTest::addRow("runs not a list")
+            << with("\"essais\": [", "\"essais\": {\"a\": [").replace("\n    ],", "]},")
+            << "essais";
+        QTest::addRow("run bad") << with("\"lambda\": 50", "\"lambda\": -1") << "essais[1].lambda";
+        QTest::addRow("huge title")
+            << with("Le facteur", QByteArray(300, 'x').constData()) << "titre";
+        QTest::addRow("deep nesting") << QByteArray(5000, '[') << "imbriquées";
+        QTest::addRow("too big") << QByteArray(kLessonFileMaxBytes + 1, ' ') + good << "volumineux";
+        QTest::addRow("folder") << QByteArray("folder") << "dossier";
+        QTest::addRow("missing") << QByteArray("missing") << "existe pas";
+        QTest::addRow("unreadable") << QByteArray("unreadable") << "lu";
+    }
+    void badFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        if (!badFilesFrame_)
+            badFilesFrame_ = std::make_unique<Frame>();
+        Frame& f = *badFilesFrame_;
+        const QString lesson = dir_.filePath(QStringLiteral("bonne.kestrova"));
+        if (f.frame.Lessons().FilePath().isEmpty()) {
+            QFile good(lesson);
+            QVERIFY(good.open(QIODevice::WriteOnly));
+            good.write(Example("6-loi-de-foucault"));
+            good.close();
+            QVERIFY(f.frame.Lessons().Open(lesson));
+        }
+        const QString path = dir_.filePath(QStringLiteral("mauvaise.kestrova"));
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        if (bytes == "folder") {
+            QDir().mkpath(path);
+        } else if (bytes != "missing") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+            if (bytes == "unreadable")
+                file.setPermissions(QFileDevice::WriteOwner);
+        }
+        if (bytes == "unreadable" && QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("running as root: every file is readable");
+        const Lesson before = f.frame.Lessons().Gather();
+        f.reported.clear();
+        QVERIFY(!f.frame.Lessons().Open(path));
+        QVERIFY2(f.reported.contains(QDir::toNativeSeparators(path)), qPrintable(f.reported));
+        QVERIFY2(f.reported.contains(problem), qPrintable(f.reported));
+        QVERIFY(f.frame.Lessons().Gather() == before);
+        QCOMPARE(f.frame.Lessons().FilePath(), lesson);
+        QVERIFY(f.frame.FoucaultWindow() != nullptr);
+    }
+
+    // A newer minor version's unknown keys are ignored; absent keys keep
+    // the start state; the examples open as they are.
+    void acceptedFiles()
+    {
+        const QByteArray newer = Example("1-isochronisme")
+                                     .replace("\"1.0\"", "\"1.7\"")
+                                     .replace("\"note\"", "\"avenir\": {\"x\": [1]}, \"note\"");
+        const LessonReading read = ReadLesson(newer, QStringLiteral("n"));
+        QVERIFY2(read.lesson.has_value(), qPrintable(read.error));
+        QCOMPARE(read.lesson->damped.sliders.Teta0Degrees, 10);
+        const LessonReading minimal = ReadLesson(
+            "{\"format\": \"kestrova-lecon\", \"version\": \"1.0\"}", QStringLiteral("m"));
+        QVERIFY(minimal.lesson.has_value() && *minimal.lesson == Lesson{});
+        QCOMPARE(LessonSession::Examples().size(), 6);
+        for (const QString& example : LessonSession::Examples())
+            QVERIFY2(ReadLessonFile(example).lesson.has_value(), qPrintable(example));
+    }
+
+    // A named lesson marks its changes; quitting asks, and each answer does
+    // what it says.
+    void unsavedChanges_data()
+    {
+        QTest::addColumn<LessonSession::UnsavedAnswer>("answer");
+        QTest::addColumn<bool>("byHand"); // the damped window closed, not the Quit item
+        QTest::addColumn<int>("quits");
+        QTest::addColumn<bool>("saved");
+        using A = LessonSession::UnsavedAnswer;
+        QTest::addRow("Enregistrer") << A::Save << false << 1 << true;
+        QTest::addRow("Ne pas enregistrer") << A::Discard << false << 1 << false;
+        QTest::addRow("Annuler") << A::Cancel << false << 0 << false;
+        QTest::addRow("window closed, Annuler: it comes back") << A::Cancel << true << 0 << false;
+    }
+    void unsavedChanges()
+    {
+        QFETCH(LessonSession::UnsavedAnswer, answer);
+        QFETCH(bool, byHand);
+        QFETCH(int, quits);
+        QFETCH(bool, saved);
+        Frame f;
+        // Untitled, changes are nobody's: no mark, no question.
+        f.frame.EnergyCurvesAction()->trigger();
+        f.frame.QuitAction()->trigger();
+        QCOMPARE(f.quits, 1);
+        const QString path = dir_.filePath(QStringLiteral("marque.kestrova"));
+        QVERIFY(f.frame.Lessons().SaveAs(path));
+        QCOMPARE(f.frame.windowTitle(), QStringLiteral("marque.kestrova — Kestrova - v.1.0"));
+        f.frame.Animation()->actions()[1]->trigger();
+        QCOMPARE(f.frame.windowTitle(),
+                 QStringLiteral("marque.kestrova* — Kestrova - v.1.0 — Ralenti ×1/2"));
+        f.answer = answer;
+        if (byHand)
+            f.frame.DampedWindow()->parentWidget()->close();
+        else
+            f.frame.QuitAction()->trigger();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(f.quits, 1 + quits);
+        QVERIFY(f.frame.DampedWindow() != nullptr || quits == 1);
+        QCOMPARE(f.frame.windowTitle().startsWith(QStringLiteral("marque.kestrova*")), !saved);
+        QCOMPARE(ReadLessonFile(path).lesson->damped.speed, saved ? 0.5 : 1.0);
+    }
+
+    void cleanupTestCase() { badFilesFrame_.reset(); }
+
+private:
+    std::unique_ptr<Frame> badFilesFrame_;
+    QTemporaryDir settings_;
+    inline static QTemporaryDir dir_;
+};
+
+QTEST_MAIN(TestLesson)
+#include "tst_lesson.moc"
