@@ -124,9 +124,10 @@ void RunPlots::Show(const std::vector<PlotRun>& runs, double timeEnd)
     for (const PlotRun& run : runs)
         AddRun(run);
     Retranslate();
+    // The levels fill the phase portrait's new ranges.
+    ApplyRanges();
     DrawEnergyLevels();
     ApplyStyle();
-    ApplyRanges();
     Replot();
 }
 
