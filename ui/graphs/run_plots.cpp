@@ -55,7 +55,9 @@ RunPlots::RunPlots(QObject* parent)
                     for (std::size_t j = 0; j < kGraphCount; ++j) {
                         if (j != i && IsTimePlot(j) && plots_[j]->xAxis->range() != range) {
                             plots_[j]->xAxis->setRange(range);
-                            plots_[j]->replot(QCustomPlot::rpQueuedReplot);
+                            // A hidden graph is drawn when its tab comes forward.
+                            if (plots_[j]->isVisible())
+                                plots_[j]->replot(QCustomPlot::rpQueuedReplot);
                         }
                     }
                 });
