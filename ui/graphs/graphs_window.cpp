@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
