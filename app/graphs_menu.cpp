@@ -159,6 +159,16 @@ void GraphsMenu::KeepCurrentRun()
 void GraphsMenu::ClearKeptRuns()
 {
     kept_.Clear();
+    if (clearOtherRuns_)
+        clearOtherRuns_();
+    UpdateEnabled();
+}
+
+void GraphsMenu::SetOtherRuns(std::function<bool()> any, std::function<void()> clear)
+{
+    anyOtherRuns_ = std::move(any);
+    clearOtherRuns_ = std::move(clear);
+    UpdateEnabled();
 }
 
 void GraphsMenu::KeptChanged()
@@ -176,7 +186,7 @@ void GraphsMenu::UpdateEnabled()
     keep_->setStatusTip(
         full ? tr("Huit lancers sont gardés : retirez-en un pour en garder un autre.") : QString());
     keep_->setToolTip(keep_->statusTip());
-    clear_->setEnabled(!kept_.Empty());
+    clear_->setEnabled(!kept_.Empty() || (anyOtherRuns_ && anyOtherRuns_()));
 }
 
 bool GraphsMenu::Report(const QString& message)

@@ -50,8 +50,15 @@ public:
     void ShowGraphs();
     /// Keeps the current run of the damped window, if any.
     void KeepCurrentRun();
-    /// "Effacer les lancers": every kept run goes.
+    /// "Effacer les lancers": every kept run goes, and so do the other runs
+    /// the program remembers (the earlier runs of the period–amplitude plot),
+    /// through `alsoClear`.
     void ClearKeptRuns();
+    /// The frame's other remembered runs: whether there are any, and how to
+    /// forget them; "Effacer les lancers" is one action for all of them.
+    void SetOtherRuns(std::function<bool()> any, std::function<void()> clear);
+    /// Enables the items after a change of what is remembered.
+    void UpdateEnabled();
 
     /// Writes the graphs window as shown: PNG (twice the screen's logical
     /// pixels), SVG or PDF after the path's suffix. False and a message
@@ -65,7 +72,6 @@ public:
 
 private:
     void KeptChanged();
-    void UpdateEnabled();
     bool Report(const QString& message);
 
     QMainWindow& frame_;
@@ -76,6 +82,8 @@ private:
     QPointer<QMdiSubWindow> subWindow_;
     NameChooser chooseName_;
     ErrorReporter reportError_;
+    std::function<bool()> anyOtherRuns_;
+    std::function<void()> clearOtherRuns_;
     QAction* graphs_ = nullptr;
     QAction* keep_ = nullptr;
     QAction* clear_ = nullptr;

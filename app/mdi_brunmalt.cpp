@@ -212,6 +212,14 @@ void MDIBrunmalt::CreateGraphsMenu()
 {
     graphsMenu_ =
         new GraphsMenu(*this, *mdiArea_, keptRuns_, *AnalysisMenu(), *energyCurvesAction_);
+    // "Effacer les lancers" is one action, in the menu and under the
+    // period–amplitude plot: it forgets the kept runs and the earlier ones.
+    MeasurementsPanel& panel = measurementsDock_->Panel();
+    graphsMenu_->SetOtherRuns([&panel] { return panel.HasEarlierRuns(); },
+                              [&panel] { panel.ClearEarlierRuns(); });
+    connect(&panel, &MeasurementsPanel::EarlierRunsChanged, graphsMenu_,
+            &GraphsMenu::UpdateEnabled);
+    connect(&panel, &MeasurementsPanel::ClearRunsAsked, graphsMenu_, &GraphsMenu::ClearKeptRuns);
 }
 
 void MDIBrunmalt::CreateHelpMenu()

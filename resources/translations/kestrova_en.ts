@@ -1162,8 +1162,8 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <translation>Clear &amp;earlier runs</translation>
     </message>
     <message>
-        <source>Retire du graphique les points des lancers précédents</source>
-        <translation>Removes the points of earlier runs from the plot</translation>
+        <source>Retire du graphique les points des lancers précédents, et oublie les lancers gardés des graphiques</source>
+        <translation>Removes the points of earlier runs from the plot, and forgets the runs kept in the graphs</translation>
     </message>
     <message>
         <source>réglé : %1</source>

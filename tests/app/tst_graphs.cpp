@@ -5,8 +5,10 @@
 
 #include "app/graphs_menu.h"
 #include "app/mdi_brunmalt.h"
+#include "app/measurements_dock.h"
 #include "model/run_curves.h"
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/damped/measurements_panel.h"
 #include "ui/graphs/graph_reader.h"
 #include "ui/graphs/graphs_window.h"
 #include "ui/graphs/run_plots.h"
@@ -90,8 +92,21 @@ private slots:
         for (int i = 0; i < live.size(); ++i)
             QVERIFY2(std::abs(live[i] - kept[i]) < 1e-9, qPrintable(QString::number(i)));
 
-        graphs.ClearKeptRuns();
-        QVERIFY(f.frame.KeptRunList().Empty());
+        // "Effacer les lancers" forgets the kept runs and the period–amplitude
+        // plot's earlier runs, from the menu as from the panel's button.
+        MeasurementsPanel& panel = f.frame.Measurements().Panel();
+        f.Damped().ResetSimulation();
+        QVERIFY(panel.HasEarlierRuns() && graphs.ClearAction()->isEnabled());
+        graphs.ClearAction()->trigger();
+        QVERIFY(f.frame.KeptRunList().Empty() && !panel.HasEarlierRuns());
+        QVERIFY(!graphs.ClearAction()->isEnabled());
+        graphs.KeepAction()->trigger();
+        f.Run(12);
+        f.Damped().ResetSimulation();
+        f.frame.Measurements().ShowAction()->trigger();
+        QTRY_VERIFY(panel.isVisible());
+        panel.findChild<QPushButton*>("cmdEffacerLancers")->click();
+        QVERIFY(f.frame.KeptRunList().Empty() && !panel.HasEarlierRuns());
     }
 
     void theCursorReadsTheRecording()

@@ -144,9 +144,13 @@ MeasurementsPanel::MeasurementsPanel(QWidget* parent)
     cmdEffacerLancers_->setObjectName(QStringLiteral("cmdEffacerLancers"));
     SetTranslatable(cmdEffacerLancers_, "text", QT_TR_NOOP("&Effacer les lancers"));
     SetTranslatable(cmdEffacerLancers_, "toolTip",
-                    QT_TR_NOOP("Retire du graphique les points des lancers précédents"));
+                    QT_TR_NOOP("Retire du graphique les points des lancers précédents, et oublie "
+                               "les lancers gardés des graphiques"));
     cmdEffacerLancers_->setEnabled(false);
-    connect(cmdEffacerLancers_, &QPushButton::clicked, this, &MeasurementsPanel::ClearEarlierRuns);
+    connect(cmdEffacerLancers_, &QPushButton::clicked, this, [this] {
+        ClearEarlierRuns();
+        emit ClearRunsAsked();
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdBalayer_);
     buttons->addWidget(cmdEffacerLancers_);
@@ -220,6 +224,7 @@ void MeasurementsPanel::EndRun()
         points_.earlierRuns.push_back(*points_.thisRun);
         points_.thisRun.reset();
         plotStale_ = true;
+        emit EarlierRunsChanged();
     }
 }
 
@@ -328,10 +333,13 @@ PeriodAmplitudeTexts MeasurementsPanel::PlotTexts()
 
 void MeasurementsPanel::ClearEarlierRuns()
 {
+    const bool had = HasEarlierRuns();
     points_.earlierRuns.clear();
     plotStale_ = true;
     if (isVisible())
         RedrawPlot();
+    if (had)
+        emit EarlierRunsChanged();
 }
 
 void MeasurementsPanel::RedrawPlot()

@@ -39,10 +39,18 @@ public:
     /// Takes the points of the earlier runs off the plot ("Effacer les
     /// lancers"); the sweep and the current run stay.
     void ClearEarlierRuns();
+    [[nodiscard]] bool HasEarlierRuns() const { return !points_.earlierRuns.empty(); }
 
     [[nodiscard]] const PeriodAmplitudePoints& PlotPoints() const { return points_; }
     /// The period-amplitude plot as it leaves the program (exports, copy).
     [[nodiscard]] PlotPicture PeriodPlot() const;
+
+signals:
+    /// A run joined the earlier runs, or they were taken off the plot.
+    void EarlierRunsChanged();
+    /// "Effacer les lancers" was pressed here: the frame forgets its other
+    /// runs too, as the menu item of the same name does.
+    void ClearRunsAsked();
 
 protected:
     void showEvent(QShowEvent* event) override;
