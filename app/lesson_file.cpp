@@ -54,13 +54,16 @@ public:
         Lesson lesson;
         lesson.title = Text(root, kTitle, kLessonTitleMaxLength).toStdString();
         lesson.note = Text(root, kNote, kLessonNoteMaxLength).toStdString();
-        const QString window = Choice(root, kWindow, {kDamped, kFoucault}, kDamped);
-        lesson.window =
-            window == QLatin1String(kFoucault) ? LessonWindow::Foucault : LessonWindow::Damped;
+        const QString window = Choice(root, kWindow, {kDamped, kFoucault, kDriven}, kDamped);
+        lesson.window = window == QLatin1String(kFoucault) ? LessonWindow::Foucault
+            : window == QLatin1String(kDriven)             ? LessonWindow::Driven
+                                                           : LessonWindow::Damped;
         if (const QJsonObject damped = Object(root, kDamped); !damped.isEmpty())
             lesson.damped = ReadDamped(damped, lesson.damped);
         if (const QJsonObject foucault = Object(root, kFoucault); !foucault.isEmpty())
             lesson.foucault = ReadFoucault(foucault, lesson.foucault);
+        if (const QJsonObject driven = Object(root, kDriven); !driven.isEmpty())
+            lesson.driven = ReadDriven(driven, lesson.driven);
         ReadRuns(root, lesson.keptRuns);
         const QJsonObject panels = Object(root, kPanels);
         lesson.measurementsOpen = Bool(panels, kMeasurements, false);
@@ -208,6 +211,23 @@ private:
                            ? QStringLiteral("1, 60, 600, 3600")
                            : LessonFile::tr("1 avec le jour accéléré"));
         setup.timeFactor = static_cast<int>(factor);
+        return setup;
+    }
+
+    DrivenSetup ReadDriven(const QJsonObject& object, DrivenSetup setup) const
+    {
+        for (const DrivenParameterEntry& entry : kDrivenParameters) {
+            const std::string id(entry.id);
+            double& value = setup.*entry.member;
+            value = Double(object, id.c_str(), value);
+            DrivenSetup alone;
+            alone.*entry.member = value;
+            if (!WithinBounds(alone))
+                OutOfRange(id.c_str(), value,
+                           LessonFile::tr("de %1 à %2")
+                               .arg(Number(entry.minimum / entry.displayScale),
+                                    Number(entry.maximum / entry.displayScale)));
+        }
         return setup;
     }
 

@@ -34,6 +34,10 @@ QByteArray LessonJson(const Lesson& lesson)
                                                 : QLatin1String(kAccelerated)},
         {QLatin1String(kTimeFactor), f.timeFactor},
     };
+    QJsonObject driven;
+    for (const DrivenParameterEntry& entry : kDrivenParameters)
+        driven.insert(QLatin1String(entry.id.data(), static_cast<qsizetype>(entry.id.size())),
+                      lesson.driven.*entry.member);
     QJsonArray runs;
     for (const LessonKeptRun& run : lesson.keptRuns) {
         QJsonObject object = sliders(run.setup);
@@ -47,10 +51,12 @@ QByteArray LessonJson(const Lesson& lesson)
         {QLatin1String(kTitle), QString::fromStdString(lesson.title)},
         {QLatin1String(kNote), QString::fromStdString(lesson.note)},
         {QLatin1String(kWindow),
-         lesson.window == LessonWindow::Foucault ? QLatin1String(kFoucault)
-                                                 : QLatin1String(kDamped)},
+         QLatin1String(lesson.window == LessonWindow::Foucault     ? kFoucault
+                           : lesson.window == LessonWindow::Driven ? kDriven
+                                                                   : kDamped)},
         {QLatin1String(kDamped), damped},
         {QLatin1String(kFoucault), foucault},
+        {QLatin1String(kDriven), driven},
         {QLatin1String(kRuns), runs},
         {QLatin1String(kPanels),
          QJsonObject{{QLatin1String(kMeasurements), lesson.measurementsOpen},

@@ -15,6 +15,9 @@ inline constexpr char kNote[] = "note";
 inline constexpr char kWindow[] = "fenetre";
 inline constexpr char kDamped[] = "amorti";
 inline constexpr char kFoucault[] = "foucault";
+/// The driven pendulum: its values under the ids of its parameter table, in
+/// SI units (the angle in radians).
+inline constexpr char kDriven[] = "force";
 inline constexpr char kSmallAngle[] = "petitsAngles";
 inline constexpr char kEnergyCurves[] = "courbesEnergie";
 inline constexpr char kSpeed[] = "vitesseAnimation";

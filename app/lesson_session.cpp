@@ -5,6 +5,7 @@
 #include "app/mdi_brunmalt.h"
 #include "app/measurements_dock.h"
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
@@ -29,14 +30,16 @@ Lesson LessonSession::Gather() const
     Lesson lesson;
     lesson.title = title_;
     lesson.note = note_;
-    lesson.window =
-        frame_.FoucaultWindow() != nullptr ? LessonWindow::Foucault : LessonWindow::Damped;
+    lesson.window = frame_.FoucaultWindow() != nullptr ? LessonWindow::Foucault
+        : DrivenWindow() != nullptr                    ? LessonWindow::Driven
+                                                       : LessonWindow::Damped;
     lesson.damped = frame_.DampedWindow() != nullptr ? frame_.DampedWindow()->Setup() : damped_;
     // The pace and the energy curves are the frame's items, whichever window is open.
     lesson.damped.speed = frame_.Animation()->Speed();
     lesson.damped.energyCurves = frame_.EnergyCurvesWanted();
     lesson.foucault =
         frame_.FoucaultWindow() != nullptr ? frame_.FoucaultWindow()->Setup() : foucault_;
+    lesson.driven = DrivenWindow() != nullptr ? DrivenWindow()->Setup() : driven_;
     lesson.keptRuns = LessonRuns(frame_.KeptRunList().Runs());
     lesson.measurementsOpen = frame_.Measurements().Wanted();
     lesson.graphsOpen = graphsOpen_;
@@ -46,12 +49,16 @@ Lesson LessonSession::Gather() const
 void LessonSession::Apply(const Lesson& lesson)
 {
     applying_ = true;
-    frame_.ShowSimulation(lesson.window == LessonWindow::Foucault ? kFoucaultSimulation
-                                                                  : kDampedSimulation);
+    frame_.ShowSimulation(lesson.window == LessonWindow::Foucault     ? kFoucaultSimulation
+                              : lesson.window == LessonWindow::Driven ? kDrivenSimulation
+                                                                      : kDampedSimulation);
     frame_.Animation()->SetSpeed(lesson.damped.speed);
     frame_.SetEnergyCurvesWanted(lesson.damped.energyCurves);
     damped_ = lesson.damped;
     foucault_ = lesson.foucault;
+    driven_ = lesson.driven;
+    if (frmPenduleForce* driven = DrivenWindow())
+        driven->ApplySetup(lesson.driven);
     if (frmPenduleAmorti* damped = frame_.DampedWindow())
         damped->ApplySetup(lesson.damped);
     if (frmFoucault* foucault = frame_.FoucaultWindow())
@@ -75,6 +82,9 @@ void LessonSession::WindowOpened()
     if (frmFoucault* foucault = frame_.FoucaultWindow())
         connect(foucault, &frmFoucault::SetupChanged, this, &LessonSession::Recheck,
                 Qt::UniqueConnection);
+    if (frmPenduleForce* driven = DrivenWindow())
+        connect(driven, &frmPenduleForce::SetupChanged, this, &LessonSession::Recheck,
+                Qt::UniqueConnection);
     Recheck();
 }
 
@@ -86,6 +96,8 @@ void LessonSession::Recheck()
         damped_ = damped->Setup();
     if (frmFoucault* foucault = frame_.FoucaultWindow())
         foucault_ = foucault->Setup();
+    if (frmPenduleForce* driven = DrivenWindow())
+        driven_ = driven->Setup();
     // An untitled session has nothing to lose: no mark, no question.
     const bool modified = !name_.isEmpty() && Gather() != saved_;
     if (modified != modified_) {
@@ -187,6 +199,11 @@ bool LessonSession::MayDiscardChanges()
         break;
     }
     return false;
+}
+
+frmPenduleForce* LessonSession::DrivenWindow() const
+{
+    return qobject_cast<frmPenduleForce*>(frame_.SimulationWidget(kDrivenSimulation));
 }
 
 } // namespace kestrova

@@ -24,6 +24,7 @@ class QMenu;
 namespace kestrova {
 
 class MDIBrunmalt;
+class frmPenduleForce;
 
 class LessonSession : public QObject {
     Q_OBJECT
@@ -99,6 +100,9 @@ signals:
     void TitleChanged();
 
 private:
+    /// The open driven-pendulum window, or null.
+    [[nodiscard]] frmPenduleForce* DrivenWindow() const;
+
     // The menu and the dialogs (lesson_menu.cpp).
     void CreateActions(QMenu& fileMenu);
     void FillExamples();
@@ -117,6 +121,7 @@ private:
     /// The setups of both windows, kept while a window is closed.
     DampedWindowSetup damped_;
     FoucaultWindowSetup foucault_;
+    DrivenSetup driven_;
     std::string title_;
     std::string note_;
     bool graphsOpen_ = false;

@@ -47,6 +47,7 @@ inline constexpr Colour kBackgroundColour = Rgb(255, 255, 192);
 /// `Simulations()`.
 inline constexpr std::int16_t kDampedSimulation = 0;
 inline constexpr std::int16_t kFoucaultSimulation = 1;
+inline constexpr std::int16_t kDrivenSimulation = 2;
 
 class MDIBrunmalt : public QMainWindow {
     Q_OBJECT

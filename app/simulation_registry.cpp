@@ -1,6 +1,7 @@
 #include "app/simulation_registry.h"
 
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QtGlobal>
@@ -24,6 +25,8 @@ const SimulationEntry kSimulations[] = {
      &Load<frmPenduleAmorti>, true},
     {QT_TRANSLATE_NOOP("kestrova::MDIBrunmalt", "Pendule de &Foucault"), Qt::CTRL | Qt::Key_2,
      &Load<frmFoucault>, false},
+    {QT_TRANSLATE_NOOP("kestrova::MDIBrunmalt", "Pendule &forcé"), Qt::CTRL | Qt::Key_3,
+     &Load<frmPenduleForce>, false},
 };
 
 } // namespace

@@ -54,7 +54,7 @@ bool LessonWithinRanges(const Lesson& lesson)
         && Utf8Length(lesson.note) <= kLessonNoteMaxLength && SlidersInRange(lesson.damped.sliders)
         && ValidSpeed(lesson.damped.speed) && ValidLength(f.lengthMetres)
         && ValidLatitude(f.latitudeDegrees) && ValidTimeFactor(f.day, f.timeFactor)
-        && lesson.keptRuns.size() <= KeptRuns::kLimit
+        && WithinBounds(lesson.driven) && lesson.keptRuns.size() <= KeptRuns::kLimit
         && std::all_of(lesson.keptRuns.begin(), lesson.keptRuns.end(),
                        [](const LessonKeptRun& run) { return SlidersInRange(run.setup); });
 }

@@ -7,6 +7,7 @@
 /// to the students when they open it. Plain values: the file format lives on
 /// the Qt side, which fills this and checks it with `LessonWithinRanges`.
 
+#include "model/driven_parameters.h"
 #include "model/foucault_motion.h"
 #include "model/kept_runs.h"
 #include "model/latitude_reading.h"
@@ -43,7 +44,7 @@ struct FoucaultWindowSetup {
     bool operator==(const FoucaultWindowSetup&) const = default;
 };
 
-enum class LessonWindow { Damped, Foucault };
+enum class LessonWindow { Damped, Foucault, Driven };
 
 /// A kept run as a lesson stores it: its colour is the list's to choose.
 struct LessonKeptRun {
@@ -59,6 +60,7 @@ struct Lesson {
     LessonWindow window = LessonWindow::Damped;
     DampedWindowSetup damped;
     FoucaultWindowSetup foucault;
+    DrivenSetup driven; ///< the driven-pendulum window's fields
     std::vector<LessonKeptRun> keptRuns;
     bool measurementsOpen = false; ///< the "Mesures" panel
     bool graphsOpen = false;       ///< the graphs window

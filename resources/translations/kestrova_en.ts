@@ -218,6 +218,95 @@
     </message>
 </context>
 <context>
+    <name>kestrova::DrivenAnalysis</name>
+    <message>
+        <source>Pendule forcé : résonance et chaos</source>
+        <translation>Driven pendulum: resonance and chaos</translation>
+    </message>
+    <message>
+        <source>Courbe de résonance</source>
+        <translation>Resonance curve</translation>
+    </message>
+    <message>
+        <source>Section de Poincaré</source>
+        <translation>Poincaré section</translation>
+    </message>
+    <message>
+        <source>Diagramme de bifurcation</source>
+        <translation>Bifurcation diagram</translation>
+    </message>
+    <message>
+        <source>Sensibilité aux conditions initiales</source>
+        <translation>Sensitivity to initial conditions</translation>
+    </message>
+    <message>
+        <source>γ de :</source>
+        <translation>γ from:</translation>
+    </message>
+    <message>
+        <source>γ à :</source>
+        <translation>γ to:</translation>
+    </message>
+    <message>
+        <source>&amp;Calculer</source>
+        <translation>&amp;Compute</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Ω (rad/s)</source>
+        <translation>Ω (rad/s)</translation>
+    </message>
+    <message>
+        <source>Amplitude (rad)</source>
+        <translation>Amplitude (rad)</translation>
+    </message>
+    <message>
+        <source>Rouge : Ω croissant ; bleu : Ω décroissant ; vert : théorie des petits angles.
+Pulsation de résonance mesurée : %1 rad/s (théorie √(ω₀² − 2λ²) : %2 rad/s). Bande passante : %3 rad/s.
+Facteur de qualité mesuré : %4 (ω₀/2λ : %5).</source>
+        <translation>Red: Ω rising; blue: Ω falling; green: small-angle theory.
+Measured resonance pulsation: %1 rad/s (theory √(ω₀² − 2λ²): %2 rad/s). Bandwidth: %3 rad/s.
+Measured quality factor: %4 (ω₀/2λ: %5).</translation>
+    </message>
+    <message>
+        <source>θ (rad)</source>
+        <translation>θ (rad)</translation>
+    </message>
+    <message>
+        <source>θ&apos; (rad/s)</source>
+        <translation>θ&apos; (rad/s)</translation>
+    </message>
+    <message>
+        <source>%1 points, un par période de l&apos;excitation, après %2 périodes.
+Points distincts : %3 ; cases occupées d&apos;une grille 100 × 100 : %4.</source>
+        <translation>%1 points, one per driving period, after %2 periods.
+Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
+    </message>
+    <message>
+        <source>γ</source>
+        <translation>γ</translation>
+    </message>
+    <message>
+        <source>%1 valeurs de γ ; pour chacune, l&apos;angle une fois par période pendant %2 périodes, après %3 périodes de régime transitoire.</source>
+        <translation>%1 values of γ; for each, the angle once a period for %2 periods, after %3 periods of transient.</translation>
+    </message>
+    <message>
+        <source>t (s)</source>
+        <translation>t (s)</translation>
+    </message>
+    <message>
+        <source>Écart (échelle log)</source>
+        <translation>Separation (log scale)</translation>
+    </message>
+    <message>
+        <source>Deux mouvements partis à 10⁻⁶ rad l&apos;un de l&apos;autre : écart √(Δθ² + (Δθ&apos;/ω₀)²) final %1.</source>
+        <translation>Two motions started 10⁻⁶ rad apart: final separation √(Δθ² + (Δθ&apos;/ω₀)²) %1.</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::EditMenu</name>
     <message>
         <source>Éditi&amp;on</source>
@@ -886,6 +975,10 @@
         <source>Fichiers &amp;récents</source>
         <translation>&amp;Recent files</translation>
     </message>
+    <message>
+        <source>Pendule &amp;forcé</source>
+        <translation>&amp;Driven pendulum</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::MeasurementsDock</name>
@@ -1256,13 +1349,6 @@
     </message>
 </context>
 <context>
-    <name>kestrova::SpeedStatus</name>
-    <message>
-        <source>%1 — temps simulé : %2 s</source>
-        <translation>%1 — simulated time: %2 s</translation>
-    </message>
-</context>
-<context>
     <name>kestrova::RunPlots</name>
     <message>
         <source>Angle</source>
@@ -1311,6 +1397,13 @@
     <message>
         <source>enveloppe aux petits angles</source>
         <translation>small-angle envelope</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::SpeedStatus</name>
+    <message>
+        <source>%1 — temps simulé : %2 s</source>
+        <translation>%1 — simulated time: %2 s</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1587,121 @@ Click &quot;Initial position&quot; or change a parameter to start again.</transl
     <message>
         <source>En vert : approximation des petits angles (sin θ ≈ θ)</source>
         <translation>In green: small-angle approximation (sin θ ≈ θ)</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::frmPenduleForce</name>
+    <message>
+        <source>Lancer l&apos;&amp;animation</source>
+        <translation>Start &amp;animation</translation>
+    </message>
+    <message>
+        <source>Suspendre l&apos;&amp;animation</source>
+        <translation>Pause &amp;animation</translation>
+    </message>
+    <message>
+        <source>Pendule forcé</source>
+        <translation>Driven pendulum</translation>
+    </message>
+    <message>
+        <source>&amp;Cas classiques :</source>
+        <translation>&amp;Classic cases:</translation>
+    </message>
+    <message>
+        <source>Position &amp;initiale</source>
+        <translation>&amp;Initial position</translation>
+    </message>
+    <message>
+        <source>&amp;Résonance et chaos…</source>
+        <translation>&amp;Resonance and chaos…</translation>
+    </message>
+    <message>
+        <source>Pendule</source>
+        <translation>Pendulum</translation>
+    </message>
+    <message>
+        <source>Le pendule et, en bleu autour de l&apos;axe, le couple de l&apos;excitation</source>
+        <translation>The pendulum and, in blue around the pivot, the driving torque</translation>
+    </message>
+    <message>
+        <source>Angle en fonction du temps</source>
+        <translation>Angle against time</translation>
+    </message>
+    <message>
+        <source>Portrait de phase</source>
+        <translation>Phase portrait</translation>
+    </message>
+    <message>
+        <source>(choisir)</source>
+        <translation>(choose)</translation>
+    </message>
+    <message>
+        <source>Temps : %1 s</source>
+        <translation>Time: %1 s</translation>
+    </message>
+    <message>
+        <source>Période de l&apos;excitation : %1 s</source>
+        <translation>Driving period: %1 s</translation>
+    </message>
+    <message>
+        <source>En régime permanent :</source>
+        <translation>In the steady state:</translation>
+    </message>
+    <message>
+        <source>Amplitude : %1°</source>
+        <translation>Amplitude: %1°</translation>
+    </message>
+    <message>
+        <source>(petits angles : %1°)</source>
+        <translation>(small angles: %1°)</translation>
+    </message>
+    <message>
+        <source>Retard de phase : %1°</source>
+        <translation>Phase lag: %1°</translation>
+    </message>
+    <message>
+        <source>Pas de régime permanent périodique : mesure sur la dernière période.</source>
+        <translation>No periodic steady state: measured over the last period.</translation>
+    </message>
+    <message>
+        <source>Le pendule et le couple de l&apos;excitation</source>
+        <translation>The pendulum and the driving torque</translation>
+    </message>
+    <message>
+        <source>Angle initial θ₀ :</source>
+        <translation>Initial angle θ₀:</translation>
+    </message>
+    <message>
+        <source>Vitesse initiale θ&apos;₀ :</source>
+        <translation>Initial speed θ&apos;₀:</translation>
+    </message>
+    <message>
+        <source>Pulsation propre ω₀ :</source>
+        <translation>Natural pulsation ω₀:</translation>
+    </message>
+    <message>
+        <source>Amortissement λ :</source>
+        <translation>Damping λ:</translation>
+    </message>
+    <message>
+        <source>Force de l&apos;excitation γ :</source>
+        <translation>Driving strength γ:</translation>
+    </message>
+    <message>
+        <source>Pulsation de l&apos;excitation Ω :</source>
+        <translation>Driving pulsation Ω:</translation>
+    </message>
+    <message>
+        <source>Périodique (γ = 0,9)</source>
+        <translation>Periodic (γ = 0.9)</translation>
+    </message>
+    <message>
+        <source>Doublement de période (γ = 1,07)</source>
+        <translation>Period doubling (γ = 1.07)</translation>
+    </message>
+    <message>
+        <source>Chaotique (γ = 1,5 ; λ = 0,125)</source>
+        <translation>Chaotic (γ = 1.5; λ = 0.125)</translation>
     </message>
 </context>
 </TS>

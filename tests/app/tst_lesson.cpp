@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
@@ -60,6 +61,10 @@ QStringList Controls(const MDIBrunmalt& frame)
         for (const char* name : {"cboJour", "cboFacteur"})
             shown << ChildOf<QComboBox>(foucault, name)->currentText();
     }
+    if (const QWidget* driven = frame.SimulationWidget(kDrivenSimulation)) {
+        for (const QDoubleSpinBox* field : driven->findChildren<QDoubleSpinBox*>())
+            shown << field->objectName() + QLatin1Char('=') + field->text();
+    }
     for (const KeptRun& run : frame.KeptRunList().Runs())
         shown << QString::number(run.setup.LambdaHundredths) + QString::number(run.visible);
     return shown;
@@ -87,13 +92,14 @@ private slots:
     // Each control set by hand in one program comes back in another.
     void roundTrip_data()
     {
-        QTest::addColumn<bool>("endInFoucault");
-        QTest::addRow("damped window open") << false;
-        QTest::addRow("Foucault window open") << true;
+        QTest::addColumn<int>("endIn");
+        QTest::addRow("damped window open") << int{kDampedSimulation};
+        QTest::addRow("Foucault window open") << int{kFoucaultSimulation};
+        QTest::addRow("driven window open") << int{kDrivenSimulation};
     }
     void roundTrip()
     {
-        QFETCH(bool, endInFoucault);
+        QFETCH(int, endIn);
         const QString path = dir_.filePath(QStringLiteral("tour"));
         Frame a;
         frmPenduleAmorti* damped = a.frame.DampedWindow();
@@ -114,8 +120,12 @@ private slots:
         ChildOf<QComboBox>(foucault, "cboFacteur")->setCurrentIndex(2);
         ChildOf<QLineEdit>(foucault, "txtLatitude")->setText(QStringLiteral("33,875 S"));
         ChildOf<QLineEdit>(foucault, "txtLong")->setText(QStringLiteral("12,25"));
-        if (!endInFoucault)
-            a.frame.ShowSimulation(kDampedSimulation);
+        a.frame.ShowSimulation(kDrivenSimulation);
+        QWidget* driven = a.frame.SimulationWidget(kDrivenSimulation);
+        ChildOf<QComboBox>(driven, "cboPresets")->activated(3);
+        ChildOf<QDoubleSpinBox>(driven, "txt_teta0")->setValue(-30);
+        ChildOf<QDoubleSpinBox>(driven, "txt_gamma")->setValue(1.234);
+        a.frame.ShowSimulation(static_cast<std::int16_t>(endIn));
         const Lesson before = a.frame.Lessons().Gather();
         const QStringList shown = Controls(a.frame);
         QVERIFY(a.frame.Lessons().SaveAs(path));
@@ -168,6 +178,8 @@ private slots:
             << with("\"accelerationTemps\": 1", "\"accelerationTemps\": 60") << "accelerationTemps";
         QTest::addRow("speed not offered")
             << with("\"vitesseAnimation\": 1", "\"vitesseAnimation\": 0.3") << "vitesseAnimation";
+        QTest::addRow("driven out of range")
+            << with("\"note\"", "\"force\": {\"gamma\": 4}, \"note\"") << "force.gamma";
         QTest::addRow("unknown window") << with("\"amorti\",", "\"graphes\",") << "fenetre";
         QTest::addRow("runs not a list")
             << with("\"essais\": [", "\"essais\": {\"a\": [").replace("\n    ],", "]},")
