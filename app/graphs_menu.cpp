@@ -105,7 +105,10 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
         });
         // Told before the window's run goes: the graphs stop reading it.
         connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
+        // By then the window is only a QObject: forget it before anything
+        // looks at it as a window.
         connect(damped, &QObject::destroyed, this, [this] {
+            damped_.clear();
             if (GraphsWindow* window = Window())
                 window->Follow(nullptr);
             UpdateEnabled();

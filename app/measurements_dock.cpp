@@ -10,7 +10,9 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -82,9 +84,19 @@ void MeasurementsDock::Follow(frmPenduleAmorti* window)
         connect(window, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
         // By the time QObject says it is destroyed the window is only a
         // QObject: forget it without touching it as a window.
+        // Its sub-window is half gone too, so nobody else may be told now:
+        // the panel lets go of the run quietly, and the menu item, whose
+        // listeners look at the frame's windows, follows once it is over.
         connect(window, &QObject::destroyed, this, [this] {
             window_.clear();
-            Follow(nullptr);
+            {
+                const QSignalBlocker quiet(panel_);
+                panel_->Follow(nullptr);
+            }
+            QTimer::singleShot(0, this, [this] {
+                if (window_.isNull())
+                    Follow(nullptr);
+            });
         });
     }
     // Disabled, the item shows no check mark; back, it shows the user's choice.
