@@ -32,6 +32,7 @@ class LanguageSwitch;
 class LessonSession;
 class MeasurementsDock;
 class Simulation;
+class ViewMenu;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -94,6 +95,8 @@ public:
     [[nodiscard]] QAction* FoucaultAction() const { return SimulationAction(kFoucaultSimulation); }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
+    /// "Affichage": the zoom, full screen and the contrast.
+    [[nodiscard]] ViewMenu& View() const { return *viewMenu_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
     /// energy level curves; unchecked at start.
@@ -148,6 +151,7 @@ private:
     std::vector<QAction*> simulationActions_;
     QAction* quitAction_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
+    ViewMenu* viewMenu_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
     QMenu* analysisMenu_ = nullptr;
