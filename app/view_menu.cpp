@@ -26,6 +26,8 @@ constexpr char kZoomKey[] = "view/zoom";
 constexpr char kHighContrastKey[] = "view/highContrast";
 constexpr char kFittedName[] = "fit";
 constexpr int kWheelNotch = 120; // eighths of a degree: one step of a mouse wheel
+// px: the frame's own caption, which the screen's free area still holds.
+constexpr int kFrameCaptionGuess = 32;
 
 // The user's settings file of the program, as the language's.
 std::unique_ptr<QSettings> Settings()
@@ -51,7 +53,8 @@ ViewMenu::ViewMenu(QMainWindow& frame, QMdiArea& area)
     , frame_(frame)
     , area_(area)
 {
-    SetTranslatable(this, "title", QT_TR_NOOP("&Affichage"));
+    // Alt+A is the damped window's start button.
+    SetTranslatable(this, "title", QT_TR_NOOP("Affic&hage"));
     CreateZoomItems();
     CreateOtherItems();
     area_.installEventFilter(this);
@@ -143,10 +146,11 @@ void ViewMenu::RestoreSaved(const QSize& available)
             saved.zoom = step;
     }
     saved.highContrast = settings->value(kHighContrastKey).toBool();
-    Apply(saved);
-    // The frame's menu bar and the sub-windows' borders around the windows.
+    // The frame's menu bar above the windows.
     const int menuBar =
         frame_.menuWidget() != nullptr ? frame_.menuWidget()->sizeHint().height() : 0;
+    startRoom_ = available - QSize(0, menuBar + kFrameCaptionGuess);
+    Apply(saved);
     for (const QMdiSubWindow* subWindow : area_.subWindowList()) {
         const QSize needed = subWindow->size() + QSize(0, menuBar);
         if (needed.width() > available.width() || needed.height() > available.height()) {
@@ -188,11 +192,7 @@ void ViewMenu::ShowWindow(QMdiSubWindow& subWindow)
         return;
     showing_ = true;
     simulation->SetHighContrast(choice_.highContrast);
-    // Fitted, a frame not shown yet has no room to measure: its first
-    // layout fits the windows (see eventFilter).
-    const double zoom = !choice_.fitted ? choice_.zoom
-        : area_.isVisible()             ? FittingZoomFor(subWindow)
-                                        : ZoomOf(subWindow);
+    const double zoom = choice_.fitted ? FittingZoomFor(subWindow) : choice_.zoom;
     simulation->SetZoom(zoom);
     subWindow.resize(subWindow.widget()->size().grownBy(subWindow.contentsMargins()));
     if (choice_.fitted)
@@ -202,7 +202,10 @@ void ViewMenu::ShowWindow(QMdiSubWindow& subWindow)
 
 double ViewMenu::FittingZoomFor(const QMdiSubWindow& subWindow) const
 {
-    const QSize room = area_.size().shrunkBy(subWindow.contentsMargins());
+    // A frame not shown yet has no room to measure: the screen's is
+    // guessed, and the frame's first layout fits the windows again.
+    const QSize area = area_.isVisible() ? area_.size() : startRoom_;
+    const QSize room = area.shrunkBy(subWindow.contentsMargins());
     return FittingZoom(BuiltSize(*subWindow.widget()), room);
 }
 

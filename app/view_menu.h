@@ -87,6 +87,7 @@ private:
     QAction* highContrast_ = nullptr;
     bool wasMaximized_ = false; ///< the frame's state before full screen
     bool showing_ = false;      ///< guards against the resizes the zoom itself makes
+    QSize startRoom_{1016, 734}; ///< the area's guessed size until the frame is shown
     int wheelAngle_ = 0;        ///< Ctrl+wheel turned since the last step (eighths of a degree)
 };
 

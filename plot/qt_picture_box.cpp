@@ -127,6 +127,11 @@ QPainter& PictureBox::Painter()
         EnsureImage();
         paintedSize_ = InsideRect().size();
         painter_.begin(&image_);
+        // The painter takes an image's ratio below 1 as 1: a box zoomed out
+        // on a plain screen scales itself.
+        const qreal ratio = image_.devicePixelRatio();
+        if (ratio < 1)
+            painter_.scale(ratio, ratio);
         painter_.setRenderHint(QPainter::Antialiasing);
         painterHasFont_ = false;
     }
