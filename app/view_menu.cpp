@@ -132,6 +132,7 @@ void ViewMenu::Choose(const ViewChoice& choice)
                        choice.fitted ? QString::fromLatin1(kFittedName)
                                      : QString::number(Percent(choice.zoom)));
     settings->setValue(kHighContrastKey, choice.highContrast);
+    emit ChoiceChanged();
 }
 
 void ViewMenu::RestoreSaved(const QSize& available)

@@ -56,6 +56,10 @@ public:
     /// The item of a fixed zoom of kZoomSteps, or null.
     [[nodiscard]] QAction* ZoomAction(double zoom) const;
 
+signals:
+    /// The user or a lesson chose another zoom or contrast.
+    void ChoiceChanged();
+
 protected:
     /// Ctrl+wheel over a simulation window; the room of the area.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,10 +89,10 @@ private:
     QAction* zoomOut_ = nullptr;
     QAction* fullScreen_ = nullptr;
     QAction* highContrast_ = nullptr;
-    bool wasMaximized_ = false; ///< the frame's state before full screen
-    bool showing_ = false;      ///< guards against the resizes the zoom itself makes
+    bool wasMaximized_ = false;  ///< the frame's state before full screen
+    bool showing_ = false;       ///< guards against the resizes the zoom itself makes
     QSize startRoom_{1016, 734}; ///< the area's guessed size until the frame is shown
-    int wheelAngle_ = 0;        ///< Ctrl+wheel turned since the last step (eighths of a degree)
+    int wheelAngle_ = 0;         ///< Ctrl+wheel turned since the last step (eighths of a degree)
 };
 
 } // namespace kestrova

@@ -6,16 +6,14 @@
 /// twips and its font in points, both that much larger on screen; picture
 /// boxes keep their drawing units and draw larger.
 
-#include <QSize>
+#include "model/zoom_steps.h"
 
-#include <array>
+#include <QSize>
 
 class QWidget;
 
 namespace kestrova {
 
-/// The zooms the "Affichage" menu offers, smallest first.
-inline constexpr std::array<double, 5> kZoomSteps{0.75, 1.0, 1.25, 1.5, 2.0};
 /// The range a fitted zoom is kept in.
 inline constexpr double kSmallestZoom = 0.5;
 inline constexpr double kLargestZoom = 2.0;
