@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTextBrowser>
 
 namespace kestrova {
@@ -152,6 +153,9 @@ void HelpMenu::ShowGuide()
         guide_->setObjectName(QStringLiteral("guide"));
         guide_->setOpenExternalLinks(true);
         guide_->resize(kGuideSize);
+        // A window of its own, closed with Escape as a dialog would be.
+        auto* close = new QShortcut(QKeySequence::Cancel, guide_);
+        connect(close, &QShortcut::activated, guide_, &QWidget::close);
         LoadGuide();
     }
     guide_->show();

@@ -36,7 +36,8 @@ public:
     /// (which must outlive the menu).
     HelpMenu(QWidget* frame, LanguageSwitch& language);
 
-    /// Opens the guide, or brings it forward, in the interface language.
+    /// Opens the guide, or brings it forward, in the interface language;
+    /// Escape closes it.
     void ShowGuide();
 
     [[nodiscard]] QAction* GuideAction() const { return guideAction_; }

@@ -36,11 +36,11 @@ Lesson LessonSession::Gather() const
     lesson.damped = frame_.DampedWindow() != nullptr ? frame_.DampedWindow()->Setup() : damped_;
     // The pace and the energy curves are the frame's items, whichever window is open.
     lesson.damped.speed = frame_.Animation()->Speed();
-    lesson.damped.energyCurves = frame_.EnergyCurvesAction()->isChecked();
+    lesson.damped.energyCurves = frame_.EnergyCurvesWanted();
     lesson.foucault =
         frame_.FoucaultWindow() != nullptr ? frame_.FoucaultWindow()->Setup() : foucault_;
     lesson.keptRuns = LessonRuns(frame_.KeptRunList().Runs());
-    lesson.measurementsOpen = frame_.Measurements().ShowAction()->isChecked();
+    lesson.measurementsOpen = frame_.Measurements().Wanted();
     lesson.graphsOpen = graphsOpen_;
     const ViewChoice view = frame_.View().Choice();
     lesson.view = LessonView{view.fitted, view.zoom, view.highContrast};
@@ -53,7 +53,7 @@ void LessonSession::Apply(const Lesson& lesson)
     frame_.ShowSimulation(lesson.window == LessonWindow::Foucault ? kFoucaultSimulation
                                                                   : kDampedSimulation);
     frame_.Animation()->SetSpeed(lesson.damped.speed);
-    frame_.EnergyCurvesAction()->setChecked(lesson.damped.energyCurves);
+    frame_.SetEnergyCurvesWanted(lesson.damped.energyCurves);
     damped_ = lesson.damped;
     foucault_ = lesson.foucault;
     if (frmPenduleAmorti* damped = frame_.DampedWindow())
@@ -61,7 +61,7 @@ void LessonSession::Apply(const Lesson& lesson)
     if (frmFoucault* foucault = frame_.FoucaultWindow())
         foucault->ApplySetup(lesson.foucault);
     frame_.KeptRunList().Assign(KeptRunsOf(lesson.keptRuns));
-    frame_.Measurements().ShowAction()->setChecked(lesson.measurementsOpen);
+    frame_.Measurements().SetWanted(lesson.measurementsOpen);
     // The graphs window follows this flag once the frame has one; until
     // then the flag is kept as the lesson gave it.
     graphsOpen_ = lesson.graphsOpen;

@@ -1,6 +1,7 @@
 #include "app/mdi_brunmalt.h"
 
 #include "app/animation_menu.h"
+#include "app/edit_menu.h"
 #include "app/file_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
@@ -8,6 +9,7 @@
 #include "app/lesson_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
+#include "app/speed_status.h"
 #include "app/view_menu.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
@@ -62,6 +64,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateMeasurementsDock();
     CreateHelpMenu();
     CreateFileMenu();
+    CreateEditMenu();
     lessons_ = new LessonSession(*this, *fileMenu_->Menu());
     connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
@@ -110,6 +113,10 @@ void MDIBrunmalt::CreateAnimationMenu()
 {
     animationMenu_ = new AnimationMenu(this);
     menuBar()->addMenu(animationMenu_);
+    speedStatus_ = new SpeedStatus(*this, [this]() -> std::optional<double> {
+        const std::vector<Simulation*> open = OpenSimulations();
+        return open.empty() ? std::nullopt : open.front()->SimulatedSeconds();
+    });
     connect(animationMenu_, &AnimationMenu::SpeedChanged, this, &MDIBrunmalt::ApplySpeed);
     connect(animationMenu_, &AnimationMenu::NextStepAsked, this, [this] {
         for (Simulation* simulation : OpenSimulations())
@@ -127,7 +134,8 @@ void MDIBrunmalt::ApplySpeed()
 
 void MDIBrunmalt::ShowSpeedInCaption()
 {
-    // In the caption, not a status bar: the frame keeps its height.
+    // In the caption, and while slowed in a line inside the frame too,
+    // which a projector or a full-screen window still shows.
     const QString slowMotion = animationMenu_->SlowMotionName();
     // The lesson's mark is written out rather than left to the window's
     // modified flag, which the closing of a sub-window clears.
@@ -136,6 +144,7 @@ void MDIBrunmalt::ShowSpeedInCaption()
         lesson += (lessons_->Modified() ? QStringLiteral("* — ") : QStringLiteral(" — "));
     setWindowTitle(lesson + FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
+    speedStatus_->Show(slowMotion);
 }
 
 void MDIBrunmalt::CreateFileMenu()
@@ -161,6 +170,13 @@ void MDIBrunmalt::CreateFileMenu()
     });
 }
 
+void MDIBrunmalt::CreateEditMenu()
+{
+    editMenu_ = new EditMenu(this, [this] { return DampedWindow(); });
+    // Second, after "Fichier", as desktop programs have it.
+    menuBar()->insertMenu(menuBar()->actions().value(1), editMenu_);
+}
+
 QMenu* MDIBrunmalt::AnalysisMenu()
 {
     if (analysisMenu_ == nullptr) {
@@ -177,6 +193,10 @@ void MDIBrunmalt::CreateEnergyCurvesAction()
     energyCurvesAction_->setCheckable(true);
     energyCurvesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(energyCurvesAction_, &QAction::toggled, this, [this](bool shown) {
+        // Unchecked because no damped window is open, the curves are still wanted.
+        if (!energyCurvesAction_->isEnabled())
+            return;
+        energyCurvesWanted_ = shown;
         if (frmPenduleAmorti* window = DampedWindow())
             window->SetEnergyCurvesShown(shown);
     });
@@ -211,6 +231,8 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
         CloseChild(subWindow);
     if (index >= 0 && static_cast<std::size_t>(index) < subWindows_.size())
         OpenSimulation(static_cast<std::size_t>(index));
+    fileMenu_->UpdateEnabled();
+    editMenu_->UpdateEnabled();
 }
 
 void MDIBrunmalt::QuitProgram()
@@ -238,7 +260,7 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     // pendulum's.
     auto* damped = qobject_cast<frmPenduleAmorti*>(window.Widget);
     if (damped != nullptr)
-        damped->SetEnergyCurvesShown(energyCurvesAction_->isChecked());
+        damped->SetEnergyCurvesShown(energyCurvesWanted_);
     if (entry.ClosingEndsProgram) {
         window.Behaviour->WhenUnloaded([this] {
             if (!closingChildren_)
@@ -248,10 +270,33 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     subWindows_[index] = AddChild(window.Widget);
     viewMenu_->WindowOpened(*subWindows_[index]);
     window.Behaviour->SetSlowMotion(animationMenu_->Speed());
-    if (damped != nullptr)
+    if (damped != nullptr) {
         measurementsDock_->Follow(damped);
+        connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { EnableDampedCommands(false); });
+        // "Exporter les données" waits for a run: its state follows the run's.
+        connect(damped, &frmPenduleAmorti::MeasurementsChanged, fileMenu_,
+                &FileMenu::UpdateEnabled);
+        editMenu_->Follow(damped);
+    }
+    EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)
         lessons_->WindowOpened();
+    fileMenu_->UpdateEnabled();
+}
+
+void MDIBrunmalt::SetEnergyCurvesWanted(bool wanted)
+{
+    energyCurvesWanted_ = wanted;
+    if (energyCurvesAction_->isEnabled())
+        energyCurvesAction_->setChecked(wanted);
+}
+
+void MDIBrunmalt::EnableDampedCommands(bool dampedOpen)
+{
+    animationMenu_->NextStepAction()->setEnabled(dampedOpen);
+    // Disabled, it shows no check mark; back, it shows the user's choice.
+    energyCurvesAction_->setEnabled(dampedOpen);
+    energyCurvesAction_->setChecked(dampedOpen && energyCurvesWanted_);
 }
 
 QMdiSubWindow* MDIBrunmalt::AddChild(QWidget* child)

@@ -24,6 +24,7 @@ class QMenu;
 namespace kestrova {
 
 class AnimationMenu;
+class EditMenu;
 class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
@@ -32,6 +33,7 @@ class LanguageSwitch;
 class LessonSession;
 class MeasurementsDock;
 class Simulation;
+class SpeedStatus;
 class ViewMenu;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
@@ -94,13 +96,21 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return SimulationAction(kDampedSimulation); }
     [[nodiscard]] QAction* FoucaultAction() const { return SimulationAction(kFoucaultSimulation); }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    [[nodiscard]] EditMenu& Edit() const { return *editMenu_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
     /// "Affichage": the zoom, full screen and the contrast.
     [[nodiscard]] ViewMenu& View() const { return *viewMenu_; }
+    /// The status line that shows slow motion.
+    [[nodiscard]] SpeedStatus* SlowMotionStatus() const { return speedStatus_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
-    /// energy level curves; unchecked at start.
+    /// energy level curves; unchecked at start, disabled and unchecked while
+    /// no damped window is open.
     [[nodiscard]] QAction* EnergyCurvesAction() const { return energyCurvesAction_; }
+    /// Whether the user wants the energy curves, kept while the item is
+    /// disabled; setting it checks the item where it applies.
+    [[nodiscard]] bool EnergyCurvesWanted() const { return energyCurvesWanted_; }
+    void SetEnergyCurvesWanted(bool wanted);
 
     /// The "Analyse" menu, created after the menus before it on first call.
     QMenu* AnalysisMenu();
@@ -130,10 +140,16 @@ private:
     /// "Fichier", first in the menu bar (file_menu.cpp).
     void CreateFileMenu();
     void CreateEnergyCurvesAction();
+    /// "Édition", second in the menu bar.
+    void CreateEditMenu();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
     void MDIForm_Load();
     void OpenSimulation(std::size_t index);
+    /// "Pas suivant" and "Courbes d'énergie" act on the damped pendulum
+    /// only: enabled while its window is open ("Mesures" follows the window
+    /// by itself).
+    void EnableDampedCommands(bool dampedOpen);
     /// The open simulation windows, in the registry's order.
     [[nodiscard]] std::vector<Simulation*> OpenSimulations() const;
     QMdiSubWindow* AddChild(QWidget* child);
@@ -150,10 +166,13 @@ private:
 
     std::vector<QAction*> simulationActions_;
     QAction* quitAction_ = nullptr;
+    EditMenu* editMenu_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
     ViewMenu* viewMenu_ = nullptr;
+    SpeedStatus* speedStatus_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
+    bool energyCurvesWanted_ = false; ///< the user's choice, kept while the item is disabled
     QMenu* analysisMenu_ = nullptr;
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;

@@ -57,7 +57,12 @@ MeasurementsDock::MeasurementsDock(QMainWindow& frame)
     SetTranslatable(showAction_, "statusTip",
                     QT_TR_NOOP("Période, amortissement et énergie mesurés sur le mouvement"));
     showAction_->setEnabled(false);
-    connect(showAction_, &QAction::toggled, this, &MeasurementsDock::Place);
+    connect(showAction_, &QAction::toggled, this, [this](bool checked) {
+        // Unchecked because it no longer applies, it is still wanted.
+        if (showAction_->isEnabled())
+            wanted_ = checked;
+        Place();
+    });
 }
 
 void MeasurementsDock::Follow(frmPenduleAmorti* window)
@@ -82,8 +87,17 @@ void MeasurementsDock::Follow(frmPenduleAmorti* window)
             Follow(nullptr);
         });
     }
+    // Disabled, the item shows no check mark; back, it shows the user's choice.
     showAction_->setEnabled(window != nullptr);
+    showAction_->setChecked(window != nullptr && wanted_);
     Place();
+}
+
+void MeasurementsDock::SetWanted(bool wanted)
+{
+    wanted_ = wanted;
+    if (showAction_->isEnabled())
+        showAction_->setChecked(wanted);
 }
 
 void MeasurementsDock::closeEvent(QCloseEvent* event)

@@ -24,8 +24,13 @@ class MeasurementsDock : public QDockWidget {
 public:
     explicit MeasurementsDock(QMainWindow& frame);
 
-    /// "Mesures" (Ctrl+M): checked while the user wants the panel.
+    /// "Mesures" (Ctrl+M): checked while the user wants the panel and a
+    /// damped window is open, disabled and unchecked while none is.
     [[nodiscard]] QAction* ShowAction() const { return showAction_; }
+    /// Whether the user wants the panel, kept while the item is disabled;
+    /// setting it checks the item where it applies.
+    [[nodiscard]] bool Wanted() const { return wanted_; }
+    void SetWanted(bool wanted);
     [[nodiscard]] MeasurementsPanel& Panel() const { return *panel_; }
 
     /// Measures `window` from now on; null when no damped window is open.
@@ -42,7 +47,8 @@ private:
     MeasurementsPanel* panel_ = nullptr;
     QAction* showAction_ = nullptr;
     QPointer<frmPenduleAmorti> window_;
-    int grownBy_ = 0; ///< px the frame was widened by when the dock was shown
+    bool wanted_ = false; ///< the user's choice, kept while the item is disabled
+    int grownBy_ = 0;     ///< px the frame was widened by when the dock was shown
 };
 
 } // namespace kestrova

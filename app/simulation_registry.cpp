@@ -17,11 +17,12 @@ SimulationWindow Load(HighResolutionClock& clock)
 }
 
 // The damped pendulum is the program's main window: it opens at start, and
-// closing it ends the program.
+// closing it ends the program. The menu names the Foucault pendulum for what
+// it shows; its window keeps the caption "Pendule pesant".
 const SimulationEntry kSimulations[] = {
     {QT_TRANSLATE_NOOP("kestrova::MDIBrunmalt", "Pendule pesant &amorti"), Qt::CTRL | Qt::Key_1,
      &Load<frmPenduleAmorti>, true},
-    {QT_TRANSLATE_NOOP("kestrova::MDIBrunmalt", "&Pendule pesant"), Qt::CTRL | Qt::Key_2,
+    {QT_TRANSLATE_NOOP("kestrova::MDIBrunmalt", "Pendule de &Foucault"), Qt::CTRL | Qt::Key_2,
      &Load<frmFoucault>, false},
 };
 

@@ -12,14 +12,25 @@ std::string LambdaCaption(double lambda, std::string_view sep)
     return ValueCaption(DampedParameterOf(DampedParameter::Lambda), lambda, sep);
 }
 
-std::string QualityCaption(double quality, std::string_view sep)
+namespace {
+
+constexpr const char* kInfinity = "∞";
+
+std::string FixedOrInfinite(std::optional<double> value, std::string_view sep)
 {
-    return FormatFixed(quality, 3, sep);
+    return value ? FormatFixed(*value, 3, sep) : kInfinity;
 }
 
-std::string RelaxationCaption(double relaxation, std::string_view sep)
+} // namespace
+
+std::string QualityCaption(std::optional<double> quality, std::string_view sep)
 {
-    return FormatFixed(relaxation, 3, sep);
+    return FixedOrInfinite(quality, sep);
+}
+
+std::string RelaxationCaption(std::optional<double> relaxation, std::string_view sep)
+{
+    return FixedOrInfinite(relaxation, sep);
 }
 
 std::string PseudoPeriodCaption(double pseudoPeriod, std::string_view sep)

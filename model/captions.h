@@ -7,14 +7,19 @@
 #include "model/fixed_decimal.h"
 #include "model/parameters.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kestrova {
 
-[[nodiscard]] std::string LambdaCaption(double lambda, std::string_view sep);         // "0,22"
-[[nodiscard]] std::string QualityCaption(double quality, std::string_view sep);       // "9,091"
-[[nodiscard]] std::string RelaxationCaption(double relaxation, std::string_view sep); // "2,273"
+[[nodiscard]] std::string LambdaCaption(double lambda, std::string_view sep); // "0,22"
+// Without damping (no value) the quality factor and the relaxation time are
+// infinite: both read "∞".
+[[nodiscard]] std::string QualityCaption(std::optional<double> quality,
+                                         std::string_view sep); // "9,091"
+[[nodiscard]] std::string RelaxationCaption(std::optional<double> relaxation,
+                                            std::string_view sep); // "2,273"
 [[nodiscard]] std::string PseudoPeriodCaption(double pseudoPeriod,
                                               std::string_view sep); // "1,573 s"
 [[nodiscard]] std::string RegimeCaption(Regime regime);              // "Régime pseudo-périodique"

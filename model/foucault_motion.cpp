@@ -42,6 +42,11 @@ double OmegaPendule(double longueur, double omegaTerre)
     return std::sqrt(omegaTerre * omegaTerre + kGravity / longueur);
 }
 
+double SwingSeconds(double omegaPendule)
+{
+    return 2.0 * PI / omegaPendule;
+}
+
 GroundPosition BobOnGround(double amplitude, double omegaPendule, double omegaTerre, double t)
 {
     const double swingCos = std::cos(omegaPendule * t);

@@ -66,6 +66,9 @@ inline constexpr std::array<int, 4> kTimeFactors{1, 60, 600, 3600};
 /// \f$ \Omega = \sqrt{\omega^2 + g / L} \f$. Needs longueur > 0.
 [[nodiscard]] double OmegaPendule(double longueur, double omegaTerre);
 
+/// Seconds for one whole swing, there and back: 2π / Ω.
+[[nodiscard]] double SwingSeconds(double omegaPendule);
+
 /// Position of the bob on the ground plane (m), x and y seen from above.
 struct GroundPosition {
     double PosX = 0;

@@ -6,11 +6,11 @@ void FoucaultRun::Reset(const FoucaultSetup& setup)
 {
     running_ = false;
     EmptyPoints(Points_);
-    meter_.Clear();
     Longueur_ = setup.Length;
     Amplitude_ = foucault::kAmplitude;
     OmegaTerre_ = foucault::OmegaTerre(setup.Latitude, foucault::DaySeconds(setup.Day));
     OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+    NewMeasure();
     spedUpTime_ = SpedUpTime();
     spedUpTime_.SetFactor(setup.TimeFactor, 0);
     paceSeconds_ = 0;
@@ -31,10 +31,16 @@ void FoucaultRun::SetPlace(double latitude, foucault::PlanetDay day)
 {
     running_ = false;
     EmptyPoints(Points_);
-    meter_.Clear();
     TempsEcoule_ = 0; // the time and the turn belong to the new place
     OmegaTerre_ = foucault::OmegaTerre(latitude, foucault::DaySeconds(day));
     OmegaPendule_ = foucault::OmegaPendule(Longueur_, OmegaTerre_);
+    NewMeasure();
+}
+
+void FoucaultRun::NewMeasure()
+{
+    // The meter groups the positions by half-swing of this length's swing.
+    meter_ = foucault::SwingPlaneMeter(foucault::SwingSeconds(OmegaPendule_));
 }
 
 void FoucaultRun::SetTimeFactor(double factor)
@@ -45,7 +51,7 @@ void FoucaultRun::SetTimeFactor(double factor)
 void FoucaultRun::Start()
 {
     EmptyPoints(Points_);
-    meter_.Clear();
+    NewMeasure();
     spedUpTime_.Restart();
     paceSeconds_ = 0;
     TempsEcoule_ = 0;

@@ -78,6 +78,9 @@ public:
     [[nodiscard]] const foucault::SwingPlaneMeter& Meter() const { return meter_; }
 
 private:
+    /// Starts the plane's measure afresh.
+    void NewMeasure();
+
     double Longueur_ = 0;
     double Amplitude_ = foucault::kAmplitude;
     double OmegaTerre_ = 0;

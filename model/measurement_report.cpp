@@ -42,12 +42,15 @@ MeasurementReport ReportOf(const MotionMeasurement& measurement, const Parameter
     } else if (period) {
         r.period.value = period->seconds;
         r.periods = period->periods;
+        r.revolutions = period->revolutions;
     }
+    // A turn over the top is no swing: it is compared with no swing's period.
+    const Reading swingPeriod = r.revolutions ? Reading{} : r.period;
 
     r.smallAnglePeriod = theory.pseudoPeriod
         ? Reading{theory.pseudoPeriod}
         : Absent(theory.regime == Regime::Critical ? Unmeasured::Critical : Unmeasured::Aperiodic);
-    r.smallAngleDeviation = Deviation(r.period, r.smallAnglePeriod);
+    r.smallAngleDeviation = Deviation(swingPeriod, r.smallAnglePeriod);
     if (parameters.Lambda != 0) {
         r.exactPeriod = Absent(Unmeasured::Damped);
     } else if (const auto exact = ExactPeriod(measurement.StartEnergy(), parameters.Pulsation2)) {
@@ -55,7 +58,7 @@ MeasurementReport ReportOf(const MotionMeasurement& measurement, const Parameter
     } else {
         r.exactPeriod = Absent(Unmeasured::OverTheTop);
     }
-    r.exactDeviation = Deviation(r.period, r.exactPeriod);
+    r.exactDeviation = Deviation(swingPeriod, r.exactPeriod);
 
     r.lambdaSetting = parameters.Lambda;
     r.qualitySetting = theory.qualityFactor;
@@ -77,10 +80,10 @@ MeasurementReport ReportOf(const MotionMeasurement& measurement, const Parameter
     else
         r.energyLost = Absent(Unmeasured::AtRest);
 
-    const auto amplitude = measurement.SwingAmplitude();
-    if (r.period.value && amplitude)
-        r.point = PeriodPoint{*amplitude,
-                              *r.period.value * theory.naturalPulsation / (2 * std::numbers::pi)};
+    const auto swing = measurement.SteadySwing();
+    if (swingPeriod.value && swing)
+        r.point = PeriodPoint{swing->amplitude,
+                              swing->seconds * theory.naturalPulsation / (2 * std::numbers::pi)};
     return r;
 }
 

@@ -32,7 +32,8 @@ struct Reading {
 
 struct MeasurementReport {
     Reading period;                            ///< s, measured
-    int periods = 0;                           ///< whole swings it averages
+    int periods = 0;                           ///< whole swings (or turns) it averages
+    bool revolutions = false;                  ///< the pendulum goes round: periods are turns
     Reading smallAnglePeriod;                  ///< s, 2π/√(ω₀² − λ²)
     std::optional<double> smallAngleDeviation; ///< (measured − formula) / formula
     Reading exactPeriod;                       ///< s, 4·K(sin(θ₀/2))/ω₀
@@ -47,7 +48,8 @@ struct MeasurementReport {
     Energy energy;      ///< now, per unit of m·L²
     Reading energyLost; ///< share of the start energy lost, 0 to 1
 
-    /// This run on the period–amplitude plot, once its period is measured.
+    /// This run on the period–amplitude plot, once a whole swing is
+    /// measured: its steady swings (see MotionMeasurement::SteadySwing).
     std::optional<PeriodPoint> point;
 };
 

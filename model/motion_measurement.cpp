@@ -82,6 +82,21 @@ void MotionMeasurement::RestartSeries()
     downward_ = {};
     turns_ = {};
     firstTurnAmplitude_ = lastTurnAmplitude_ = sumTurnAmplitudes_ = 0;
+    if (!steadyDone_)
+        steady_ = {};
+}
+
+void MotionMeasurement::FollowSteadySwings()
+{
+    if (steadyDone_)
+        return;
+    const bool drifted = turns_.count > 0
+        && std::abs(lastTurnAmplitude_ - firstTurnAmplitude_) > kSteadyDrift * firstTurnAmplitude_;
+    if (drifted && SwingOf(steady_)) {
+        steadyDone_ = true;
+        return;
+    }
+    steady_ = {upward_, downward_, sumTurnAmplitudes_, turns_.count};
 }
 
 bool MotionMeasurement::Add(double time, Motion exact)
@@ -122,6 +137,7 @@ bool MotionMeasurement::Add(double time, Motion exact)
         AddCrossing(t0, h, c, upward);
     if (turning)
         AddTurningPoint(t0, h, c);
+    FollowSteadySwings();
     return true;
 }
 
@@ -160,7 +176,7 @@ std::optional<MeasuredPeriod> MotionMeasurement::Period() const
     if (intervals == 0)
         return std::nullopt;
     return MeasuredPeriod{(upward_.Span() + downward_.Span()) / intervals,
-                          std::max(upward_.Intervals(), downward_.Intervals())};
+                          std::max(upward_.Intervals(), downward_.Intervals()), revolving_};
 }
 
 std::optional<MeasuredDecrement> MotionMeasurement::Decrement() const
@@ -172,11 +188,19 @@ std::optional<MeasuredDecrement> MotionMeasurement::Decrement() const
     return MeasuredDecrement{2 * logRatio / halfSwings, logRatio / turns_.Span(), halfSwings};
 }
 
-std::optional<double> MotionMeasurement::SwingAmplitude() const
+std::optional<MeasuredSwing> MotionMeasurement::SwingOf(const Swings& swings)
 {
-    if (turns_.count == 0)
+    // The same mean as Period's, over the swings kept.
+    const int intervals = swings.upward.Intervals() + swings.downward.Intervals();
+    if (intervals == 0 || swings.turns == 0)
         return std::nullopt;
-    return sumTurnAmplitudes_ / turns_.count;
+    return MeasuredSwing{(swings.upward.Span() + swings.downward.Span()) / intervals,
+                         swings.sumTurnAmplitudes / swings.turns};
+}
+
+std::optional<MeasuredSwing> MotionMeasurement::SteadySwing() const
+{
+    return SwingOf(steady_);
 }
 
 } // namespace kestrova

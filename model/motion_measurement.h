@@ -15,10 +15,19 @@
 namespace kestrova {
 
 /// The mean time between successive crossings of the vertical in the same
-/// direction, and how many such intervals (periods) it averages.
+/// direction, and how many such intervals (periods) it averages. A pendulum
+/// that goes round crosses in one direction only: its intervals are turns
+/// over the top (revolutions), not swings.
 struct MeasuredPeriod {
     double seconds = 0;
     int periods = 0;
+    bool revolutions = false;
+};
+
+/// A period and the swing amplitude (rad) it was measured at.
+struct MeasuredSwing {
+    double seconds = 0;
+    double amplitude = 0;
 };
 
 /// The damping read from successive turning points: the logarithmic
@@ -33,6 +42,10 @@ struct MeasuredDecrement {
 
 class MotionMeasurement {
 public:
+    /// How far the turning points' amplitude may stray from the first one's
+    /// (a share of it) for their swings to count as one amplitude's.
+    static constexpr double kSteadyDrift = 0.02;
+
     /// Starts a new run: the motion `start` at displayed time `time`, with
     /// the natural pulsation squared `Pulsation2` (rad²/s²).
     void Reset(Motion start, double Pulsation2, double time = 0);
@@ -48,9 +61,13 @@ public:
     [[nodiscard]] std::optional<MeasuredPeriod> Period() const;
     /// Absent until two turning points have been seen.
     [[nodiscard]] std::optional<MeasuredDecrement> Decrement() const;
-    /// The mean |θ| of the turning points seen (rad): the amplitude the
-    /// measured period belongs to. Absent before the first one.
-    [[nodiscard]] std::optional<double> SwingAmplitude() const;
+    /// The period of the swings seen while their amplitude kept within
+    /// kSteadyDrift of the first one's, at the mean amplitude of their
+    /// turning points: a swing of a stated amplitude, as the theory knows
+    /// it. Undamped, every swing (the period is Period's); damped, the first
+    /// whole swing or the first few, before the amplitude has decayed.
+    /// Absent before a whole swing.
+    [[nodiscard]] std::optional<MeasuredSwing> SteadySwing() const;
 
     [[nodiscard]] Energy StartEnergy() const { return startEnergy_; }
     [[nodiscard]] Energy CurrentEnergy() const { return EnergyOf(last_, Pulsation2_); }
@@ -69,9 +86,21 @@ private:
         [[nodiscard]] double Span() const { return count > 1 ? last - first : 0; }
     };
 
+    /// The swings SteadySwing reports: the series as they stood.
+    struct Swings {
+        Series upward;
+        Series downward;
+        double sumTurnAmplitudes = 0;
+        int turns = 0;
+    };
+    [[nodiscard]] static std::optional<MeasuredSwing> SwingOf(const Swings& swings);
+
     /// Forgets the crossings and turning points: what follows is not the
     /// same kind of motion, or the samples went too far apart to interpolate.
     void RestartSeries();
+    /// Follows the series with the steady swings until the amplitude drifts
+    /// away from the first one's, once they hold a whole swing.
+    void FollowSteadySwings();
     void AddCrossing(double t0, double h, const double c[4], bool upward);
     void AddTurningPoint(double t0, double h, const double c[4]);
 
@@ -89,6 +118,8 @@ private:
     double firstTurnAmplitude_ = 0;
     double lastTurnAmplitude_ = 0;
     double sumTurnAmplitudes_ = 0;
+    Swings steady_;
+    bool steadyDone_ = false; ///< the amplitude has drifted: steady_ stays
 };
 
 } // namespace kestrova

@@ -35,13 +35,15 @@ const PlotScene& DampedPlotScene(PlotAxes axes, DampedPlotOptions options)
 }
 
 void DrawDampedPlots(const DampedPlotBoxes& boxes, const PenduleState& state,
-                     const MotionRecorder& recording, bool energyCurves)
+                     const MotionRecorder& recording, bool energyCurves,
+                     std::string_view decimalMark)
 {
     for (std::size_t i = 0; i < 2; ++i) {
         const DampedPlotOptions options{i == 1, energyCurves};
         DampedPlotScene(PlotAxes::Oscillation, options)
-            .DrawWhole(*boxes.oscillation[i], state, recording);
-        DampedPlotScene(PlotAxes::Phase, options).DrawWhole(*boxes.phase[i], state, recording);
+            .DrawWhole(*boxes.oscillation[i], state, recording, decimalMark);
+        DampedPlotScene(PlotAxes::Phase, options)
+            .DrawWhole(*boxes.phase[i], state, recording, decimalMark);
     }
 }
 

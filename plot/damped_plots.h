@@ -8,6 +8,7 @@
 #include "plot/plot_scene.h"
 
 #include <array>
+#include <string_view>
 
 namespace kestrova {
 
@@ -32,9 +33,10 @@ struct DampedPlotBoxes {
 };
 
 /// The four plots whole, over what the boxes hold (cleared by the caller),
-/// member 0 of both first.
+/// member 0 of both first, decimals written with `decimalMark`.
 void DrawDampedPlots(const DampedPlotBoxes& boxes, const PenduleState& state,
-                     const MotionRecorder& recording, bool energyCurves);
+                     const MotionRecorder& recording, bool energyCurves,
+                     std::string_view decimalMark = ".");
 
 /// The animation's step on the four plots: each series' segment between
 /// two samples.

@@ -10,8 +10,6 @@ namespace kestrova {
 
 namespace {
 
-constexpr int kSeparatrixWidth = 2; // pixels
-
 struct Curve {
     std::vector<PhasePolyline> pieces;
     bool separatrix = false;
@@ -21,7 +19,7 @@ void Draw(PictureSurface& box, const std::vector<Curve>& curves)
 {
     box.SetDrawStyle(kSolid);
     for (const Curve& curve : curves) {
-        box.SetDrawWidth(curve.separatrix ? kSeparatrixWidth : 1);
+        box.SetDrawWidth(curve.separatrix ? kSeparatrixWidth : kEnergyLevelWidth);
         const Colour colour = curve.separatrix ? kSeparatrixColour : kEnergyLevelColour;
         for (const PhasePolyline& piece : curve.pieces)
             for (std::size_t i = 0; i + 1 < piece.size(); ++i)

@@ -55,7 +55,7 @@ std::string PlainFromScientific(std::string_view mantissa, int exponent)
 
 } // namespace
 
-std::string GraduationText(double t)
+std::string GraduationText(double t, std::string_view decimalMark)
 {
     if (!std::isfinite(t)) {
         // Never a graduation; spelled out rather than left to chance.
@@ -91,6 +91,8 @@ std::string GraduationText(double t)
         TrimFraction(text);
     }
 
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalMark);
     if (t < 0 && text != "0")
         text.insert(text.begin(), '-');
     return text;

@@ -3,9 +3,12 @@
 #include "model/plot_scales.h"
 #include "plot/graduation_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kestrova {
 
@@ -21,7 +24,15 @@ constexpr double kTimeLabelDrop = 0.25;   // text heights between time axis and 
 constexpr double kPhaseLabelDrop = 0.3;   // the same under the phase portrait's angle axis
 constexpr double kAngleLabelGap = 0.1;    // s between an angle label and the time origin
 constexpr double kSpeedLabelOffset = 1.2; // label widths left of the speed axis
-constexpr Colour kFrameColour = 0;        // black
+// Digit widths between a speed label and the grid line that leads to it:
+// the dashes must not read as a minus sign.
+constexpr double kSpeedLabelPadding = 1;
+// Text heights between the speed labels' centres, at least: no more than
+// about a dozen labels on the window's portrait.
+constexpr double kSpeedLabelSpacing = 1.8;
+// Digit widths between two angle labels, at least.
+constexpr double kAngleLabelSpacing = 0.5;
+constexpr Colour kFrameColour = 0; // black
 
 /// Integer rounding with ties to even, kept as a double: the same value as a
 /// 16- or 32-bit conversion wherever that would not overflow, and no overflow
@@ -58,12 +69,16 @@ void Validate(const PenduleState& state, const PlotGraduations& g)
             throw std::invalid_argument("plot frame: plot range too large to graduate");
 }
 
-void FitOscillationScale(PictureSurface& box, double TetaMax, double halfStep, double DureeTrace)
+void FitOscillationScale(PictureSurface& box, double TetaMax, double halfStep, double DureeTrace,
+                         std::string_view widestAngleLabel)
 {
     // Each pass measures the margins in the system the previous pass set;
-    // the widths converge quickly towards a fixed point.
+    // the widths converge quickly towards a fixed point. The left margin
+    // grows beyond its usual width only for labels that would not fit in it
+    // with their gap ("-100" and beyond).
     for (int pass = 0; pass < kOscillationFitPasses; ++pass) {
-        const double w1 = box.TextWidth(kLeftMarginSample);
+        const double w1 = std::max(box.TextWidth(kLeftMarginSample),
+                                   box.TextWidth(widestAngleLabel) + kAngleLabelGap);
         const double w2 = box.TextWidth(kRightMarginSample);
         box.Scale(-w1, TetaMax + halfStep, DureeTrace + w2, -(TetaMax + halfStep));
     }
@@ -76,86 +91,165 @@ void StartFrame(PictureSurface& box)
     UseLabelFont(box);
 }
 
-void DrawOscillation(PictureSurface& box, double TetaMax, double span, const PlotGraduations& g)
+/// Where a label's text starts, moved just enough to be drawn whole
+/// inside the box (the labels at the ends of an axis may reach past the
+/// border otherwise).
+void PrintInside(PictureSurface& box, std::string_view s, double x, double y)
 {
-    FitOscillationScale(box, TetaMax, g.OscAngleStep * DegToRad / 2, span);
+    const auto within = [](double v, double edge, double extent, double size) {
+        const double far = edge + extent - size;
+        return std::clamp(v, std::min(edge, far), std::max(edge, far));
+    };
+    box.SetCurrentX(within(x, box.ScaleLeft(), box.ScaleWidth(), box.TextWidth(s)));
+    box.SetCurrentY(within(y, box.ScaleTop(), box.ScaleHeight(), box.TextHeight(s)));
+    box.Print(s);
+}
+
+void DrawOscillation(PictureSurface& box, double TetaMax, double span, const PlotGraduations& g,
+                     std::string_view mark)
+{
+    // The lowest angle label is the widest: the most digits and a minus sign.
+    const double angleDegrees = TetaMax / DegToRad;
+    FitOscillationScale(box, TetaMax, g.OscAngleStep * DegToRad / 2, span,
+                        GraduationText(-angleDegrees, mark));
 
     // Time graduations: labels centred under their lines, a quarter of a
     // text height below the time axis; none at the origin.
     ForEachGraduation(0, span, g.TimeStep, [&](double t) {
         box.Line(t, TetaMax, t, -TetaMax);
-        const std::string s = GraduationText(t);
-        box.SetCurrentX(t - box.TextWidth(s) / 2);
-        box.SetCurrentY(box.TextHeight(s) * kTimeLabelDrop);
+        const std::string s = GraduationText(t, mark);
         if (t != 0)
-            box.Print(s);
+            PrintInside(box, s, t - box.TextWidth(s) / 2, box.TextHeight(s) * kTimeLabelDrop);
     });
 
-    const double angleDegrees = TetaMax / DegToRad;
     ForEachGraduation(-angleDegrees, angleDegrees, g.OscAngleStep, [&](double t) {
         box.SetDrawStyle(t == 0 ? kSolid : kDotted);
         box.Line(0, t * DegToRad, span, t * DegToRad);
     });
     ForEachGraduation(-angleDegrees, angleDegrees, g.OscAngleStep, [&](double t) {
-        const std::string s = GraduationText(t);
-        box.SetCurrentX(-kAngleLabelGap - box.TextWidth(s));
-        box.SetCurrentY(t * DegToRad - box.TextHeight(s) / 2);
-        box.Print(s);
+        const std::string s = GraduationText(t, mark);
+        PrintInside(box, s, -kAngleLabelGap - box.TextWidth(s),
+                    t * DegToRad - box.TextHeight(s) / 2);
     });
 
     box.SetDrawStyle(kSolid);
     box.LineBox(0, TetaMax, span, -TetaMax, kFrameColour);
 }
 
-void DrawPhase(PictureSurface& box, const PlotGraduations& g)
+/// A label's place, in the box's user units.
+struct LabelBox {
+    double left, right, low, high;
+    [[nodiscard]] bool Overlaps(const LabelBox& o) const
+    {
+        return left < o.right && o.left < right && low < o.high && o.low < high;
+    }
+};
+
+/// Every how many graduations of `step` a label goes, so that labels stand
+/// at least `least` apart (1, 2, 5, 10, 20, 50, ...). The grid keeps every
+/// graduation.
+int LabelStride(double step, double least)
+{
+    // The graduations are at most kMaxGraduationsPerAxis: a stride of that
+    // many leaves the zero label alone.
+    for (int decade = 1; decade < kMaxGraduationsPerAxis; decade *= 10)
+        for (const int k : {1, 2, 5})
+            if (k * decade * step >= least)
+                return k * decade;
+    return static_cast<int>(kMaxGraduationsPerAxis);
+}
+
+void DrawPhase(PictureSurface& box, const PlotGraduations& g, std::string_view mark,
+               const std::function<void()>& overGrid)
 {
     const double a = g.PhaseAngleMax * DegToRad;
     const double vMax = g.PhaseSpeedMax;
     ScalePhasePlot(box, g);
 
     // Angle graduations: dotted lines broken just below the angle axis, where
-    // their labels go; the line at 0 is the solid speed axis, unlabelled.
+    // their labels go, on every graduation or fewer when the widest label
+    // would touch its neighbours; the line at 0 is the solid speed axis,
+    // unlabelled.
+    const double digit = box.TextWidth("0");
+    double widest = 0; // the negative labels, with their minus sign, are the wider
+    ForEachGraduation(-g.PhaseAngleStep, -g.PhaseAngleMax, -g.PhaseAngleStep, [&](double t) {
+        widest = std::max(widest, box.TextWidth(GraduationText(t, mark)));
+    });
+    const int angleStride =
+        LabelStride(g.PhaseAngleStep * DegToRad, widest + kAngleLabelSpacing * digit);
+    int index = 0;
+    struct Label {
+        std::string text;
+        double x, y;
+    };
+    std::vector<Label> angleLabels;
+    std::vector<LabelBox> taken;
     const auto angleGraduation = [&](double t) {
         const double x = t * DegToRad;
-        const std::string s = GraduationText(t);
-        const double h = box.TextHeight(s);
+        const bool labelled = index++ % angleStride == 0;
         if (t == 0) {
             box.SetDrawStyle(kSolid);
             box.Line(0, -vMax, 0, vMax);
-        } else {
-            box.SetDrawStyle(kDotted);
-            box.Line(x, -vMax, x, h);
-            box.Line(x, 0, x, vMax);
+            return;
         }
-        box.SetCurrentX(x - box.TextWidth(s) / 2);
-        box.SetCurrentY(h * kPhaseLabelDrop);
-        if (t != 0)
-            box.Print(s);
+        box.SetDrawStyle(kDotted);
+        if (!labelled) {
+            box.Line(x, -vMax, x, vMax);
+            return;
+        }
+        const std::string s = GraduationText(t, mark);
+        const double h = box.TextHeight(s);
+        box.Line(x, -vMax, x, h);
+        box.Line(x, 0, x, vMax);
+        const double w = box.TextWidth(s);
+        const double y = h * kPhaseLabelDrop;
+        angleLabels.push_back({s, x - w / 2, y});
+        taken.push_back({x - w / 2, x + w / 2, y + h, y});
     };
     ForEachGraduation(0, g.PhaseAngleMax, g.PhaseAngleStep, angleGraduation);
+    index = 1;
     ForEachGraduation(-g.PhaseAngleStep, -g.PhaseAngleMax, -g.PhaseAngleStep, angleGraduation);
 
-    // Speed graduations: dotted lines broken left of the speed axis for their
-    // labels; the line at 0 is the solid angle axis, its label "0" left of
-    // the origin.
+    // Speed graduations: labels left of the speed axis, on every graduation
+    // or fewer when the graduations are close, and never over an angle
+    // label. A labelled line stops short of its label on both sides; the
+    // line at 0 is the solid angle axis, its label "0" left of the origin
+    // and clear of it too.
+    const int stride =
+        LabelStride(g.PhaseSpeedStep, kSpeedLabelSpacing * std::fabs(box.TextHeight("0")));
+    const double padding = kSpeedLabelPadding * digit;
+    std::vector<Label> speedLabels;
+    index = 0;
     const auto speedGraduation = [&](double t) {
-        const std::string s = GraduationText(t);
+        const bool labelled = index++ % stride == 0;
+        const std::string s = labelled ? GraduationText(t, mark) : std::string();
         // Measured once: text measuring is the costly part of a label.
-        const double w = box.TextWidth(s);
-        if (t == 0) {
-            box.SetDrawStyle(kSolid);
-            box.Line(-a, 0, a, 0);
-        } else {
-            box.SetDrawStyle(kDotted);
-            box.Line(-a, t, -w, t);
+        const double w = labelled ? box.TextWidth(s) : 0;
+        const double h = labelled ? box.TextHeight(s) : 0;
+        const LabelBox place{-kSpeedLabelOffset * w, -(kSpeedLabelOffset - 1) * w, t + h / 2,
+                             t - h / 2};
+        const bool shown = labelled
+            && std::none_of(taken.begin(), taken.end(),
+                            [&](const LabelBox& o) { return place.Overlaps(o); });
+        box.SetDrawStyle(t == 0 ? kSolid : kDotted);
+        if (shown) {
+            box.Line(-a, t, place.left - padding, t);
             box.Line(0, t, a, t);
+            speedLabels.push_back({s, place.left, place.high});
+        } else {
+            box.Line(-a, t, a, t);
         }
-        box.SetCurrentX(-kSpeedLabelOffset * w);
-        box.SetCurrentY(t - box.TextHeight(s) / 2);
-        box.Print(s);
     };
     ForEachGraduation(0, vMax, g.PhaseSpeedStep, speedGraduation);
+    index = 1;
     ForEachGraduation(-g.PhaseSpeedStep, -vMax, -g.PhaseSpeedStep, speedGraduation);
+
+    if (overGrid)
+        overGrid();
+
+    for (const std::vector<Label>* labels : {&angleLabels, &speedLabels})
+        for (const Label& label : *labels)
+            PrintInside(box, label.text, label.x, label.y);
 
     box.SetDrawStyle(kSolid);
     box.LineBox(-a, vMax, a, -vMax, kFrameColour);
@@ -217,16 +311,18 @@ PlotGraduations CheckedPlotGraduations(const PenduleState& state)
     return g;
 }
 
-void DrawOscillationFrame(PictureSurface& box, const PenduleState& state, const PlotGraduations& g)
+void DrawOscillationFrame(PictureSurface& box, const PenduleState& state, const PlotGraduations& g,
+                          std::string_view decimalMark)
 {
     StartFrame(box);
-    DrawOscillation(box, state.TetaMax, state.DureeTrace, g);
+    DrawOscillation(box, state.TetaMax, state.DureeTrace, g, decimalMark);
 }
 
-void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g)
+void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g, std::string_view decimalMark,
+                    const std::function<void()>& overGrid)
 {
     StartFrame(box);
-    DrawPhase(box, g);
+    DrawPhase(box, g, decimalMark, overGrid);
 }
 
 } // namespace kestrova

@@ -10,6 +10,9 @@
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 
+#include <functional>
+#include <string_view>
+
 namespace kestrova {
 
 /// Steps and bounds of the graduations, found once per drawing from the
@@ -52,11 +55,18 @@ inline constexpr double kMaxGraduationsPerAxis = 10000;
 
 /// The frame of an oscillation plot over whatever the box holds (nothing is
 /// cleared). Its margins are measured in the coordinate system the box has
-/// on entry. Leaves on the box its new coordinate system, DrawStyle solid and
-/// the font "Arial" 8 points bold; the curves are later drawn in them.
-void DrawOscillationFrame(PictureSurface& box, const PenduleState& state, const PlotGraduations& g);
+/// on entry, wide enough for every label. Leaves on the box its new
+/// coordinate system, DrawStyle solid and the font "Arial" 8 points bold;
+/// the curves are later drawn in them. Every label lies whole inside the
+/// box; decimals are written with `decimalMark`.
+void DrawOscillationFrame(PictureSurface& box, const PenduleState& state, const PlotGraduations& g,
+                          std::string_view decimalMark = ".");
 
 /// The frame of a phase portrait, as DrawOscillationFrame leaves its box.
-void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g);
+/// The speed labels stand apart, off the grid lines and off the angle
+/// labels. `overGrid`, when given, draws over the grid and axes and under
+/// the labels and the border, in the portrait's coordinate system.
+void DrawPhaseFrame(PictureSurface& box, const PlotGraduations& g,
+                    std::string_view decimalMark = ".", const std::function<void()>& overGrid = {});
 
 } // namespace kestrova

@@ -12,6 +12,7 @@
 #include "model/pendulum_state.h"
 #include "plot/picture_surface.h"
 
+#include <string_view>
 #include <vector>
 
 namespace kestrova {
@@ -44,8 +45,9 @@ public:
     [[nodiscard]] bool EnergyCurves() const { return energyCurves_; }
 
     /// The whole plot over what the surface holds (a cleared surface, as a
-    /// rule): the energy level curves if shown, the frame for the state's
-    /// TetaMax, OmegaMax and DureeTrace, then each series as recorded, one
+    /// rule): the frame for the state's TetaMax, OmegaMax and DureeTrace,
+    /// with the energy level curves over its grid if shown and decimals
+    /// written with `decimalMark`, then each series as recorded, one
     /// segment per row and a last one to the latest sample. An oscillation
     /// series stops one row past the time span. Leaves on the surface the
     /// plot's coordinate system, DrawStyle solid and the label font, in
@@ -54,7 +56,7 @@ public:
     /// Throws std::invalid_argument, before drawing anything, for a state
     /// the frame cannot graduate (see CheckedPlotGraduations).
     void DrawWhole(PictureSurface& surface, const PenduleState& state,
-                   const MotionRecorder& recording) const;
+                   const MotionRecorder& recording, std::string_view decimalMark = ".") const;
 
     /// The segment of every series from one sample to the next, in list
     /// order, in the coordinate system DrawWhole left.

@@ -249,6 +249,17 @@
     </message>
 </context>
 <context>
+    <name>kestrova::EditMenu</name>
+    <message>
+        <source>Éditi&amp;on</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::FileMenu</name>
     <message>
         <source>temps (s)</source>
@@ -674,8 +685,8 @@
         <translation>D&amp;amped heavy pendulum</translation>
     </message>
     <message>
-        <source>&amp;Pendule pesant</source>
-        <translation>&amp;Heavy pendulum</translation>
+        <source>Pendule de &amp;Foucault</source>
+        <translation>&amp;Foucault pendulum</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
@@ -872,6 +883,22 @@
         <translation>over %1 oscillations</translation>
     </message>
     <message>
+        <source>sur 1 tour</source>
+        <translation>over 1 revolution</translation>
+    </message>
+    <message>
+        <source>sur %1 tours</source>
+        <translation>over %1 revolutions</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer les lancers</source>
+        <translation>Clear &amp;earlier runs</translation>
+    </message>
+    <message>
+        <source>Retire du graphique les points des lancers précédents</source>
+        <translation>Removes the points of earlier runs from the plot</translation>
+    </message>
+    <message>
         <source>réglé : %1</source>
         <translation>set: %1</translation>
     </message>
@@ -990,6 +1017,18 @@
         <source>Sydney</source>
         <translation>Sydney</translation>
     </message>
+    <message>
+        <source>Latitude illisible : tapez des degrés, minutes et secondes dans cet ordre, chacun avec son symbole (45°30&apos;15&quot; N), ou des degrés décimaux (45,5 N).</source>
+        <translation>Unreadable latitude: type degrees, minutes and seconds in that order, each with its symbol (45°30&apos;15&quot; N), or decimal degrees (45.5 N).</translation>
+    </message>
+    <message>
+        <source>Latitude illisible : un blanc sépare des chiffres. Pour 45 degrés 30 minutes, tapez 45°30&apos; N ou 45,5 N.</source>
+        <translation>Unreadable latitude: a blank separates digits. For 45 degrees 30 minutes, type 45°30&apos; N or 45.5 N.</translation>
+    </message>
+    <message>
+        <source>Latitude illisible : les minutes et les secondes vont de 0 à moins de 60.</source>
+        <translation>Unreadable latitude: minutes and seconds go from 0 to less than 60.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::PlaneReadout</name>
@@ -1032,6 +1071,21 @@
     <message>
         <source>sens antihoraire</source>
         <translation>anticlockwise</translation>
+    </message>
+    <message>
+        <source>pas encore mesurable</source>
+        <translation>not measurable yet</translation>
+    </message>
+    <message>
+        <source>Période d&apos;une oscillation 2π/Ω :</source>
+        <translation>Period of one swing 2π/Ω:</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::SpeedStatus</name>
+    <message>
+        <source>%1 — temps simulé : %2 s</source>
+        <translation>%1 — simulated time: %2 s</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1164,10 @@
     <message>
         <source>Latitude : %1°</source>
         <translation>Latitude: %1°</translation>
+    </message>
+    <message>
+        <source>Jour : %1</source>
+        <translation>Day: %1</translation>
     </message>
 </context>
 <context>

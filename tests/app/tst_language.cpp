@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -52,9 +53,9 @@ public:
 QStringList UntranslatedTexts(const QObject& root)
 {
     // Numbers with their units, symbols, proper names and the web address stay as they are.
-    static const QRegularExpression kNoWords(
-        QStringLiteral("^[^A-Za-zÀ-ÿ]*$|^[-0-9,. ]*(°|rad/s|s|h|°/h|N|S)?$|^[0-9]+ h [0-9]+ min$"
-                       "|^Kestrova - v\\.[0-9.]+$"));
+    static const QRegularExpression kNoWords(QStringLiteral(
+        "^[^A-Za-zÀ-ÿ]*$|^[-0-9,. ]*(°|rad/s|s|h|°/h|N|S)?$|^[0-9]+ h [0-9]+ min [0-9]+ s$"
+        "|^Kestrova - v\\.[0-9.]+$"));
     const char* const properties[] = {"text",           "title",          "windowTitle",
                                       "toolTip",        "statusTip",      "whatsThis",
                                       "iconText",       "accessibleName", "accessibleDescription",
@@ -208,6 +209,39 @@ private slots:
         QCOMPARE(saved(), Language::French);
     }
 
+    // Qt's own texts (key names in menus, dialog buttons) follow the switch
+    // from Qt's French catalog; without that catalog they stay English.
+    void qtTextsFollowTheLanguage_data()
+    {
+        QTest::addColumn<bool>("catalogFound");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("French") << true << Language::French << "Ctrl+Maj+E"
+                                << "Annuler";
+        QTest::newRow("English") << true << Language::English << "Ctrl+Shift+E"
+                                 << "Cancel";
+        QTest::newRow("no catalog") << false << Language::French << "Ctrl+Shift+E"
+                                    << "Cancel";
+    }
+    void qtTextsFollowTheLanguage()
+    {
+        QFETCH(bool, catalogFound);
+        QFETCH(Language, language);
+        QFETCH(QString, keys);
+        QFETCH(QString, cancel);
+        LanguageSwitch choice(nullptr,
+                              catalogFound ? LanguageSwitch::DefaultQtCatalogFolder()
+                                           : settings_.filePath("none"));
+        choice.Choose(language);
+        QCOMPARE(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E).toString(QKeySequence::NativeText),
+                 keys);
+        QCOMPARE(
+            QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(),
+            cancel);
+        choice.Choose(Language::French);
+    }
+
     void guideFollowsTheLanguage()
     {
         Frame f;
@@ -221,6 +255,10 @@ private slots:
         QVERIFY(!english.isEmpty() && english != french);
         SwitchTo(f.frame, Language::French);
         QCOMPARE(guide->documentTitle(), french);
+        // Escape closes it as it would a dialog.
+        QVERIFY(QTest::qWaitForWindowActive(guide));
+        QTest::keyClick(guide, Qt::Key_Escape);
+        QVERIFY(!guide->isVisible());
     }
 
 private:

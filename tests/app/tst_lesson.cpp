@@ -129,6 +129,11 @@ private slots:
         QCOMPARE(Controls(b.frame), shown);
         QVERIFY(b.frame.Lessons().Gather() == before);
         QVERIFY(!b.frame.Lessons().Modified());
+        // Chosen for the damped window, the energy curves and the panel come
+        // back with it, even from a lesson saved in the Foucault window.
+        b.frame.ShowSimulation(kDampedSimulation);
+        QVERIFY(b.frame.EnergyCurvesAction()->isChecked());
+        QVERIFY(b.frame.Measurements().ShowAction()->isChecked());
     }
 
     // Refused files: the message names the file and the problem, and the

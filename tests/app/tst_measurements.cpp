@@ -72,6 +72,11 @@ private slots:
         QCOMPARE(QStringList{Shown(&panel, "lblDecrement")}, notYet);
         QCOMPARE(panel.PlotPoints().earlierRuns.size(), 1u);
         QVERIFY(!panel.PlotPoints().thisRun);
+        // Taken off the plot, and then there are none to take.
+        auto* clear = panel.findChild<QPushButton*>("cmdEffacerLancers");
+        QVERIFY(clear->isEnabled());
+        clear->click();
+        QVERIFY(panel.PlotPoints().earlierRuns.empty() && !clear->isEnabled());
 
         // Gone with the damped window, back with it; closed, the frame shrinks back.
         frame.ShowSimulation(kFoucaultSimulation);

@@ -71,12 +71,12 @@ TEST(FoucaultRun, ChangesStopClearOrKeepWhatTheyShould)
     for (const Case& c : cases) {
         FoucaultRun run;
         run.Start();
-        for (int k = 1; k <= 30; ++k)
-            run.AdvanceTo(k * 0.5);
+        for (int k = 1; k <= 30; ++k) // long enough for the plane's measure
+            run.AdvanceTo(k * 1.0);
         c.apply(run);
         EXPECT_EQ(run.Running(), c.running) << c.change;
         EXPECT_EQ(run.Points().CountPoint(), c.trailKept ? 30 : 0) << c.change;
-        EXPECT_EQ(run.TempsEcoule(), c.timeKept ? 15.0 : 0.0) << c.change;
+        EXPECT_EQ(run.TempsEcoule(), c.timeKept ? 30.0 : 0.0) << c.change;
         EXPECT_EQ(run.Meter().ClockwiseRate().has_value(), c.timeKept) << c.change;
     }
 }

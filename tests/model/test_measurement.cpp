@@ -121,6 +121,33 @@ TEST(MeasurementReport, SaysWhyAValueIsMissing)
     }
 }
 
+// A run's point on the period-amplitude plot: a damped run at the amplitude
+// of its first swings however long it runs, with the period the theory
+// gives there; a pendulum going round is measured in turns, compared with
+// no swing and not plotted.
+TEST(MeasurementReport, PointOfTheSwingsMeasuredAndTurnsApart)
+{
+    struct Case {
+        double degrees, omega0, pulsation, lambda, leastDegrees; // the point's amplitude
+        bool turns;
+    };
+    for (const Case& c : {Case{90, 0, kTwoPi, 0.3, 60, false},
+                          Case{170, 0, kTwoPi, 0.2, 100, false}, Case{0, 10, 4, 0, 0, true}}) {
+        SCOPED_TRACE(::testing::Message() << c.degrees << "°, " << c.omega0 << ", " << c.lambda);
+        SampledRun run(c.degrees, c.omega0, c.pulsation, c.lambda);
+        run.For(20);
+        const MeasurementReport r = run.Report();
+        ASSERT_TRUE(r.period.value);
+        EXPECT_EQ(r.revolutions, c.turns);
+        EXPECT_EQ(r.smallAngleDeviation.has_value(), !c.turns);
+        ASSERT_EQ(r.point.has_value(), !c.turns);
+        if (r.point) {
+            EXPECT_GT(r.point->amplitude, c.leastDegrees * DegToRad);
+            EXPECT_NEAR(r.point->ratio, ExactPeriodRatio(r.point->amplitude), 0.02);
+        }
+    }
+}
+
 TEST(PeriodTheory, CurveAndBorda)
 {
     EXPECT_NEAR(ExactPeriodRatio(90 * DegToRad), 1.180341, 1e-6);

@@ -51,29 +51,39 @@ TEST(PlaneTurningTest, RateSeenOnTheMotionMeasuredAndByTheLaw)
         EXPECT_EQ(fullTurn.has_value(), p.fullTurnHours > 0);
         EXPECT_NEAR(fullTurn.value_or(0), p.fullTurnHours, 0.05);
 
-        SwingPlaneMeter meter;
+        // Nothing is measured before two whole swings; the uncertainty then
+        // covers the law.
+        SwingPlaneMeter meter(SwingSeconds(bigOmega));
         for (double s = 0; s <= p.hours * 3600; s += p.realStep) {
             const GroundPosition bob = BobOnGround(kAmplitude, bigOmega, omega, s);
             meter.Add(s, bob.PosX, bob.PosY);
+            if (const std::optional<PlaneRate> rate = meter.Measurement()) {
+                EXPECT_GE(s, 2 * swing);
+                EXPECT_LE(std::abs(rate->Clockwise - omega),
+                          std::max(3 * rate->Uncertainty, 0.1 * DegToRad / 3600))
+                    << s;
+            }
         }
-        ASSERT_TRUE(meter.ClockwiseRate().has_value());
+        ASSERT_TRUE(meter.ClockwiseRate().has_value() && meter.Measurement().has_value());
         EXPECT_NEAR(DegreesPerHour(*meter.ClockwiseRate()), DegreesPerHour(omega),
                     0.01 * std::abs(DegreesPerHour(omega)) + 1e-6);
     }
 }
 
-TEST(PlaneTurningTest, MeterWaitsForThreePositionsAndSkipsTheCentre)
+TEST(PlaneTurningTest, MeterWaitsForWholeHalfSwingsAndSkipsTheCentre)
 {
     SwingPlaneMeter meter;
-    meter.Add(0, 3, 0);
+    meter.Add(0, 3, 0);              // the half-swing under way at the start is not whole
     meter.Add(1, 0, 0);              // no direction
     meter.Add(1.5, std::nan(""), 1); // nor do values that are not numbers
     meter.Add(std::nan(""), 3, 0.1);
     meter.Add(2, -3, 0.3);
-    EXPECT_FALSE(meter.ClockwiseRate().has_value());
     meter.Add(3, 3, -0.6); // a line turned clockwise, through the half turn
+    EXPECT_FALSE(meter.ClockwiseRate().has_value());
+    meter.Add(4, -3, 0.9);
     ASSERT_TRUE(meter.ClockwiseRate().has_value());
     EXPECT_GT(*meter.ClockwiseRate(), 0.05);
+    EXPECT_FALSE(meter.Measurement().has_value());
     meter.Clear();
     EXPECT_FALSE(meter.ClockwiseRate().has_value());
 }
@@ -92,10 +102,12 @@ TEST(PlaneTurningTest, TimeFactorChangesWithoutAJump)
 
 TEST(ReadLatitudeTest, DegreesFromPoleToPoleWithTheHemisphere)
 {
+    using enum LatitudeRefusal;
     struct Case {
         const char* text;
         const char* separator;
-        std::optional<double> degrees; // nothing: refused
+        double degrees;
+        LatitudeRefusal refusal = None;
     };
     for (const Case& c : {
              Case{"48,85 N", ",", 48.85},
@@ -104,13 +116,29 @@ TEST(ReadLatitudeTest, DegreesFromPoleToPoleWithTheHemisphere)
              Case{"-12 n", ".", 12.0}, // the letter wins over the sign
              Case{" - 9 0", ".", -90.0},
              Case{"12,5", ".", 12.0},
-             Case{"90.01", ".", std::nullopt},
-             Case{"1e999", ".", std::nullopt},
-             Case{"N", ".", std::nullopt},
+             Case{"90.01", ".", 0, OutOfRange},
+             Case{"1e999", ".", 0, OutOfRange},
+             Case{"N", ".", 0, NoNumber},
+             // Degrees, minutes and seconds, with the marks a keyboard gives.
+             Case{"45°30' N", ",", 45.5},
+             Case{"45°30'", ",", 45.5},
+             Case{"-0°30'", ",", -0.5},
+             Case{"45° 30' 15\" S", ",", -(45 + 30 / 60.0 + 15 / 3600.0)},
+             Case{"45°30\u2032 15\u2033", ",", 45 + 30 / 60.0 + 15 / 3600.0},
+             Case{"45°30’15’’", ",", 45 + 30 / 60.0 + 15 / 3600.0},
+             Case{"45°30,5’", ",", 45 + 30.5 / 60.0},
+             Case{"45°3", ",", 45.05}, // being typed
+             Case{"90°00'01\"", ",", 0, OutOfRange},
+             Case{"45°60'", ",", 0, BadMinutes},
+             Case{"45,5°30'", ",", 0, Unreadable},
+             Case{"4530'", ",", 0, Unreadable},
+             Case{"45°30\"", ",", 0, Unreadable},
+             Case{"45 30 N", ",", 0, SplitNumber},
+             Case{"45° 30 15", ",", 0, SplitNumber},
          }) {
         const LatitudeReading reading = ReadLatitude(c.text, c.separator);
-        EXPECT_EQ(reading.Accepted(), c.degrees.has_value()) << c.text;
-        EXPECT_EQ(reading.Degrees, c.degrees.value_or(0)) << c.text;
+        EXPECT_EQ(reading.Refusal, c.refusal) << c.text;
+        EXPECT_DOUBLE_EQ(reading.Degrees, c.degrees) << c.text;
     }
     // Paris by default is the latitude the window has always had.
     EXPECT_EQ(ReadLatitude("48.85", ".").Degrees * DegToRad, kLatitude);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -57,25 +58,44 @@ std::vector<std::string> Labels(std::vector<std::string> out, double from, doubl
     return out;
 }
 
-// The labels of both plots, in drawing order, and the bounds of the phase
-// portrait.
+/// Where a label or a line lies, in the box's user units (y up).
+struct Extent {
+    double left, right, low, high;
+    [[nodiscard]] bool Overlaps(const Extent& o) const
+    {
+        return left < o.right && o.left < right && low < o.high && o.low < high;
+    }
+};
+
+Extent ExtentOf(const RecordingSurface& box, const Primitive& p)
+{
+    if (p.kind != PrimitiveKind::Text)
+        return {std::min(p.x1, p.x2), std::max(p.x1, p.x2), std::min(p.y1, p.y2),
+                std::max(p.y1, p.y2)};
+    return {p.x1, p.x1 + box.TextWidth(p.text), p.y1 + box.TextHeight(p.text), p.y1};
+}
+
+// The labels of both plots, in drawing order, each whole inside its box
+// (its minus sign too), and the bounds of the phase portrait, where no label
+// touches another and no grid line crosses a speed label.
 TEST(PlotFrames, LabelsAndBounds)
 {
     int solidZeroLines = 0;
     struct Case {
         double tetaMaxDegrees, omegaMax, span; // in
         double timeStep, oscAngleStep, phaseAngleMax, phaseAngleStep, speedMax, speedStep;
+        double speedLabelStep, angleLabelStep; // close graduations: one label in two or five
     };
     for (const Case& c : {
              // A bound of one step gets ten finer graduations; ten additions of
              // 0.1 land a hair below 1, still drawn and labelled "1".
-             Case{1, 0, 10, 1, 1, 1, 0.1, 0.05, 0.005},
-             Case{8, 1, 16, 1, 1, 8, 1, 1.1, 0.1},
-             Case{9, 2, 18, 2, 2, 10, 2, 2.5, 0.5},  // no solid zero line
-             Case{35, 2.5, 35, 5, 5, 35, 5, 3, 0.5}, // 2.5 and 3.5 go to the even neighbour
-             Case{50, 3.5, 10, 1, 5, 50, 5, 4, 1},
-             Case{91, 16.5, 10, 1, 20, 100, 20, 18, 2},
-             Case{180, 16.6, 10, 1, 20, 180, 20, 20, 5},
+             Case{1, 0, 10, 1, 1, 1, 0.1, 0.05, 0.005, 0.01, 0.2},
+             Case{8, 1, 16, 1, 1, 8, 1, 1.1, 0.1, 0.2, 1},
+             Case{9, 2, 18, 2, 2, 10, 2, 2.5, 0.5, 0.5, 2},  // no solid zero line
+             Case{35, 2.5, 35, 5, 5, 35, 5, 3, 0.5, 0.5, 5}, // 2.5 and 3.5 go to the even neighbour
+             Case{50, 3.5, 10, 1, 5, 50, 5, 4, 1, 1, 5},
+             Case{91, 16.5, 10, 1, 20, 100, 20, 18, 2, 4, 20},
+             Case{180, 16.6, 10, 1, 20, 180, 20, 20, 5, 5, 40},
          }) {
         SCOPED_TRACE(::testing::Message() << c.tetaMaxDegrees << "°, " << c.omegaMax);
         PlotBoxes boxes(c.tetaMaxDegrees, c.omegaMax, c.span);
@@ -96,18 +116,15 @@ TEST(PlotFrames, LabelsAndBounds)
             }
         }
         EXPECT_DOUBLE_EQ(boxes.osc0.ScaleTop(), (c.tetaMaxDegrees + c.oscAngleStep / 2) * DegToRad);
-        const double angles = c.phaseAngleMax / c.phaseAngleStep, speeds = c.speedMax / c.speedStep;
-        std::vector<std::string> phase = Labels({}, c.phaseAngleStep, c.phaseAngleStep, angles);
-        phase = Labels(phase, -c.phaseAngleStep, -c.phaseAngleStep, angles);
-        phase = Labels(phase, 0, c.speedStep, speeds + 1);
-        phase = Labels(phase, -c.speedStep, -c.speedStep, speeds);
+        const double angles = std::floor(c.phaseAngleMax / c.angleLabelStep + 1e-9);
+        const double speeds = std::floor(c.speedMax / c.speedLabelStep + 1e-9);
+        std::vector<std::string> phase = Labels({}, c.angleLabelStep, c.angleLabelStep, angles);
+        phase = Labels(phase, -c.angleLabelStep, -c.angleLabelStep, angles);
+        phase = Labels(phase, 0, c.speedLabelStep, speeds + 1);
+        phase = Labels(phase, -c.speedLabelStep, -c.speedLabelStep, speeds);
         EXPECT_EQ(Texts(boxes.phase0), phase);
         EXPECT_DOUBLE_EQ(boxes.phase0.ScaleLeft(), -1.05 * c.phaseAngleMax * DegToRad);
         EXPECT_DOUBLE_EQ(boxes.phase0.ScaleTop(), 1.05 * c.speedMax);
-        for (const Primitive& p : boxes.phase0.primitives) // every label reaches into the box
-            EXPECT_TRUE(p.kind != PrimitiveKind::Text
-                        || p.x1 + boxes.phase0.TextWidth(p.text) > boxes.phase0.ScaleLeft())
-                << p.text;
         // The speed axis's zero line is solid, unlike the dotted grid around it.
         for (const Primitive& p : boxes.phase0.primitives)
             if (p.kind == PrimitiveKind::Line && p.y1 == 0 && p.y2 == 0) {
@@ -117,6 +134,27 @@ TEST(PlotFrames, LabelsAndBounds)
         const Primitive& frame = boxes.phase0.primitives.back();
         EXPECT_TRUE(frame.kind == PrimitiveKind::Box && frame.colour == 0
                     && frame.drawStyle == kSolid);
+        std::vector<Extent> labels, lines; // the phase portrait's
+        for (const RecordingSurface* box : {&boxes.osc0, &boxes.phase0})
+            for (const Primitive& p : box->primitives) {
+                const Extent e = ExtentOf(*box, p);
+                if (p.kind == PrimitiveKind::Text) {
+                    EXPECT_TRUE(e.left >= box->ScaleLeft()
+                                && e.right <= box->ScaleLeft() + box->ScaleWidth()
+                                && e.low >= box->ScaleTop() + box->ScaleHeight()
+                                && e.high <= box->ScaleTop())
+                        << p.text;
+                }
+                if (box == &boxes.phase0 && (p.kind == PrimitiveKind::Text || p.y1 == p.y2))
+                    (p.kind == PrimitiveKind::Text ? labels : lines).push_back(e);
+            }
+        ASSERT_EQ(labels.size(), phase.size());
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(labels[i].Overlaps(labels[j])) << phase[i] << " and " << phase[j];
+            for (const Extent& line : lines) // the speed labels come after the angle labels
+                EXPECT_FALSE(i >= 2 * angles && line.Overlaps(labels[i])) << phase[i];
+        }
     }
     EXPECT_GT(solidZeroLines, 0);
 }
@@ -137,9 +175,11 @@ TEST(PlotFrames, RefusesAbsurdInputs)
 }
 
 // Drifted counters (0.1 + 0.2, ten additions of 0.1, -30 off by an ulp) read
-// as their round value; fifteen significant digits at most.
+// as their round value; fifteen significant digits at most; the decimal
+// mark asked for.
 TEST(GraduationText, Writes)
 {
+    EXPECT_EQ(GraduationText(-0.25, ","), "-0,25");
     for (const auto& [value, text] :
          {std::pair{-1e-17, "0"}, std::pair{-120.0, "-120"}, std::pair{-0.25, "-0.25"},
           std::pair{-(0.1 + 0.2), "-0.3"}, std::pair{std::nextafter(1.0, 0.0), "1"},

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,16 +23,17 @@ using testing::Primitive;
 using testing::PrimitiveKind;
 using testing::RecordingSurface;
 
-/// A damped run reset with the window's start sliders and advanced by
-/// 253 ms: 26 rows and a latest sample past the last one.
+/// A damped run reset with the window's start sliders (unless given) and
+/// advanced by 253 ms (unless given): 26 rows and a latest sample past the
+/// last one.
 struct ShortRun {
     PenduleState state;
     MotionRecorder recording;
     TraceSample next; ///< the sample one millisecond after the latest
 
-    explicit ShortRun(double span = 0)
+    explicit ShortRun(double span = 0, SliderValues setup = {}, double seconds = 0.253)
     {
-        const Parameters p = ParametersFromSliders(SliderValues{});
+        const Parameters p = ParametersFromSliders(setup);
         state.Teta = state.Teta0 = p.Teta0;
         state.Omega = state.Omega0 = p.Omega0;
         state.Pulsation2 = p.Pulsation2;
@@ -44,10 +46,10 @@ struct ShortRun {
         state.OmegaMax = scan.maxSpeed;
         state.DureeTrace = span > 0 ? span : start.DureeTrace;
         recording.Reset({0, {p.Teta0, p.Omega0}, start.motion}, p.Pulsation2, p.Lambda);
-        const AnimationStep step = AdvanceAnimation(state, 0.253);
+        const AnimationStep step = AdvanceAnimation(state, seconds);
         for (std::size_t k = 1; k < step.samples.size(); ++k)
             recording.Add(step.samples[k]);
-        next = AdvanceAnimation(state, 0.254).samples.back();
+        next = AdvanceAnimation(state, seconds + 0.001).samples.back();
     }
 };
 
@@ -139,6 +141,21 @@ TEST_P(DampedScene, WholeThenStepByStep)
     ASSERT_NE(border, whole.primitives.rend());
     const std::ptrdiff_t borderAt = whole.primitives.rend() - border - 1;
     EXPECT_LT(curvesTo, borderAt);
+    if (curves) {
+        // Seen on a projector: over every grid line, under the labels, wider
+        // than a pixel and darker than a light grey (luma below 150 of 255).
+        std::ptrdiff_t lastGrid = -1, firstLabel = -1;
+        for (std::size_t i = 0; i < whole.primitives.size(); ++i) {
+            const Primitive& p = whole.primitives[i];
+            lastGrid = p.drawStyle == kDotted ? std::ptrdiff_t(i) : lastGrid;
+            if (p.kind == PrimitiveKind::Text && firstLabel < 0)
+                firstLabel = std::ptrdiff_t(i);
+            EXPECT_TRUE(p.colour != kEnergyLevelColour || p.drawWidth >= 2);
+        }
+        EXPECT_TRUE(lastGrid < curvesFrom && curvesTo < firstLabel);
+        const Colour c = kEnergyLevelColour;
+        EXPECT_LT(0.299 * (c & 0xFF) + 0.587 * ((c >> 8) & 0xFF) + 0.114 * (c >> 16), 150);
+    }
 
     const auto [redFrom, redTo] = Span(whole, kExactTraceColour);
     const auto [greenFrom, greenTo] = Span(whole, kSmallAngleTraceColour);
@@ -192,6 +209,29 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"phase_energy_curves", PlotAxes::Phase, {false, true}, 0, 25, true},
         Case{"phase_small_angles_energy_curves", PlotAxes::Phase, {true, true}, 0, 25, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// A pendulum going over the top: its angle wraps from +180° to -180°. Each
+// trace leaves by one edge and comes back by the other, whole and step by
+// step, never by a line across the plot.
+TEST(PlotScene, TraceOverTheTopBreaksAtTheEdges)
+{
+    const ShortRun run(0, SliderValues{170, 6, 40, 0}, 1.5);
+    for (const PlotAxes axes : {PlotAxes::Oscillation, PlotAxes::Phase}) {
+        const auto angle = [axes](const Primitive& p, bool end) {
+            return axes == PlotAxes::Oscillation ? (end ? p.y2 : p.y1) : (end ? p.x2 : p.x1);
+        };
+        const PlotScene& scene = DampedPlotScene(axes, {false, false});
+        RecordingSurface whole(464, 320), step(464, 320);
+        scene.DrawWhole(whole, run.state, run.recording);
+        for (const Primitive& p : LinesIn(whole, kExactTraceColour))
+            EXPECT_LE(std::fabs(angle(p, true) - angle(p, false)), std::numbers::pi);
+        scene.DrawSegment(step, {1, {3.1, 5}, {}}, {1.01, {-3.1, 5}, {}});
+        const std::vector<Primitive> pieces = LinesIn(step, kExactTraceColour);
+        ASSERT_EQ(pieces.size(), 2u);
+        EXPECT_EQ(angle(pieces[0], true), std::numbers::pi);
+        EXPECT_EQ(angle(pieces[1], false), -std::numbers::pi);
+    }
+}
 
 // A state the frame cannot graduate is refused before anything is drawn.
 TEST(PlotScene, RefusesAnAbsurdStateBeforeDrawing)

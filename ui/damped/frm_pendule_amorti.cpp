@@ -92,8 +92,12 @@ void frmPenduleAmorti::ConnectHandlers()
                 [this, slider](int) { OnSliderAction(slider); });
         connect(slider, &QAbstractSlider::valueChanged, this,
                 [this, slider](int) { OnSliderValueChanged(slider); });
+        connect(slider, &QAbstractSlider::sliderPressed, this, [this] { BeginUndoStep(); });
     }
-    connect(commands_.cmdPosInit, &QPushButton::clicked, this, [this] { ResetSimulation(); });
+    connect(commands_.cmdPosInit, &QPushButton::clicked, this, [this] {
+        BeginUndoStep();
+        ResetKeepingUndo();
+    });
     connect(commands_.chkApproxi, &QCheckBox::toggled, this, [this] {
         ShowChosenView();
         emit SetupChanged();
@@ -179,7 +183,7 @@ void frmPenduleAmorti::ResetSimulation()
 
 DampedWindowSetup frmPenduleAmorti::Setup() const
 {
-    return {run_.Setup(), commands_.chkApproxi->isChecked(), energyCurves_.shown,
+    return {run_.Setup(), commands_.chkApproxi->isChecked(), energyCurvesShown_,
             simulatedTime_.Speed()};
 }
 
@@ -189,7 +193,7 @@ void frmPenduleAmorti::ApplySetup(const DampedWindowSetup& setup)
     for (const DampedParameterEntry& entry : kDampedParameters)
         SliderOf(entry.parameter)->setValue(setup.sliders[entry.parameter]);
     commands_.chkApproxi->setChecked(setup.smallAngle);
-    energyCurves_.shown = setup.energyCurves;
+    energyCurvesShown_ = setup.energyCurves;
     SetSlowMotion(setup.speed);
     ResetSimulation();
 }
@@ -204,13 +208,9 @@ void frmPenduleAmorti::ShowCaptions()
         SetCaption(CaptionOf(entry.parameter),
                    FromUtf8(ValueCaption(entry, ValueAt(entry, position), sep)));
     }
-    // Without damping there is no quality factor nor relaxation time: the
-    // captions keep what they showed.
     const DerivedQuantities& derived = run_.Derived();
-    if (derived.qualityFactor)
-        SetCaption(c.lblQualite, FromUtf8(QualityCaption(*derived.qualityFactor, sep)));
-    if (derived.relaxationTime)
-        SetCaption(c.lblRelax, FromUtf8(RelaxationCaption(*derived.relaxationTime, sep)));
+    SetCaption(c.lblQualite, FromUtf8(QualityCaption(derived.qualityFactor, sep)));
+    SetCaption(c.lblRelax, FromUtf8(RelaxationCaption(derived.relaxationTime, sep)));
     // The pseudo-period is shown only in the pseudo-periodic regime.
     const LinearSolutionResult& start = run_.SmallAngleStart();
     SetCaption(c.lblPseudo,
@@ -221,15 +221,14 @@ void frmPenduleAmorti::ShowCaptions()
 
 void frmPenduleAmorti::SetEnergyCurvesShown(bool shown)
 {
-    if (shown == energyCurves_.shown)
+    if (shown == energyCurvesShown_)
         return;
-    energyCurves_.shown = shown;
-    // No trace yet (never started since the reset, or paused before the
-    // first tick): the reset redraws the plots with nothing else to change.
-    if (!run_.Running() && run_.Time() == 0)
-        ResetSimulation();
-    else
-        emit SetupChanged();
+    energyCurvesShown_ = shown;
+    // At once, whether the run has traces or not: the plots are drawn again
+    // whole, the traces from the run's recording, and a running animation
+    // goes on drawing where it was.
+    DrawWholePlots();
+    emit SetupChanged();
 }
 
 void frmPenduleAmorti::PickStart(double angle, double speed, bool always)
@@ -242,7 +241,9 @@ void frmPenduleAmorti::PickStart(double angle, double speed, bool always)
     // Set from code, the sliders run no handler: one reset for both.
     teta0->setValue(picked.Teta0Degrees);
     omega0->setValue(picked.Omega0);
-    ResetSimulation();
+    if (always) // the press: a drag that follows belongs to the same step
+        BeginUndoStep();
+    ResetKeepingUndo();
 }
 
 void frmPenduleAmorti::OnSliderAction(QSlider* slider)
@@ -260,7 +261,11 @@ void frmPenduleAmorti::OnSliderValueChanged(QSlider* slider)
     if (userMovedSlider_ != slider)
         return; // set by code: nothing to do
     userMovedSlider_ = nullptr;
-    ResetSimulation();
+    // A drag of the handle is one step from its press; a key, a click on
+    // the groove or the wheel each make one.
+    if (!slider->isSliderDown())
+        BeginUndoStep();
+    ResetKeepingUndo();
 }
 
 void frmPenduleAmorti::ShowChosenView()

@@ -28,6 +28,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -88,6 +89,7 @@ public:
         connect(this, &frmPenduleAmorti::Unloaded, this, std::move(handler));
     }
     static constexpr double kNextStepSeconds = 0.010;
+    [[nodiscard]] std::optional<double> SimulatedSeconds() const override { return run_.Time(); }
     // The view (frm_pendule_amorti_view.cpp).
     void SetZoom(double zoom) override;
     void SetHighContrast(bool high) override;
@@ -105,12 +107,16 @@ public:
     [[nodiscard]] QStringList Captions() const override;
     [[nodiscard]] QString FileStem() const override;
     [[nodiscard]] QString Heading() const override;
-    /// Shows the energy level curves and the separatrix behind the traces of
-    /// the phase portraits, from the next reset on. Plots that hold no trace
-    /// yet are redrawn at once; a run's traces are never wiped by the switch.
+    /// Shows the energy level curves and the separatrix under the traces of
+    /// the phase portraits, or takes them away, at once: the plots are drawn
+    /// again with the run's traces.
     void SetEnergyCurvesShown(bool shown);
-    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurves_.shown; }
+    [[nodiscard]] bool EnergyCurvesShown() const { return energyCurvesShown_; }
 
+    /// "Annuler": the setup before the user's last change comes back with
+    /// its run as it was (recording, measurements, traces), paused.
+    [[nodiscard]] bool CanUndo() const { return !undoRuns_.empty(); }
+    void Undo();
     /// The window's setup as one value: the sliders, the small-angle view,
     /// the energy curves and the pace.
     [[nodiscard]] DampedWindowSetup Setup() const;
@@ -128,6 +134,8 @@ signals:
     /// most a few times per second of animation, at each pause, and once
     /// per reset, after it).
     void MeasurementsChanged();
+    /// CanUndo may have changed.
+    void UndoChanged();
     /// A setting of `Setup()` may have changed.
     void SetupChanged();
 
@@ -174,10 +182,6 @@ private:
         TraceSample traceDrawnTo;   ///< where the traces drawn so far end
         TraceSample traceEnd;       ///< where the motion is: the last tick's end
         double measurementsDue = 0; ///< displayed time (s) of the next routine notice
-    };
-    struct EnergyCurves {
-        bool shown = false; ///< level curves drawn on the phase portraits
-        bool drawn = false; ///< the phase portraits got the curves at the last reset
     };
 
     // Layout (frm_pendule_amorti_layout.cpp).
@@ -250,6 +254,13 @@ private:
     /// the phase portrait and resets, as moving them by hand does; unless
     /// `always`, only when the values change.
     void PickStart(double angle, double speed, bool always);
+    // Undo (frm_pendule_amorti_undo.cpp).
+    /// The next change by the user is a step of its own (a press, a key).
+    void BeginUndoStep();
+    /// ResetSimulation for a change by the user: the run it replaces is
+    /// kept for "Annuler", once per step.
+    void ResetKeepingUndo();
+
     /// Tells the Mesures panel when the step changed a measured value, or
     /// when the routine notice is due.
     void NotifyMeasurementsOf(const AnimationStep& step);
@@ -262,7 +273,9 @@ private:
     FaultReporter reportFault_;
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
-    EnergyCurves energyCurves_;
+    bool energyCurvesShown_ = false;     ///< level curves drawn on the phase portraits
+    std::vector<DampedRun> undoRuns_;    ///< oldest first
+    bool undoStepKept_ = false;          ///< the current step has kept its run
     PhasePicker* picker_ = nullptr;
     PictureBoxes boxes_;
     SetupControls setupControls_;

@@ -9,6 +9,7 @@
 #include "plot/pendulum_figure.h"
 #include "ui/damped/phase_picker.h"
 
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -142,9 +143,8 @@ void frmPenduleAmorti::DrawWholePlots()
         box->Cls();
     for (PictureSurface* box : s.picPhase)
         box->Cls();
-    energyCurves_.drawn = energyCurves_.shown;
     DrawDampedPlots({s.picOscillation, s.picPhase}, run_.State(), run_.Recording(),
-                    energyCurves_.drawn);
+                    energyCurvesShown_, QLocale().decimalPoint().toStdString());
 }
 
 void frmPenduleAmorti::DrawSegment(const TraceSample& from, const TraceSample& to)

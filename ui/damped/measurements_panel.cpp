@@ -10,6 +10,7 @@
 #include "ui/common/translatable.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressDialog>
@@ -139,7 +140,18 @@ MeasurementsPanel::MeasurementsPanel(QWidget* parent)
     SetTranslatable(cmdBalayer_, "toolTip",
                     QT_TR_NOOP("Mesure la période du modèle lâché sans vitesse de 5° à 175°"));
     connect(cmdBalayer_, &QPushButton::clicked, this, &MeasurementsPanel::Sweep);
-    column->addWidget(cmdBalayer_, 0, Qt::AlignLeft);
+    cmdEffacerLancers_ = new QPushButton(this);
+    cmdEffacerLancers_->setObjectName(QStringLiteral("cmdEffacerLancers"));
+    SetTranslatable(cmdEffacerLancers_, "text", QT_TR_NOOP("&Effacer les lancers"));
+    SetTranslatable(cmdEffacerLancers_, "toolTip",
+                    QT_TR_NOOP("Retire du graphique les points des lancers précédents"));
+    cmdEffacerLancers_->setEnabled(false);
+    connect(cmdEffacerLancers_, &QPushButton::clicked, this, &MeasurementsPanel::ClearEarlierRuns);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdBalayer_);
+    buttons->addWidget(cmdEffacerLancers_);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
     column->addStretch(1);
 
     // The static texts follow the language with the frame; the values and
@@ -270,7 +282,10 @@ void MeasurementsPanel::ShowReport(const MeasurementReport& r)
     };
 
     QString measured = text(r.period, period);
-    if (r.period.value)
+    if (r.period.value && r.revolutions)
+        measured += QLatin1Char('\n')
+            + (r.periods == 1 ? tr("sur 1 tour") : tr("sur %1 tours").arg(r.periods));
+    else if (r.period.value)
         measured += QLatin1Char('\n')
             + (r.periods == 1 ? tr("sur 1 oscillation") : tr("sur %1 oscillations").arg(r.periods));
     SetText(lblPeriodeMesuree_, measured);
@@ -289,7 +304,7 @@ void MeasurementsPanel::ShowReport(const MeasurementReport& r)
     QString quality = text(r.quality, [](double v) { return Number(v, kDecimalsQuality); });
     if (r.quality.value && r.qualitySetting)
         quality += QLatin1Char('\n')
-            + tr("réglé : %1").arg(FromUtf8(QualityCaption(*r.qualitySetting, sep)));
+            + tr("réglé : %1").arg(FromUtf8(QualityCaption(r.qualitySetting, sep)));
     SetText(lblQualiteMesuree_, quality);
 
     // The three energies to the same decimals, those of the total's digits.
@@ -311,9 +326,18 @@ PeriodAmplitudeTexts MeasurementsPanel::PlotTexts()
             utf8(tr("lancer en cours"))};
 }
 
+void MeasurementsPanel::ClearEarlierRuns()
+{
+    points_.earlierRuns.clear();
+    plotStale_ = true;
+    if (isVisible())
+        RedrawPlot();
+}
+
 void MeasurementsPanel::RedrawPlot()
 {
     plotStale_ = false;
+    cmdEffacerLancers_->setEnabled(!points_.earlierRuns.empty());
     DrawPeriodAmplitudePlot(*picPeriodeAmplitude_, points_, PlotTexts());
 }
 

@@ -36,6 +36,9 @@ public:
     void Refresh();
     /// Fills the plot with periods measured from 5° to 175° ("Balayer").
     void Sweep();
+    /// Takes the points of the earlier runs off the plot ("Effacer les
+    /// lancers"); the sweep and the current run stay.
+    void ClearEarlierRuns();
 
     [[nodiscard]] const PeriodAmplitudePoints& PlotPoints() const { return points_; }
     /// The period-amplitude plot as it leaves the program (exports, copy).
@@ -73,6 +76,7 @@ private:
     QLabel* lblEnergiePerdue_ = nullptr;
     PictureBox* picPeriodeAmplitude_ = nullptr;
     QPushButton* cmdBalayer_ = nullptr;
+    QPushButton* cmdEffacerLancers_ = nullptr; ///< enabled while there are earlier runs
 };
 
 } // namespace kestrova

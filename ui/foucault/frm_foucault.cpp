@@ -208,6 +208,7 @@ void frmFoucault::LengthChanged()
     cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
 
     foucault::ScaleSideView(*picPendule_, run_.Longueur());
+    ShowReadout();
     emit SetupChanged();
 }
 
@@ -247,7 +248,6 @@ void frmFoucault::PlaceChanged()
     // A refused latitude keeps the previous one; starting waits for a good one.
     run_.SetPlace(placePanel_->Latitude(), placePanel_->Day());
     cmdGo_->setEnabled(lengthAccepted_ && placePanel_->Accepted());
-    // Greyed, it shows the kept latitude's figures rather than the typed one's.
     readout_->setEnabled(placePanel_->Accepted());
     ShowReadout();
     emit SetupChanged();
@@ -284,7 +284,17 @@ void frmFoucault::SetSlowMotion(double speed)
 
 void frmFoucault::ShowReadout()
 {
-    readout_->Show(run_.TempsEcoule(), run_.OmegaTerre(), run_.Meter().ClockwiseRate());
+    // The kept latitude's figures would pass for the typed one's: a refused
+    // place shows none.
+    if (placePanel_->Accepted())
+        readout_->Show(run_, lengthAccepted_);
+    else
+        readout_->ShowNothing();
+}
+
+QStringList frmFoucault::ReadoutLines() const
+{
+    return readout_->Lines();
 }
 
 void frmFoucault::AnimationTick()

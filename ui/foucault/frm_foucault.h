@@ -64,6 +64,7 @@ public:
     /// last tick (the real seconds times the time factor); 0 again after a
     /// change of place or day.
     [[nodiscard]] double TempsEcoule() const { return run_.TempsEcoule(); }
+    [[nodiscard]] std::optional<double> SimulatedSeconds() const override { return TempsEcoule(); }
     /// Vertical component of the planet's rotation at the chosen place (rad/s).
     [[nodiscard]] double OmegaTerre() const { return run_.OmegaTerre(); }
     /// The swing plane's rate measured from the bob's positions since the start.
@@ -72,6 +73,9 @@ public:
     [[nodiscard]] const Collection_Points& Points() const { return run_.Points(); }
     /// The run the window shows.
     [[nodiscard]] const FoucaultRun& Run() const { return run_; }
+    /// The readout under the views, line by line as shown ("title value"),
+    /// for a printout.
+    [[nodiscard]] QStringList ReadoutLines() const;
 
     /// The controls' setup as one value: the length in effect, the latitude
     /// last accepted, the day and the time factor.

@@ -39,6 +39,20 @@ QString LatitudeRefusalMessage(LatitudeRefusal refusal)
         return QCoreApplication::translate(
             "kestrova::PlacePanel",
             "Latitude hors limites : de 90 S (pôle Sud) à 90 N (pôle Nord).");
+    case LatitudeRefusal::Unreadable:
+        return QCoreApplication::translate(
+            "kestrova::PlacePanel",
+            "Latitude illisible : tapez des degrés, minutes et secondes dans cet ordre, "
+            "chacun avec son symbole (45°30'15\" N), ou des degrés décimaux (45,5 N).");
+    case LatitudeRefusal::SplitNumber:
+        return QCoreApplication::translate(
+            "kestrova::PlacePanel",
+            "Latitude illisible : un blanc sépare des chiffres. Pour 45 degrés 30 minutes, "
+            "tapez 45°30' N ou 45,5 N.");
+    case LatitudeRefusal::BadMinutes:
+        return QCoreApplication::translate(
+            "kestrova::PlacePanel",
+            "Latitude illisible : les minutes et les secondes vont de 0 à moins de 60.");
     }
     return {};
 }

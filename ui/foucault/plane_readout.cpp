@@ -2,6 +2,7 @@
 
 #include "model/captions.h"
 #include "model/foucault_motion.h"
+#include "model/foucault_run.h"
 #include "plot/qt_utf8.h"
 #include "ui/common/form_layout.h"
 #include "ui/common/translatable.h"
@@ -22,33 +23,68 @@ namespace {
 
 // Room for the longest value, "123456,78 °/h, sens antihoraire", in pixels.
 constexpr int kValueWidth = 270;
+// The measured rate is written with at most this many decimals: positions
+// taken at the pace of the ticks tell no finer, whatever the scatter says.
+constexpr int kRateDecimals = 1;
 
 std::string Separator(const QLocale& locale)
 {
     return locale.decimalPoint().toStdString();
 }
 
-} // namespace
-
-QString SimulatedClockText(double seconds, const QLocale& locale)
+std::string TwoDigits(double value, const QLocale& locale)
 {
-    const double minutes = std::floor(std::max(seconds, 0.0) / 60.0);
-    const double hours = std::floor(minutes / 60.0);
-    const std::string minutesText = FormatFixed(minutes - hours * 60.0, 0, Separator(locale));
-    return FromUtf8(FormatFixed(hours, 0, Separator(locale)) + " h "
-                    + (minutesText.size() < 2 ? "0" : "") + minutesText + " min");
+    const std::string text = FormatFixed(value, 0, Separator(locale));
+    return text.size() < 2 ? "0" + text : text;
 }
 
-QString TurningText(double clockwise, int decimals, const QString& unit, const QLocale& locale)
+/// `number` (with its uncertainty, if any) followed by the direction of
+/// `clockwise`, unless the number shows as 0.
+QString WithDirection(const std::string& number, const std::string& uncertainty, double clockwise,
+                      const QString& unit, const QLocale& locale)
 {
-    const std::string number = FormatFixed(std::abs(clockwise), decimals, Separator(locale));
-    const QString text = FromUtf8(number) + unit;
+    const QString text = FromUtf8(number + uncertainty) + unit;
     if (number.find_first_not_of(Separator(locale) + "0") == std::string::npos)
         return text;
     return text + QStringLiteral(", ")
         + (clockwise > 0
                ? QCoreApplication::translate("kestrova::PlaneReadout", "sens horaire")
                : QCoreApplication::translate("kestrova::PlaneReadout", "sens antihoraire"));
+}
+
+} // namespace
+
+QString SimulatedClockText(double seconds, const QLocale& locale)
+{
+    const double wholeSeconds = std::floor(std::max(seconds, 0.0));
+    const double minutes = std::floor(wholeSeconds / 60.0);
+    const double hours = std::floor(minutes / 60.0);
+    return FromUtf8(FormatFixed(hours, 0, Separator(locale)) + " h "
+                    + TwoDigits(minutes - hours * 60.0, locale) + " min "
+                    + TwoDigits(wholeSeconds - minutes * 60.0, locale) + " s");
+}
+
+QString TurningText(double clockwise, int decimals, const QString& unit, const QLocale& locale)
+{
+    return WithDirection(FormatFixed(std::abs(clockwise), decimals, Separator(locale)), {},
+                         clockwise, unit, locale);
+}
+
+QString MeasuredRateText(const std::optional<PlaneRate>& rate, const QLocale& locale)
+{
+    if (!rate)
+        return QCoreApplication::translate("kestrova::PlaneReadout", "pas encore mesurable");
+    const double value = DegreesPerHour(rate->Clockwise);
+    const double uncertainty = DegreesPerHour(rate->Uncertainty);
+    const int decimals = uncertainty > 0
+        ? std::clamp(static_cast<int>(-std::floor(std::log10(uncertainty))), 0, kRateDecimals)
+        : kRateDecimals;
+    // Rounded up: the uncertainty shown is never smaller than the one found.
+    const double scale = std::pow(10.0, decimals);
+    const double shownUncertainty = std::ceil(uncertainty * scale * (1 - 1e-9)) / scale;
+    return WithDirection(FormatFixed(std::abs(value), decimals, Separator(locale)),
+                         " ± " + FormatFixed(shownUncertainty, decimals, Separator(locale)), value,
+                         QStringLiteral(" °/h"), locale);
 }
 
 } // namespace foucault
@@ -72,7 +108,7 @@ PlaneReadout::PlaneReadout(QWidget* parent)
     SetTranslatable(this, "title", QT_TR_NOOP("Rotation du plan d'oscillation"));
     auto* form = new QFormLayout(this);
     form->setContentsMargins(6, 4, 6, 4);
-    form->setVerticalSpacing(4);
+    form->setVerticalSpacing(3);
     auto addRow = [&](const char* name, const char* caption) {
         auto* value = new QLabel(this);
         value->setObjectName(QLatin1String(name));
@@ -82,9 +118,11 @@ PlaneReadout::PlaneReadout(QWidget* parent)
         auto* title = new QLabel(this);
         SetTranslatable(title, "text", caption);
         form->addRow(title, value);
+        lines_.append(std::pair(title, value));
         return value;
     };
     lblTempsSimule_ = addRow("lblTempsSimule", QT_TR_NOOP("Temps simulé depuis le lancement :"));
+    lblPeriode_ = addRow("lblPeriode", QT_TR_NOOP("Période d'une oscillation 2π/Ω :"));
     lblAngleTourne_ = addRow("lblAngleTourne", QT_TR_NOOP("Angle tourné par le plan :"));
     lblVitesseLoi_ = addRow("lblVitesseLoi", QT_TR_NOOP("Vitesse prévue par la loi Ω·sin φ :"));
     lblTourComplet_ = addRow("lblTourComplet", QT_TR_NOOP("Durée d'un tour complet :"));
@@ -92,23 +130,41 @@ PlaneReadout::PlaneReadout(QWidget* parent)
         addRow("lblVitesseMesuree", QT_TR_NOOP("Vitesse mesurée sur les oscillations :"));
 }
 
-void PlaneReadout::Show(double simulatedSeconds, double omegaTerre,
-                        std::optional<double> measuredRate)
+void PlaneReadout::Show(const FoucaultRun& run, bool lengthAccepted)
 {
     const QLocale locale;
     const QString perHour = QStringLiteral(" °/h");
-    SetCaption(lblTempsSimule_, foucault::SimulatedClockText(simulatedSeconds, locale), false);
-    const double turn = foucault::PlaneTurn(omegaTerre, simulatedSeconds) / DegToRad;
+    const double seconds = run.TempsEcoule();
+    const double omegaTerre = run.OmegaTerre();
+    SetCaption(lblTempsSimule_, foucault::SimulatedClockText(seconds, locale), false);
+    SetCaption(lblPeriode_,
+               lengthAccepted ? FromUtf8(FormatFixed(foucault::SwingSeconds(run.OmegaPendule()), 2,
+                                                     locale.decimalPoint().toStdString()))
+                       + QStringLiteral(" s")
+                              : QString(),
+               false);
+    const double turn = foucault::PlaneTurn(omegaTerre, seconds) / DegToRad;
     SetCaption(lblAngleTourne_, foucault::TurningText(turn, 1, QStringLiteral("°"), locale), false);
     SetCaption(lblVitesseLoi_,
                foucault::TurningText(foucault::DegreesPerHour(omegaTerre), 2, perHour, locale),
                false);
     SetCaption(lblTourComplet_, FullTurnText(foucault::FullTurnHours(omegaTerre), locale), false);
-    SetCaption(lblVitesseMesuree_,
-               measuredRate ? foucault::TurningText(foucault::DegreesPerHour(*measuredRate), 2,
-                                                    perHour, locale)
-                            : QStringLiteral("—"),
+    SetCaption(lblVitesseMesuree_, foucault::MeasuredRateText(run.Meter().Measurement(), locale),
                false);
+}
+
+void PlaneReadout::ShowNothing()
+{
+    for (const auto& [title, value] : lines_)
+        SetCaption(value, QString(), false);
+}
+
+QStringList PlaneReadout::Lines() const
+{
+    QStringList lines;
+    for (const auto& [title, value] : lines_)
+        lines << title->text() + QLatin1Char(' ') + value->text();
+    return lines;
 }
 
 } // namespace kestrova

@@ -7,12 +7,15 @@
 
 #include "clock/high_resolution_clock.h"
 #include "plot/qt_picture_box.h"
+#include "resources/resource_paths.h"
 #include "tests/support/recording_surface.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QtTest>
 
@@ -83,8 +86,10 @@ class TestFrmPenduleAmorti : public QObject {
     Q_OBJECT
 
 private slots:
-    // The user's decimal separator, the regime names, and λ = 0 keeping the
-    // quality factor and relaxation time shown before (Q τ T regime).
+    // The user's decimal separator (in the graduations too), the regime
+    // names, and λ = 0 giving an infinite quality factor and relaxation
+    // time, never the values shown before, on screen and in the printout
+    // (Q τ T regime).
     void captions()
     {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -93,7 +98,7 @@ private slots:
         for (const auto& [sliders, expected] :
              {Row{{45, -3, 10, 100}, "0,500|0,500||Régime critique"},
               Row{{45, 0, 10, 101}, "0,495|0,495||Régime apériodique"},
-              Row{{45, 0, 40, 0}, "0,495|0,495|1,571 s|Régime pseudo-périodique"}}) {
+              Row{{45, 0, 40, 0}, "∞|∞|1,571 s|Régime pseudo-périodique"}}) {
             h.pendule.ClearRecord();
             h.Apply(sliders);
             QVERIFY(h.pendule.primitives.size() > 1); // the figure drawn again, not only erased
@@ -101,7 +106,11 @@ private slots:
             for (const char* label : {"lblQualite", "lblRelax", "lblPseudo", "lblRegime"})
                 shown << h.Child<QLabel>(label)->text();
             QCOMPARE(shown.join('|'), expected);
+            QVERIFY(h.window->Captions().contains("Q : facteur de qualité : " + shown[0]));
         }
+        h.Apply({1, 0, 40, 22}); // the phase portrait's speeds in hundredths
+        QVERIFY(std::any_of(h.phase[0].primitives.begin(), h.phase[0].primitives.end(),
+                            [](const Primitive& p) { return p.text == "0,05"; }));
     }
 
     // Each slider as its parameter is described: range and start position,
@@ -315,6 +324,43 @@ private slots:
             QCOMPARE(h.Child<QLabel>(name)->font().pointSizeF(), 9.75);
         for (QGroupBox* frame : h.window->findChildren<QGroupBox*>())
             QVERIFY(frame->accessibleName().contains(frame->title().remove(':').trimmed()));
+    }
+
+    // The toggle reads in the window's font, as "Position initiale" does,
+    // and both its captions fit; no value caption touches its slider.
+    void controlsFitAndKeepClear()
+    {
+        Harness h;
+        QCOMPARE(h.Go()->font(), h.Child<QPushButton>("cmdPosInit")->font());
+        for (int clicks = 0; clicks < 2; ++clicks, h.Go()->click())
+            QVERIFY2(h.Go()->sizeHint().width() <= h.Go()->width(), qPrintable(h.Go()->text()));
+        for (const auto& [slider, caption] : {std::pair{"sldTeta0", "lblteta0"},
+                                              {"sldOmega0", "lblOmega0"},
+                                              {"sldPulsation", "lblPulsation"},
+                                              {"sldLambda", "lblLambda"}})
+            QVERIFY2(h.Child(caption)->x() > h.Child(slider)->geometry().right() + 2, caption);
+    }
+
+    // The natural pulsation in the equation is an omega, not a varpi: no bar
+    // over the middle of the letter after the second "+".
+    void equationWritesOmega()
+    {
+        constexpr int kScale = 4;
+        QImage image(QSize(kEquationPictureWidth, kEquationPictureHeight) * kScale,
+                     QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        QSvgRenderer(QString::fromLatin1(kEquationPicturePath)).render(&painter);
+        painter.end();
+        const auto ink = [&](QRect area) {
+            int sum = 0;
+            for (int y = area.top() * kScale; y <= area.bottom() * kScale; ++y)
+                for (int x = area.left() * kScale; x <= area.right() * kScale; ++x)
+                    sum += qAlpha(image.pixel(x, y));
+            return sum;
+        };
+        QVERIFY(ink({224, 28, 24, 3}) > 0); // the letter is there
+        QCOMPARE(ink({232, 15, 6, 1}), 0);
     }
 };
 

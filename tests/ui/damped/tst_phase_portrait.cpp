@@ -3,6 +3,8 @@
 
 #include "ui/damped/frm_pendule_amorti.h"
 
+#include "plot/energy_curves.h"
+#include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/test_window.h"
@@ -57,8 +59,8 @@ class TestPhasePortrait : public QObject {
 
 private slots:
     // Off, the window looks as it always did, also after the option was on;
-    // on, the curves are drawn at once on plots without traces, while a
-    // run's traces are kept until the next reset draws them.
+    // on, the curves are drawn at once, on plots without traces and under a
+    // run's traces, and taken away at once, the traces kept.
     void energyCurvesOption()
     {
         Window plain, w;
@@ -76,9 +78,21 @@ private slots:
         w.Go()->click();
         w.source.AdvanceSeconds(0.5), w.Damped()->AnimationTick();
         w.Go()->click();
-        const QImage traced = w.Phase()->Picture().copy();
+        const auto pixels = [&w](QColor colour) {
+            const QImage picture = w.Phase()->Picture();
+            int n = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    n += picture.pixelColor(x, y) == colour;
+            return n;
+        };
+        const QColor red(255, 0, 0), level(ToQColor(kEnergyLevelColour));
+        QVERIFY(pixels(red) > 0 && pixels(level) == 0);
         w.Damped()->SetEnergyCurvesShown(true);
-        QCOMPARE(w.Phase()->Picture(), traced);
+        QVERIFY(pixels(red) > 0 && pixels(level) > 0);
+        w.Damped()->SetEnergyCurvesShown(false);
+        QVERIFY(pixels(red) > 0 && pixels(level) == 0);
+        w.Damped()->SetEnergyCurvesShown(true);
         w.Child<QPushButton>("cmdPosInit")->click();
         QCOMPARE(pictures(w), on);
     }

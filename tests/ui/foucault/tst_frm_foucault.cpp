@@ -6,6 +6,7 @@
 #include "plot/qt_picture_box.h"
 #include "ui/foucault/frm_foucault.h"
 #include "ui/foucault/line_element.h"
+#include "ui/foucault/plane_readout.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -96,7 +97,9 @@ private slots:
         QCOMPARE(window_->TempsEcoule(), 1.164);
     }
 
-    // With the defaults the bob goes exactly where it always went.
+    // With the defaults the bob goes exactly where it always went. The
+    // measured rate waits for two whole swings, then holds the law, 975,87
+    // °/h clockwise, within its uncertainty.
     void defaultPlaceMovesAsBefore()
     {
         window_ = std::make_unique<frmFoucault>(clock_);
@@ -111,7 +114,36 @@ private slots:
                                                    clock_.SecondsBetween(start, clock_.Read()));
             const auto newest = window_->Points().Point(window_->Points().CountPoint());
             QVERIFY(newest->X0Line == bob.PosX && newest->Y0Line == bob.PosY);
+            const QString measured = Child<QLabel>("lblVitesseMesuree")->text();
+            if (window_->TempsEcoule() < 2 * 16.42)
+                QCOMPARE(measured, QStringLiteral("pas encore mesurable"));
         }
+        QCOMPARE(Child<QLabel>("lblTempsSimule")->text(), QStringLiteral("0 h 00 min 49 s"));
+        QCOMPARE(Child<QLabel>("lblPeriode")->text(), QStringLiteral("16.42 s"));
+        QCOMPARE(Child<QLabel>("lblVitesseMesuree")->text(),
+                 QStringLiteral("975.9 ± 0.1 °/h, sens horaire"));
+    }
+
+    void measuredRateText_data()
+    {
+        QTest::addColumn<double>("degreesPerHour"); // clockwise
+        QTest::addColumn<double>("uncertainty");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("coarse") << 975.87 << 43.0 << "976 ± 43 °/h, sens horaire";
+        QTest::newRow("rounded up") << -975.87 << 0.31 << "975,9 ± 0,4 °/h, sens antihoraire";
+        QTest::newRow("at most one decimal") << 11.3263 << 0.0004 << "11,3 ± 0,1 °/h, sens horaire";
+        QTest::newRow("no turning") << -0.0001 << 0.0 << "0,0 ± 0,0 °/h";
+    }
+    void measuredRateText()
+    {
+        QFETCH(double, degreesPerHour);
+        QFETCH(double, uncertainty);
+        QFETCH(QString, text);
+        const double perHour = DegToRad / 3600;
+        QCOMPARE(foucault::MeasuredRateText(
+                     foucault::PlaneRate{degreesPerHour * perHour, uncertainty * perHour},
+                     QLocale(QLocale::French)),
+                 text);
     }
 
     void placeAndReadout_data()
@@ -128,8 +160,12 @@ private slots:
                                  << "jamais";
         QTest::newRow("typed, south") << "45 S" << 2 << "sens antihoraire"
                                       << "33,85 h";
+        QTest::newRow("typed in minutes") << "33°52'12\" S" << 3 << "sens antihoraire"
+                                          << "42,95 h";
         QTest::newRow("refused") << "95" << 3 << ""
                                  << "";
+        QTest::newRow("refused, unreadable") << "45 30 N" << 3 << ""
+                                             << "";
     }
     void placeAndReadout()
     {
@@ -153,6 +189,11 @@ private slots:
             const QColor ink = refusal->palette().color(QPalette::WindowText);
             QVERIFY2(ink.red() > 150 && ink.green() < 60 && ink.blue() < 60,
                      qPrintable(ink.name()));
+            QCOMPARE(refusal->text().startsWith("Latitude hors limites"), place == "95");
+            // The greyed readout shows no figures of the latitude kept.
+            for (const char* name : {"lblTempsSimule", "lblPeriode", "lblAngleTourne",
+                                     "lblVitesseLoi", "lblTourComplet", "lblVitesseMesuree"})
+                QCOMPARE(Child<QLabel>(name)->text(), QString());
             return;
         }
         QCOMPARE(Child<QLabel>("lblTourComplet")->text(), fullTurn);
@@ -174,7 +215,7 @@ private slots:
         // Another place stops the run and starts the readout afresh.
         Child<QPushButton>("cmdPoleNord")->click();
         QVERIFY(!Child<QTimer>("tmrCourbe")->isActive() && window_->Points().CountPoint() == 0);
-        QCOMPARE(Child<QLabel>("lblTempsSimule")->text(), QStringLiteral("0 h 00 min"));
+        QCOMPARE(Child<QLabel>("lblTempsSimule")->text(), QStringLiteral("0 h 00 min 00 s"));
     }
 
     void startAgainEmptiesTheTrailAndRestartsFromRest()
