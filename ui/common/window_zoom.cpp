@@ -3,6 +3,7 @@
 #include "plot/qt_picture_box.h"
 #include "ui/common/form_layout.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QVariant>
 #include <QWidget>
@@ -56,6 +57,23 @@ void ZoomFont(QWidget& widget, double zoom)
     widget.setFont(font);
 }
 
+/// Fonts do not scale quite evenly: a check box whose text no longer fits
+/// its box at this zoom is condensed a little. At 1, as built.
+void FitCheckBox(QCheckBox& box, double zoom)
+{
+    QFont font = box.font();
+    if (font.stretch() != QFont::AnyStretch) {
+        font.setStretch(QFont::AnyStretch);
+        box.setFont(font);
+    }
+    if (zoom == 1.0)
+        return;
+    const QString text =
+        QString(box.text()).remove(QLatin1Char('&')); // the mnemonic sign is not drawn
+    const int frame = box.sizeHint().width() - box.fontMetrics().horizontalAdvance(text);
+    CondenseToFit(&box, {text}, box.width() - frame);
+}
+
 } // namespace
 
 void ZoomWindow(QWidget& window, double zoom)
@@ -85,6 +103,8 @@ void ZoomWindow(QWidget& window, double zoom)
     for (QWidget* child : children) {
         if (auto* label = qobject_cast<QLabel*>(child))
             FitLabel(label);
+        if (auto* box = qobject_cast<QCheckBox*>(child))
+            FitCheckBox(*box, zoom);
     }
     window.setFixedSize(Scaled(built.width(), zoom), Scaled(built.height(), zoom));
 }
