@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -198,6 +199,14 @@ void ViewMenu::ShowWindow(QMdiSubWindow& subWindow)
     subWindow.resize(subWindow.widget()->size().grownBy(subWindow.contentsMargins()));
     if (choice_.fitted)
         subWindow.move(0, 0);
+    // A window that grew while shown is painted whole: what it uncovered
+    // would otherwise keep the area's background.
+    // After the sub-window's own layout has taken the new size.
+    QTimer::singleShot(0, &subWindow, [window = &subWindow] {
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            widget->update();
+        window->update();
+    });
     showing_ = false;
 }
 

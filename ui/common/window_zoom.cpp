@@ -97,7 +97,11 @@ void ZoomWindow(QWidget& window, double zoom)
         const QRect rect = Remembered(*child, kBuiltRectKey, child->geometry());
         if (auto* box = qobject_cast<PictureBox*>(child))
             box->SetZoom(zoom);
-        child->setGeometry(ScaledRect(rect, zoom));
+        const QRect zoomed = ScaledRect(rect, zoom);
+        // A control of fixed size (a value sized for its font) keeps it fixed.
+        if (child->minimumSize() == child->maximumSize())
+            child->setFixedSize(zoomed.size());
+        child->setGeometry(zoomed);
     }
     // The fonts are all set: labels fit their texts in their new boxes.
     for (QWidget* child : children) {

@@ -44,6 +44,8 @@ void frmPenduleAmorti::SetHighContrast(bool high)
     } else {
         setPalette(QPalette());
     }
+    // The window paints its own white background rather than the sub-window's.
+    setAutoFillBackground(high);
     for (PictureBox* box : findChildren<PictureBox*>())
         box->SetHighContrast(high);
     ColourPictureBoxes();

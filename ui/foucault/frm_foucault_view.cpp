@@ -33,6 +33,8 @@ void frmFoucault::SetHighContrast(bool high)
     } else {
         setPalette(QPalette());
     }
+    // The window paints its own white background rather than the sub-window's.
+    setAutoFillBackground(high);
     for (PictureBox* box : {picCourbe_, picPendule_}) {
         box->SetHighContrast(high);
         box->SetBackColor(ToColour(palette().color(QPalette::Base)));
