@@ -27,6 +27,7 @@ class AnimationMenu;
 class EditMenu;
 class FileMenu;
 class frmFoucault;
+class GraphsMenu;
 class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
@@ -124,6 +125,8 @@ public:
     [[nodiscard]] const KeptRuns& KeptRunList() const { return keptRuns_; }
     /// The lesson in progress: its file, its items of "Fichier", its title.
     [[nodiscard]] LessonSession& Lessons() const { return *lessons_; }
+    /// The "Graphiques" window and its items of "Analyse".
+    [[nodiscard]] GraphsMenu& Graphs() const { return *graphsMenu_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -144,6 +147,7 @@ private:
     void CreateEditMenu();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
+    void CreateGraphsMenu();
     void MDIForm_Load();
     void OpenSimulation(std::size_t index);
     /// "Pas suivant" and "Courbes d'énergie" act on the damped pendulum
@@ -177,6 +181,7 @@ private:
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;
     MeasurementsDock* measurementsDock_ = nullptr;
+    GraphsMenu* graphsMenu_ = nullptr;
     LessonSession* lessons_ = nullptr;
 };
 
