@@ -153,7 +153,7 @@ void ViewMenu::RestoreSaved(const QSize& available)
         frame_.menuWidget() != nullptr ? frame_.menuWidget()->sizeHint().height() : 0;
     startRoom_ = available - QSize(0, menuBar + kFrameCaptionGuess);
     Apply(saved);
-    for (const QMdiSubWindow* subWindow : area_.subWindowList()) {
+    for (const QMdiSubWindow* subWindow : SimulationWindows()) {
         const QSize needed = subWindow->size() + QSize(0, menuBar);
         if (needed.width() > available.width() || needed.height() > available.height()) {
             saved.fitted = true;
@@ -179,6 +179,13 @@ void ViewMenu::WindowOpened(QMdiSubWindow& subWindow)
 double ViewMenu::ZoomOf(const QMdiSubWindow& subWindow)
 {
     return subWindow.widget() != nullptr ? WindowZoom(*subWindow.widget()) : 1.0;
+}
+
+QList<QMdiSubWindow*> ViewMenu::SimulationWindows() const
+{
+    QList<QMdiSubWindow*> windows = area_.subWindowList();
+    windows.removeIf([](const QMdiSubWindow* w) { return SimulationIn(*w) == nullptr; });
+    return windows;
 }
 
 void ViewMenu::ShowWindows()
@@ -229,7 +236,7 @@ void ViewMenu::MakeRoom()
     });
     if (!docked)
         return;
-    for (const QMdiSubWindow* subWindow : area_.subWindowList()) {
+    for (const QMdiSubWindow* subWindow : SimulationWindows()) {
         const QSize size = subWindow->size();
         if (size.width() > area_.width() || size.height() > area_.height()) {
             ViewChoice fitted = choice_;
@@ -242,7 +249,7 @@ void ViewMenu::MakeRoom()
 
 void ViewMenu::StepZoom(int steps)
 {
-    const QList<QMdiSubWindow*> windows = area_.subWindowList();
+    const QList<QMdiSubWindow*> windows = SimulationWindows();
     const double now =
         choice_.fitted && !windows.isEmpty() ? ZoomOf(*windows.front()) : choice_.zoom;
     ViewChoice choice = choice_;

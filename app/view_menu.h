@@ -72,6 +72,8 @@ private:
     /// Every open simulation window at the chosen zoom and contrast.
     void ShowWindows();
     void ShowWindow(QMdiSubWindow& subWindow);
+    /// The area's sub-windows that hold a simulation (not the graphs).
+    [[nodiscard]] QList<QMdiSubWindow*> SimulationWindows() const;
     /// The zoom that keeps `subWindow` whole in the area.
     [[nodiscard]] double FittingZoomFor(const QMdiSubWindow& subWindow) const;
     /// The Mesures panel or a smaller frame left too little room: fitted.
