@@ -68,6 +68,8 @@ public:
         const QJsonObject panels = Object(root, kPanels);
         lesson.measurementsOpen = Bool(panels, kMeasurements, false);
         lesson.graphsOpen = Bool(panels, kGraphs, false);
+        if (const QJsonObject view = Object(root, kView); root.contains(QLatin1String(kView)))
+            lesson.view = ReadView(view);
         return lesson;
     }
 
@@ -188,6 +190,18 @@ private:
         if (!ValidSpeed(setup.speed))
             OutOfRange(kSpeed, setup.speed, QStringLiteral("1 ; 0,5 ; 0,25 ; 0,125"));
         return setup;
+    }
+
+    LessonView ReadView(const QJsonObject& object) const
+    {
+        LessonView view;
+        view.fitted = Bool(object, kFitted, view.fitted);
+        const double percent = Double(object, kZoom, 100);
+        view.zoom = percent / 100;
+        if (!ValidZoomStep(view.zoom))
+            OutOfRange(kZoom, percent, QStringLiteral("75 ; 100 ; 125 ; 150 ; 200"));
+        view.highContrast = Bool(object, kHighContrast, view.highContrast);
+        return view;
     }
 
     FoucaultWindowSetup ReadFoucault(const QJsonObject& object, FoucaultWindowSetup setup) const

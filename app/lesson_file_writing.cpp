@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+#include <optional>
+
 namespace kestrova {
 
 using namespace lesson_key;
@@ -44,7 +47,7 @@ QByteArray LessonJson(const Lesson& lesson)
         object.insert(QLatin1String(kVisible), run.visible);
         runs.append(object);
     }
-    const QJsonObject root{
+    QJsonObject root{
         {QLatin1String(kFormat), QLatin1String(kFormatName)},
         {QLatin1String(kVersion),
          QStringLiteral("%1.%2").arg(kLessonFormatMajor).arg(kLessonFormatMinor)},
@@ -62,6 +65,13 @@ QByteArray LessonJson(const Lesson& lesson)
          QJsonObject{{QLatin1String(kMeasurements), lesson.measurementsOpen},
                      {QLatin1String(kGraphs), lesson.graphsOpen}}},
     };
+    if (const std::optional<LessonView>& view = lesson.view) {
+        root.insert(
+            QLatin1String(kView),
+            QJsonObject{{QLatin1String(kFitted), view->fitted},
+                        {QLatin1String(kZoom), static_cast<int>(std::lround(view->zoom * 100))},
+                        {QLatin1String(kHighContrast), view->highContrast}});
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

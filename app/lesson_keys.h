@@ -32,5 +32,9 @@ inline constexpr char kVisible[] = "visible";
 inline constexpr char kPanels[] = "panneaux";
 inline constexpr char kMeasurements[] = "mesures";
 inline constexpr char kGraphs[] = "graphiques";
+inline constexpr char kView[] = "affichage";
+inline constexpr char kZoom[] = "zoom"; ///< in percent
+inline constexpr char kFitted[] = "ajuste";
+inline constexpr char kHighContrast[] = "contrasteEleve";
 
 } // namespace kestrova::lesson_key

@@ -4,6 +4,7 @@
 #include "app/lesson_file.h"
 #include "app/mdi_brunmalt.h"
 #include "app/measurements_dock.h"
+#include "app/view_menu.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
@@ -21,6 +22,7 @@ LessonSession::LessonSession(MDIBrunmalt& frame, QMenu& fileMenu)
     InstallDefaultDialogs();
     connect(frame.Animation(), &AnimationMenu::SpeedChanged, this, &LessonSession::Recheck);
     connect(frame.EnergyCurvesAction(), &QAction::toggled, this, &LessonSession::Recheck);
+    connect(&frame.View(), &ViewMenu::ChoiceChanged, this, &LessonSession::Recheck);
     connect(frame.Measurements().ShowAction(), &QAction::toggled, this, &LessonSession::Recheck);
     frame.KeptRunList().SetOnChanged([this] { Recheck(); });
 }
@@ -43,6 +45,8 @@ Lesson LessonSession::Gather() const
     lesson.keptRuns = LessonRuns(frame_.KeptRunList().Runs());
     lesson.measurementsOpen = frame_.Measurements().Wanted();
     lesson.graphsOpen = graphsOpen_;
+    const ViewChoice view = frame_.View().Choice();
+    lesson.view = LessonView{view.fitted, view.zoom, view.highContrast};
     return lesson;
 }
 
@@ -68,6 +72,8 @@ void LessonSession::Apply(const Lesson& lesson)
     // The graphs window follows this flag once the frame has one; until
     // then the flag is kept as the lesson gave it.
     graphsOpen_ = lesson.graphsOpen;
+    if (const std::optional<LessonView>& view = lesson.view)
+        frame_.View().Choose({view->fitted, view->zoom, view->highContrast});
     title_ = lesson.title;
     note_ = lesson.note;
     applying_ = false;

@@ -2,6 +2,7 @@
 #include "app/language_switch.h"
 #include "app/lesson_session.h"
 #include "app/mdi_brunmalt.h"
+#include "app/view_menu.h"
 #include "clock/high_resolution_clock.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     kestrova::MonotonicCounterSource counter;
     kestrova::MDIBrunmalt frame(counter);
     frame.LanguageChoice().RestoreSaved();
+    frame.View().RestoreSaved(frame.screen()->availableGeometry().size());
     frame.ShowOnScreen(frame.screen()->availableGeometry());
     if (!options.positionalArguments().isEmpty()) {
         // Once the frame is on screen, so that a refusal or the lesson's

@@ -11,6 +11,7 @@
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
 #include "app/speed_status.h"
+#include "app/view_menu.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/common/simulation.h"
@@ -58,6 +59,8 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateActions();
     CreateMenus();
     CreateAnimationMenu();
+    viewMenu_ = new ViewMenu(*this, *mdiArea_);
+    menuBar()->addMenu(viewMenu_);
     CreateEnergyCurvesAction();
     CreateMeasurementsDock();
     CreateGraphsMenu();
@@ -281,6 +284,7 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         });
     }
     subWindows_[index] = AddChild(window.Widget);
+    viewMenu_->WindowOpened(*subWindows_[index]);
     window.Behaviour->SetSlowMotion(animationMenu_->Speed());
     if (damped != nullptr) {
         measurementsDock_->Follow(damped);

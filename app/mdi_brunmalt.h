@@ -35,6 +35,7 @@ class LessonSession;
 class MeasurementsDock;
 class Simulation;
 class SpeedStatus;
+class ViewMenu;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -99,6 +100,8 @@ public:
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
     [[nodiscard]] EditMenu& Edit() const { return *editMenu_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
+    /// "Affichage": the zoom, full screen and the contrast.
+    [[nodiscard]] ViewMenu& View() const { return *viewMenu_; }
     /// The status line that shows slow motion.
     [[nodiscard]] SpeedStatus* SlowMotionStatus() const { return speedStatus_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
@@ -170,6 +173,7 @@ private:
     QAction* quitAction_ = nullptr;
     EditMenu* editMenu_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
+    ViewMenu* viewMenu_ = nullptr;
     SpeedStatus* speedStatus_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;

@@ -25,12 +25,15 @@
 #               long as --graphs's, to compare with it
 #   --cpu-only  without any painting log; no frames counted
 #   --qt-log    frames from Qt's widget-painting log
+#   --zoom PCT  the simulation windows at PCT % (75, 100, 125, 150, 200), on
+#               a screen large enough for 200 %, with settings of its own
 set -euo pipefail
 
 mode=damped
 program="$(dirname "$0")/../build/default/app/kestrova"
 display=:11
 seconds=10
+zoom=""
 rules="kestrova.paint.debug=true"
 widget=picPendule
 while [[ $# -gt 0 ]]; do
@@ -44,6 +47,7 @@ while [[ $# -gt 0 ]]; do
     --program) program="$2"; shift ;;
     --display) display="$2"; shift ;;
     --seconds) seconds="$2"; shift ;;
+    --zoom) zoom="$2"; shift ;;
     *) echo "unknown option: $1" >&2; exit 2 ;;
     esac
     shift
@@ -68,7 +72,15 @@ if DISPLAY="$display" xdotool getmouselocation >/dev/null 2>&1; then
     echo "display $display is already in use" >&2
     exit 2
 fi
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+screen=1280x800x24
+if [[ -n "$zoom" ]]; then
+    # The program's settings in the work directory, not the user's.
+    mkdir -p "$work/config/Kestrova"
+    printf '[view]\nzoom=%s\n' "$zoom" >"$work/config/Kestrova/Kestrova.conf"
+    export XDG_CONFIG_HOME="$work/config"
+    screen=2200x1600x24
+fi
+Xvfb "$display" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do
     DISPLAY="$display" xdotool getmouselocation >/dev/null 2>&1 && break

@@ -53,8 +53,9 @@ bool LessonWithinRanges(const Lesson& lesson)
     return Utf8Length(lesson.title) <= kLessonTitleMaxLength
         && Utf8Length(lesson.note) <= kLessonNoteMaxLength && SlidersInRange(lesson.damped.sliders)
         && ValidSpeed(lesson.damped.speed) && ValidLength(f.lengthMetres)
-        && ValidLatitude(f.latitudeDegrees) && ValidTimeFactor(f.day, f.timeFactor)
-        && WithinBounds(lesson.driven) && lesson.keptRuns.size() <= KeptRuns::kLimit
+        && (!lesson.view || ValidZoomStep(lesson.view->zoom)) && ValidLatitude(f.latitudeDegrees)
+        && ValidTimeFactor(f.day, f.timeFactor) && WithinBounds(lesson.driven)
+        && lesson.keptRuns.size() <= KeptRuns::kLimit
         && std::all_of(lesson.keptRuns.begin(), lesson.keptRuns.end(),
                        [](const LessonKeptRun& run) { return SlidersInRange(run.setup); });
 }

@@ -12,9 +12,11 @@
 #include "model/kept_runs.h"
 #include "model/latitude_reading.h"
 #include "model/parameters.h"
+#include "model/zoom_steps.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +46,14 @@ struct FoucaultWindowSetup {
     bool operator==(const FoucaultWindowSetup&) const = default;
 };
 
+/// How large and how contrasted the windows show ("Affichage").
+struct LessonView {
+    bool fitted = false; ///< "Ajuster à la fenêtre"
+    double zoom = 1.0;   ///< one of kZoomSteps, when not fitted
+    bool highContrast = false;
+    bool operator==(const LessonView&) const = default;
+};
+
 enum class LessonWindow { Damped, Foucault, Driven };
 
 /// A kept run as a lesson stores it: its colour is the list's to choose.
@@ -64,6 +74,9 @@ struct Lesson {
     std::vector<LessonKeptRun> keptRuns;
     bool measurementsOpen = false; ///< the "Mesures" panel
     bool graphsOpen = false;       ///< the graphs window
+    /// None in a lesson written before the windows could zoom: the user's
+    /// own view stays.
+    std::optional<LessonView> view;
 
     bool operator==(const Lesson&) const = default;
 };

@@ -41,15 +41,35 @@ void PictureBox::SetBorder(bool border)
     update();
 }
 
+void PictureBox::SetZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    EndPainting();
+    zoom_ = zoom;
+    update();
+}
+
+int PictureBox::BorderPixels() const
+{
+    return std::max(1, static_cast<int>(std::lround(kBorderWidth * zoom_)));
+}
+
+QRectF PictureBox::ToWidget(const QRectF& imageRect) const
+{
+    return {imageRect.x() * zoom_, imageRect.y() * zoom_, imageRect.width() * zoom_,
+            imageRect.height() * zoom_};
+}
+
 QRect PictureBox::InsideRect() const
 {
-    return border_ ? rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth)
-                   : rect();
+    const int b = BorderPixels();
+    return border_ ? rect().adjusted(b, b, -b, -b) : rect();
 }
 
 QPointF PictureBox::UserPointAt(QPointF widgetPos) const
 {
-    const QPointF inside = widgetPos - InsideRect().topLeft();
+    const QPointF inside = (widgetPos - InsideRect().topLeft()) / zoom_;
     return {FromPixelX(inside.x()), FromPixelY(inside.y())};
 }
 
@@ -63,8 +83,13 @@ const QImage& PictureBox::Picture()
 
 void PictureBox::EnsureImage()
 {
-    const qreal dpr = devicePixelRatioF();
-    const QSize deviceSize(qCeil(PixelWidth() * dpr), qCeil(PixelHeight() * dpr));
+    // The image holds the screen's pixels of the inside area; its painter
+    // works in pixels of the drawing, zoom_ times fewer.
+    const qreal screenRatio = devicePixelRatioF();
+    const qreal dpr = screenRatio * zoom_;
+    const QSize inside = InsideRect().size();
+    const QSize deviceSize(qCeil(std::max(1, inside.width()) * screenRatio),
+                           qCeil(std::max(1, inside.height()) * screenRatio));
     if (image_.size() == deviceSize && image_.devicePixelRatio() == dpr)
         return;
 
@@ -102,6 +127,11 @@ QPainter& PictureBox::Painter()
         EnsureImage();
         paintedSize_ = InsideRect().size();
         painter_.begin(&image_);
+        // The painter takes an image's ratio below 1 as 1: a box zoomed out
+        // on a plain screen scales itself.
+        const qreal ratio = image_.devicePixelRatio();
+        if (ratio < 1)
+            painter_.scale(ratio, ratio);
         painter_.setRenderHint(QPainter::Antialiasing);
         painterHasFont_ = false;
     }
@@ -131,7 +161,7 @@ void PictureBox::Touch(const QRectF& imageRect)
     if (!isVisible())
         return; // showing the box repaints it whole
     const QRect inside = InsideRect();
-    pendingUpdate_.Add(imageRect.translated(inside.topLeft()).toAlignedRect() & inside);
+    pendingUpdate_.Add(ToWidget(imageRect).translated(inside.topLeft()).toAlignedRect() & inside);
     // The screen is told at most once a frame, with the area touched since
     // the last time (an animation's tick shows its frame itself at once).
     if (!waitingForFrame_) {
@@ -170,10 +200,12 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QRect inside = InsideRect();
     if (border_ && !inside.contains(event->rect()))
         DrawSunkenBorder(painter);
-    const qreal dpr = image_.devicePixelRatio();
+    // Screen pixels per logical pixel of the widget: the image's ratio
+    // without the zoom.
+    const qreal dpr = image_.devicePixelRatio() / zoom_;
     if (dpr != std::floor(dpr)) {
         painter.setClipRect(inside, Qt::IntersectClip);
-        painter.drawImage(inside.topLeft(), image_);
+        painter.drawImage(QRectF(inside.topLeft(), QSizeF(image_.size()) / dpr), image_);
         return;
     }
     // Only the parts asked for, each copied pixel for pixel: handing the
@@ -202,42 +234,41 @@ void PictureBox::DrawSunkenBorder(QPainter& painter) const
 {
     // The classic two-pixel sunken frame, as whole logical pixels: at any
     // device pixel ratio every device pixel of the border is painted (thin
-    // lines would leave half of them to whatever the screen held).
+    // lines would leave half of them to whatever the screen held). Zoomed,
+    // each ring is as many pixels thick as the zoom makes its one pixel.
     const QPalette& pal = palette();
-    const int x = 0;
-    const int y = 0;
     const int w = width();
     const int h = height();
-    if (w < 2 || h < 2)
-        return;
-    auto strip = [&painter](int left, int top, int right, int bottom, const QColor& colour) {
-        if (right >= left && bottom >= top)
-            painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), colour);
+    const int outer = (BorderPixels() + 1) / 2;
+    const int inner = BorderPixels() - outer;
+    // A ring `t` pixels thick whose outer edge is `at` pixels in.
+    auto ring = [&](int at, int t, const QColor& shadow, const QColor& light) {
+        const int least = at == 0 ? 2 : 2 * at + 3; // the inner ring wants some inside
+        if (t <= 0 || w < least || h < least)
+            return;
+        const int right = w - at; // past the ring's outer edge
+        const int bottom = h - at;
+        // Shadow above and left, light below and right; the light sides
+        // take the corners they share with the shadow ones.
+        painter.fillRect(QRect(at, at, t, bottom - at - t), shadow);
+        painter.fillRect(QRect(at, at, right - at - t, t), shadow);
+        painter.fillRect(QRect(at, bottom - t, right - at, t), light);
+        painter.fillRect(QRect(right - t, at, t, bottom - at), light);
     };
-    // Outer ring: dark above and left, light below and right.
-    strip(x, y, x, y + h - 2, pal.dark().color());
-    strip(x, y, x + w - 2, y, pal.dark().color());
-    strip(x, y + h - 1, x + w - 1, y + h - 1, pal.light().color());
-    strip(x + w - 1, y, x + w - 1, y + h - 1, pal.light().color());
-    if (w > 4 && h > 4) {
-        // Inner ring: shadow above and left, midlight below and right.
-        strip(x + 1, y + 1, x + 1, y + h - 3, pal.shadow().color());
-        strip(x + 1, y + 1, x + w - 3, y + 1, pal.shadow().color());
-        strip(x + 1, y + h - 2, x + w - 2, y + h - 2, pal.midlight().color());
-        strip(x + w - 2, y + 1, x + w - 2, y + h - 2, pal.midlight().color());
-    }
+    ring(0, outer, pal.dark().color(), pal.light().color());
+    ring(outer, inner, pal.shadow().color(), pal.midlight().color());
 }
 
 // --- geometry ------------------------------------------------------------------
 
 double PictureBox::PixelWidth() const
 {
-    return std::max(1, InsideRect().width());
+    return std::max(1, InsideRect().width()) / zoom_;
 }
 
 double PictureBox::PixelHeight() const
 {
-    return std::max(1, InsideRect().height());
+    return std::max(1, InsideRect().height()) / zoom_;
 }
 
 int PictureBox::LogicalDpiY() const
@@ -258,35 +289,35 @@ void PictureBox::SetVisible(bool visible)
 
 double PictureBox::Left() const
 {
-    return x() * kTwipsPerPixel;
+    return x() * kTwipsPerPixel / zoom_;
 }
 double PictureBox::Top() const
 {
-    return y() * kTwipsPerPixel;
+    return y() * kTwipsPerPixel / zoom_;
 }
 double PictureBox::Width() const
 {
-    return width() * kTwipsPerPixel;
+    return width() * kTwipsPerPixel / zoom_;
 }
 double PictureBox::Height() const
 {
-    return height() * kTwipsPerPixel;
+    return height() * kTwipsPerPixel / zoom_;
 }
 void PictureBox::SetLeft(double twips)
 {
-    move(TwipsToPixels(twips), y());
+    move(TwipsToPixels(twips * zoom_), y());
 }
 void PictureBox::SetTop(double twips)
 {
-    move(x(), TwipsToPixels(twips));
+    move(x(), TwipsToPixels(twips * zoom_));
 }
 void PictureBox::SetWidth(double twips)
 {
-    resize(TwipsToPixels(twips), height());
+    resize(TwipsToPixels(twips * zoom_), height());
 }
 void PictureBox::SetHeight(double twips)
 {
-    resize(width(), TwipsToPixels(twips));
+    resize(width(), TwipsToPixels(twips * zoom_));
 }
 
 void PictureBox::BackColorChanged()

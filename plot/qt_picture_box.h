@@ -33,7 +33,8 @@ namespace kestrova {
 /// drawn anti-aliased into an image kept at the screen's device pixel ratio.
 /// Position and size (Left, Top, Width, Height) are in twips, 15 per logical
 /// pixel, and include the border; ScaleWidth/ScaleHeight in pixel units are
-/// the inside size.
+/// the inside size. A zoomed box keeps all of these: only the screen pixels
+/// per pixel change (SetZoom).
 class PictureBox : public QWidget, public PictureSurface, private FramePacer::Client {
     Q_OBJECT
 
@@ -48,6 +49,20 @@ public:
 
     /// The drawing area in widget coordinates (logical pixels).
     [[nodiscard]] QRect InsideRect() const;
+
+    /// Screen pixels per pixel of the drawing (1 unless the window is
+    /// zoomed). The drawing keeps its own units, sizes and metrics: pens,
+    /// texts and the border come out that much larger, the twips of the
+    /// box's place and size that many more screen pixels. The caller moves
+    /// and resizes the box; the picture is drawn again by its owner.
+    void SetZoom(double zoom);
+    [[nodiscard]] double Zoom() const { return zoom_; }
+
+    /// For projectors: solid lines twice as wide, and patterned lines (the
+    /// grids) solid, in their colour halfway to the background. Applies to
+    /// what is drawn from now on.
+    void SetHighContrast(bool high) { highContrast_ = high; }
+    [[nodiscard]] bool HighContrast() const { return highContrast_; }
 
     /// The point of the user coordinate system at a position of the widget
     /// (logical pixels, as mouse events give them): the drawing's inverse.
@@ -96,8 +111,12 @@ protected:
     void BackColorChanged() override;
 
 private:
-    /// Width of the classic sunken border, in logical pixels.
+    /// Width of the classic sunken border, in pixels of the drawing.
     static constexpr int kBorderWidth = 2;
+    /// The border's width on screen, in logical pixels.
+    [[nodiscard]] int BorderPixels() const;
+    /// A rectangle of the drawing in the widget's logical pixels.
+    [[nodiscard]] QRectF ToWidget(const QRectF& imageRect) const;
 
     /// Brings the image to the inside size and device pixel ratio of the
     /// moment, keeping the picture.
@@ -107,8 +126,14 @@ private:
     /// image is read, shared or replaced.
     QPainter& Painter();
     void EndPainting();
-    /// The pen of the current DrawStyle and DrawWidth in colour c.
+    /// The pen of the current DrawStyle and DrawWidth in colour c, as the
+    /// contrast setting shows them.
     const QPen& PenFor(Colour c, Qt::PenCapStyle cap);
+    /// DrawStyle, DrawWidth and a line colour as drawn with the contrast setting.
+    [[nodiscard]] bool Patterned() const;
+    [[nodiscard]] int PenStyle() const;
+    [[nodiscard]] int PenWidth() const;
+    [[nodiscard]] Colour PenColour(Colour c) const;
     /// Records a rectangle of the image (logical pixels) as drawn: Cls
     /// erases it, and the screen shows it at the next frame.
     void Drawn(const QRectF& imageRect);
@@ -133,6 +158,8 @@ private:
     };
 
     bool border_ = true;
+    double zoom_ = 1.0;
+    bool highContrast_ = false;
     QImage image_;
     QPainter painter_;  ///< on image_ while active; declared after it, so ended first
     QSize paintedSize_; ///< the inside size when the painter started

@@ -26,12 +26,37 @@ double Snap(double p)
 
 // --- primitives --------------------------------------------------------------------
 
-const QPen& PictureBox::PenFor(Colour c, Qt::PenCapStyle cap)
+bool PictureBox::Patterned() const
+{
+    return DrawStyle() == kDashed || DrawStyle() == kDotted;
+}
+
+int PictureBox::PenStyle() const
+{
+    return highContrast_ && Patterned() ? kSolid : DrawStyle();
+}
+
+int PictureBox::PenWidth() const
+{
+    return highContrast_ && !Patterned() ? 2 * DrawWidth() : DrawWidth();
+}
+
+Colour PictureBox::PenColour(Colour c) const
+{
+    if (!highContrast_ || !Patterned())
+        return c;
+    const Colour back = BackColor();
+    return Rgb((RedOf(c) + RedOf(back)) / 2, (GreenOf(c) + GreenOf(back)) / 2,
+               (BlueOf(c) + BlueOf(back)) / 2);
+}
+
+const QPen& PictureBox::PenFor(Colour line, Qt::PenCapStyle cap)
 {
     // The last pen is kept while the colour and pen settings stay: the
     // traces draw one segment after another in the same pen.
-    const int width = DrawWidth();
-    const int style = DrawStyle();
+    const int width = PenWidth();
+    const int style = PenStyle();
+    const Colour c = PenColour(line);
     if (style == penStyle_ && width == penWidth_ && c == penColour_) {
         if (pen_.capStyle() != cap)
             pen_.setCapStyle(cap);
@@ -117,9 +142,9 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
     const double py1 = ToPixelY(y1);
     const double px2 = ToPixelX(x2);
     const double py2 = ToPixelY(y2);
-    const double w = DrawWidth();
+    const double w = PenWidth();
     // An odd width centred on pixel centres covers whole pixels.
-    const double across = (DrawWidth() % 2 == 1) ? 0.5 : 0.0;
+    const double across = (PenWidth() % 2 == 1) ? 0.5 : 0.0;
 
     QPainter& painter = Painter();
     const bool sloped = py1 != py2 && px1 != px2;
@@ -183,14 +208,14 @@ void PictureBox::DeviceLine(double x1, double y1, double x2, double y2, Colour c
 
     QPointF a(px1 + 0.5, py1 + 0.5);
     QPointF b(px2 + 0.5, py2 + 0.5);
-    painter.setPen(PenFor(c, SlopedLineCap(DrawStyle(), DrawWidth())));
+    painter.setPen(PenFor(c, SlopedLineCap(PenStyle(), PenWidth())));
     painter.drawLine(a, b);
     if (w > 1) {
         // Round ends, as wide pens have, drawn as two discs: a round-capped
         // stroke costs several times more, and the pendulum's rod is drawn
         // at every tick.
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ToQColor(c));
+        painter.setBrush(ToQColor(PenColour(c)));
         painter.drawEllipse(a, w / 2, w / 2);
         painter.drawEllipse(b, w / 2, w / 2);
     }
@@ -221,7 +246,7 @@ void PictureBox::DeviceCircle(double x, double y, double radius, Colour c)
     painter.setPen(PenFor(c, Qt::FlatCap));
     painter.setBrush(brush);
     painter.drawEllipse(centre, r, r);
-    const double margin = r + DrawWidth() + 1;
+    const double margin = r + PenWidth() + 1;
     Drawn(QRectF(centre.x() - margin, centre.y() - margin, 2 * margin, 2 * margin));
 }
 
@@ -229,7 +254,7 @@ void PictureBox::DevicePoint(double x, double y, Colour c)
 {
     const double px = Snap(ToPixelX(x));
     const double py = Snap(ToPixelY(y));
-    const int w = DrawWidth();
+    const int w = PenWidth();
     QPainter& painter = Painter();
     if (w == 1) {
         painter.fillRect(QRectF(px, py, 1, 1), ToQColor(c));

@@ -203,6 +203,37 @@
     </message>
 </context>
 <context>
+    <name>kestrova::ViewMenu</name>
+    <message>
+        <source>Affic&amp;hage</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Ajuster à la &amp;fenêtre</source>
+        <translation>&amp;Fit to window</translation>
+    </message>
+    <message>
+        <source>Zoom a&amp;vant</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>Zoom a&amp;rrière</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>&amp;Plein écran</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>&amp;Contraste élevé</source>
+        <translation>&amp;High contrast</translation>
+    </message>
+    <message>
+        <source>Noir sur blanc, traits épais et grille marquée, pour un projecteur</source>
+        <translation>Black on white, thick lines and a strong grid, for a projector</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::Captions</name>
     <message>
         <source>Régime critique</source>

@@ -7,6 +7,7 @@
 #include "app/lesson_session.h"
 #include "app/mdi_brunmalt.h"
 #include "app/measurements_dock.h"
+#include "app/view_menu.h"
 #include "tests/support/test_window.h"
 
 #include <QCheckBox>
@@ -111,6 +112,8 @@ private slots:
         a.frame.EnergyCurvesAction()->trigger();
         a.frame.Animation()->actions()[3]->trigger();
         a.frame.Measurements().ShowAction()->trigger();
+        a.frame.View().ZoomAction(1.5)->trigger();
+        a.frame.View().HighContrastAction()->trigger();
         a.frame.KeptRunList().Keep(damped->Run().Setup());
         a.frame.KeptRunList().Keep(SliderValues{});
         a.frame.KeptRunList().SetVisible(1, false);
@@ -180,6 +183,8 @@ private slots:
             << with("\"vitesseAnimation\": 1", "\"vitesseAnimation\": 0.3") << "vitesseAnimation";
         QTest::addRow("driven out of range")
             << with("\"note\"", "\"force\": {\"gamma\": 4}, \"note\"") << "force.gamma";
+        QTest::addRow("zoom not offered")
+            << with("\"panneaux\"", "\"affichage\": {\"zoom\": 110}, \"panneaux\"") << "zoom";
         QTest::addRow("unknown window") << with("\"amorti\",", "\"graphes\",") << "fenetre";
         QTest::addRow("runs not a list")
             << with("\"essais\": [", "\"essais\": {\"a\": [").replace("\n    ],", "]},")

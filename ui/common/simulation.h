@@ -3,7 +3,8 @@
 /// \file
 /// What the frame asks of every simulation window, whichever it is: its
 /// plots and captions for the file menu, the pace of its animation, the
-/// single step, and word of its closing.
+/// single step, word of its closing, and how large and how contrasted it
+/// shows.
 
 #include "plot/plot_picture.h"
 
@@ -24,6 +25,12 @@ public:
     [[nodiscard]] virtual std::optional<double> SimulatedSeconds() const { return std::nullopt; }
     /// `handler` runs each time the window has been closed.
     virtual void WhenUnloaded(std::function<void()> handler) = 0;
+    /// Shows the window at `zoom` times its built size (see ZoomWindow),
+    /// every picture drawn again at once.
+    virtual void SetZoom(double zoom) = 0;
+    /// Black on white, thick traces and a strong grid, for projectors; the
+    /// pictures drawn again at once.
+    virtual void SetHighContrast(bool high) = 0;
 };
 
 } // namespace kestrova

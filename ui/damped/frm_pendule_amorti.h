@@ -90,6 +90,9 @@ public:
     }
     static constexpr double kNextStepSeconds = 0.010;
     [[nodiscard]] std::optional<double> SimulatedSeconds() const override { return run_.Time(); }
+    // The view (frm_pendule_amorti_view.cpp).
+    void SetZoom(double zoom) override;
+    void SetHighContrast(bool high) override;
 
     /// The run the window shows and drives.
     [[nodiscard]] const DampedRun& Run() const { return run_; }
@@ -214,6 +217,15 @@ private:
     void OnSliderValueChanged(QSlider* slider);
     void OnChkGoToggled(bool checked);
     void ShowChosenView();
+
+    // The view (frm_pendule_amorti_view.cpp).
+    /// The equation's picture rendered for the window's zoom.
+    void ShowEquation();
+    /// The picture boxes' colours from the window's palette.
+    void ColourPictureBoxes();
+    /// The figure, the axis titles and the plots drawn whole again, as
+    /// far as the motion has gone (after a change of zoom or contrast).
+    void DrawPicturesAgain();
 
     // Animation (frm_pendule_amorti_animation.cpp).
     /// The toggle, its caption, the timer and the pointer over the phase

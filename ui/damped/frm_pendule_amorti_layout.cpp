@@ -11,6 +11,7 @@
 #include "ui/accessibility/accessible_controls.h"
 #include "ui/common/form_layout.h"
 #include "ui/common/translatable.h"
+#include "ui/common/window_zoom.h"
 #include "ui/damped/damped_controls.h"
 #include "ui/damped/damped_descriptions.h"
 #include "ui/damped/web_link.h"
@@ -280,15 +281,17 @@ void frmPenduleAmorti::FitToggleCaptions()
 {
     // The toggle keeps the window's font, as "Position initiale" does: the
     // two buttons widen together, one above the other, to the longest caption.
+    // Zoomed, the twips are that many more pixels.
+    const double zoom = WindowZoom(*this);
     QPushButton* toggle = commands_.chkGo;
     const QString shown = toggle->text();
-    int needed = TwipsToPixels(kButtonWidth);
+    int needed = TwipsToPixels(kButtonWidth * zoom);
     for (const char* caption : {kStartCaption, kPauseCaption}) {
         toggle->setText(tr(caption));
         needed = std::max(needed, toggle->sizeHint().width());
     }
     toggle->setText(shown);
-    const int width = std::min(needed, TwipsToPixels(kButtonRoom));
+    const int width = std::min(needed, TwipsToPixels(kButtonRoom * zoom));
     for (QPushButton* button : {toggle, commands_.cmdPosInit})
         button->resize(width, button->height());
 }

@@ -46,6 +46,8 @@ public:
     /// A paused run advances by one integration step.
     void NextStep() override;
     [[nodiscard]] std::optional<double> SimulatedSeconds() const override { return run_.Time(); }
+    void SetZoom(double zoom) override;
+    void SetHighContrast(bool high) override;
     void WhenUnloaded(std::function<void()> handler) override
     {
         connect(this, &frmPenduleForce::Unloaded, this, std::move(handler));

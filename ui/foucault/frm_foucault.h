@@ -48,6 +48,9 @@ public:
     void SetSlowMotion(double speed) override;
     /// Only the damped pendulum steps; this one keeps running on its own.
     void NextStep() override { }
+    // The view (frm_foucault_view.cpp).
+    void SetZoom(double zoom) override;
+    void SetHighContrast(bool high) override;
     void WhenUnloaded(std::function<void()> handler) override
     {
         connect(this, &frmFoucault::Unloaded, this, std::move(handler));
@@ -118,6 +121,8 @@ private:
     /// Shows why the length text is refused, in the interface language.
     void ShowRefusal();
     void ShowReadout();
+    /// Both views drawn whole again, the trail as far as it has come.
+    void DrawViewsAgain();
 
     SimulatedTime simulatedTime_;
     FoucaultRun run_;

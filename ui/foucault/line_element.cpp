@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace kestrova {
 
 LineElement::LineElement(PictureBox& box)
@@ -50,12 +52,19 @@ double LineElement::Y2() const
 
 QRect LineElement::DirtyRect(const QLineF& line) const
 {
-    return QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
+    // The segment is in pixels of the box's drawing, the widget in screen pixels.
+    const double zoom = box_.Zoom();
+    const int pen = static_cast<int>(std::ceil(zoom)) + 1;
+    return QRectF(line.p1() * zoom, line.p2() * zoom)
+        .normalized()
+        .toAlignedRect()
+        .adjusted(-pen, -pen, pen, pen);
 }
 
 void LineElement::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.scale(box_.Zoom(), box_.Zoom());
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(pixelLine_);
 }

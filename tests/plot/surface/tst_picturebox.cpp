@@ -93,14 +93,33 @@ private slots:
         QCOMPARE(DevicePixel(position, ratio), pixel);
     }
 
+    // Zoomed, a line keeps its place and width in the drawing's pixels and
+    // covers that many more screen pixels; in high contrast the grids come
+    // solid and grey, and the traces twice as wide.
     void thinLinesCoverWholeDevicePixels_data()
     {
         QTest::addColumn<bool>("horizontal");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("style");
-        QTest::addRow("dotted horizontal, as the plot grids") << true << 1 << int(kDotted);
-        QTest::addRow("dashed vertical, as the figure's axes") << false << 1 << int(kDashed);
-        QTest::addRow("3 pixels wide, as the rod hanging down") << false << 3 << int(kSolid);
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<bool>("highContrast");
+        QTest::addColumn<QRgb>("ink");
+        QTest::addColumn<int>("drawnWidth");
+        const QRgb black = qRgb(0, 0, 0);
+        QTest::addRow("dotted horizontal, as the plot grids")
+            << true << 1 << int(kDotted) << 1.0 << false << black << 1;
+        QTest::addRow("dashed vertical, as the figure's axes")
+            << false << 1 << int(kDashed) << 1.0 << false << black << 1;
+        QTest::addRow("3 pixels wide, as the rod hanging down")
+            << false << 3 << int(kSolid) << 1.0 << false << black << 3;
+        QTest::addRow("dotted, zoomed twice")
+            << true << 1 << int(kDotted) << 2.0 << false << black << 1;
+        QTest::newRow("3 wide, zoomed to 75 %")
+            << false << 3 << int(kSolid) << 0.75 << false << black << 3;
+        QTest::addRow("a grid in high contrast")
+            << true << 1 << int(kDotted) << 1.0 << true << qRgb(127, 127, 127) << 1;
+        QTest::addRow("a trace in high contrast, zoomed")
+            << false << 1 << int(kSolid) << 1.5 << true << black << 2;
     }
 
     void thinLinesCoverWholeDevicePixels()
@@ -108,23 +127,39 @@ private slots:
         QFETCH(bool, horizontal);
         QFETCH(int, width);
         QFETCH(int, style);
+        QFETCH(double, zoom);
+        QFETCH(bool, highContrast);
+        QFETCH(QRgb, ink);
+        QFETCH(int, drawnWidth);
         Scene scene;
+        scene.box->SetZoom(zoom);
+        scene.box->SetHighContrast(highContrast);
         scene.box->SetDrawWidth(width);
         scene.box->SetDrawStyle(style);
-        scene.box->Line(horizontal ? 5 : 21, horizontal ? 21 : 5, horizontal ? 75 : 21,
-                        horizontal ? 21 : 75, 0);
+        scene.box->Line(horizontal ? 5 : 21, horizontal ? 21 : 5, horizontal ? 45 : 21,
+                        horizontal ? 21 : 45, 0);
         const QImage picture = scene.box->Picture();
         const double dpr = picture.devicePixelRatio();
-        // Every pixel pure black or pure white: no blurred edge, no grey dash end.
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                QVERIFY(picture.pixel(x, y) == kWhite || picture.pixel(x, y) == qRgb(0, 0, 0));
+        QCOMPARE(dpr, scene.box->devicePixelRatioF() * zoom);
+        // Every pixel the ink or pure white: no blurred edge, no grey dash end.
+        int inked = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                QVERIFY(picture.pixel(x, y) == kWhite || picture.pixel(x, y) == (ink | 0xFF000000));
+                inked += picture.pixel(x, y) != kWhite;
+            }
+        }
         // Across the first dash: the width in device pixels.
         int across = 0;
         const int along = int(5.5 * dpr);
         for (int i = 0; i < (horizontal ? picture.height() : picture.width()); ++i)
             across += (horizontal ? picture.pixel(along, i) : picture.pixel(i, along)) != kWhite;
-        QVERIFY2(std::abs(across - width * dpr) < 1, qPrintable(QString::number(across)));
+        QVERIFY2(std::abs(across - drawnWidth * dpr) < 1, qPrintable(QString::number(across)));
+        // Solid lines leave no gap along their 40 pixels (and half their
+        // width past each end).
+        if (highContrast || style == kSolid)
+            QVERIFY2(std::abs(inked - across * (40 + drawnWidth) * dpr) <= 2 * across,
+                     qPrintable(QString::number(inked)));
     }
 
     void placedInTwipsWithRoundEndsOnWideLines()
