@@ -69,18 +69,9 @@ GraphsMenu::GraphsMenu(QMainWindow& frame, QMdiArea& area, KeptRuns& kept, QMenu
     SetTranslatable(clear_, "text", QT_TR_NOOP("&Effacer les lancers"));
     connect(clear_, &QAction::triggered, this, &GraphsMenu::ClearKeptRuns);
 
-    fullScreen_ = new QAction(this);
-    SetTranslatable(fullScreen_, "text", QT_TR_NOOP("&Plein écran"));
-    fullScreen_->setShortcut(QKeySequence(Qt::Key_F11));
-    fullScreen_->setCheckable(true);
-    connect(fullScreen_, &QAction::toggled, this, [this](bool full) {
-        frame_.setWindowState(full ? frame_.windowState() | Qt::WindowFullScreen
-                                   : frame_.windowState() & ~Qt::WindowFullScreen);
-    });
-
     analysis.addSeparator();
-    analysis.addActions({graphs_, keep_, clear_, fullScreen_});
-    frame.addActions({graphs_, keep_, clear_, fullScreen_});
+    analysis.addActions({graphs_, keep_, clear_});
+    frame.addActions({graphs_, keep_, clear_});
     connect(&energyCurves_, &QAction::toggled, this, [this](bool shown) {
         if (GraphsWindow* window = Window())
             window->SetEnergyLevelsShown(shown);

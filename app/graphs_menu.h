@@ -87,7 +87,6 @@ private:
     QAction* graphs_ = nullptr;
     QAction* keep_ = nullptr;
     QAction* clear_ = nullptr;
-    QAction* fullScreen_ = nullptr; ///< the frame over the whole screen, for a projector
 };
 
 } // namespace kestrova

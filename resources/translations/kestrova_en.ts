@@ -477,10 +477,6 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <translation>Cl&amp;ear the kept runs</translation>
     </message>
     <message>
-        <source>&amp;Plein écran</source>
-        <translation>&amp;Full screen</translation>
-    </message>
-    <message>
         <source>Exporter l&apos;image des graphiques</source>
         <translation>Export the graphs as an image</translation>
     </message>
