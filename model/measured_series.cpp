@@ -65,7 +65,7 @@ SeriesPick ProposedPick(const MeasurementTable& table)
     };
     std::size_t speedColumn = n;
     for (std::size_t c = 0; c < n; ++c)
-        if (other(c) && isSpeed(c))
+        if (other(c) && isSpeed(c) && !Contains(names[c], "abs"))
             if (speedColumn == n || Spread(table.columns[c]) > Spread(table.columns[speedColumn]))
                 speedColumn = c;
     std::size_t xColumn = n, yColumn = n, angleColumn = n;
@@ -100,7 +100,7 @@ SeriesPick ProposedPick(const MeasurementTable& table)
 }
 
 SeriesReading MakeSeries(const MeasurementTable& table, const SeriesPick& pick,
-                         const std::vector<double>& pauses)
+                         const std::vector<RecordingPause>& pauses)
 {
     SeriesReading reading;
     const std::size_t n = table.columns.size();
@@ -115,7 +115,10 @@ SeriesReading MakeSeries(const MeasurementTable& table, const SeriesPick& pick,
     const auto& times = table.columns[pick.timeColumn];
     const auto& values = table.columns[pick.column];
     for (std::size_t r = 0; r < table.RowCount(); ++r) {
-        const double t = times[r];
+        double t = times[r];
+        for (const RecordingPause& pause : pauses)
+            if (t > pause.at)
+                t += pause.seconds;
         double v = values[r];
         if (positions)
             v = AngleFromPosition(v, table.columns[pick.yColumn][r], pick);
@@ -153,9 +156,16 @@ SeriesReading MakeSeries(const MeasurementTable& table, const SeriesPick& pick,
     for (std::size_t i = 0; i < steps.size(); ++i)
         if (steps[i] > 5 * usual)
             s.pauses.push_back(s.time[i]);
-    for (const double p : pauses)
-        if (p >= s.time.front() && p < s.time.back())
-            s.pauses.push_back(p);
+    // And every pause the recorder told of, however short.
+    for (const RecordingPause& pause : pauses) {
+        double at = pause.at;
+        for (const RecordingPause& earlier : pauses)
+            if (earlier.at < pause.at)
+                at += earlier.seconds;
+        const auto after = std::upper_bound(s.time.begin(), s.time.end(), at);
+        if (after != s.time.begin() && after != s.time.end())
+            s.pauses.push_back(*(after - 1));
+    }
     std::sort(s.pauses.begin(), s.pauses.end());
     s.pauses.erase(std::unique(s.pauses.begin(), s.pauses.end()), s.pauses.end());
     return reading;

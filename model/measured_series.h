@@ -6,6 +6,7 @@
 /// The table's columns become a series here: angles in degrees or radians,
 /// positions of the bob around the pivot, or one axis of a gyroscope.
 
+#include "model/measurement_archive.h"
 #include "model/measurement_table.h"
 
 #include <cstddef>
@@ -54,11 +55,12 @@ struct SeriesReading {
 };
 
 /// The series `pick` takes from `table`: rows where a value is missing are
-/// left out; times that go back or repeat are refused. A time step much
-/// longer than the usual one counts as a pause, and so does each time in
-/// `pauses` (from the recorder's own account of its pauses).
+/// left out; times that go back or repeat are refused. The times after each
+/// of `pauses` (the recorder's own account of them) move on by its length,
+/// so that they run as the pendulum did; then a time step much longer than
+/// the usual one counts as a pause.
 [[nodiscard]] SeriesReading MakeSeries(const MeasurementTable& table, const SeriesPick& pick,
-                                       const std::vector<double>& pauses = {});
+                                       const std::vector<RecordingPause>& pauses = {});
 
 /// What the table most likely holds: the time column by its name or its
 /// unit (else the first), and the quantity by names and units; for a speed

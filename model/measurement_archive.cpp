@@ -4,6 +4,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -41,34 +43,45 @@ bool LooksLikeZip(std::string_view bytes)
     return bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4);
 }
 
-std::vector<double> PausesOfTimeTable(std::string_view bytes)
+std::vector<RecordingPause> PausesOfTimeTable(std::string_view bytes)
 {
-    std::vector<double> pauses;
+    std::vector<RecordingPause> pauses;
     const std::string text = DecodeToUtf8(bytes);
-    std::size_t start = 0;
-    while (start < text.size()) {
+    const std::size_t firstBreak = text.find_first_of(",;\t");
+    if (firstBreak == std::string::npos)
+        return pauses;
+    const char delimiter = text[firstBreak];
+    double pausedAt = 0, pausedSystem = 0;
+    bool paused = false;
+    for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
-        const std::string_view line = std::string_view(text).substr(start, end - start);
+        std::string_view line = std::string_view(text).substr(start, end - start);
         start = end + 1;
-        if (line.find("PAUSE") == std::string_view::npos)
+        // The event, its experiment time, its system time, in any dialect.
+        std::string_view fields[3];
+        for (auto& field : fields) {
+            const std::size_t at = line.find(delimiter);
+            field = line.substr(0, at);
+            line = at == std::string_view::npos ? std::string_view() : line.substr(at + 1);
+            if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+                field = field.substr(1, field.size() - 2);
+        }
+        const char mark =
+            delimiter != ',' && fields[1].find(',') != std::string_view::npos ? ',' : '.';
+        double experiment = 0, system = 0;
+        if (!ParseCell(fields[1], mark, experiment) || !ParseCell(fields[2], mark, system)
+            || !std::isfinite(experiment) || !std::isfinite(system))
             continue;
-        // The event, then its experiment time, in any of the dialects.
-        const std::size_t at = line.find_first_of(",;\t", line.find("PAUSE"));
-        if (at == std::string_view::npos)
-            continue;
-        const char delimiter = line[at];
-        std::string_view rest = line.substr(at + 1);
-        rest = rest.substr(0, rest.find(delimiter));
-        if (!rest.empty() && rest.front() == '"')
-            rest = rest.substr(1, rest.size() >= 2 ? rest.size() - 2 : 0);
-        double t = 0;
-        if (ParseCell(
-                rest,
-                delimiter == ',' ? '.' : (rest.find(',') != std::string_view::npos ? ',' : '.'), t)
-            && t == t)
-            pauses.push_back(t);
+        if (fields[0] == "PAUSE") {
+            pausedAt = experiment;
+            pausedSystem = system;
+            paused = true;
+        } else if (fields[0] == "START" && paused) {
+            pauses.push_back({pausedAt, std::max(0.0, system - pausedSystem)});
+            paused = false;
+        }
     }
     return pauses;
 }
@@ -125,6 +138,13 @@ ArchiveReading ReadMeasurementArchive(std::string_view bytes)
                                   "Cette archive zip ne contient aucun tableau de mesures."));
     result.reading = ReadMeasurementTable(best);
     return result;
+}
+
+ArchiveReading ReadMeasurementFile(std::string_view bytes)
+{
+    if (LooksLikeZip(bytes) && bytes.size() <= kMeasurementMaxBytes)
+        return ReadMeasurementArchive(bytes);
+    return {ReadMeasurementTable(bytes), {}};
 }
 
 } // namespace kestrova

@@ -1,4 +1,5 @@
 #include "model/measured_series.h"
+#include "model/measurement_archive.h"
 #include "model/measurement_table.h"
 #include "model/pendulum_fit.h"
 
@@ -6,8 +7,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
 #include <numbers>
 #include <random>
+#include <sstream>
 #include <string>
 
 namespace kestrova {
@@ -222,6 +225,57 @@ TEST(PendulumFit, NeverClaimsWhatItDidNotReach)
     MeasuredSeries flat = s;
     std::fill(flat.value.begin(), flat.value.end(), 0.1);
     EXPECT_EQ(FitPendulum(flat, {}).status, FitStatus::NoSwing);
+}
+
+std::string FileBytes(const std::string& name)
+{
+    std::ifstream in(std::string(KESTROVA_SAMPLE_MEASUREMENTS) + "/" + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+MeasuredSeries ImportedSample(const std::string& name)
+{
+    const ArchiveReading file = ReadMeasurementFile(FileBytes(name));
+    EXPECT_TRUE(file.reading.Ok()) << name;
+    const SeriesReading series =
+        MakeSeries(file.reading.table, ProposedPick(file.reading.table), file.pauses);
+    EXPECT_TRUE(series.Ok()) << name << (series.refusal ? series.refusal : "") << series.row;
+    return series.series;
+}
+
+// The samples are one recorded motion in every layout: the phone's five
+// dialects give one series, its archive the same readings on the real time
+// line (the pause restored), and the video and the lab interface the same
+// motion, whose fit gives the pulsation it was made with.
+TEST(SampleMeasurements, ImportToTheSameMotion)
+{
+    const MeasuredSeries phone = ImportedSample("gyroscope-virgule-point.csv");
+    EXPECT_TRUE(phone.speed);
+    EXPECT_TRUE(phone.pauses.empty());
+    for (const char* dialect :
+         {"gyroscope-tabulation-point.csv", "gyroscope-point-virgule-point.csv",
+          "gyroscope-tabulation-virgule.csv", "gyroscope-point-virgule-virgule.csv"})
+        EXPECT_EQ(ImportedSample(dialect), phone) << dialect;
+    const MeasuredSeries archive = ImportedSample("gyroscope-avec-pause.zip");
+    const MeasuredSeries lab = ImportedSample("interface-angle.csv");
+    const MeasuredSeries video = ImportedSample("video-positions.txt");
+    EXPECT_EQ(archive.value, phone.value);
+    ASSERT_EQ(archive.time.size(), lab.time.size());
+    for (std::size_t i = 0; i < lab.time.size(); ++i)
+        ASSERT_NEAR(archive.time[i], lab.time[i], 1e-9) << i;
+    for (const MeasuredSeries* s : {&archive, &lab, &video}) {
+        EXPECT_EQ(s->pauses, std::vector<double>{14.0});
+        const PendulumFit fit = FitPendulum(*s, {});
+        ASSERT_TRUE(fit.Converged());
+        EXPECT_NEAR(fit.omega0.value, 4.2, 0.004);
+        EXPECT_NEAR(fit.lambda.value, 0.04, 0.004);
+        EXPECT_GT(fit.startTime, 14); // the longer stretch, after the pause
+    }
+    const MeasuredSeries drag = ImportedSample("interface-frottement-air.csv");
+    EXPECT_EQ(CompareDamping(FitPendulum(drag, {}), FitPendulum(drag, {DampingModel::Quadratic})),
+              DampingVerdict::Quadratic);
 }
 
 } // namespace
