@@ -6,6 +6,7 @@
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
 #include "app/lesson_session.h"
+#include "app/measurement_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
 #include "plot/qt_colour.h"
@@ -60,6 +61,8 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateHelpMenu();
     CreateFileMenu();
     lessons_ = new LessonSession(*this, *fileMenu_->Menu());
+    measurementSession_ = new MeasurementSession(*this, *fileMenu_->Menu(),
+                                                 *lessons_->ExamplesMenu(), *AnalysisMenu());
     connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();

@@ -30,6 +30,7 @@ class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
 class LessonSession;
+class MeasurementSession;
 class MeasurementsDock;
 class Simulation;
 
@@ -116,6 +117,8 @@ public:
     [[nodiscard]] const KeptRuns& KeptRunList() const { return keptRuns_; }
     /// The lesson in progress: its file, its items of "Fichier", its title.
     [[nodiscard]] LessonSession& Lessons() const { return *lessons_; }
+    /// The imported measurement and its fit.
+    [[nodiscard]] MeasurementSession& Measured() const { return *measurementSession_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -165,6 +168,7 @@ private:
     HelpMenu* helpMenu_ = nullptr;
     MeasurementsDock* measurementsDock_ = nullptr;
     LessonSession* lessons_ = nullptr;
+    MeasurementSession* measurementSession_ = nullptr;
 };
 
 } // namespace kestrova
