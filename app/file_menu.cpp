@@ -1,6 +1,8 @@
 #include "app/file_menu.h"
 
 #include "app/atomic_save.h"
+#include "app/kestrova_version.h"
+#include "app/labelled_plot.h"
 #include "app/printed_page.h"
 #include "model/damped_run.h"
 #include "model/recording_csv.h"
@@ -57,6 +59,12 @@ std::array<std::string, kRecordingColumns> ColumnTitles()
     return out;
 }
 
+/// A run to export: started at least once since its reset.
+bool HasRun(const DampedRun* run)
+{
+    return run != nullptr && (run->Running() || run->Time() > 0);
+}
+
 } // namespace
 
 FileMenu::FileMenu(QMainWindow& frame, std::function<const DampedRun*()> damped,
@@ -89,7 +97,7 @@ FileMenu::FileMenu(QMainWindow& frame, std::function<const DampedRun*()> damped,
 
     connect(menu_, &QMenu::aboutToShow, this, &FileMenu::UpdateEnabled);
     connect(exportData_, &QAction::triggered, this, [this] {
-        if (damped_() == nullptr)
+        if (!HasRun(damped_()))
             return;
         const QString path =
             chooseName_(tr("Exporter les données"),
@@ -130,7 +138,7 @@ bool FileMenu::eventFilter(QObject* watched, QEvent* event)
 
 void FileMenu::UpdateEnabled()
 {
-    exportData_->setEnabled(damped_() != nullptr);
+    exportData_->setEnabled(HasRun(damped_()));
     for (QAction* action : {exportPlots_, copy_, print_})
         action->setEnabled(active_() != nullptr);
 }
@@ -162,14 +170,17 @@ bool FileMenu::ExportData(const QString& path)
     for (std::size_t i = 0; i < titles.size(); ++i)
         views[i] = titles[i];
     const CsvStyle style = CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
+    const std::vector<std::string> notes = SetupNotes(run->Setup(), style.decimalMark,
+                                                      "Kestrova " + std::to_string(kVersionMajor)
+                                                          + '.' + std::to_string(kVersionMinor));
     const MotionRecorder& recording = run->Recording();
-    return Report(SaveAtomically({{path, [&](QIODevice& device) {
-                                       return WriteRecordingCsv(
-                                           recording, style, views, [&](std::string_view piece) {
-                                               const auto size = static_cast<qint64>(piece.size());
-                                               return device.write(piece.data(), size) == size;
-                                           });
-                                   }}}));
+    return Report(SaveAtomically(
+        {{path, [&](QIODevice& device) {
+              return WriteRecordingCsv(recording, style, notes, views, [&](std::string_view piece) {
+                  const auto size = static_cast<qint64>(piece.size());
+                  return device.write(piece.data(), size) == size;
+              });
+          }}}));
 }
 
 bool FileMenu::ExportPlots(const QString& path)
@@ -184,9 +195,13 @@ bool FileMenu::ExportPlots(const QString& path)
         chosen.suffix().isEmpty() || chosen.suffix().compare(suffix, Qt::CaseInsensitive) == 0
         ? chosen.completeBaseName()
         : chosen.fileName();
+    // A file read away from the program carries what the screen shows
+    // beside the plot, and the setup of the run it shows.
+    const QStringList parameters = source->Captions();
     QList<PlannedFile> files;
     for (const PlotPicture& plot : AllPlots(*source)) {
-        const QByteArray bytes = svg ? PlotSvg(plot) : PngBytes(PlotImage(plot, kImageRatio));
+        const QByteArray bytes = svg ? LabelledPlotSvg(plot, parameters)
+                                     : PngBytes(LabelledPlotImage(plot, parameters, kImageRatio));
         files.append(
             {chosen.dir().filePath(base + QLatin1Char('-') + plot.name + QLatin1Char('.') + suffix),
              [bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }});

@@ -53,12 +53,18 @@ public:
     void SetSidePlots(std::function<QList<PlotPicture>()> plots) { sidePlots_ = std::move(plots); }
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
-    /// Writes the damped run's recording to `path`; false (and a message)
-    /// when it could not.
+    /// Enables each command when it has something to act on: the data once
+    /// the damped run has started since its reset, the others while a
+    /// simulation window is open.
+    void UpdateEnabled();
+
+    /// Writes the damped run's setup and recording to `path`; false (and a
+    /// message) when it could not.
     bool ExportData(const QString& path);
     /// Writes each plot of the open window next to `path`, named after it
     /// with the plot's name added: SVG when `path` ends in ".svg", PNG at
-    /// twice the logical resolution otherwise.
+    /// twice the logical resolution otherwise. Each file holds the plot with
+    /// its title, its axis titles and the window's parameters.
     bool ExportPlots(const QString& path);
     /// Puts the plot under the pointer (global coordinates), else the whole
     /// open window, on the clipboard.
@@ -73,7 +79,6 @@ protected:
 
 private:
     void Retranslate();
-    void UpdateEnabled();
     void Print();
     bool Report(const QString& message);
     /// The open window's plots, then the side plots.

@@ -1,6 +1,7 @@
 #include "app/language_switch.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 
 #include <memory>
@@ -12,6 +13,7 @@ namespace {
 constexpr char kEnglishCatalog[] = ":/kestrova/translations/kestrova_en.qm";
 constexpr char kLanguageKey[] = "language";
 constexpr char kEnglishName[] = "en";
+constexpr char kQtFrenchCatalog[] = "qtbase_fr";
 
 // The user's settings file of the program (a test may move it with QSettings::setPath).
 std::unique_ptr<QSettings> Settings()
@@ -21,14 +23,34 @@ std::unique_ptr<QSettings> Settings()
 
 } // namespace
 
-LanguageSwitch::LanguageSwitch(QObject* parent)
+LanguageSwitch::LanguageSwitch(QObject* parent, const QString& qtCatalogFolder)
     : QObject(parent)
-{ }
+{
+    // A missing catalog leaves Qt's texts in English; nothing else changes.
+    if (qtFrench_.load(QString::fromLatin1(kQtFrenchCatalog), qtCatalogFolder))
+        UseQtFrench(true);
+}
 
 LanguageSwitch::~LanguageSwitch()
 {
     if (installed_)
         QCoreApplication::removeTranslator(&translator_);
+    UseQtFrench(false);
+}
+
+QString LanguageSwitch::DefaultQtCatalogFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+void LanguageSwitch::UseQtFrench(bool use)
+{
+    if (use == qtFrenchInstalled_ || qtFrench_.isEmpty())
+        return;
+    if (use)
+        qtFrenchInstalled_ = QCoreApplication::installTranslator(&qtFrench_);
+    else
+        qtFrenchInstalled_ = !QCoreApplication::removeTranslator(&qtFrench_);
 }
 
 void LanguageSwitch::Choose(Language language)
@@ -56,6 +78,7 @@ void LanguageSwitch::Apply(Language language)
         QCoreApplication::removeTranslator(&translator_);
         installed_ = false;
     }
+    UseQtFrench(language == Language::French);
     current_ = language;
     emit Changed(language);
 }

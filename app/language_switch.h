@@ -18,7 +18,10 @@ class LanguageSwitch : public QObject {
     Q_OBJECT
 
 public:
-    explicit LanguageSwitch(QObject* parent = nullptr);
+    /// `qtCatalogFolder` holds Qt's own catalogs (qtbase_fr.qm); by default
+    /// the folder of the Qt the program runs with.
+    explicit LanguageSwitch(QObject* parent = nullptr,
+                            const QString& qtCatalogFolder = DefaultQtCatalogFolder());
     ~LanguageSwitch() override;
 
     [[nodiscard]] Language Current() const { return current_; }
@@ -29,14 +32,20 @@ public:
     /// Switches to the language remembered from an earlier run, French if none.
     void RestoreSaved();
 
+    [[nodiscard]] static QString DefaultQtCatalogFolder();
+
 signals:
     void Changed(kestrova::Language language);
 
 private:
     void Apply(Language language);
+    /// Qt's French catalog in or out, if it could be read.
+    void UseQtFrench(bool use);
 
     QTranslator translator_;
     bool installed_ = false;
+    QTranslator qtFrench_;
+    bool qtFrenchInstalled_ = false;
     Language current_ = Language::French;
 };
 

@@ -1,6 +1,7 @@
 #include "app/mdi_brunmalt.h"
 
 #include "app/animation_menu.h"
+#include "app/edit_menu.h"
 #include "app/file_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
@@ -9,6 +10,7 @@
 #include "app/measurement_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
+#include "app/speed_status.h"
 #include "plot/qt_colour.h"
 #include "resources/resource_paths.h"
 #include "ui/common/simulation.h"
@@ -60,6 +62,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateMeasurementsDock();
     CreateHelpMenu();
     CreateFileMenu();
+    CreateEditMenu();
     lessons_ = new LessonSession(*this, *fileMenu_->Menu());
     measurementSession_ = new MeasurementSession(*this, *fileMenu_->Menu(),
                                                  *lessons_->ExamplesMenu(), *AnalysisMenu());
@@ -110,6 +113,10 @@ void MDIBrunmalt::CreateAnimationMenu()
 {
     animationMenu_ = new AnimationMenu(this);
     menuBar()->addMenu(animationMenu_);
+    speedStatus_ = new SpeedStatus(*this, [this]() -> std::optional<double> {
+        const std::vector<Simulation*> open = OpenSimulations();
+        return open.empty() ? std::nullopt : open.front()->SimulatedSeconds();
+    });
     connect(animationMenu_, &AnimationMenu::SpeedChanged, this, &MDIBrunmalt::ApplySpeed);
     connect(animationMenu_, &AnimationMenu::NextStepAsked, this, [this] {
         for (Simulation* simulation : OpenSimulations())
@@ -127,7 +134,8 @@ void MDIBrunmalt::ApplySpeed()
 
 void MDIBrunmalt::ShowSpeedInCaption()
 {
-    // In the caption, not a status bar: the frame keeps its height.
+    // In the caption, and while slowed in a line inside the frame too,
+    // which a projector or a full-screen window still shows.
     const QString slowMotion = animationMenu_->SlowMotionName();
     // The lesson's mark is written out rather than left to the window's
     // modified flag, which the closing of a sub-window clears.
@@ -136,6 +144,7 @@ void MDIBrunmalt::ShowSpeedInCaption()
         lesson += (lessons_->Modified() ? QStringLiteral("* — ") : QStringLiteral(" — "));
     setWindowTitle(lesson + FrameCaption(kVersionMajor, kVersionMinor)
                    + (slowMotion.isEmpty() ? QString() : QStringLiteral(" — ") + slowMotion));
+    speedStatus_->Show(slowMotion);
 }
 
 void MDIBrunmalt::CreateFileMenu()
@@ -159,6 +168,13 @@ void MDIBrunmalt::CreateFileMenu()
             plots.append(measurementsDock_->Panel().PeriodPlot());
         return plots;
     });
+}
+
+void MDIBrunmalt::CreateEditMenu()
+{
+    editMenu_ = new EditMenu(this, [this] { return DampedWindow(); });
+    // Second, after "Fichier", as desktop programs have it.
+    menuBar()->insertMenu(menuBar()->actions().value(1), editMenu_);
 }
 
 QMenu* MDIBrunmalt::AnalysisMenu()
@@ -215,6 +231,8 @@ void MDIBrunmalt::ShowSimulation(std::int16_t index)
         CloseChild(subWindow);
     if (index >= 0 && static_cast<std::size_t>(index) < subWindows_.size())
         OpenSimulation(static_cast<std::size_t>(index));
+    fileMenu_->UpdateEnabled();
+    editMenu_->UpdateEnabled();
 }
 
 void MDIBrunmalt::QuitProgram()
@@ -254,10 +272,15 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     if (damped != nullptr) {
         measurementsDock_->Follow(damped);
         connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { EnableDampedCommands(false); });
+        // "Exporter les données" waits for a run: its state follows the run's.
+        connect(damped, &frmPenduleAmorti::MeasurementsChanged, fileMenu_,
+                &FileMenu::UpdateEnabled);
+        editMenu_->Follow(damped);
     }
     EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)
         lessons_->WindowOpened();
+    fileMenu_->UpdateEnabled();
 }
 
 void MDIBrunmalt::SetEnergyCurvesWanted(bool wanted)

@@ -24,6 +24,7 @@ class QMenu;
 namespace kestrova {
 
 class AnimationMenu;
+class EditMenu;
 class FileMenu;
 class frmFoucault;
 class frmPenduleAmorti;
@@ -33,6 +34,7 @@ class LessonSession;
 class MeasurementSession;
 class MeasurementsDock;
 class Simulation;
+class SpeedStatus;
 
 /// The frame's caption for a program version: "Kestrova - v.1.0" for 1.0,
 /// the numbers written in plain decimal without blanks or separators.
@@ -94,7 +96,10 @@ public:
     [[nodiscard]] QAction* DampedAction() const { return SimulationAction(kDampedSimulation); }
     [[nodiscard]] QAction* FoucaultAction() const { return SimulationAction(kFoucaultSimulation); }
     [[nodiscard]] QAction* QuitAction() const { return quitAction_; }
+    [[nodiscard]] EditMenu& Edit() const { return *editMenu_; }
     [[nodiscard]] AnimationMenu* Animation() const { return animationMenu_; }
+    /// The status line that shows slow motion.
+    [[nodiscard]] SpeedStatus* SlowMotionStatus() const { return speedStatus_; }
     [[nodiscard]] FileMenu& Files() const { return *fileMenu_; }
     /// "Courbes d'énergie": the damped window's phase portraits show the
     /// energy level curves; unchecked at start, disabled and unchecked while
@@ -135,6 +140,8 @@ private:
     /// "Fichier", first in the menu bar (file_menu.cpp).
     void CreateFileMenu();
     void CreateEnergyCurvesAction();
+    /// "Édition", second in the menu bar.
+    void CreateEditMenu();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
     void MDIForm_Load();
@@ -159,7 +166,9 @@ private:
 
     std::vector<QAction*> simulationActions_;
     QAction* quitAction_ = nullptr;
+    EditMenu* editMenu_ = nullptr;
     AnimationMenu* animationMenu_ = nullptr;
+    SpeedStatus* speedStatus_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     QAction* energyCurvesAction_ = nullptr;
     bool energyCurvesWanted_ = false; ///< the user's choice, kept while the item is disabled

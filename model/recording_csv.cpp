@@ -1,5 +1,6 @@
 #include "model/recording_csv.h"
 
+#include "model/damped_parameters.h"
 #include "model/energy.h"
 #include "model/fixed_decimal.h"
 #include "model/pendulum_state.h"
@@ -10,6 +11,18 @@ namespace {
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
+/// The symbol of each parameter and, where its caption has none, its unit.
+struct Notation {
+    std::string_view symbol;
+    std::string_view unit;
+};
+constexpr std::array<Notation, kDampedParameterCount> kNotations{{
+    {"θ₀", ""},
+    {"θ'₀", ""},
+    {"ω₀", ""},
+    {"λ", " s⁻¹"},
+}};
+
 } // namespace
 
 CsvStyle CsvStyleFor(char decimalMark)
@@ -17,7 +30,22 @@ CsvStyle CsvStyleFor(char decimalMark)
     return decimalMark == ',' ? CsvStyle{';', ','} : CsvStyle{',', '.'};
 }
 
+std::vector<std::string> SetupNotes(const SliderValues& setup, char decimalMark,
+                                    std::string_view program)
+{
+    std::vector<std::string> notes{std::string(program)};
+    for (const DampedParameterEntry& entry : kDampedParameters) {
+        const Notation& notation = kNotations[static_cast<std::size_t>(entry.parameter)];
+        notes.push_back(std::string(notation.symbol) + " = "
+                        + ValueCaption(entry, ValueAt(entry, setup[entry.parameter]),
+                                       std::string_view(&decimalMark, 1))
+                        + std::string(notation.unit));
+    }
+    return notes;
+}
+
 bool WriteRecordingCsv(const MotionRecorder& recording, CsvStyle style,
+                       std::span<const std::string> notes,
                        const std::array<std::string_view, kRecordingColumns>& titles,
                        const CsvSink& sink)
 {
@@ -25,6 +53,8 @@ bool WriteRecordingCsv(const MotionRecorder& recording, CsvStyle style,
     const std::string_view decimalMark(&style.decimalMark, 1);
     std::string out = "\xEF\xBB\xBF";
     out.reserve(kChunkBytes + 1024);
+    for (const std::string& note : notes)
+        out += "# " + note + "\r\n";
     for (std::size_t i = 0; i < titles.size(); ++i) {
         if (i > 0)
             out += style.separator;

@@ -5,14 +5,19 @@
 /// unit, then one line per row. Numbers are written the same on every
 /// machine (ASCII digits, no group separator) with only the decimal mark and
 /// the field separator chosen by the caller, so that a spreadsheet of the
-/// user's language reads them as numbers.
+/// user's language reads them as numbers. Lines starting with "#" above the
+/// header tell the setup the run was made with: a spreadsheet shows them as
+/// text, and a reader told of the mark (pandas' comment="#") skips them.
 
 #include "model/motion_recorder.h"
+#include "model/parameters.h"
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrova {
 
@@ -32,11 +37,20 @@ struct CsvStyle {
 /// Receives the text in pieces; returns false to stop (a write that failed).
 using CsvSink = std::function<bool(std::string_view)>;
 
-/// Writes the header (titles in UTF-8, one per column, preceded by a UTF-8
-/// byte-order mark for spreadsheets) and every row of the recording to the
-/// sink, in pieces of some tens of kilobytes. Angles and speeds carry eight
-/// decimals, the time two. Returns false as soon as the sink does.
+/// The program (name and version, as `program` gives them) and the setup of
+/// a run, one line each, to go above the table: "Kestrova 1.0", "θ₀ = 45°",
+/// "θ'₀ = 0 rad/s", "ω₀ = 4,0 rad/s", "λ = 0,22 s⁻¹". Symbols and units
+/// only, the same in every language; the numbers with `decimalMark`.
+[[nodiscard]] std::vector<std::string> SetupNotes(const SliderValues& setup, char decimalMark,
+                                                  std::string_view program);
+
+/// Writes each note as a line "# note", then the header (titles in UTF-8,
+/// one per column), all preceded by a UTF-8 byte-order mark for
+/// spreadsheets, and every row of the recording to the sink, in pieces of
+/// some tens of kilobytes. Angles and speeds carry eight decimals, the time
+/// two. Returns false as soon as the sink does.
 bool WriteRecordingCsv(const MotionRecorder& recording, CsvStyle style,
+                       std::span<const std::string> notes,
                        const std::array<std::string_view, kRecordingColumns>& titles,
                        const CsvSink& sink);
 

@@ -26,6 +26,8 @@ class PictureBox;
 struct PlotPicture {
     QString name;                     ///< short, for file names: "oscillation"
     QString title;                    ///< what the plot shows, for printed pages and SVG titles
+    QString xTitle;                   ///< the horizontal axis with its unit, if it has one
+    QString yTitle;                   ///< the vertical axis with its unit, if it has one
     QSize size;                       ///< logical pixels, as on screen
     int logicalDpi = 96;              ///< the screen box's, for its font sizes
     Colour backColour = 0xFFFFFF;     ///< the box's background

@@ -70,7 +70,7 @@ void BM_ExportTwoHours(benchmark::State& state)
     for (auto _ : state) {
         const QString failure = SaveAtomically(
             {{dir.filePath("run.csv"), [&](QIODevice& device) {
-                  return WriteRecordingCsv(recorder, CsvStyleFor(','), titles,
+                  return WriteRecordingCsv(recorder, CsvStyleFor(','), {}, titles,
                                            [&](std::string_view piece) {
                                                const auto n = qint64(piece.size());
                                                return device.write(piece.data(), n) == n;

@@ -218,6 +218,17 @@
     </message>
 </context>
 <context>
+    <name>kestrova::EditMenu</name>
+    <message>
+        <source>Éditi&amp;on</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::FileMenu</name>
     <message>
         <source>temps (s)</source>
@@ -1040,6 +1051,13 @@
     </message>
 </context>
 <context>
+    <name>kestrova::SpeedStatus</name>
+    <message>
+        <source>%1 — temps simulé : %2 s</source>
+        <translation>%1 — simulated time: %2 s</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::WebLink</name>
     <message>
         <source>Vous n&apos;êtes pas actuellement connecté à Internet.</source>
@@ -1115,6 +1133,10 @@
     <message>
         <source>Latitude : %1°</source>
         <translation>Latitude: %1°</translation>
+    </message>
+    <message>
+        <source>Jour : %1</source>
+        <translation>Day: %1</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include "app/atomic_save.h"
 #include "app/file_menu.h"
+#include "app/kestrova_version.h"
 #include "app/mdi_brunmalt.h"
 #include "app/measurements_dock.h"
 #include "app/printed_page.h"
@@ -55,15 +56,23 @@ struct Frame {
     QTemporaryDir dir;
 };
 
-QList<QStringList> ReadTable(const QString& path, QChar separator)
+/// The rows of the table; the lines starting with "#" (after the byte-order
+/// mark) go to `notes`, as a reader told of the mark skips them.
+QList<QStringList> ReadTable(const QString& path, QChar separator, QStringList* notes = nullptr)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QList<QStringList> rows;
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (!line.trimmed().isEmpty())
-            rows << QString::fromUtf8(line.trimmed()).split(separator);
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QString text = QString::fromUtf8(line.trimmed()).remove(QChar(0xFEFF));
+        if (text.startsWith('#')) {
+            if (notes != nullptr)
+                *notes << text;
+        } else if (!text.isEmpty()) {
+            rows << text.split(separator);
+        }
+    }
     return rows;
 }
 
@@ -126,22 +135,36 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<int>("ms");
-        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << ";" << 10000;
-        QTest::newRow("C") << QLocale::c() << "," << 10000;
-        QTest::newRow("not started") << QLocale::c() << "," << 0;
+        QTest::addColumn<QString>("notes"); // after "# Kestrova <version>"
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << ";" << 10000
+                                << "# θ₀ = 45°|# θ'₀ = 0 rad/s|# ω₀ = 4,0 rad/s|# λ = 0,22 s⁻¹";
+        QTest::newRow("C") << QLocale::c() << "," << 10000
+                           << "# θ₀ = 45°|# θ'₀ = 0 rad/s|# ω₀ = 4.0 rad/s|# λ = 0.22 s⁻¹";
+        QTest::newRow("not started")
+            << QLocale::c() << "," << 0
+            << "# θ₀ = 45°|# θ'₀ = 0 rad/s|# ω₀ = 4.0 rad/s|# λ = 0.22 s⁻¹";
     }
     void dataReadsBack()
     {
         QFETCH(QLocale, locale);
         QFETCH(QString, separator);
         QFETCH(int, ms);
+        QFETCH(QString, notes);
         QLocale::setDefault(locale);
         Frame f;
+        // The menu offers the data once there is a run to export.
+        emit f.frame.Files().Menu()->aboutToShow();
+        QCOMPARE(f.frame.Files().ExportDataAction()->isEnabled(), false);
         if (ms > 0)
             f.Run(ms);
+        emit f.frame.Files().Menu()->aboutToShow();
+        QCOMPARE(f.frame.Files().ExportDataAction()->isEnabled(), ms > 0);
         const QString path = f.dir.filePath("run.csv");
         QVERIFY(f.frame.Files().ExportData(path));
-        const QList<QStringList> rows = ReadTable(path, separator.front());
+        QStringList written;
+        const QList<QStringList> rows = ReadTable(path, separator.front(), &written);
+        QCOMPARE(written.join('|'),
+                 QStringLiteral("# Kestrova %1.%2|").arg(kVersionMajor).arg(kVersionMinor) + notes);
         QCOMPARE(rows.size(), ms / 10 + 2);
         QCOMPARE(rows.front().size(), 9);
         QVERIFY(rows.front().front().endsWith("temps (s)"));
@@ -240,6 +263,45 @@ private slots:
         for (int i = 0; i < 120; ++i)
             f.counter.AdvanceCounts(164'000'000), f.frame.FoucaultWindow()->AnimationTick();
         ExpectAlike(f.frame.FoucaultWindow()->Plots());
+    }
+
+    // A plot leaves the program with what a report needs beside it: its
+    // title, its axis titles with their units and the window's parameters,
+    // which in the Foucault window (and on its printed page) include the
+    // readout, the day and the hemisphere.
+    void exportsCarryTheirLegend_data()
+    {
+        QTest::addColumn<std::int16_t>("simulation");
+        QTest::addColumn<QString>("plot");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("oscillation") << kDampedSimulation << "oscillation"
+                                     << QStringList{"Temps (en s)", "Angle (en degrés)"};
+        QTest::newRow("phase") << kDampedSimulation << "phase"
+                               << QStringList{"Angle (en degrés)", "Vitesse (en rad/s)"};
+        QTest::newRow("Foucault") << kFoucaultSimulation << "trace-au-sol"
+                                  << QStringList{"Vitesse prévue par la loi", "Jour : Jour",
+                                                 "Latitude : 48.85° N", "Angle tourné"};
+    }
+    void exportsCarryTheirLegend()
+    {
+        QFETCH(std::int16_t, simulation);
+        QFETCH(QString, plot);
+        QFETCH(QStringList, texts);
+        QLocale::setDefault(QLocale::c());
+        Frame f;
+        f.frame.ShowSimulation(simulation);
+        const PlotSource& source = *dynamic_cast<PlotSource*>(f.frame.SimulationWidget(simulation));
+        const QString base = f.dir.filePath("plots");
+        QVERIFY(f.frame.Files().ExportPlots(base + ".svg"));
+        QFile file(base + "-" + plot + ".svg");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        const QStringList captions = source.Captions();
+        for (const QString& text : texts + captions)
+            QVERIFY2(svg.contains(text.toHtmlEscaped()), qPrintable(text));
+        if (simulation == kFoucaultSimulation) // the printed page prints the same lines
+            for (const QString& text : texts)
+                QVERIFY2(captions.join('\n').contains(text), qPrintable(text));
     }
 
     // The plot under the pointer goes to the clipboard at twice its pixels;

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -206,6 +207,39 @@ private slots:
         SwitchTo(f.frame, Language::French);
         QCOMPARE(toggle->text(), pauseInFrench);
         QCOMPARE(saved(), Language::French);
+    }
+
+    // Qt's own texts (key names in menus, dialog buttons) follow the switch
+    // from Qt's French catalog; without that catalog they stay English.
+    void qtTextsFollowTheLanguage_data()
+    {
+        QTest::addColumn<bool>("catalogFound");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("French") << true << Language::French << "Ctrl+Maj+E"
+                                << "Annuler";
+        QTest::newRow("English") << true << Language::English << "Ctrl+Shift+E"
+                                 << "Cancel";
+        QTest::newRow("no catalog") << false << Language::French << "Ctrl+Shift+E"
+                                    << "Cancel";
+    }
+    void qtTextsFollowTheLanguage()
+    {
+        QFETCH(bool, catalogFound);
+        QFETCH(Language, language);
+        QFETCH(QString, keys);
+        QFETCH(QString, cancel);
+        LanguageSwitch choice(nullptr,
+                              catalogFound ? LanguageSwitch::DefaultQtCatalogFolder()
+                                           : settings_.filePath("none"));
+        choice.Choose(language);
+        QCOMPARE(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E).toString(QKeySequence::NativeText),
+                 keys);
+        QCOMPARE(
+            QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(),
+            cancel);
+        choice.Choose(Language::French);
     }
 
     void guideFollowsTheLanguage()

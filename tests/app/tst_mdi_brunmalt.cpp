@@ -7,6 +7,7 @@
 #include "app/mdi_brunmalt.h"
 #include "app/measurements_dock.h"
 #include "clock/high_resolution_clock.h"
+#include "plot/qt_picture_box.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -112,6 +114,84 @@ private slots:
         QCOMPARE(f.frame.FoucaultWindow()->findChild<QTimer*>("tmrCourbe")->interval(), 656);
         items[0]->trigger();
         QCOMPARE(f.frame.windowTitle(), QStringLiteral("Kestrova - v.1.0"));
+    }
+
+    // Inside the frame too, a line tells the slow motion with the simulated
+    // time, and is gone at normal speed.
+    void slowMotionInsideTheFrame()
+    {
+        Frame f;
+        frmPenduleAmorti* damped = f.frame.DampedWindow();
+        damped->findChild<QPushButton*>("chkGo")->click();
+        f.counter.AdvanceSeconds(2);
+        damped->AnimationTick();
+        const QList<QAction*> items = f.frame.Animation()->actions();
+        items[2]->trigger();
+        const auto* line = f.frame.findChild<QLabel*>("lblRalenti");
+        QVERIFY(line != nullptr && line->isVisibleTo(&f.frame));
+        QCOMPARE(line->text(),
+                 "Ralenti ×1/4 — temps simulé : " + QLocale().toString(2.0, 'f', 1) + " s");
+        items[0]->trigger();
+        QVERIFY(!line->isVisibleTo(&f.frame));
+    }
+
+    // After a run, a change of the setup by the user and "Annuler" (Ctrl+Z)
+    // bring back the setup and the run as they were, paused; a drag is one
+    // change. Nothing is left to undo then.
+    void undoBringsBackTheRun_data()
+    {
+        QTest::addColumn<QString>("gesture");
+        QTest::newRow("click on the portrait") << "click";
+        QTest::newRow("drag on the portrait") << "drag";
+        QTest::newRow("key on a slider") << "key";
+        QTest::newRow("Position initiale") << "reset";
+    }
+    void undoBringsBackTheRun()
+    {
+        QFETCH(QString, gesture);
+        Frame f;
+        frmPenduleAmorti* damped = f.frame.DampedWindow();
+        auto* phase = damped->findChild<QWidget*>("picPhase0");
+        auto* teta0 = damped->findChild<QSlider*>("sldTeta0");
+        QAction* undo = nullptr;
+        for (QAction* action : f.frame.findChildren<QAction*>())
+            undo = action->shortcut() == QKeySequence::Undo ? action : undo;
+        QVERIFY(undo != nullptr && !undo->isEnabled());
+        auto* go = damped->findChild<QPushButton*>("chkGo");
+        go->click();
+        for (int i = 0; i < 30; ++i)
+            f.counter.AdvanceSeconds(0.05), damped->AnimationTick();
+        go->click();
+        const DampedRun run = damped->Run();
+        const QPoint at = phase->rect().center();
+        if (gesture == "click") {
+            QTest::mouseClick(phase, Qt::LeftButton, {}, at + QPoint(60, -40));
+        } else if (gesture == "drag") {
+            QTest::mousePress(phase, Qt::LeftButton, {}, at + QPoint(60, -40));
+            QTest::mouseMove(phase, at + QPoint(-50, 30));
+            QTest::mouseMove(phase, at + QPoint(-80, 50));
+            QTest::mouseRelease(phase, Qt::LeftButton, {}, at + QPoint(-80, 50));
+        } else if (gesture == "key") {
+            QTest::keyClick(teta0, Qt::Key_Right);
+        } else {
+            damped->findChild<QPushButton*>("cmdPosInit")->click();
+        }
+        QVERIFY(damped->Run().Time() == 0 && undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(teta0->value(), run.Setup().Teta0Degrees);
+        QCOMPARE(damped->Run().Setup().Omega0, run.Setup().Omega0);
+        QCOMPARE(damped->Run().Time(), run.Time());
+        QCOMPARE(damped->Run().Recording().RowCount(), run.Recording().RowCount());
+        QVERIFY(!damped->Run().Running() && !go->isChecked() && !undo->isEnabled());
+        // The traces are back on the plot.
+        const QImage picture = damped->findChild<PictureBox*>("picPhase0")->Picture();
+        int red = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb c = picture.pixel(x, y);
+                red += qRed(c) > 200 && qGreen(c) < 120 && qBlue(c) < 120;
+            }
+        QVERIFY2(red > 200, qPrintable(QString::number(red)));
     }
 
     void switchesAndClosings_data()

@@ -95,7 +95,7 @@ TEST(RecordingCsv, ReadsBackInBothStyles)
     for (const char mark : {'.', ','}) {
         std::string text;
         const CsvStyle style = CsvStyleFor(mark);
-        ASSERT_TRUE(WriteRecordingCsv(run.recorder, style, titles, [&](std::string_view piece) {
+        ASSERT_TRUE(WriteRecordingCsv(run.recorder, style, {}, titles, [&](std::string_view piece) {
             text += piece;
             return true;
         }));
@@ -123,8 +123,8 @@ TEST(RecordingCsv, ReadsBackInBothStyles)
         EXPECT_EQ(rows, 51u);
     }
     int calls = 0;
-    EXPECT_FALSE(
-        WriteRecordingCsv(run.recorder, {}, titles, [&](std::string_view) { return ++calls > 5; }));
+    EXPECT_FALSE(WriteRecordingCsv(run.recorder, {}, {}, titles,
+                                   [&](std::string_view) { return ++calls > 5; }));
     EXPECT_EQ(calls, 1);
 }
 

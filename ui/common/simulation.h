@@ -8,6 +8,7 @@
 #include "plot/plot_picture.h"
 
 #include <functional>
+#include <optional>
 
 namespace kestrova {
 
@@ -19,6 +20,8 @@ public:
     /// "Pas suivant": a paused animation advances by one step, where the
     /// simulation has steps.
     virtual void NextStep() = 0;
+    /// The simulated time (s) the window shows, where it counts one.
+    [[nodiscard]] virtual std::optional<double> SimulatedSeconds() const { return std::nullopt; }
     /// `handler` runs each time the window has been closed.
     virtual void WhenUnloaded(std::function<void()> handler) = 0;
 };

@@ -92,8 +92,12 @@ void frmPenduleAmorti::ConnectHandlers()
                 [this, slider](int) { OnSliderAction(slider); });
         connect(slider, &QAbstractSlider::valueChanged, this,
                 [this, slider](int) { OnSliderValueChanged(slider); });
+        connect(slider, &QAbstractSlider::sliderPressed, this, [this] { BeginUndoStep(); });
     }
-    connect(commands_.cmdPosInit, &QPushButton::clicked, this, [this] { ResetSimulation(); });
+    connect(commands_.cmdPosInit, &QPushButton::clicked, this, [this] {
+        BeginUndoStep();
+        ResetKeepingUndo();
+    });
     connect(commands_.chkApproxi, &QCheckBox::toggled, this, [this] {
         ShowChosenView();
         emit SetupChanged();
@@ -237,7 +241,9 @@ void frmPenduleAmorti::PickStart(double angle, double speed, bool always)
     // Set from code, the sliders run no handler: one reset for both.
     teta0->setValue(picked.Teta0Degrees);
     omega0->setValue(picked.Omega0);
-    ResetSimulation();
+    if (always) // the press: a drag that follows belongs to the same step
+        BeginUndoStep();
+    ResetKeepingUndo();
 }
 
 void frmPenduleAmorti::OnSliderAction(QSlider* slider)
@@ -255,7 +261,11 @@ void frmPenduleAmorti::OnSliderValueChanged(QSlider* slider)
     if (userMovedSlider_ != slider)
         return; // set by code: nothing to do
     userMovedSlider_ = nullptr;
-    ResetSimulation();
+    // A drag of the handle is one step from its press; a key, a click on
+    // the groove or the wheel each make one.
+    if (!slider->isSliderDown())
+        BeginUndoStep();
+    ResetKeepingUndo();
 }
 
 void frmPenduleAmorti::ShowChosenView()

@@ -28,6 +28,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -88,6 +89,7 @@ public:
         connect(this, &frmPenduleAmorti::Unloaded, this, std::move(handler));
     }
     static constexpr double kNextStepSeconds = 0.010;
+    [[nodiscard]] std::optional<double> SimulatedSeconds() const override { return run_.Time(); }
 
     /// The run the window shows and drives.
     [[nodiscard]] const DampedRun& Run() const { return run_; }
@@ -108,6 +110,10 @@ public:
     void SetEnergyCurvesShown(bool shown);
     [[nodiscard]] bool EnergyCurvesShown() const { return energyCurvesShown_; }
 
+    /// "Annuler": the setup before the user's last change comes back with
+    /// its run as it was (recording, measurements, traces), paused.
+    [[nodiscard]] bool CanUndo() const { return !undoRuns_.empty(); }
+    void Undo();
     /// The window's setup as one value: the sliders, the small-angle view,
     /// the energy curves and the pace.
     [[nodiscard]] DampedWindowSetup Setup() const;
@@ -125,6 +131,8 @@ signals:
     /// most a few times per second of animation, at each pause, and once
     /// per reset, after it).
     void MeasurementsChanged();
+    /// CanUndo may have changed.
+    void UndoChanged();
     /// A setting of `Setup()` may have changed.
     void SetupChanged();
 
@@ -234,6 +242,13 @@ private:
     /// the phase portrait and resets, as moving them by hand does; unless
     /// `always`, only when the values change.
     void PickStart(double angle, double speed, bool always);
+    // Undo (frm_pendule_amorti_undo.cpp).
+    /// The next change by the user is a step of its own (a press, a key).
+    void BeginUndoStep();
+    /// ResetSimulation for a change by the user: the run it replaces is
+    /// kept for "Annuler", once per step.
+    void ResetKeepingUndo();
+
     /// Tells the Mesures panel when the step changed a measured value, or
     /// when the routine notice is due.
     void NotifyMeasurementsOf(const AnimationStep& step);
@@ -247,6 +262,8 @@ private:
     QSlider* userMovedSlider_ = nullptr; ///< the slider the pending value change comes from
     QCursor handCursor_;                 ///< the link's pointer, loaded at the first visit
     bool energyCurvesShown_ = false;     ///< level curves drawn on the phase portraits
+    std::vector<DampedRun> undoRuns_;    ///< oldest first
+    bool undoStepKept_ = false;          ///< the current step has kept its run
     PhasePicker* picker_ = nullptr;
     PictureBoxes boxes_;
     SetupControls setupControls_;

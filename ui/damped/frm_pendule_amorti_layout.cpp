@@ -28,6 +28,7 @@
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <tuple>
@@ -44,7 +45,8 @@ constexpr double kTitleFontPoints = 11.25; // the two horizontal axis titles
 constexpr double kSymbolFontPoints = 9.75; // the Greek letters θ, ω, λ, τ
 constexpr int kSliderWidth = 3075;         // twips, every slider
 constexpr int kSliderHeight = 315;
-constexpr int kButtonTextMargins = 8; // px: the push button's frame and padding, both sides
+constexpr int kButtonWidth = 1575; // twips: the two buttons, unless a caption needs more
+constexpr int kButtonRoom = 1800;  // twips: as wide as they may grow, short of the plot titles
 
 QFont AxisTitleFont()
 {
@@ -74,7 +76,8 @@ constexpr std::array<ParameterRowLayout, kDampedParameterCount> kParameterRows{{
     {{300, 600, 1215, 435}, LabelSizing::WordWrap, Qt::AlignLeft, 660, 50},
 }};
 constexpr int kSliderLeft = 1560;
-constexpr TwipsBox kValueCaptionBox{4620, 0, 480, 195}; // at the row's top
+// At the row's top, clear of the slider's end.
+constexpr TwipsBox kValueCaptionBox{kSliderLeft + kSliderWidth + 75, 0, 480, 195};
 
 /// The title, the slider and the value caption of one parameter, in
 /// `frame`; returns the slider and the caption.
@@ -142,13 +145,13 @@ void frmPenduleAmorti::CreateControls()
     commands_.chkGo = new QPushButton(tr(kStartCaption), this);
     commands_.chkGo->setObjectName(QStringLiteral("chkGo"));
     commands_.chkGo->setCheckable(true);
-    commands_.chkGo->setGeometry(TwipsRect({7080, 2580, 1575, 495}));
-    FitToggleCaptions();
+    commands_.chkGo->setGeometry(TwipsRect({7080, 2580, kButtonWidth, 495}));
 
     commands_.cmdPosInit = new QPushButton(this);
     SetTranslatable(commands_.cmdPosInit, "text", QT_TR_NOOP("&Position initiale"));
     commands_.cmdPosInit->setObjectName(QStringLiteral("cmdPosInit"));
-    commands_.cmdPosInit->setGeometry(TwipsRect({7080, 3300, 1575, 495}));
+    commands_.cmdPosInit->setGeometry(TwipsRect({7080, 3300, kButtonWidth, 495}));
+    FitToggleCaptions();
 
     commands_.chkApproxi = new QCheckBox(this);
     SetTranslatable(commands_.chkApproxi, "text", QT_TR_NOOP("Approximation angle &faible "));
@@ -275,12 +278,19 @@ QLabel* frmPenduleAmorti::CaptionOf(DampedParameter parameter) const
 
 void frmPenduleAmorti::FitToggleCaptions()
 {
-    QFont font = commands_.chkGo->font();
-    font.setStretch(QFont::AnyStretch);
-    commands_.chkGo->setFont(font);
-    CondenseToFit(commands_.chkGo,
-                  {WithoutMnemonic(tr(kStartCaption)), WithoutMnemonic(tr(kPauseCaption))},
-                  commands_.chkGo->width() - kButtonTextMargins);
+    // The toggle keeps the window's font, as "Position initiale" does: the
+    // two buttons widen together, one above the other, to the longest caption.
+    QPushButton* toggle = commands_.chkGo;
+    const QString shown = toggle->text();
+    int needed = TwipsToPixels(kButtonWidth);
+    for (const char* caption : {kStartCaption, kPauseCaption}) {
+        toggle->setText(tr(caption));
+        needed = std::max(needed, toggle->sizeHint().width());
+    }
+    toggle->setText(shown);
+    const int width = std::min(needed, TwipsToPixels(kButtonRoom));
+    for (QPushButton* button : {toggle, commands_.cmdPosInit})
+        button->resize(width, button->height());
 }
 
 void frmPenduleAmorti::Retranslate()

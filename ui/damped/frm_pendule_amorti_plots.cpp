@@ -19,8 +19,11 @@ QList<PlotPicture> frmPenduleAmorti::Plots() const
 {
     const std::size_t member = commands_.chkApproxi->isChecked() ? 1 : 0;
     const DampedPlotOptions options{member == 1, energyCurvesShown_};
-    auto describe = [&](PictureBox* box, PlotAxes axes, const QString& name, const QString& title) {
+    auto describe = [&](PictureBox* box, PlotAxes axes, const QString& name, const QString& title,
+                        const QString& xTitle, const QString& yTitle) {
         PlotPicture plot = PictureOfBox(*box, name, title);
+        plot.xTitle = xTitle;
+        plot.yTitle = yTitle;
         plot.draw = [this, axes, options](PictureSurface& surface) {
             DampedPlotScene(axes, options)
                 .DrawWhole(surface, run_.State(), run_.Recording(),
@@ -30,10 +33,11 @@ QList<PlotPicture> frmPenduleAmorti::Plots() const
     };
     return {
         describe(boxes_.picOscillation[member], PlotAxes::Oscillation,
-                 QStringLiteral("oscillation"),
-                 tr("Angle (en degrés) en fonction du temps (en s)")),
+                 QStringLiteral("oscillation"), tr("Angle (en degrés) en fonction du temps (en s)"),
+                 tr("Temps (en s)"), tr("Angle (en degrés)")),
         describe(boxes_.picPhase[member], PlotAxes::Phase, QStringLiteral("phase"),
-                 tr("Portrait de phase : vitesse (en rad/s) en fonction de l'angle (en degrés)"))};
+                 tr("Portrait de phase : vitesse (en rad/s) en fonction de l'angle (en degrés)"),
+                 tr("Angle (en degrés)"), tr("Vitesse (en rad/s)"))};
 }
 
 QStringList frmPenduleAmorti::Captions() const

@@ -61,6 +61,7 @@ public:
     /// last tick (the real seconds times the time factor); 0 again after a
     /// change of place or day.
     [[nodiscard]] double TempsEcoule() const { return run_.TempsEcoule(); }
+    [[nodiscard]] std::optional<double> SimulatedSeconds() const override { return TempsEcoule(); }
     /// Vertical component of the planet's rotation at the chosen place (rad/s).
     [[nodiscard]] double OmegaTerre() const { return run_.OmegaTerre(); }
     /// The swing plane's rate measured from the bob's positions since the start.

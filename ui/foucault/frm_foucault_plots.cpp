@@ -8,9 +8,12 @@
 #include "ui/foucault/foucault_views.h"
 #include "ui/foucault/line_element.h"
 #include "ui/foucault/place_panel.h"
+#include "ui/foucault/plane_readout.h"
 
 #include <QLineEdit>
 #include <QLocale>
+
+#include <cmath>
 
 namespace kestrova {
 
@@ -43,9 +46,17 @@ QStringList frmFoucault::Captions() const
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return {tr("Longueur du pendule : %1 m").arg(txtLong_->text()),
-            tr("Latitude : %1°").arg(locale.toString(placePanel_->Latitude() / DegToRad, 'f', 2)),
-            tr("Temps écoulé : %1 s").arg(locale.toString(run_.TempsEcoule(), 'f', 1))};
+    const double latitude = placePanel_->Latitude() / DegToRad;
+    const QString hemisphere = latitude > 0 ? QStringLiteral(" N")
+        : latitude < 0                      ? QStringLiteral(" S")
+                                            : QString();
+    // Then the readout's own lines, as the window shows them.
+    return QStringList{tr("Longueur du pendule : %1 m").arg(txtLong_->text()),
+                       tr("Latitude : %1°").arg(locale.toString(std::abs(latitude), 'f', 2))
+                           + hemisphere,
+                       tr("Jour : %1").arg(placePanel_->DayText()),
+                       tr("Temps écoulé : %1 s").arg(locale.toString(run_.TempsEcoule(), 'f', 1))}
+    + readout_->Lines();
 }
 
 QString frmFoucault::FileStem() const

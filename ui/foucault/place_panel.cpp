@@ -136,6 +136,13 @@ foucault::PlanetDay PlacePanel::Day() const
                                          : foucault::PlanetDay::Accelerated;
 }
 
+QString PlacePanel::DayText() const
+{
+    if (Day() == foucault::PlanetDay::Sidereal)
+        return cboJour_->currentText() + QStringLiteral(", ") + cboFacteur_->currentText();
+    return cboJour_->currentText();
+}
+
 double PlacePanel::TimeFactor() const
 {
     return Day() == foucault::PlanetDay::Sidereal ? cboFacteur_->currentData().toDouble() : 1.0;

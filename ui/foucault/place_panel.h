@@ -36,6 +36,8 @@ public:
     /// sidereal day only), then the latitude text.
     void ApplyPlace(double latitudeDegrees, foucault::PlanetDay day, int timeFactor);
     [[nodiscard]] foucault::PlanetDay Day() const;
+    /// The day as the panel shows it, with the time acceleration when it applies.
+    [[nodiscard]] QString DayText() const;
     /// How many times faster than real time; 1 with the sped-up day, whose
     /// plane already turns within a lesson.
     [[nodiscard]] double TimeFactor() const;

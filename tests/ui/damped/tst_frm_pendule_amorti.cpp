@@ -7,12 +7,15 @@
 
 #include "clock/high_resolution_clock.h"
 #include "plot/qt_picture_box.h"
+#include "resources/resource_paths.h"
 #include "tests/support/recording_surface.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QtTest>
 
@@ -321,6 +324,43 @@ private slots:
             QCOMPARE(h.Child<QLabel>(name)->font().pointSizeF(), 9.75);
         for (QGroupBox* frame : h.window->findChildren<QGroupBox*>())
             QVERIFY(frame->accessibleName().contains(frame->title().remove(':').trimmed()));
+    }
+
+    // The toggle reads in the window's font, as "Position initiale" does,
+    // and both its captions fit; no value caption touches its slider.
+    void controlsFitAndKeepClear()
+    {
+        Harness h;
+        QCOMPARE(h.Go()->font(), h.Child<QPushButton>("cmdPosInit")->font());
+        for (int clicks = 0; clicks < 2; ++clicks, h.Go()->click())
+            QVERIFY2(h.Go()->sizeHint().width() <= h.Go()->width(), qPrintable(h.Go()->text()));
+        for (const auto& [slider, caption] : {std::pair{"sldTeta0", "lblteta0"},
+                                              {"sldOmega0", "lblOmega0"},
+                                              {"sldPulsation", "lblPulsation"},
+                                              {"sldLambda", "lblLambda"}})
+            QVERIFY2(h.Child(caption)->x() > h.Child(slider)->geometry().right() + 2, caption);
+    }
+
+    // The natural pulsation in the equation is an omega, not a varpi: no bar
+    // over the middle of the letter after the second "+".
+    void equationWritesOmega()
+    {
+        constexpr int kScale = 4;
+        QImage image(QSize(kEquationPictureWidth, kEquationPictureHeight) * kScale,
+                     QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        QSvgRenderer(QString::fromLatin1(kEquationPicturePath)).render(&painter);
+        painter.end();
+        const auto ink = [&](QRect area) {
+            int sum = 0;
+            for (int y = area.top() * kScale; y <= area.bottom() * kScale; ++y)
+                for (int x = area.left() * kScale; x <= area.right() * kScale; ++x)
+                    sum += qAlpha(image.pixel(x, y));
+            return sum;
+        };
+        QVERIFY(ink({224, 28, 24, 3}) > 0); // the letter is there
+        QCOMPARE(ink({232, 15, 6, 1}), 0);
     }
 };
 
