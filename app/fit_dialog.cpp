@@ -99,6 +99,7 @@ FitDialog::FitDialog(MeasuredSeries series, QWidget* parent)
     cancelButton_->setEnabled(false);
     window->addWidget(fit_);
     window->addWidget(cancelButton_);
+    window->addStretch(1);
     results_ = new QLabel(this);
     results_->setWordWrap(true);
     results_->setTextInteractionFlags(Qt::TextSelectableByMouse);

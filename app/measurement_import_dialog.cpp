@@ -143,13 +143,14 @@ void MeasurementImportDialog::FillPreview()
     for (std::size_t c = 0; c < table.columns.size(); ++c)
         titles << ColumnTitle(table, c);
     preview_->setHorizontalHeaderLabels(titles);
+    preview_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const QLocale locale = DisplayLocale();
     for (int r = 0; r < rows; ++r)
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             const double v = table.columns[c][static_cast<std::size_t>(r)];
             preview_->setItem(
                 r, static_cast<int>(c),
-                new QTableWidgetItem(std::isnan(v) ? QString() : locale.toString(v, 'g', 10)));
+                new QTableWidgetItem(std::isnan(v) ? QString() : locale.toString(v, 'g', 7)));
         }
 }
 
@@ -200,7 +201,7 @@ void MeasurementImportDialog::Update()
                             locale.toString(series_.time.back(), 'f', 2));
     if (!series_.pauses.empty())
         text += QLatin1Char(' ')
-            + tr("(%n pause(s) dans l'enregistrement)", nullptr,
+            + tr("(pauses dans l'enregistrement : %n)", nullptr,
                  static_cast<int>(series_.pauses.size()));
     status_->setText(text);
 }

@@ -43,6 +43,7 @@ MeasurementSession::MeasurementSession(MDIBrunmalt& frame, QMenu& fileMenu, QMen
             break;
         }
     fileMenu.insertAction(before, import_);
+    fileMenu.insertSeparator(import_);
     analysisMenu.addSeparator();
     analysisMenu.addAction(fit_);
     AddSamples(examplesMenu);
@@ -68,6 +69,7 @@ void MeasurementSession::AddSamples(QMenu& examplesMenu)
     // The lesson examples refill the menu as it opens; the samples follow
     // them, under their own heading.
     connect(&examplesMenu, &QMenu::aboutToShow, this, [this, &examplesMenu] {
+        examplesMenu.addSeparator();
         QMenu* samples = examplesMenu.addMenu(tr("Mesures"));
         for (const QString& path : Samples())
             connect(samples->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,

@@ -28,7 +28,7 @@ void ResidualsPlot::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().base());
-    const QRectF area = QRectF(rect()).adjusted(70, 10, -10, -25);
+    const QRectF area = QRectF(rect()).adjusted(90, 10, -10, -25);
     p.setPen(palette().text().color());
     p.drawRect(area);
     if (time_.size() < 2)
@@ -45,8 +45,8 @@ void ResidualsPlot::paintEvent(QPaintEvent*)
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const QString top = QStringLiteral("%1 %2").arg(locale.toString(extent, 'g', 2), unit_);
-    p.drawText(QRectF(0, area.top() - 6, 66, 14), Qt::AlignRight, top);
-    p.drawText(QRectF(0, area.bottom() - 8, 66, 14), Qt::AlignRight,
+    p.drawText(QRectF(0, area.top() - 6, 86, 14), Qt::AlignRight, top);
+    p.drawText(QRectF(0, area.bottom() - 8, 86, 14), Qt::AlignRight,
                QStringLiteral("−%1").arg(top));
     p.drawText(QRectF(area.left(), area.bottom() + 4, 100, 16), Qt::AlignLeft,
                tr("%1 s").arg(locale.toString(t0, 'f', 1)));
