@@ -13,8 +13,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-#define KESTROVA_IMPORT_TEXT(text) KESTROVA_TRANSLATABLE("kestrova::MeasurementImport", text)
-
 /// The characters 0x80–0x9F stand for in Windows-1252 (0 where undefined).
 constexpr std::array<char16_t, 32> kWindows1252High{
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -222,9 +220,11 @@ TableReading ReadMeasurementTable(std::string_view bytes)
         return reading;
     };
     if (bytes.size() > kMeasurementMaxBytes)
-        return refuse(KESTROVA_IMPORT_TEXT("Le fichier est trop volumineux (plus de 64 Mo)."));
+        return refuse(KESTROVA_TRANSLATABLE("kestrova::MeasurementImport",
+                                            "Le fichier est trop volumineux (plus de 64 Mo)."));
     if (LooksBinary(bytes))
-        return refuse(KESTROVA_IMPORT_TEXT(
+        return refuse(KESTROVA_TRANSLATABLE(
+            "kestrova::MeasurementImport",
             "Ce fichier ne contient pas de texte : ce n'est pas un tableau de mesures."));
     const std::string text = DecodeToUtf8(bytes);
 
@@ -246,7 +246,8 @@ TableReading ReadMeasurementTable(std::string_view bytes)
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     if (lines.size() > kMeasurementMaxRows)
-        return refuse(KESTROVA_IMPORT_TEXT("Le fichier a trop de lignes (plus de deux millions)."));
+        return refuse(KESTROVA_TRANSLATABLE(
+            "kestrova::MeasurementImport", "Le fichier a trop de lignes (plus de deux millions)."));
 
     // The dialect: the one under which most of the last lines are rows of
     // at least two numbers, all with the same count.
@@ -270,7 +271,8 @@ TableReading ReadMeasurementTable(std::string_view bytes)
         }
     }
     if (bestScore == 0)
-        return refuse(KESTROVA_IMPORT_TEXT(
+        return refuse(KESTROVA_TRANSLATABLE(
+            "kestrova::MeasurementImport",
             "Disposition inconnue : aucune ligne de nombres séparés par "
             "des tabulations, des points-virgules, des virgules ou des espaces."));
 
@@ -312,20 +314,23 @@ TableReading ReadMeasurementTable(std::string_view bytes)
                 && std::any_of(fields.begin() + static_cast<long>(bestColumns), fields.end(),
                                [](const std::string& f) { return !f.empty(); })))
             return refuse(
-                KESTROVA_IMPORT_TEXT(
+                KESTROVA_TRANSLATABLE(
+                    "kestrova::MeasurementImport",
                     "Ligne %1 : le nombre de colonnes n'est pas celui des autres lignes."),
                 numbers[i]);
         for (std::size_t c = 0; c < bestColumns; ++c) {
             double v = 0;
             if (!ParseCell(fields[c], best.mark, v))
-                return refuse(KESTROVA_IMPORT_TEXT("Ligne %1 : une valeur n'est pas un nombre."),
+                return refuse(KESTROVA_TRANSLATABLE("kestrova::MeasurementImport",
+                                                    "Ligne %1 : une valeur n'est pas un nombre."),
                               numbers[i]);
             table.columns[c].push_back(v);
         }
     }
     if (table.RowCount() < 2)
         return refuse(
-            KESTROVA_IMPORT_TEXT("Le fichier ne contient qu'une seule ligne de mesures."));
+            KESTROVA_TRANSLATABLE("kestrova::MeasurementImport",
+                                  "Le fichier ne contient qu'une seule ligne de mesures."));
     const bool someNumber =
         std::any_of(table.columns.begin(), table.columns.end(), [](const auto& column) {
             return std::count_if(column.begin(), column.end(),
@@ -333,7 +338,8 @@ TableReading ReadMeasurementTable(std::string_view bytes)
                 >= 2;
         });
     if (!someNumber)
-        return refuse(KESTROVA_IMPORT_TEXT("Aucune colonne ne contient de nombres."));
+        return refuse(KESTROVA_TRANSLATABLE("kestrova::MeasurementImport",
+                                            "Aucune colonne ne contient de nombres."));
     return reading;
 }
 
