@@ -101,6 +101,7 @@ FitDialog::FitDialog(MeasuredSeries series, QWidget* parent)
     window->addWidget(cancelButton_);
     window->addStretch(1);
     results_ = new QLabel(this);
+    results_->setObjectName(QStringLiteral("fitResults"));
     results_->setWordWrap(true);
     results_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     residuals_ = new ResidualsPlot(this);

@@ -1,6 +1,7 @@
 #include "app/lesson_file.h"
 
 #include "app/lesson_keys.h"
+#include "app/lesson_measurement.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,6 +66,10 @@ public:
         const QJsonObject panels = Object(root, kPanels);
         lesson.measurementsOpen = Bool(panels, kMeasurements, false);
         lesson.graphsOpen = Bool(panels, kGraphs, false);
+        QString problem;
+        lesson.measurement = ReadLessonMeasurement(root, problem);
+        if (!problem.isEmpty())
+            Refuse(problem);
         return lesson;
     }
 

@@ -1,6 +1,7 @@
 #include "app/atomic_save.h"
 #include "app/lesson_file.h"
 #include "app/lesson_keys.h"
+#include "app/lesson_measurement.h"
 
 #include <QIODevice>
 #include <QJsonArray>
@@ -40,7 +41,7 @@ QByteArray LessonJson(const Lesson& lesson)
         object.insert(QLatin1String(kVisible), run.visible);
         runs.append(object);
     }
-    const QJsonObject root{
+    QJsonObject root{
         {QLatin1String(kFormat), QLatin1String(kFormatName)},
         {QLatin1String(kVersion),
          QStringLiteral("%1.%2").arg(kLessonFormatMajor).arg(kLessonFormatMinor)},
@@ -56,6 +57,8 @@ QByteArray LessonJson(const Lesson& lesson)
          QJsonObject{{QLatin1String(kMeasurements), lesson.measurementsOpen},
                      {QLatin1String(kGraphs), lesson.graphsOpen}}},
     };
+    if (lesson.measurement)
+        root.insert(QLatin1String(kLessonMeasurementKey), MeasurementJson(*lesson.measurement));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -3,6 +3,7 @@
 #include "app/animation_menu.h"
 #include "app/lesson_file.h"
 #include "app/mdi_brunmalt.h"
+#include "app/measurement_session.h"
 #include "app/measurements_dock.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/foucault/frm_foucault.h"
@@ -24,6 +25,11 @@ LessonSession::LessonSession(MDIBrunmalt& frame, QMenu& fileMenu)
     frame.KeptRunList().SetOnChanged([this] { Recheck(); });
 }
 
+void LessonSession::FollowMeasurement(MeasurementSession& measured)
+{
+    connect(&measured, &MeasurementSession::SeriesChanged, this, &LessonSession::Recheck);
+}
+
 Lesson LessonSession::Gather() const
 {
     Lesson lesson;
@@ -40,6 +46,10 @@ Lesson LessonSession::Gather() const
     lesson.keptRuns = LessonRuns(frame_.KeptRunList().Runs());
     lesson.measurementsOpen = frame_.Measurements().Wanted();
     lesson.graphsOpen = graphsOpen_;
+    // A recording longer than a lesson file carries stays out of it.
+    if (const MeasurementSession* measured = frame_.MeasuredOrNull();
+        measured != nullptr && measured->Series() && SeriesSound(*measured->Series()))
+        lesson.measurement = measured->Series();
     return lesson;
 }
 
@@ -61,6 +71,8 @@ void LessonSession::Apply(const Lesson& lesson)
     // The graphs window follows this flag once the frame has one; until
     // then the flag is kept as the lesson gave it.
     graphsOpen_ = lesson.graphsOpen;
+    if (MeasurementSession* measured = frame_.MeasuredOrNull())
+        measured->SetSeries(lesson.measurement);
     title_ = lesson.title;
     note_ = lesson.note;
     applying_ = false;

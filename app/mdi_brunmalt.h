@@ -124,6 +124,8 @@ public:
     [[nodiscard]] LessonSession& Lessons() const { return *lessons_; }
     /// The imported measurement and its fit.
     [[nodiscard]] MeasurementSession& Measured() const { return *measurementSession_; }
+    /// The same, or null while the frame is being built.
+    [[nodiscard]] MeasurementSession* MeasuredOrNull() const { return measurementSession_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.

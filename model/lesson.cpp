@@ -56,7 +56,8 @@ bool LessonWithinRanges(const Lesson& lesson)
         && ValidLatitude(f.latitudeDegrees) && ValidTimeFactor(f.day, f.timeFactor)
         && lesson.keptRuns.size() <= KeptRuns::kLimit
         && std::all_of(lesson.keptRuns.begin(), lesson.keptRuns.end(),
-                       [](const LessonKeptRun& run) { return SlidersInRange(run.setup); });
+                       [](const LessonKeptRun& run) { return SlidersInRange(run.setup); })
+        && (!lesson.measurement || SeriesSound(*lesson.measurement));
 }
 
 std::vector<LessonKeptRun> LessonRuns(const std::vector<KeptRun>& runs)

@@ -10,10 +10,12 @@
 #include "model/foucault_motion.h"
 #include "model/kept_runs.h"
 #include "model/latitude_reading.h"
+#include "model/measured_series.h"
 #include "model/parameters.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +64,8 @@ struct Lesson {
     std::vector<LessonKeptRun> keptRuns;
     bool measurementsOpen = false; ///< the "Mesures" panel
     bool graphsOpen = false;       ///< the graphs window
+    /// The imported measurement, carried whole so that the file stands alone.
+    std::optional<MeasuredSeries> measurement;
 
     bool operator==(const Lesson&) const = default;
 };

@@ -191,4 +191,18 @@ SampleSpan LongestUnbrokenSpan(const MeasuredSeries& series)
     return best;
 }
 
+bool SeriesSound(const MeasuredSeries& s)
+{
+    if (s.time.size() != s.value.size() || s.time.size() < 2
+        || s.time.size() > kLessonMeasurementMaxSamples)
+        return false;
+    for (std::size_t i = 0; i < s.time.size(); ++i)
+        if (!std::isfinite(s.time[i]) || !std::isfinite(s.value[i])
+            || (i > 0 && !(s.time[i] > s.time[i - 1])))
+            return false;
+    return std::all_of(s.pauses.begin(), s.pauses.end(), [&](double p) {
+        return std::binary_search(s.time.begin(), s.time.end(), p);
+    });
+}
+
 } // namespace kestrova

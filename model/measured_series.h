@@ -67,6 +67,15 @@ struct SeriesReading {
 /// the axis that varies most.
 [[nodiscard]] SeriesPick ProposedPick(const MeasurementTable& table);
 
+/// Most samples a lesson file carries: ten minutes at 50 Hz, within the
+/// lesson file's size.
+inline constexpr std::size_t kLessonMeasurementMaxSamples = 30'000;
+
+/// A series a lesson may carry: as many times as values, from 2 to
+/// kLessonMeasurementMaxSamples, all finite, the times strictly
+/// increasing, the pauses among them.
+[[nodiscard]] bool SeriesSound(const MeasuredSeries& series);
+
 /// The longest stretch of `series` with no pause: first and last index.
 struct SampleSpan {
     std::size_t first = 0;

@@ -678,6 +678,10 @@
         <source>il ne peut pas être lu (droits d&apos;accès ?)</source>
         <translation>it cannot be read (access rights?)</translation>
     </message>
+    <message>
+        <source>la mesure («&#xa0;mesure&#xa0;») est incomplète ou illisible</source>
+        <translation>the measurement (“mesure”) is incomplete or unreadable</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LessonSession</name>
