@@ -20,6 +20,13 @@ namespace {
 /// over thousands of swings.
 constexpr double kStepPhase = 0.05;
 
+/// Most grid steps a trace of n samples may take: far more than any
+/// recording that resolves its swings needs, and a bound on the work.
+std::size_t GridStepLimit(std::size_t n)
+{
+    return 50 * n + 100'000;
+}
+
 /// Where each parameter sits in the fitted vector.
 struct Layout {
     bool speed = false;
@@ -82,8 +89,12 @@ bool Trace(std::span<const double> t, const Params& p, bool speed, double omegaR
     const double h = kStepPhase / omegaRef;
     State s{p.angle, p.speed};
     State ds = Accel(s, p);
-    double t0 = t.empty() ? 0 : t[0];
-    for (std::size_t i = 0; i < t.size();) {
+    const double start = t.empty() ? 0 : t[0];
+    double t0 = start;
+    const std::size_t maxSteps = GridStepLimit(t.size());
+    for (std::size_t i = 0, k = 1; i < t.size(); ++k) {
+        if (k > maxSteps)
+            return false;
         const State s1 = Step(s, p, h);
         const State ds1 = Accel(s1, p);
         if (!std::isfinite(s1.angle) || !std::isfinite(s1.speed) || std::abs(s1.angle) > 1e6)
@@ -98,7 +109,7 @@ bool Trace(std::span<const double> t, const Params& p, bool speed, double omegaR
         }
         s = s1;
         ds = ds1;
-        t0 += h;
+        t0 = start + static_cast<double>(k) * h;
     }
     return true;
 }
@@ -229,7 +240,9 @@ PendulumFit FitPendulum(const MeasuredSeries& series, const FitOptions& options)
     if (window.time.empty() || t.size() < layout.Count() + 8)
         return fit;
     const SwingEstimate start = EstimateSwing(t, y, series.speed);
-    if (!start.found) {
+    // Samples too sparse for the swing they seem to show are no swing.
+    const double gridSteps = (t.back() - t.front()) * 1.5 * start.omega0 / kStepPhase;
+    if (!start.found || !(gridSteps < static_cast<double>(GridStepLimit(t.size())) / 2)) {
         fit.status = FitStatus::NoSwing;
         return fit;
     }
