@@ -37,6 +37,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Read at run time, so not found by dpkg-shlibdeps: the SVG image and icon
 # plugins, a font for the texts, and Qt's own catalogs for its dialogs in French.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqcustomplot2.1-qt6, fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.kestrova.example")
 include(CPack)

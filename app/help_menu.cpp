@@ -6,6 +6,8 @@
 #include "resources/resource_paths.h"
 #include "ui/common/translatable.h"
 
+#include <qcustomplot.h>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -81,6 +83,17 @@ QList<ShortcutRow> ShortcutRows(const QMenuBar& menuBar)
         {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+T, Alt+J, Alt+C"),
          QT_TRANSLATE_NOOP("kestrova::HelpMenu",
                            "fenêtre de Foucault : latitude, jour, accélération du temps")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+G, Alt+Z, Alt+V"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu",
+                           "fenêtre « Graphiques » : grille, zoom par cadre, vue d'ensemble")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Flèches, Alt+U, Entrée"),
+         QT_TRANSLATE_NOOP(
+             "kestrova::HelpMenu",
+             "fenêtre « Graphiques » : déplacent le curseur, mesurer, pose un point")},
+        {QT_TRANSLATE_NOOP("kestrova::HelpMenu", "Alt+R, Alt+X, Alt+B"),
+         QT_TRANSLATE_NOOP("kestrova::HelpMenu",
+                           "fenêtre « Graphiques » : style projecteur, "
+                           "exporter l'image, le tableau")},
     };
     for (const auto& [keys, action] : kWindowKeys)
         rows.append({HelpMenu::tr(keys), HelpMenu::tr(action)});
@@ -190,11 +203,17 @@ void HelpMenu::ShowShortcuts()
 void HelpMenu::ShowAbout()
 {
     const QString text =
-        QStringLiteral("<p><b>%1</b></p><p>%2</p><p>%3</p>")
-            .arg(FrameCaption(kVersionMajor, kVersionMinor),
-                 tr("Simulations du pendule pesant amorti et du pendule de Foucault, pour "
-                    "enseigner le pendule pesant."),
-                 tr("Construit avec Qt %1.").arg(QString::fromLatin1(qVersion())));
+        QStringLiteral("<p><b>%1</b></p><p>%2</p><p>%3</p><p>%4</p>")
+            .arg(
+                FrameCaption(kVersionMajor, kVersionMinor),
+                tr("Simulations du pendule pesant amorti et du pendule de Foucault, pour "
+                   "enseigner le pendule pesant."),
+                tr("Kestrova est un logiciel libre : vous pouvez le redistribuer et le modifier "
+                   "selon les termes de la licence publique générale GNU (GPL) publiée par la "
+                   "Free Software Foundation, version 3 ou (à votre choix) toute version "
+                   "ultérieure. Il est fourni sans aucune garantie."),
+                tr("Construit avec Qt %1 et QCustomPlot %2.")
+                    .arg(QString::fromLatin1(qVersion()), QStringLiteral(QCUSTOMPLOT_VERSION_STR)));
     QMessageBox::about(parentWidget(), tr("À propos de Kestrova"), text);
 }
 

@@ -3,6 +3,7 @@
 #include "app/animation_menu.h"
 #include "app/edit_menu.h"
 #include "app/file_menu.h"
+#include "app/graphs_menu.h"
 #include "app/help_menu.h"
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
@@ -60,6 +61,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateAnimationMenu();
     CreateEnergyCurvesAction();
     CreateMeasurementsDock();
+    CreateGraphsMenu();
     CreateHelpMenu();
     CreateFileMenu();
     CreateEditMenu();
@@ -210,6 +212,12 @@ void MDIBrunmalt::CreateMeasurementsDock()
     AnalysisMenu()->addAction(measurementsDock_->ShowAction());
 }
 
+void MDIBrunmalt::CreateGraphsMenu()
+{
+    graphsMenu_ =
+        new GraphsMenu(*this, *mdiArea_, keptRuns_, *AnalysisMenu(), *energyCurvesAction_);
+}
+
 void MDIBrunmalt::CreateHelpMenu()
 {
     // Last in the menu bar, as desktop programs have it.
@@ -277,6 +285,7 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         connect(damped, &frmPenduleAmorti::MeasurementsChanged, fileMenu_,
                 &FileMenu::UpdateEnabled);
         editMenu_->Follow(damped);
+        graphsMenu_->Follow(damped);
     }
     EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)

@@ -27,6 +27,7 @@ class AnimationMenu;
 class EditMenu;
 class FileMenu;
 class frmFoucault;
+class GraphsMenu;
 class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
@@ -126,6 +127,8 @@ public:
     [[nodiscard]] MeasurementSession& Measured() const { return *measurementSession_; }
     /// The same, or null while the frame is being built.
     [[nodiscard]] MeasurementSession* MeasuredOrNull() const { return measurementSession_; }
+    /// The "Graphiques" window and its items of "Analyse".
+    [[nodiscard]] GraphsMenu& Graphs() const { return *graphsMenu_; }
 
 protected:
     /// Closing the frame closes its simulation windows first, then ends the program.
@@ -146,6 +149,7 @@ private:
     void CreateEditMenu();
     void CreateHelpMenu();
     void CreateMeasurementsDock();
+    void CreateGraphsMenu();
     void MDIForm_Load();
     void OpenSimulation(std::size_t index);
     /// "Pas suivant" and "Courbes d'énergie" act on the damped pendulum
@@ -178,6 +182,7 @@ private:
     LanguageSwitch* language_ = nullptr;
     HelpMenu* helpMenu_ = nullptr;
     MeasurementsDock* measurementsDock_ = nullptr;
+    GraphsMenu* graphsMenu_ = nullptr;
     LessonSession* lessons_ = nullptr;
     MeasurementSession* measurementSession_ = nullptr;
 };

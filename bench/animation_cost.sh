@@ -17,6 +17,12 @@
 #               view, has no kestrova.paint counter)
 #   --idle      the damped window as it opens, nothing started
 #   --paused    the damped window started, then paused
+#   --graphs    the damped window with four kept runs and the "Graphiques"
+#               window maximised, started with Alt+A; frames are those of
+#               the angle graph (plotAngle) from Qt's log
+#   --graphs-paused  the same, started then paused
+#   --undamped  the damped window alone with λ = 0: a run that swings as
+#               long as --graphs's, to compare with it
 #   --cpu-only  without any painting log; no frames counted
 #   --qt-log    frames from Qt's widget-painting log
 set -euo pipefail
@@ -26,9 +32,12 @@ program="$(dirname "$0")/../build/default/app/kestrova"
 display=:11
 seconds=10
 rules="kestrova.paint.debug=true"
+widget=picPendule
 while [[ $# -gt 0 ]]; do
     case "$1" in
     --damped | --idle | --paused) mode="${1#--}" ;;
+    --undamped) mode=undamped ;;
+    --graphs | --graphs-paused) mode="${1#--}"; widget=plotAngle; rules="qt.widgets.painting.info=true" ;;
     --foucault) mode=foucault; rules="qt.widgets.painting.info=true" ;;
     --cpu-only) rules="" ;;
     --qt-log) rules="qt.widgets.painting.info=true" ;;
@@ -79,9 +88,26 @@ x() { DISPLAY="$display" xdotool "$@"; }
 x windowfocus --sync "$(x search --onlyvisible --name Kestrova | head -1)"
 case "$mode" in
 damped) x key alt+a ;;
+undamped) x key Tab Tab Tab Home; sleep 0.2; x key alt+a ;;
 foucault) x key ctrl+2; sleep 1; x key alt+a ;;
 paused) x key alt+a; sleep 1; x key alt+a ;;
 idle) ;;
+graphs | graphs-paused)
+    # Four kept runs of four small dampings (the focus starts on the first
+    # slider; the fourth is the damping), an undamped current run that
+    # swings for as long as the measure lasts, the animation started (Alt+A
+    # reaches the damped window only while it is the active one), then the
+    # frame over the whole screen and the graphs window maximised by a
+    # double click on its title bar.
+    x key Tab Tab Tab Home
+    for _ in 1 2 3 4; do x key Right; sleep 0.2; x key ctrl+l; sleep 0.2; done
+    x key Home; sleep 0.2
+    x key alt+a
+    [[ "$mode" == graphs-paused ]] && { sleep 1; x key alt+a; }
+    x windowsize "$(x search --onlyvisible --name Kestrova | head -1)" 1280 800; sleep 0.5
+    x key ctrl+g; sleep 1
+    x mousemove 300 55 click --repeat 2 --delay 80 1
+    ;;
 esac
 sleep 2 # past the start
 
@@ -103,9 +129,9 @@ lines_after=$(wc -l <"$work/paint.log")
 sed -n "$((lines_before + 1)),${lines_after}p" "$work/paint.log" >"$work/measured"
 
 awk -v ticks=$((ticks_after - ticks_before)) -v hz="$hz" \
-    -v wall=$(((end_ns - start_ns) / 1000)) -v mode="$mode" '
+    -v wall=$(((end_ns - start_ns) / 1000)) -v mode="$mode" -v widget="$widget" '
     # Qt log: one line per paint, stamped.
-    /Drawing .*name="picPendule"/ { t = $1 + 0; if (n > 0 && t - last > gap) gap = t - last; last = t; n++ }
+    $0 ~ "Drawing .*name=\"" widget "\"" { t = $1 + 0; if (n > 0 && t - last > gap) gap = t - last; last = t; n++ }
     # kestrova.paint: "picPendule: N paints in M ms, longest gap G ms" (older: "R paints/s").
     /picPendule: [0-9]+ paints in/ {
         for (i = 1; i <= NF; i++) {
@@ -120,8 +146,8 @@ awk -v ticks=$((ticks_after - ticks_before)) -v hz="$hz" \
         if (ms > 0) fps = 1000 * paints / ms
         else if (lines > 0) fps = rate / lines
         else fps = n / w
-        printf "%s: cpu %.1f %% of one core, %.1f frames/s painted in picPendule, ",
-            mode, 100 * ticks / hz / w, fps
+        printf "%s: cpu %.1f %% of one core, %.1f frames/s painted in %s, ",
+            mode, 100 * ticks / hz / w, fps, widget
         if (n > 1 || gaps) printf "longest gap %.0f ms\n", 1000 * gap
         else print "longest gap n/a"
     }' "$work/measured"

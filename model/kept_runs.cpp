@@ -66,6 +66,8 @@ void KeptRuns::Changed() const
 {
     if (onChanged_)
         onChanged_();
+    for (const std::function<void()>& onChanged : alsoOnChanged_)
+        onChanged();
 }
 
 } // namespace kestrova

@@ -45,6 +45,12 @@ public:
     /// Called after every change, so that views redraw and a lesson knows it
     /// is modified.
     void SetOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+    /// Another party told after every change, after the one of SetOnChanged:
+    /// the lesson and the graphs both follow the list.
+    void AddOnChanged(std::function<void()> onChanged)
+    {
+        alsoOnChanged_.push_back(std::move(onChanged));
+    }
 
 private:
     void Changed() const;
@@ -53,6 +59,7 @@ private:
 
     std::vector<KeptRun> runs_;
     std::function<void()> onChanged_;
+    std::vector<std::function<void()>> alsoOnChanged_;
 };
 
 } // namespace kestrova

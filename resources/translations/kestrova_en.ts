@@ -407,6 +407,183 @@
     </message>
 </context>
 <context>
+    <name>kestrova::GraphReader</name>
+    <message>
+        <source>Δt = %1 s</source>
+        <translation>Δt = %1 s</translation>
+    </message>
+    <message>
+        <source>Δθ = %1 rad</source>
+        <translation>Δθ = %1 rad</translation>
+    </message>
+    <message>
+        <source>Δθ&apos; = %1 rad/s</source>
+        <translation>Δθ&apos; = %1 rad/s</translation>
+    </message>
+    <message>
+        <source>ΔE = %1 J/(kg·m²)</source>
+        <translation>ΔE = %1 J/(kg·m²)</translation>
+    </message>
+    <message>
+        <source>Cliquez sur le second point</source>
+        <translation>Click the second point</translation>
+    </message>
+    <message>
+        <source>%1 : t = %2 s ; θ = %3 rad ; θ&apos; = %4 rad/s ; Ec = %5 ; Ep = %6 ; E = %7</source>
+        <translation>%1: t = %2 s; θ = %3 rad; θ&apos; = %4 rad/s; Ek = %5; Ep = %6; E = %7</translation>
+    </message>
+    <message>
+        <source>Mesure : %1</source>
+        <translation>Measurement: %1</translation>
+    </message>
+    <message>
+        <source>Mesure : cliquez deux points d&apos;un graphique</source>
+        <translation>Measurement: click two points of a graph</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::GraphsMenu</name>
+    <message>
+        <source>&amp;Graphiques</source>
+        <translation>&amp;Graphs</translation>
+    </message>
+    <message>
+        <source>Garder ce &amp;lancer</source>
+        <translation>Keep this &amp;run</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer les lancers</source>
+        <translation>Cl&amp;ear the kept runs</translation>
+    </message>
+    <message>
+        <source>&amp;Plein écran</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;image des graphiques</source>
+        <translation>Export the graphs as an image</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png);;Dessin vectoriel SVG (*.svg);;Document PDF (*.pdf)</source>
+        <translation>PNG image (*.png);;SVG vector drawing (*.svg);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter les données des graphiques</source>
+        <translation>Export the data of the graphs</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Huit lancers sont gardés : retirez-en un pour en garder un autre.</source>
+        <translation>Eight runs are kept: remove one to keep another.</translation>
+    </message>
+    <message>
+        <source>lancer</source>
+        <translation>run</translation>
+    </message>
+    <message>
+        <source>temps (s)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>angle (rad)</source>
+        <translation>angle (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse angulaire (rad/s)</source>
+        <translation>angular speed (rad/s)</translation>
+    </message>
+    <message>
+        <source>énergie cinétique par m·L² (J/(kg·m²))</source>
+        <translation>kinetic energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie potentielle par m·L² (J/(kg·m²))</source>
+        <translation>potential energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>énergie totale par m·L² (J/(kg·m²))</source>
+        <translation>total energy per m·L² (J/(kg·m²))</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::GraphsWindow</name>
+    <message>
+        <source>Graphiques</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Graphiques des lancers</source>
+        <translation>Graphs of the runs</translation>
+    </message>
+    <message>
+        <source>Aucune fenêtre du pendule amorti n&apos;est ouverte : seuls les lancers gardés sont montrés. Ouvrez-la (Ctrl+1) pour suivre le lancer en cours.</source>
+        <translation>No damped pendulum window is open: only the kept runs are shown. Open it (Ctrl+1) to follow the current run.</translation>
+    </message>
+    <message>
+        <source>Lecture du curseur</source>
+        <translation>Cursor reading</translation>
+    </message>
+    <message>
+        <source>Lancers gardés</source>
+        <translation>Kept runs</translation>
+    </message>
+    <message>
+        <source>&amp;Retirer le lancer</source>
+        <translation>&amp;Remove the run</translation>
+    </message>
+    <message>
+        <source>Lancers &amp;gardés :</source>
+        <translation>&amp;Kept runs:</translation>
+    </message>
+    <message>
+        <source>&amp;Grille</source>
+        <translation>&amp;Grid</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom par cadre</source>
+        <translation>&amp;Zoom on a box</translation>
+    </message>
+    <message>
+        <source>&amp;Vue d&apos;ensemble</source>
+        <translation>&amp;View all</translation>
+    </message>
+    <message>
+        <source>Mes&amp;urer</source>
+        <translation>Meas&amp;ure</translation>
+    </message>
+    <message>
+        <source>Style p&amp;rojecteur</source>
+        <translation>P&amp;rojector style</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter l&apos;image…</source>
+        <translation>E&amp;xport the image…</translation>
+    </message>
+    <message>
+        <source>Exporter le ta&amp;bleau…</source>
+        <translation>Export the ta&amp;ble…</translation>
+    </message>
+    <message>
+        <source>en cours</source>
+        <translation>current</translation>
+    </message>
+    <message>
+        <source>en cours (%1)</source>
+        <translation>current (%1)</translation>
+    </message>
+    <message>
+        <source>Pendule pesant amorti : lancers gardés</source>
+        <translation>Damped heavy pendulum: kept runs</translation>
+    </message>
+    <message>
+        <source>Pendule pesant amorti : %1</source>
+        <translation>Damped heavy pendulum: %1</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::HelpMenu</name>
     <message>
         <source>Ai&amp;de</source>
@@ -505,10 +682,6 @@
         <translation>Simulations of the damped heavy pendulum and of the Foucault pendulum, for teaching the heavy pendulum.</translation>
     </message>
     <message>
-        <source>Construit avec Qt %1.</source>
-        <translation>Built with Qt %1.</translation>
-    </message>
-    <message>
         <source>À propos de Kestrova</source>
         <translation>About Kestrova</translation>
     </message>
@@ -519,6 +692,38 @@
     <message>
         <source>fenêtre de Foucault : latitude, jour, accélération du temps</source>
         <translation>Foucault window: latitude, day, time acceleration</translation>
+    </message>
+    <message>
+        <source>Kestrova est un logiciel libre : vous pouvez le redistribuer et le modifier selon les termes de la licence publique générale GNU (GPL) publiée par la Free Software Foundation, version 3 ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</source>
+        <translation>Kestrova is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.</translation>
+    </message>
+    <message>
+        <source>Construit avec Qt %1 et QCustomPlot %2.</source>
+        <translation>Built with Qt %1 and QCustomPlot %2.</translation>
+    </message>
+    <message>
+        <source>Alt+G, Alt+Z, Alt+V</source>
+        <translation>Alt+G, Alt+Z, Alt+V</translation>
+    </message>
+    <message>
+        <source>fenêtre « Graphiques » : grille, zoom par cadre, vue d&apos;ensemble</source>
+        <translation>&quot;Graphs&quot; window: grid, zoom on a box, view all</translation>
+    </message>
+    <message>
+        <source>Flèches, Alt+U, Entrée</source>
+        <translation>Arrows, Alt+U, Enter</translation>
+    </message>
+    <message>
+        <source>fenêtre « Graphiques » : déplacent le curseur, mesurer, pose un point</source>
+        <translation>&quot;Graphs&quot; window: move the cursor, measure, set a point</translation>
+    </message>
+    <message>
+        <source>Alt+R, Alt+X, Alt+B</source>
+        <translation>Alt+R, Alt+X, Alt+B</translation>
+    </message>
+    <message>
+        <source>fenêtre « Graphiques » : style projecteur, exporter l&apos;image, le tableau</source>
+        <translation>&quot;Graphs&quot; window: projector style, export the image, the table</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1541,57 @@
     <message>
         <source>%1 — temps simulé : %2 s</source>
         <translation>%1 — simulated time: %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::RunPlots</name>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Vitesse angulaire</source>
+        <translation>Angular speed</translation>
+    </message>
+    <message>
+        <source>Énergies</source>
+        <translation>Energies</translation>
+    </message>
+    <message>
+        <source>Portrait de phase</source>
+        <translation>Phase portrait</translation>
+    </message>
+    <message>
+        <source>angle θ (rad)</source>
+        <translation>angle θ (rad)</translation>
+    </message>
+    <message>
+        <source>vitesse angulaire θ&apos; (rad/s)</source>
+        <translation>angular speed θ&apos; (rad/s)</translation>
+    </message>
+    <message>
+        <source>énergie par m·L² (J/(kg·m²))</source>
+        <translation>energy per m·L² (J/(kg·m²))</translation>
+    </message>
+    <message>
+        <source>temps t (s)</source>
+        <translation>time t (s)</translation>
+    </message>
+    <message>
+        <source>énergie totale</source>
+        <translation>total energy</translation>
+    </message>
+    <message>
+        <source>énergie cinétique</source>
+        <translation>kinetic energy</translation>
+    </message>
+    <message>
+        <source>énergie potentielle</source>
+        <translation>potential energy</translation>
+    </message>
+    <message>
+        <source>enveloppe aux petits angles</source>
+        <translation>small-angle envelope</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,7 @@ void frmPenduleAmorti::ResetSimulation()
     surfaces_.picPendule->Scale(-10, 10, 10, -10);
     DrawPendulum(*surfaces_.picPendule, run_.State().Teta0);
     DrawWholePlots();
+    emit RunMoved();
     emit SetupChanged();
 }
 

@@ -131,6 +131,8 @@ signals:
     /// most a few times per second of animation, at each pause, and once
     /// per reset, after it).
     void MeasurementsChanged();
+    /// The run has advanced, been reset or paused: views of it catch up.
+    void RunMoved();
     /// CanUndo may have changed.
     void UndoChanged();
     /// A setting of `Setup()` may have changed.

@@ -88,6 +88,7 @@ void frmPenduleAmorti::AnimationTick()
         ShowPaused();
     }
     ShowFrameNow();
+    emit RunMoved();
 }
 
 void frmPenduleAmorti::NextStep()
@@ -107,6 +108,7 @@ void frmPenduleAmorti::NextStep()
     DrawStep(step, true);
     shown_.tracing = false;
     ShowFrameNow();
+    emit RunMoved();
 }
 
 void frmPenduleAmorti::DrawStep(const AnimationStep& step, bool toTheEnd)

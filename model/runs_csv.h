@@ -1,0 +1,28 @@
+#pragma once
+
+/// \file
+/// Several runs in one CSV table, the current one and the kept ones: a
+/// column names the run, then its time, motion and energies, one line per
+/// recorded row. Written like the single-run table (recording_csv.h).
+
+#include "model/recording_csv.h"
+
+#include <string>
+#include <vector>
+
+namespace kestrova {
+
+/// Run, time, angle, angular speed, kinetic, potential and total energy.
+inline constexpr std::size_t kRunsColumns = 7;
+
+struct CsvRun {
+    std::string name;
+    const MotionRecorder* recording = nullptr;
+};
+
+/// The header, then every row of every run in turn. Returns false as soon
+/// as the sink does.
+bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
+                  const std::array<std::string_view, kRunsColumns>& titles, const CsvSink& sink);
+
+} // namespace kestrova

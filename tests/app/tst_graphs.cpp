@@ -1,0 +1,173 @@
+// The "Graphiques" window on the real frame and a fake clock: kept runs
+// outlive switches and leave the program equal to their setup run again,
+// the cursor reads the recording, the images are what their names say, and
+// the limit of kept runs shows on the menu item.
+
+#include "app/graphs_menu.h"
+#include "app/mdi_brunmalt.h"
+#include "model/run_curves.h"
+#include "ui/damped/frm_pendule_amorti.h"
+#include "ui/graphs/graph_reader.h"
+#include "ui/graphs/graphs_window.h"
+#include "ui/graphs/run_plots.h"
+
+#include <qcustomplot.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kestrova;
+
+namespace {
+
+struct Frame {
+    Frame()
+    {
+        frame.ShowOnScreen(QRect(0, 0, 1280, 800));
+        frame.Graphs().SetErrorReporter([](const QString& message) { QFAIL(qPrintable(message)); });
+    }
+    frmPenduleAmorti& Damped() const { return *frame.DampedWindow(); }
+    /// Runs the damped window for `seconds` on uneven ticks.
+    void Run(double seconds)
+    {
+        Damped().findChild<QPushButton*>("chkGo")->click();
+        for (int tick = 0; Damped().Run().Time() < seconds; ++tick) {
+            counter.AdvanceSeconds((7 + tick % 23) / 1000.0);
+            Damped().AnimationTick();
+        }
+        Damped().findChild<QPushButton*>("chkGo")->click();
+    }
+
+    FakeCounterSource counter;
+    MDIBrunmalt frame{counter};
+};
+
+} // namespace
+
+class TestGraphs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void keptRunsOutliveSwitchesAndLeaveAsTheirSetupRunAgain()
+    {
+        Frame f;
+        GraphsMenu& graphs = f.frame.Graphs();
+        graphs.KeepAction()->trigger();
+        f.frame.ShowSimulation(kFoucaultSimulation);
+        QVERIFY(!graphs.KeepAction()->isEnabled());
+        f.frame.ShowSimulation(kDampedSimulation);
+        // Run first: the window draws it whole when it opens.
+        f.Run(12);
+        graphs.GraphsAction()->trigger();
+        QVERIFY(graphs.Window() != nullptr);
+        QVERIFY(!graphs.Window()->findChild<QLabel*>("lblIndication")->isVisible());
+
+        // The kept run's rows and the live run's (same setup), both as exported.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("runs.csv");
+        QVERIFY(graphs.ExportData(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QMap<QString, QList<double>> angles;
+        file.readLine();
+        while (!file.atEnd()) {
+            // "name";time;angle;... where the quoted name may hold semicolons.
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            const qsizetype nameEnd = line.indexOf('"', 1);
+            const QStringList fields = line.mid(nameEnd + 2).split(';');
+            angles[line.left(nameEnd + 1)].append(QLocale().toDouble(fields[1]));
+        }
+        QCOMPARE(angles.size(), 2);
+        const QList<double> live = angles.take("\"en cours\"");
+        const QList<double> kept = angles.first();
+        QVERIFY(live.size() >= 1200 && kept.size() >= live.size());
+        for (int i = 0; i < live.size(); ++i)
+            QVERIFY2(std::abs(live[i] - kept[i]) < 1e-9, qPrintable(QString::number(i)));
+
+        graphs.ClearKeptRuns();
+        QVERIFY(f.frame.KeptRunList().Empty());
+    }
+
+    void theCursorReadsTheRecording()
+    {
+        Frame f;
+        f.Run(10);
+        f.frame.Graphs().ShowGraphs();
+        GraphsWindow& window = *f.frame.Graphs().Window();
+        QCustomPlot* plot = window.Plots().Plot(GraphKind::Angle);
+        QTRY_VERIFY(plot->isVisible());
+        // The start, a swing, a time between two rows, the end.
+        for (const double time : {0.0, 0.83, 7.315, 10.0}) {
+            const int x = static_cast<int>(std::lround(plot->xAxis->coordToPixel(time)));
+            QTest::mouseMove(plot, QPoint(x, plot->height() / 2));
+            const double read = plot->xAxis->pixelToCoord(x);
+            QVERIFY(std::abs(read - time) < 0.05);
+            const RecordedRow row = NearestRow(f.Damped().Run().Recording(), read);
+            const double end =
+                f.Damped().Run().Recording().Row(f.Damped().Run().Recording().RowCount() - 1).time;
+            QVERIFY(std::abs(row.time - std::clamp(read, 0.0, end)) <= 0.005);
+            const QString shown = window.findChild<QLabel*>("lblLecture")->text();
+            QLocale locale;
+            for (const QString& value :
+                 {"t = " + locale.toString(row.time, 'f', 2) + " s",
+                  "θ = " + locale.toString(row.exact.angle, 'f', 4) + " rad",
+                  "θ' = " + locale.toString(row.exact.speed, 'f', 4) + " rad/s"})
+                QVERIFY2(shown.contains(value), qPrintable(shown + " / " + value));
+        }
+    }
+
+    void imagesAreWhatTheirNamesSay_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArray>("inside");
+        QTest::newRow("png") << "png" << QByteArray("\x89PNG") << QByteArray("IDAT");
+        // Vectors: the curves as paths, the texts as text.
+        QTest::newRow("svg") << "svg" << QByteArray("<?xml") << QByteArray("<polyline");
+        QTest::newRow("pdf") << "pdf" << QByteArray("%PDF") << QByteArray("/Font");
+    }
+
+    void imagesAreWhatTheirNamesSay()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, inside);
+        Frame f;
+        f.frame.Graphs().ShowGraphs();
+        f.Run(1);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("graphs." + suffix);
+        QVERIFY(f.frame.Graphs().ExportImage(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith(start));
+        QVERIFY(bytes.contains(inside));
+        if (suffix == "svg")
+            QVERIFY(QString::fromUtf8(bytes).contains("Angle"));
+    }
+
+    void atTheLimitKeepingIsOffAndSaysWhy()
+    {
+        Frame f;
+        auto* lambda = f.Damped().findChild<QSlider*>("sldLambda");
+        for (std::size_t i = 0; i < KeptRuns::kLimit + 1; ++i) {
+            f.frame.Graphs().KeepAction()->trigger();
+            QTest::keyClick(lambda, Qt::Key_Right);
+        }
+        QCOMPARE(f.frame.KeptRunList().Runs().size(), KeptRuns::kLimit);
+        QVERIFY(!f.frame.Graphs().KeepAction()->isEnabled());
+        QVERIFY(!f.frame.Graphs().KeepAction()->statusTip().isEmpty());
+        f.frame.KeptRunList().Remove(0);
+        QVERIFY(f.frame.Graphs().KeepAction()->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestGraphs)
+#include "tst_graphs.moc"
