@@ -1,6 +1,7 @@
 #include "app/lesson_file.h"
 
 #include "app/lesson_keys.h"
+#include "app/lesson_measurement.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,6 +71,10 @@ public:
         lesson.graphsOpen = Bool(panels, kGraphs, false);
         if (const QJsonObject view = Object(root, kView); root.contains(QLatin1String(kView)))
             lesson.view = ReadView(view);
+        QString problem;
+        lesson.measurement = ReadLessonMeasurement(root, problem);
+        if (!problem.isEmpty())
+            Refuse(problem);
         return lesson;
     }
 

@@ -1,6 +1,7 @@
 #include "app/atomic_save.h"
 #include "app/lesson_file.h"
 #include "app/lesson_keys.h"
+#include "app/lesson_measurement.h"
 
 #include <QIODevice>
 #include <QJsonArray>
@@ -72,6 +73,8 @@ QByteArray LessonJson(const Lesson& lesson)
                         {QLatin1String(kZoom), static_cast<int>(std::lround(view->zoom * 100))},
                         {QLatin1String(kHighContrast), view->highContrast}});
     }
+    if (lesson.measurement)
+        root.insert(QLatin1String(kLessonMeasurementKey), MeasurementJson(*lesson.measurement));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -3,6 +3,7 @@
 #include "app/animation_menu.h"
 #include "app/lesson_file.h"
 #include "app/mdi_brunmalt.h"
+#include "app/measurement_session.h"
 #include "app/measurements_dock.h"
 #include "app/view_menu.h"
 #include "ui/damped/frm_pendule_amorti.h"
@@ -27,6 +28,11 @@ LessonSession::LessonSession(MDIBrunmalt& frame, QMenu& fileMenu)
     frame.KeptRunList().SetOnChanged([this] { Recheck(); });
 }
 
+void LessonSession::FollowMeasurement(MeasurementSession& measured)
+{
+    connect(&measured, &MeasurementSession::SeriesChanged, this, &LessonSession::Recheck);
+}
+
 Lesson LessonSession::Gather() const
 {
     Lesson lesson;
@@ -47,6 +53,10 @@ Lesson LessonSession::Gather() const
     lesson.graphsOpen = graphsOpen_;
     const ViewChoice view = frame_.View().Choice();
     lesson.view = LessonView{view.fitted, view.zoom, view.highContrast};
+    // A recording longer than a lesson file carries stays out of it.
+    if (const MeasurementSession* measured = frame_.MeasuredOrNull();
+        measured != nullptr && measured->Series() && SeriesSound(*measured->Series()))
+        lesson.measurement = measured->Series();
     return lesson;
 }
 
@@ -74,6 +84,8 @@ void LessonSession::Apply(const Lesson& lesson)
     graphsOpen_ = lesson.graphsOpen;
     if (const std::optional<LessonView>& view = lesson.view)
         frame_.View().Choose({view->fitted, view->zoom, view->highContrast});
+    if (MeasurementSession* measured = frame_.MeasuredOrNull())
+        measured->SetSeries(lesson.measurement);
     title_ = lesson.title;
     note_ = lesson.note;
     applying_ = false;

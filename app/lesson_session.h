@@ -25,6 +25,7 @@ namespace kestrova {
 
 class MDIBrunmalt;
 class frmPenduleForce;
+class MeasurementSession;
 
 class LessonSession : public QObject {
     Q_OBJECT
@@ -94,6 +95,9 @@ public:
     void SetSaveChooser(SaveChooser chooser) { chooseSave_ = std::move(chooser); }
     void SetReporter(Reporter reporter) { report_ = std::move(reporter); }
     void SetNoteShower(NoteShower shower) { showNote_ = std::move(shower); }
+
+    /// An imported measurement changes the lesson too.
+    void FollowMeasurement(MeasurementSession& measured);
 
 signals:
     /// The caption's name or the modified mark changed.

@@ -8,6 +8,7 @@
 #include "app/kestrova_version.h"
 #include "app/language_switch.h"
 #include "app/lesson_session.h"
+#include "app/measurement_session.h"
 #include "app/measurements_dock.h"
 #include "app/simulation_registry.h"
 #include "app/speed_status.h"
@@ -68,6 +69,9 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     CreateFileMenu();
     CreateEditMenu();
     lessons_ = new LessonSession(*this, *fileMenu_->Menu());
+    measurementSession_ = new MeasurementSession(*this, *fileMenu_->Menu(),
+                                                 *lessons_->ExamplesMenu(), *AnalysisMenu());
+    lessons_->FollowMeasurement(*measurementSession_);
     connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();

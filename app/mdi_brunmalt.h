@@ -32,6 +32,7 @@ class frmPenduleAmorti;
 class HelpMenu;
 class LanguageSwitch;
 class LessonSession;
+class MeasurementSession;
 class MeasurementsDock;
 class Simulation;
 class SpeedStatus;
@@ -126,6 +127,10 @@ public:
     [[nodiscard]] const KeptRuns& KeptRunList() const { return keptRuns_; }
     /// The lesson in progress: its file, its items of "Fichier", its title.
     [[nodiscard]] LessonSession& Lessons() const { return *lessons_; }
+    /// The imported measurement and its fit.
+    [[nodiscard]] MeasurementSession& Measured() const { return *measurementSession_; }
+    /// The same, or null while the frame is being built.
+    [[nodiscard]] MeasurementSession* MeasuredOrNull() const { return measurementSession_; }
     /// The "Graphiques" window and its items of "Analyse".
     [[nodiscard]] GraphsMenu& Graphs() const { return *graphsMenu_; }
 
@@ -184,6 +189,7 @@ private:
     MeasurementsDock* measurementsDock_ = nullptr;
     GraphsMenu* graphsMenu_ = nullptr;
     LessonSession* lessons_ = nullptr;
+    MeasurementSession* measurementSession_ = nullptr;
 };
 
 } // namespace kestrova

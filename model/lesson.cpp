@@ -57,7 +57,8 @@ bool LessonWithinRanges(const Lesson& lesson)
         && ValidTimeFactor(f.day, f.timeFactor) && WithinBounds(lesson.driven)
         && lesson.keptRuns.size() <= KeptRuns::kLimit
         && std::all_of(lesson.keptRuns.begin(), lesson.keptRuns.end(),
-                       [](const LessonKeptRun& run) { return SlidersInRange(run.setup); });
+                       [](const LessonKeptRun& run) { return SlidersInRange(run.setup); })
+        && (!lesson.measurement || SeriesSound(*lesson.measurement));
 }
 
 std::vector<LessonKeptRun> LessonRuns(const std::vector<KeptRun>& runs)

@@ -11,6 +11,7 @@
 #include "model/foucault_motion.h"
 #include "model/kept_runs.h"
 #include "model/latitude_reading.h"
+#include "model/measured_series.h"
 #include "model/parameters.h"
 #include "model/zoom_steps.h"
 
@@ -77,6 +78,8 @@ struct Lesson {
     /// None in a lesson written before the windows could zoom: the user's
     /// own view stays.
     std::optional<LessonView> view;
+    /// The imported measurement, carried whole so that the file stands alone.
+    std::optional<MeasuredSeries> measurement;
 
     bool operator==(const Lesson&) const = default;
 };

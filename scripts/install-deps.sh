@@ -10,6 +10,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev
   fonts-liberation
+  libgsl-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
   locales-all
   xvfb xauth

@@ -428,6 +428,105 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     </message>
 </context>
 <context>
+    <name>kestrova::FitDialog</name>
+    <message>
+        <source>l&apos;ajustement n&apos;a pas convergé</source>
+        <translation>the fit did not converge</translation>
+    </message>
+    <message>
+        <source>ajustement annulé</source>
+        <translation>fit cancelled</translation>
+    </message>
+    <message>
+        <source>trop peu de mesures dans la fenêtre</source>
+        <translation>too few measurements in the window</translation>
+    </message>
+    <message>
+        <source>la mesure n&apos;oscille pas dans la fenêtre</source>
+        <translation>the measurement does not swing in the window</translation>
+    </message>
+    <message>
+        <source>Les résidus ne justifient pas de terme quadratique : un amortissement proportionnel à la vitesse (modèle linéaire) décrit cette mesure.</source>
+        <translation>The residuals do not call for a quadratic term: damping proportional to the speed (the linear model) describes this measurement.</translation>
+    </message>
+    <message>
+        <source>Les résidus favorisent le modèle quadratique : une part de l&apos;amortissement croît comme le carré de la vitesse, comme le frottement de l&apos;air.</source>
+        <translation>The residuals favour the quadratic model: part of the damping grows as the square of the speed, as air drag does.</translation>
+    </message>
+    <message>
+        <source>Les résidus ne permettent pas de départager les deux modèles.</source>
+        <translation>The residuals cannot decide between the two models.</translation>
+    </message>
+    <message>
+        <source>Ajuster le modèle</source>
+        <translation>Fit the model</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Fenêtre de temps : de</source>
+        <translation>Time window: from</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Ajuster</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Annuler l&apos;ajustement</source>
+        <translation>Cancel the fit</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Appliquer au simulateur</source>
+        <translation>Apply to the simulator</translation>
+    </message>
+    <message>
+        <source>Résidus (mesure moins modèle) :</source>
+        <translation>Residuals (measurement minus model):</translation>
+    </message>
+    <message>
+        <source>Ajustement en cours…</source>
+        <translation>Fitting…</translation>
+    </message>
+    <message>
+        <source>rad/s</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>à %1 s : θ = %2 rad, θ&apos; = %3 rad/s</source>
+        <translation>at %1 s: θ = %2 rad, θ&apos; = %3 rad/s</translation>
+    </message>
+    <message>
+        <source>décalage du capteur : %1 rad/s</source>
+        <translation>sensor offset: %1 rad/s</translation>
+    </message>
+    <message>
+        <source>écart quadratique moyen des résidus : %1 %2</source>
+        <translation>root mean square of the residuals: %1 %2</translation>
+    </message>
+    <message>
+        <source>rad</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>Amortissement linéaire</source>
+        <translation>Linear damping</translation>
+    </message>
+    <message>
+        <source>Amortissement linéaire et quadratique</source>
+        <translation>Linear and quadratic damping</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::GraphReader</name>
     <message>
         <source>Δt = %1 s</source>
@@ -900,6 +999,10 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <source>il ne peut pas être lu (droits d&apos;accès ?)</source>
         <translation>it cannot be read (access rights?)</translation>
     </message>
+    <message>
+        <source>la mesure («&#xa0;mesure&#xa0;») est incomplète ou illisible</source>
+        <translation>the measurement (“mesure”) is incomplete or unreadable</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LessonSession</name>
@@ -1005,6 +1108,173 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     <message>
         <source>Pendule &amp;forcé</source>
         <translation>&amp;Driven pendulum</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementImport</name>
+    <message>
+        <source>Cette colonne n&apos;existe pas.</source>
+        <translation>This column does not exist.</translation>
+    </message>
+    <message>
+        <source>Ligne de mesures %1 : le temps se répète.</source>
+        <translation>Measurement row %1: the time repeats.</translation>
+    </message>
+    <message>
+        <source>Ligne de mesures %1 : le temps recule.</source>
+        <translation>Measurement row %1: the time goes back.</translation>
+    </message>
+    <message>
+        <source>Ces colonnes ont moins de deux mesures complètes.</source>
+        <translation>These columns have fewer than two complete measurements.</translation>
+    </message>
+    <message>
+        <source>Cette archive zip est illisible.</source>
+        <translation>This zip archive cannot be read.</translation>
+    </message>
+    <message>
+        <source>Cette archive zip ne contient aucun tableau de mesures.</source>
+        <translation>This zip archive holds no table of measurements.</translation>
+    </message>
+    <message>
+        <source>Le fichier est trop volumineux (plus de 64 Mo).</source>
+        <translation>The file is too large (more than 64 MB).</translation>
+    </message>
+    <message>
+        <source>Ce fichier ne contient pas de texte : ce n&apos;est pas un tableau de mesures.</source>
+        <translation>This file holds no text: it is not a table of measurements.</translation>
+    </message>
+    <message>
+        <source>Le fichier a trop de lignes (plus de deux millions).</source>
+        <translation>The file has too many lines (more than two million).</translation>
+    </message>
+    <message>
+        <source>Disposition inconnue : aucune ligne de nombres séparés par des tabulations, des points-virgules, des virgules ou des espaces.</source>
+        <translation>Unknown layout: no line of numbers separated by tabs, semicolons, commas or spaces.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : le nombre de colonnes n&apos;est pas celui des autres lignes.</source>
+        <translation>Line %1: the number of columns is not that of the other lines.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : une valeur n&apos;est pas un nombre.</source>
+        <translation>Line %1: a value is not a number.</translation>
+    </message>
+    <message>
+        <source>Le fichier ne contient qu&apos;une seule ligne de mesures.</source>
+        <translation>The file holds a single line of measurements.</translation>
+    </message>
+    <message>
+        <source>Aucune colonne ne contient de nombres.</source>
+        <translation>No column holds numbers.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementImportDialog</name>
+    <message>
+        <source>Colonne %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier « %1 » : %2</source>
+        <translation>The file “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Importer une mesure : %1</source>
+        <translation>Import a measurement: %1</translation>
+    </message>
+    <message>
+        <source>Angle en degrés</source>
+        <translation>Angle in degrees</translation>
+    </message>
+    <message>
+        <source>Angle en radians</source>
+        <translation>Angle in radians</translation>
+    </message>
+    <message>
+        <source>Positions x et y de la masse</source>
+        <translation>x and y positions of the bob</translation>
+    </message>
+    <message>
+        <source>Vitesse angulaire (gyroscope, rad/s)</source>
+        <translation>Angular speed (gyroscope, rad/s)</translation>
+    </message>
+    <message>
+        <source>Temps :</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Grandeur mesurée :</source>
+        <translation>Measured quantity:</translation>
+    </message>
+    <message>
+        <source>Colonne :</source>
+        <translation>Column:</translation>
+    </message>
+    <message>
+        <source>Colonne y :</source>
+        <translation>y column:</translation>
+    </message>
+    <message>
+        <source>Position du point de suspension (x, y) :</source>
+        <translation>Position of the pivot (x, y):</translation>
+    </message>
+    <message>
+        <source>Importer</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mesures de %1 s à %2 s</source>
+        <translation>
+            <numerusform>%n measurement from %1 s to %2 s</numerusform>
+            <numerusform>%n measurements from %1 s to %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(pauses dans l&apos;enregistrement : %n)</source>
+        <translation>
+            <numerusform>(pauses in the recording: %n)</numerusform>
+            <numerusform>(pauses in the recording: %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::MeasurementSession</name>
+    <message>
+        <source>&amp;Importer une mesure…</source>
+        <translation>&amp;Import a measurement…</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuster le modèle…</source>
+        <translation>&amp;Fit the model…</translation>
+    </message>
+    <message>
+        <source>Importer une mesure</source>
+        <translation>Import a measurement</translation>
+    </message>
+    <message>
+        <source>Mesures (*.csv *.txt *.tsv *.zip);;Tous les fichiers (*)</source>
+        <translation>Measurements (*.csv *.txt *.tsv *.zip);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Le simulateur prend les positions les plus proches des valeurs ajustées :</source>
+        <translation>The simulator takes the positions nearest to the fitted values:</translation>
+    </message>
+    <message>
+        <source>%1 : %2 → %3%4</source>
+        <translation>%1: %2 → %3%4</translation>
+    </message>
+    <message>
+        <source>(hors de la plage du curseur)</source>
+        <translation>(outside the slider&apos;s range)</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1643,24 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     <message>
         <source>Période d&apos;une oscillation 2π/Ω :</source>
         <translation>Period of one swing 2π/Ω:</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::ResidualsPlot</name>
+    <message>
+        <source>Résidus en fonction du temps</source>
+        <translation>Residuals against time</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::SpeedStatus</name>
+    <message>
+        <source>%1 — temps simulé : %2 s</source>
+        <translation>%1 — simulated time: %2 s</translation>
     </message>
 </context>
 <context>

@@ -3,9 +3,11 @@
 // named lesson marks its changes and asks about them before quitting.
 
 #include "app/animation_menu.h"
+#include "app/fit_dialog.h"
 #include "app/lesson_file.h"
 #include "app/lesson_session.h"
 #include "app/mdi_brunmalt.h"
+#include "app/measurement_session.h"
 #include "app/measurements_dock.h"
 #include "app/view_menu.h"
 #include "tests/support/test_window.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSlider>
@@ -129,7 +132,10 @@ private slots:
         ChildOf<QDoubleSpinBox>(driven, "txt_teta0")->setValue(-30);
         ChildOf<QDoubleSpinBox>(driven, "txt_gamma")->setValue(1.234);
         a.frame.ShowSimulation(static_cast<std::int16_t>(endIn));
+        QVERIFY(a.frame.Measured().Import(
+            QStringLiteral(":/kestrova/measurements/video-positions.txt"), false));
         const Lesson before = a.frame.Lessons().Gather();
+        QVERIFY(before.measurement);
         const QStringList shown = Controls(a.frame);
         QVERIFY(a.frame.Lessons().SaveAs(path));
         QCOMPARE(a.frame.Lessons().FilePath(), path + QStringLiteral(".kestrova"));
@@ -192,6 +198,16 @@ private slots:
         QTest::addRow("run bad") << with("\"lambda\": 50", "\"lambda\": -1") << "essais[1].lambda";
         QTest::addRow("huge title")
             << with("Le facteur", QByteArray(300, 'x').constData()) << "titre";
+        QTest::addRow("measurement whose time repeats")
+            << with("\"titre\"",
+                    "\"mesure\": {\"vitesseAngulaire\": false, \"temps\": \"0 1 1\", "
+                    "\"valeurs\": \"0 1 2\", \"pauses\": \"\"}, \"titre\"")
+            << "mesure";
+        QTest::addRow("measurement value not a number")
+            << with("\"titre\"",
+                    "\"mesure\": {\"vitesseAngulaire\": true, \"temps\": \"0 1\", "
+                    "\"valeurs\": \"0 x\", \"pauses\": \"\"}, \"titre\"")
+            << "mesure";
         QTest::addRow("deep nesting") << QByteArray(5000, '[') << "imbriquées";
         QTest::addRow("too big") << QByteArray(kLessonFileMaxBytes + 1, ' ') + good << "volumineux";
         QTest::addRow("folder") << QByteArray("folder") << "dossier";
@@ -298,6 +314,30 @@ private slots:
         QVERIFY(f.frame.DampedWindow() != nullptr || quits == 1);
         QCOMPARE(f.frame.windowTitle().startsWith(QStringLiteral("marque.kestrova*")), !saved);
         QCOMPARE(ReadLessonFile(path).lesson->damped.speed, saved ? 0.5 : 1.0);
+    }
+
+    // The fit of the air-drag sample: the verdict names the quadratic model,
+    // and the simulator takes the nearest slider positions, said rounded.
+    void fitToSimulator()
+    {
+        Frame f;
+        MeasurementSession& measured = f.frame.Measured();
+        QVERIFY(!measured.FitAction()->isEnabled());
+        QVERIFY(measured.Import(
+            QStringLiteral(":/kestrova/measurements/interface-frottement-air.csv"), false));
+        QVERIFY(measured.FitAction()->isEnabled());
+        FitDialog* dialog = measured.OpenFit();
+        dialog->StartFit();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->Fitting(), 20000);
+        QVERIFY(dialog->Quadratic().Converged());
+        QVERIFY(ChildOf<QLabel>(dialog, "fitResults")
+                    ->text()
+                    .contains(FitDialog::VerdictText(DampingVerdict::Quadratic)));
+        const QString message = measured.ApplyToSimulator(dialog->Quadratic());
+        QCOMPARE(f.frame.DampedWindow()->Setup().sliders.PulsationTenths, 42);
+        QCOMPARE(f.frame.DampedWindow()->Setup().sliders.Teta0Degrees, 29);
+        QVERIFY2(message.contains(QStringLiteral("4,2")), qPrintable(message));
+        dialog->close();
     }
 
     void cleanupTestCase() { badFilesFrame_.reset(); }

@@ -53,6 +53,11 @@ for lesson in 1-isochronisme 2-amortissement-critique 3-facteur-de-qualite 4-por
     5-foucault-longueur 6-loi-de-foucault; do
     expected+=("$examples/$lesson.kestrova")
 done
+for measurement in gyroscope-avec-pause.zip gyroscope-virgule-point.csv gyroscope-tabulation-point.csv \
+    gyroscope-point-virgule-point.csv gyroscope-tabulation-virgule.csv gyroscope-point-virgule-virgule.csv \
+    video-positions.txt interface-angle.csv interface-frottement-air.csv; do
+    expected+=("$examples/mesures/$measurement")
+done
 for size in "${icon_sizes[@]}"; do
     expected+=("$icons/${size}x${size}/apps/$id.png")
 done

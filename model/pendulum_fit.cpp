@@ -1,0 +1,345 @@
+#include "model/pendulum_fit.h"
+
+#include "model/swing_estimate.h"
+
+#include <gsl/gsl_blas.h>
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_matrix.h>
+#include <gsl/gsl_multifit_nlinear.h>
+#include <gsl/gsl_vector.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <span>
+
+namespace kestrova {
+namespace {
+
+/// Largest ω·h of a Runge–Kutta step: a phase error far below the noise
+/// over thousands of swings.
+constexpr double kStepPhase = 0.05;
+
+/// Most grid steps a trace of n samples may take: far more than any
+/// recording that resolves its swings needs, and a bound on the work.
+std::size_t GridStepLimit(std::size_t n)
+{
+    return 50 * n + 100'000;
+}
+
+/// Where each parameter sits in the fitted vector.
+struct Layout {
+    bool speed = false;
+    bool quadratic = false;
+    [[nodiscard]] std::size_t Offset() const { return 4; }
+    [[nodiscard]] std::size_t Mu() const { return speed ? 5 : 4; }
+    [[nodiscard]] std::size_t Count() const { return 4 + (speed ? 1 : 0) + (quadratic ? 1 : 0); }
+};
+
+struct Problem {
+    std::span<const double> t, y;
+    Layout layout;
+    double omegaRef = 1; ///< fixes the sub-steps of a fit stage
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+struct Params {
+    double w2, lambda, mu, angle, speed, offset;
+};
+
+Params Unpack(const gsl_vector* x, const Layout& layout)
+{
+    const double w = gsl_vector_get(x, 0);
+    return {w * w,
+            gsl_vector_get(x, 1),
+            layout.quadratic ? gsl_vector_get(x, layout.Mu()) : 0,
+            gsl_vector_get(x, 2),
+            gsl_vector_get(x, 3),
+            layout.speed ? gsl_vector_get(x, layout.Offset()) : 0};
+}
+
+struct State {
+    double angle, speed;
+};
+
+State Accel(const State& s, const Params& p)
+{
+    return {s.speed,
+            -2 * p.lambda * s.speed - p.mu * s.speed * std::abs(s.speed)
+                - p.w2 * std::sin(s.angle)};
+}
+
+State Step(const State& s, const Params& p, double h)
+{
+    const State k1 = Accel(s, p);
+    const State k2 = Accel({s.angle + h / 2 * k1.angle, s.speed + h / 2 * k1.speed}, p);
+    const State k3 = Accel({s.angle + h / 2 * k2.angle, s.speed + h / 2 * k2.speed}, p);
+    const State k4 = Accel({s.angle + h * k3.angle, s.speed + h * k3.speed}, p);
+    return {s.angle + h / 6 * (k1.angle + 2 * k2.angle + 2 * k3.angle + k4.angle),
+            s.speed + h / 6 * (k1.speed + 2 * k2.speed + 2 * k3.speed + k4.speed)};
+}
+
+/// The motion at each of `t` from the state at t[0], as the sensor reads it:
+/// Runge–Kutta steps on a grid of its own, fixed by omegaRef (so that the
+/// cost varies smoothly with the parameters), and cubic Hermite
+/// interpolation from the grid to the samples, which may be denser.
+template <typename Out>
+bool Trace(std::span<const double> t, const Params& p, bool speed, double omegaRef, Out out)
+{
+    const double h = kStepPhase / omegaRef;
+    State s{p.angle, p.speed};
+    State ds = Accel(s, p);
+    const double start = t.empty() ? 0 : t[0];
+    double t0 = start;
+    const std::size_t maxSteps = GridStepLimit(t.size());
+    for (std::size_t i = 0, k = 1; i < t.size(); ++k) {
+        if (k > maxSteps)
+            return false;
+        const State s1 = Step(s, p, h);
+        const State ds1 = Accel(s1, p);
+        if (!std::isfinite(s1.angle) || !std::isfinite(s1.speed) || std::abs(s1.angle) > 1e6)
+            return false;
+        for (; i < t.size() && t[i] <= t0 + h; ++i) {
+            const double u = (t[i] - t0) / h, u2 = u * u, u3 = u2 * u;
+            const double h00 = 2 * u3 - 3 * u2 + 1, h10 = (u3 - 2 * u2 + u) * h,
+                         h01 = 3 * u2 - 2 * u3, h11 = (u3 - u2) * h;
+            out(i,
+                speed ? h00 * s.speed + h10 * ds.speed + h01 * s1.speed + h11 * ds1.speed + p.offset
+                      : h00 * s.angle + h10 * s.speed + h01 * s1.angle + h11 * s1.speed);
+        }
+        s = s1;
+        ds = ds1;
+        t0 = start + static_cast<double>(k) * h;
+    }
+    return true;
+}
+
+int Residuals(const gsl_vector* x, void* data, gsl_vector* f)
+{
+    const auto& problem = *static_cast<const Problem*>(data);
+    if (problem.cancel != nullptr && problem.cancel->load(std::memory_order_relaxed))
+        return GSL_EBADFUNC;
+    const Params p = Unpack(x, problem.layout);
+    std::size_t reached = 0;
+    Trace(problem.t, p, problem.layout.speed, problem.omegaRef, [&](std::size_t i, double v) {
+        gsl_vector_set(f, i, v - problem.y[i]);
+        reached = i + 1;
+    });
+    // A trial that runs away (a negative damping, say) costs so much that
+    // the solver steps back from it.
+    for (std::size_t i = reached; i < problem.t.size(); ++i)
+        gsl_vector_set(f, i, 1e6);
+    return GSL_SUCCESS;
+}
+
+struct WorkspaceFree {
+    void operator()(gsl_multifit_nlinear_workspace* w) const { gsl_multifit_nlinear_free(w); }
+};
+
+/// One Levenberg–Marquardt run on `problem` from `x`, which it updates.
+FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& iterations)
+{
+    const std::size_t n = problem.t.size(), p = problem.layout.Count();
+    gsl_multifit_nlinear_fdf fdf{};
+    fdf.f = Residuals;
+    fdf.df = nullptr;
+    fdf.n = n;
+    fdf.p = p;
+    fdf.params = &problem;
+    gsl_multifit_nlinear_parameters parameters = gsl_multifit_nlinear_default_parameters();
+    parameters.trs = gsl_multifit_nlinear_trs_lm;
+    parameters.solver = gsl_multifit_nlinear_solver_cholesky;
+    std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> w(
+        gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, p));
+    if (problem.cancel != nullptr && problem.cancel->load())
+        return FitStatus::Cancelled;
+    if (gsl_multifit_nlinear_init(x, &fdf, w.get()) != GSL_SUCCESS)
+        return FitStatus::NotConverged;
+    double lastCost = HUGE_VAL;
+    int stalls = 0;
+    while (iterationsLeft-- > 0) {
+        if (problem.cancel != nullptr && problem.cancel->load())
+            return FitStatus::Cancelled;
+        const int status = gsl_multifit_nlinear_iterate(w.get());
+        ++iterations;
+        if (problem.cancel != nullptr && problem.cancel->load())
+            return FitStatus::Cancelled;
+        int info = 0;
+        if (status == GSL_ENOPROG) // no step lowers the cost: at a minimum or stuck
+            return gsl_multifit_nlinear_test(1e-8, 1e-6, 0, &info, w.get()) == GSL_SUCCESS
+                ? (gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get())),
+                   FitStatus::Converged)
+                : FitStatus::NotConverged;
+        if (status != GSL_SUCCESS)
+            return FitStatus::NotConverged;
+        // Converged when the steps vanish, or when twice running the cost
+        // falls by less than a hundredth of the residual variance: what is
+        // left moves no parameter by a tenth of its uncertainty.
+        double cost = 0;
+        gsl_blas_ddot(gsl_multifit_nlinear_residual(w.get()),
+                      gsl_multifit_nlinear_residual(w.get()), &cost);
+        const double variance = cost / static_cast<double>(n - p);
+        stalls = lastCost - cost < 0.01 * variance ? stalls + 1 : 0;
+        lastCost = cost;
+        if (stalls >= 2
+            || gsl_multifit_nlinear_test(1e-8, 1e-8, 0, &info, w.get()) == GSL_SUCCESS) {
+            gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get()));
+            return FitStatus::Converged;
+        }
+    }
+    return FitStatus::NotConverged;
+}
+
+/// Uncertainties from the covariance at `x`, scaled by the residual variance.
+std::vector<double> Uncertainties(Problem& problem, const gsl_vector* x, double& rss)
+{
+    const std::size_t n = problem.t.size(), p = problem.layout.Count();
+    gsl_multifit_nlinear_fdf fdf{};
+    fdf.f = Residuals;
+    fdf.n = n;
+    fdf.p = p;
+    fdf.params = &problem;
+    gsl_multifit_nlinear_parameters parameters = gsl_multifit_nlinear_default_parameters();
+    std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> w(
+        gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, p));
+    std::vector<double> sigma(p, 0.0);
+    if (gsl_multifit_nlinear_init(x, &fdf, w.get()) != GSL_SUCCESS)
+        return sigma;
+    gsl_blas_ddot(gsl_multifit_nlinear_residual(w.get()), gsl_multifit_nlinear_residual(w.get()),
+                  &rss);
+    gsl_matrix* covariance = gsl_matrix_alloc(p, p);
+    gsl_multifit_nlinear_covar(gsl_multifit_nlinear_jac(w.get()), 0.0, covariance);
+    const double variance = rss / static_cast<double>(n - p);
+    for (std::size_t i = 0; i < p; ++i)
+        sigma[i] = std::sqrt(std::max(0.0, gsl_matrix_get(covariance, i, i) * variance));
+    gsl_matrix_free(covariance);
+    return sigma;
+}
+
+} // namespace
+
+PendulumFit FitPendulum(const MeasuredSeries& series, const FitOptions& options)
+{
+    PendulumFit fit;
+    fit.model = options.model;
+    fit.speed = series.speed;
+    // The window: its samples within the longest stretch without a pause.
+    MeasuredSeries window;
+    window.speed = series.speed;
+    window.pauses = series.pauses;
+    for (std::size_t i = 0; i < series.time.size(); ++i)
+        if (series.time[i] >= options.from && series.time[i] <= options.to) {
+            window.time.push_back(series.time[i]);
+            window.value.push_back(series.value[i]);
+        }
+    const SampleSpan span = LongestUnbrokenSpan(window);
+    const std::span<const double> t =
+        std::span(window.time).subspan(span.first, span.last - span.first + 1);
+    const std::span<const double> y = std::span(window.value).subspan(span.first, t.size());
+    Layout layout{series.speed, options.model == DampingModel::Quadratic};
+    if (window.time.empty() || t.size() < layout.Count() + 8)
+        return fit;
+    const SwingEstimate start = EstimateSwing(t, y, series.speed);
+    // Samples too sparse for the swing they seem to show are no swing.
+    const double gridSteps = (t.back() - t.front()) * 1.5 * start.omega0 / kStepPhase;
+    if (!start.found || !(gridSteps < static_cast<double>(GridStepLimit(t.size())) / 2)) {
+        fit.status = FitStatus::NoSwing;
+        return fit;
+    }
+    gsl_set_error_handler_off();
+    std::unique_ptr<gsl_vector, decltype(&gsl_vector_free)> x(gsl_vector_alloc(layout.Count()),
+                                                              gsl_vector_free);
+    gsl_vector_set(x.get(), 0, start.omega0);
+    gsl_vector_set(x.get(), 1, start.lambda);
+    gsl_vector_set(x.get(), 2, start.angle);
+    gsl_vector_set(x.get(), 3, start.speed);
+    if (layout.speed)
+        gsl_vector_set(x.get(), layout.Offset(), start.offset);
+    if (layout.quadratic)
+        gsl_vector_set(x.get(), layout.Mu(), 0.0);
+
+    // Windows of 4, 16, 64… swings, each fit starting from the last.
+    const double period = 2 * 3.141592653589793 / start.omega0;
+    int left = options.maxIterations;
+    Problem problem{t, y, layout, start.omega0, options.cancel};
+    for (double swings = 4;; swings *= 4) {
+        const double end = t.front() + swings * period;
+        const auto count =
+            static_cast<std::size_t>(std::upper_bound(t.begin(), t.end(), end) - t.begin());
+        const bool whole = count * 2 >= t.size();
+        problem.t = t.first(whole ? t.size() : std::max(count, layout.Count() + 8));
+        problem.y = y.first(problem.t.size());
+        problem.omegaRef = std::max(std::abs(gsl_vector_get(x.get(), 0)), start.omega0) * 1.5;
+        fit.status = Solve(problem, x.get(), left, fit.iterations);
+        if (fit.status != FitStatus::Converged || whole)
+            break;
+    }
+    if (fit.status != FitStatus::Converged)
+        return fit;
+
+    double rss = 0;
+    const std::vector<double> sigma = Uncertainties(problem, x.get(), rss);
+    const auto value = [&](std::size_t i) {
+        return FittedValue{gsl_vector_get(x.get(), i), sigma[i]};
+    };
+    fit.omega0 = value(0);
+    fit.omega0.value = std::abs(fit.omega0.value);
+    fit.lambda = value(1);
+    fit.angle = value(2);
+    fit.velocity = value(3);
+    if (layout.speed)
+        fit.offset = value(layout.Offset());
+    if (layout.quadratic)
+        fit.mu = value(layout.Mu());
+    fit.startTime = t.front();
+    fit.rms = std::sqrt(rss / static_cast<double>(t.size()));
+    fit.time.assign(t.begin(), t.end());
+    const std::vector<double> curve = FittedCurve(fit, fit.time);
+    fit.residual.resize(t.size());
+    for (std::size_t i = 0; i < t.size(); ++i)
+        fit.residual[i] = y[i] - curve[i];
+    return fit;
+}
+
+std::vector<double> FittedCurve(const PendulumFit& fit, const std::vector<double>& times)
+{
+    std::vector<double> out(times.size(), std::nan(""));
+    if (!fit.Converged() || times.empty())
+        return out;
+    std::vector<double> t;
+    t.reserve(times.size() + 1);
+    t.push_back(fit.startTime);
+    for (const double time : times)
+        if (time > t.back())
+            t.push_back(time);
+    const Params p{fit.omega0.value * fit.omega0.value,
+                   fit.lambda.value,
+                   fit.mu.value,
+                   fit.angle.value,
+                   fit.velocity.value,
+                   fit.offset.value};
+    std::vector<double> traced(t.size());
+    Trace(std::span<const double>(t), p, fit.speed, fit.omega0.value * 1.5,
+          [&](std::size_t i, double v) { traced[i] = v; });
+    for (std::size_t i = 0, j = 0; i < times.size(); ++i) {
+        while (j + 1 < t.size() && t[j] < times[i])
+            ++j;
+        if (t[j] == times[i])
+            out[i] = traced[j];
+    }
+    return out;
+}
+
+DampingVerdict CompareDamping(const PendulumFit& linear, const PendulumFit& quadratic)
+{
+    if (!linear.Converged() || !quadratic.Converged() || quadratic.mu.uncertainty <= 0)
+        return DampingVerdict::Undecided;
+    const double significance = quadratic.mu.value / quadratic.mu.uncertainty;
+    if (significance > 3 && quadratic.rms < linear.rms)
+        return DampingVerdict::Quadratic;
+    if (std::abs(significance) < 2)
+        return DampingVerdict::Linear;
+    return DampingVerdict::Undecided;
+}
+
+} // namespace kestrova
