@@ -148,4 +148,24 @@ double NextZoomStep(double zoom, int steps)
     return below != kZoomSteps.rend() ? *below : kZoomSteps.front();
 }
 
+void ShowInHighContrast(QWidget& window, bool high)
+{
+    if (high) {
+        QPalette blackOnWhite = window.palette();
+        for (QPalette::ColorRole role :
+             {QPalette::Window, QPalette::Base, QPalette::ToolTipBase, QPalette::Button})
+            blackOnWhite.setColor(role, Qt::white);
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ToolTipText, QPalette::ButtonText})
+            blackOnWhite.setColor(role, Qt::black);
+        window.setPalette(blackOnWhite);
+    } else {
+        window.setPalette(QPalette());
+    }
+    // The window paints its own white background rather than the sub-window's.
+    window.setAutoFillBackground(high);
+    for (PictureBox* box : window.findChildren<PictureBox*>())
+        box->SetHighContrast(high);
+}
+
 } // namespace kestrova

@@ -25,6 +25,11 @@ inline constexpr double kLargestZoom = 2.0;
 /// again is the window's business.
 void ZoomWindow(QWidget& window, double zoom);
 
+/// Black on white for `window` and thick lines in every picture box in it,
+/// or back to the usual look; drawing the pictures again is the window's
+/// business.
+void ShowInHighContrast(QWidget& window, bool high);
+
 /// The zoom `window` is shown at (1 until ZoomWindow changes it).
 [[nodiscard]] double WindowZoom(const QWidget& window);
 

@@ -32,22 +32,7 @@ void frmPenduleAmorti::SetHighContrast(bool high)
 {
     if (high == boxes_.picPendule->HighContrast())
         return;
-    if (high) {
-        QPalette blackOnWhite = palette();
-        for (QPalette::ColorRole role :
-             {QPalette::Window, QPalette::Base, QPalette::ToolTipBase, QPalette::Button})
-            blackOnWhite.setColor(role, Qt::white);
-        for (QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::ToolTipText, QPalette::ButtonText})
-            blackOnWhite.setColor(role, Qt::black);
-        setPalette(blackOnWhite);
-    } else {
-        setPalette(QPalette());
-    }
-    // The window paints its own white background rather than the sub-window's.
-    setAutoFillBackground(high);
-    for (PictureBox* box : findChildren<PictureBox*>())
-        box->SetHighContrast(high);
+    ShowInHighContrast(*this, high);
     ColourPictureBoxes();
     DrawPicturesAgain();
 }

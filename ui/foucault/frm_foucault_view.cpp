@@ -22,21 +22,8 @@ void frmFoucault::SetHighContrast(bool high)
 {
     if (high == picCourbe_->HighContrast())
         return;
-    if (high) {
-        QPalette blackOnWhite = palette();
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            blackOnWhite.setColor(role, Qt::white);
-        for (QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            blackOnWhite.setColor(role, Qt::black);
-        setPalette(blackOnWhite);
-    } else {
-        setPalette(QPalette());
-    }
-    // The window paints its own white background rather than the sub-window's.
-    setAutoFillBackground(high);
+    ShowInHighContrast(*this, high);
     for (PictureBox* box : {picCourbe_, picPendule_}) {
-        box->SetHighContrast(high);
         box->SetBackColor(ToColour(palette().color(QPalette::Base)));
         box->SetForeColor(ToColour(palette().color(QPalette::Text)));
     }
