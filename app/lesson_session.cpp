@@ -11,6 +11,7 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 
 namespace kestrova {
@@ -188,6 +189,15 @@ bool LessonSession::SaveAs(const QString& path)
     }
     MarkSaved(target, QFileInfo(target).fileName());
     RememberRecent(QFileInfo(target).absoluteFilePath());
+    // A recording too long for a lesson file is left out of it: say so
+    // rather than let the teacher find the lesson without its measurement.
+    if (const MeasurementSession* measured = frame_.MeasuredOrNull();
+        measured != nullptr && measured->Series() && !SeriesSound(*measured->Series()) && report_)
+        report_(tr("La leçon « %1 » est enregistrée sans la mesure importée : ses %2 échantillons "
+                   "dépassent les %3 qu'un fichier de leçon peut contenir.")
+                    .arg(QDir::toNativeSeparators(target))
+                    .arg(measured->Series()->time.size())
+                    .arg(kLessonMeasurementMaxSamples));
     return true;
 }
 

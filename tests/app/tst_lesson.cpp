@@ -318,6 +318,20 @@ private slots:
 
     // The fit of the air-drag sample: the verdict names the quadratic model,
     // and the simulator takes the nearest slider positions, said rounded.
+    void aMeasurementTooLongForALessonIsNamedWhenSaving()
+    {
+        Frame f;
+        MeasuredSeries series;
+        for (std::size_t i = 0; i <= kLessonMeasurementMaxSamples; ++i) {
+            series.time.push_back(0.002 * static_cast<double>(i));
+            series.value.push_back(0.1);
+        }
+        f.frame.Measured().SetSeries(series);
+        QVERIFY(f.frame.Lessons().SaveAs(dir_.filePath(QStringLiteral("longue"))));
+        QVERIFY2(f.reported.contains(QString::number(kLessonMeasurementMaxSamples + 1)),
+                 qPrintable(f.reported));
+    }
+
     void fitToSimulator()
     {
         Frame f;
