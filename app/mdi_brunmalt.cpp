@@ -19,6 +19,7 @@
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
@@ -167,6 +168,11 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
                 &FileMenu::UpdateEnabled);
         editMenu_->Follow(damped);
         graphsMenu_->Follow(damped);
+    }
+    // "Mesures" measures the driven pendulum too.
+    if (auto* driven = qobject_cast<frmPenduleForce*>(window.Widget)) {
+        measurementsDock_->FollowDriven(driven);
+        connect(driven, &frmPenduleForce::MeasurementsChanged, fileMenu_, &FileMenu::UpdateEnabled);
     }
     EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)

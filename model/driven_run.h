@@ -9,6 +9,7 @@
 
 #include "model/damped_animation.h"
 #include "model/driven_motion.h"
+#include "model/driven_recording.h"
 #include "model/pendulum_state.h"
 
 #include <span>
@@ -60,6 +61,8 @@ public:
     [[nodiscard]] const SteadyResponse& Steady() const { return steady_; }
     /// Every sample of the span so far, in the form of DrivenStep::samples.
     [[nodiscard]] const std::vector<TraceSample>& Trace() const { return trace_; }
+    /// Every step since the reset.
+    [[nodiscard]] const DrivenRecording& Recording() const { return recording_; }
 
 private:
     DrivenStep Advance(double displayedTime);
@@ -69,6 +72,7 @@ private:
 
     DrivenMotion motion_;
     SteadyResponse steady_;
+    DrivenRecording recording_;
     PenduleState plot_;
     double spanStart_ = 0;
     double cumulated_ = 0; ///< displayed time at the last start

@@ -70,6 +70,8 @@ signals:
     void Unloaded();
     /// A setting of `Setup()` may have changed.
     void SetupChanged();
+    /// The run moved on or started afresh: its recording changed.
+    void MeasurementsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
