@@ -2,6 +2,7 @@
 
 #include "model/driven_sweeps.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -21,6 +22,18 @@ std::optional<double> Gap(const DrivenReading& measured, const DrivenReading& th
     if (!measured.value || !theory.value || !(*theory.value > 0))
         return std::nullopt;
     return *measured.value / *theory.value - 1;
+}
+
+/// Whether the angle reaches a top, an odd multiple of π, within `period`:
+/// a rotation, or a swing over the top and back, is no oscillation about
+/// the bottom and has no amplitude.
+bool PassesTheTop(std::span<const Motion> period)
+{
+    const auto [low, high] = std::minmax_element(
+        period.begin(), period.end(), [](Motion a, Motion b) { return a.angle < b.angle; });
+    const double highestTop =
+        (2 * std::floor((high->angle - std::numbers::pi) / kTwoPi) + 1) * std::numbers::pi;
+    return highestTop >= low->angle;
 }
 
 } // namespace
@@ -58,8 +71,7 @@ DrivenReport DrivenReportOf(const DrivenRecording& recording, const DrivenSetup&
     }
 
     const std::span<const Motion> period = recording.Period(r.periods - 1);
-    // A whole turn in a period: the steady motion is a rotation.
-    if (std::abs(period.back().angle - period.front().angle) > std::numbers::pi) {
+    if (PassesTheTop(period)) {
         r.amplitude = r.phaseLag = Absent(DrivenUnmeasured::Turning);
         return r;
     }

@@ -23,7 +23,7 @@ enum class DrivenRegime {
 enum class DrivenUnmeasured {
     Transient,
     NotRepeating,
-    Turning,   ///< the pendulum goes over the top each period: no swing
+    Turning,   ///< the pendulum goes over the top: no swing about the bottom
     NoDrive,   ///< γ = 0: no drive to lag behind
     Unbounded, ///< undamped and driven at its own pulsation: the theory's swing grows without end
 };

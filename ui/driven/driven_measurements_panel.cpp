@@ -74,6 +74,7 @@ DrivenMeasurementsPanel::DrivenMeasurementsPanel(QWidget* parent)
     lblCritere_->setObjectName(QStringLiteral("lblCritere"));
     SetTranslatable(lblCritere_, "text", criterion);
     lblCritere_->setWordWrap(true);
+    lblCritere_->setContentsMargins(0, 4, 0, 0);
     QFont small = lblCritere_->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     lblCritere_->setFont(small);
@@ -170,11 +171,11 @@ void DrivenMeasurementsPanel::ShowReport(const DrivenReport& r)
             return feminine ? tr("pas encore mesurée : régime transitoire")
                             : tr("pas encore mesuré : régime transitoire");
         case DrivenUnmeasured::NotRepeating:
-            return feminine ? tr("aucune : le mouvement ne se répète pas d'une période à l'autre")
-                            : tr("aucun : le mouvement ne se répète pas d'une période à l'autre");
+            return feminine ? tr("aucune : pas de régime permanent")
+                            : tr("aucun : pas de régime permanent");
         case DrivenUnmeasured::Turning:
-            return feminine ? tr("aucune : le pendule fait des tours")
-                            : tr("aucun : le pendule fait des tours");
+            return feminine ? tr("aucune : le pendule passe par le haut")
+                            : tr("aucun : le pendule passe par le haut");
         case DrivenUnmeasured::NoDrive:
             return tr("sans objet sans excitation");
         case DrivenUnmeasured::Unbounded:
@@ -203,8 +204,8 @@ void DrivenMeasurementsPanel::ShowReport(const DrivenReport& r)
                                   : tr("permanent, atteint après %1 périodes").arg(r.settledAt);
         break;
     case DrivenRegime::NotRepeating:
-        regime = tr("pas de régime permanent : le mouvement ne se répète pas d'une période à "
-                    "l'autre (doublement de période ou chaos)");
+        regime = tr("aucun régime permanent : le mouvement ne se répète pas d'une période à "
+                    "l'autre");
         break;
     }
     SetText(lblRegime_, regime);
