@@ -236,8 +236,9 @@ bool FileMenu::ExportDrivenData(const DrivenRun& run, const QString& path)
     const std::vector<std::string> notes =
         DrivenSetupNotes(run.Setup(), style.decimalMark, ProgramNote());
     return Report(SaveAtomically({{path, [&](QIODevice& device) {
-                                       return WriteDrivenCsv(run.Recording(), run.Setup(), style,
-                                                             notes, views, DeviceSink(device));
+                                       return WriteDrivenCsv(run.StepRecording(), run.Setup(),
+                                                             style, notes, views,
+                                                             DeviceSink(device));
                                    }}}));
 }
 

@@ -172,7 +172,7 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     // "Mesures" measures the driven pendulum too.
     if (auto* driven = qobject_cast<frmPenduleForce*>(window.Widget)) {
         measurementsDock_->FollowDriven(driven);
-        connect(driven, &frmPenduleForce::MeasurementsChanged, fileMenu_, &FileMenu::UpdateEnabled);
+        connect(driven, &frmPenduleForce::RunMoved, fileMenu_, &FileMenu::UpdateEnabled);
     }
     EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)

@@ -104,7 +104,7 @@ void MeasurementsDock::FollowDriven(frmPenduleForce* window)
     panel_->Follow(nullptr);
     drivenPanel_->Follow(window != nullptr ? &window->Run() : nullptr);
     if (window) {
-        connect(window, &frmPenduleForce::MeasurementsChanged, drivenPanel_,
+        connect(window, &frmPenduleForce::RunMoved, drivenPanel_,
                 &DrivenMeasurementsPanel::Refresh);
         connect(window, &frmPenduleForce::Unloaded, this, [this] { Follow(nullptr); });
         panel_->hide();

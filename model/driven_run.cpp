@@ -33,7 +33,7 @@ void DrivenRun::Reset(const DrivenSetup& setup)
 {
     Pause();
     motion_ = DrivenMotion(setup);
-    recording_.Reset(motion_);
+    stepRecording_.Reset(motion_);
     cumulated_ = 0;
     spanStart_ = 0;
 
@@ -109,7 +109,7 @@ DrivenStep DrivenRun::Advance(double displayedTime)
     // Whole steps only: the section needs every step the same length.
     while (motion_.Time() + motion_.StepSeconds() <= displayedTime + 1e-9) {
         motion_.Step();
-        recording_.Add(motion_.State());
+        stepRecording_.Add(motion_.State());
         if (motion_.Time() - spanStart_ > plot_.DureeTrace) {
             spanStart_ = motion_.Time();
             trace_.assign(1, SampleNow());

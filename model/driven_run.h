@@ -56,13 +56,14 @@ public:
     [[nodiscard]] const PenduleState& PlotState() const { return plot_; }
     /// Displayed time at which the plots' span began.
     [[nodiscard]] double SpanStart() const { return spanStart_; }
+    /// The state after every integration step since the reset: what the
+    /// run measures, and its table.
+    [[nodiscard]] const DrivenRecording& StepRecording() const { return stepRecording_; }
     /// The setup's steady response from its initial conditions, measured
     /// at the reset.
     [[nodiscard]] const SteadyResponse& Steady() const { return steady_; }
     /// Every sample of the span so far, in the form of DrivenStep::samples.
     [[nodiscard]] const std::vector<TraceSample>& Trace() const { return trace_; }
-    /// Every step since the reset.
-    [[nodiscard]] const DrivenRecording& Recording() const { return recording_; }
 
 private:
     DrivenStep Advance(double displayedTime);
@@ -72,7 +73,7 @@ private:
 
     DrivenMotion motion_;
     SteadyResponse steady_;
-    DrivenRecording recording_;
+    DrivenRecording stepRecording_;
     PenduleState plot_;
     double spanStart_ = 0;
     double cumulated_ = 0; ///< displayed time at the last start

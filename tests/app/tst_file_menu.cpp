@@ -240,7 +240,7 @@ private slots:
             QList<double> v;
             for (QString field : rows[i])
                 v << field.replace(',', '.').toDouble();
-            const Motion& want = driven->Run().Recording().Rows()[std::size_t(i - 1)];
+            const Motion& want = driven->Run().StepRecording().Rows()[std::size_t(i - 1)];
             QVERIFY2(std::abs(v[0] - (i - 1) * driven->Run().Motion().StepSeconds()) < 1e-6
                          && std::abs(v[2] - want.angle) < 1e-8 && std::abs(v[3] - want.speed) < 1e-8
                          && std::abs(v[4] - force * std::cos(setup.drivePulsation * v[0])) < 1e-5,

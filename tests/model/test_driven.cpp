@@ -145,7 +145,7 @@ TEST(DrivenPendulum, RunReportsItsSteadyResponse)
         run.Reset(row.setup);
         run.Start();
         run.AdvanceTo(row.periods * 2 * std::numbers::pi / row.setup.drivePulsation + 1e-6);
-        const DrivenReport r = DrivenReportOf(run.Recording(), row.setup, run.Steady().settled);
+        const DrivenReport r = DrivenReportOf(run.StepRecording(), row.setup, run.Steady().settled);
         SCOPED_TRACE(row.setup.gamma);
         EXPECT_EQ(r.periods, row.periods);
         EXPECT_EQ(r.regime, row.regime);

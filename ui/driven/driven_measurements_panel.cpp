@@ -153,7 +153,7 @@ void DrivenMeasurementsPanel::Follow(const DrivenRun* run)
 void DrivenMeasurementsPanel::Refresh()
 {
     if (run_ != nullptr && isVisible())
-        ShowReport(DrivenReportOf(run_->Recording(), run_->Setup(), run_->Steady().settled));
+        ShowReport(DrivenReportOf(run_->StepRecording(), run_->Setup(), run_->Steady().settled));
 }
 
 void DrivenMeasurementsPanel::showEvent(QShowEvent* event)

@@ -70,8 +70,8 @@ signals:
     void Unloaded();
     /// A setting of `Setup()` may have changed.
     void SetupChanged();
-    /// The run moved on or started afresh: its recording changed.
-    void MeasurementsChanged();
+    /// The run has advanced or started afresh: its views catch up.
+    void RunMoved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
