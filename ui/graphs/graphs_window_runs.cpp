@@ -238,8 +238,10 @@ void GraphsWindow::FillKeptList()
     const int selected = keptList_->currentRow();
     keptList_->clear();
     for (const KeptRun& run : kept_.Runs()) {
-        auto* item = new QListWidgetItem(ColourIcon(KeptRunColour(run.colour)), KeptName(run.setup),
-                                         keptList_);
+        const QString name = KeptName(run.setup);
+        auto* item = new QListWidgetItem(ColourIcon(KeptRunColour(run.colour)), name, keptList_);
+        // A long name is cut by the list's width.
+        item->setToolTip(name);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(run.visible ? Qt::Checked : Qt::Unchecked);
     }

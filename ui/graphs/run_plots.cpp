@@ -179,6 +179,10 @@ void RunPlots::AppendRows(Drawn& drawn)
             // Over the top the angle wraps: a gap, not a line across the graph.
             const double t = row.time - 0.5 / MotionRecorder::kRowsPerSecond;
             drawn.graphs[0]->addData(t, nan);
+            // Sampled down to a pixel's lowest and highest value, the gap
+            // would come back as a line from top to bottom: a run that goes
+            // over the top is drawn point by point.
+            drawn.graphs[0]->setAdaptiveSampling(false);
             drawn.phase->addData(t, nan, nan);
             add(0, nan, nan);
             add(kFreshCurves - 1, nan, nan);
