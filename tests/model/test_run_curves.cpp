@@ -97,7 +97,7 @@ TEST(RunCurves, AKeptDrivenRunIsItsSetupRunAgain)
         while (fine.Time() + fine.StepSeconds() <= 7.5 + 1e-12)
             fine.Step();
         const Motion at = fine.StateAfter(7.5 - fine.Time());
-        EXPECT_LT(AngleGap(at.angle, b.Row(750).exact.angle), 1e-4) << setup.gamma;
+        EXPECT_LT(AngleGap(at.angle, b.Row(750).exact.angle), 3e-5) << setup.gamma;
     }
 }
 
