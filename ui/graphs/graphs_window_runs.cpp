@@ -182,15 +182,15 @@ void GraphsWindow::ShowRuns()
     std::vector<ReadRun> read;
     auto plotRun = [](const RunOnGraphs& graphs, const QString& name, const QColor& colour,
                       bool live) {
-        return PlotRun{graphs.recording,
-                       graphs.parameters,
-                       name,
-                       colour,
-                       live,
-                       graphs.angleScale,
-                       graphs.speedScale,
-                       graphs.energyScale,
-                       graphs.smallAngleEnvelope};
+        return PlotRun{.recording = graphs.recording,
+                       .parameters = graphs.parameters,
+                       .name = name,
+                       .colour = colour,
+                       .live = live,
+                       .angleScale = graphs.angleScale,
+                       .speedScale = graphs.speedScale,
+                       .energyScale = graphs.energyScale,
+                       .envelope = graphs.smallAngleEnvelope};
     };
     for (std::size_t i = 0; i < curves_.size(); ++i) {
         const KeptRun& kept = kept_.Runs()[i];
