@@ -98,8 +98,28 @@ struct WorkspaceFree {
     void operator()(gsl_multifit_nlinear_workspace* w) const { gsl_multifit_nlinear_free(w); }
 };
 
-/// One Levenberg–Marquardt run on `problem` from `x`, which it updates.
-FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& iterations)
+/// Uncertainties from the covariance at the solver's position, scaled by
+/// the residual variance; `rss` the residuals' sum of squares there.
+std::vector<double> Uncertainties(gsl_multifit_nlinear_workspace* w, double& rss)
+{
+    const gsl_matrix* jacobian = gsl_multifit_nlinear_jac(w);
+    const std::size_t n = jacobian->size1, p = jacobian->size2;
+    gsl_blas_ddot(gsl_multifit_nlinear_residual(w), gsl_multifit_nlinear_residual(w), &rss);
+    std::unique_ptr<gsl_matrix, decltype(&gsl_matrix_free)> covariance(gsl_matrix_alloc(p, p),
+                                                                       gsl_matrix_free);
+    gsl_multifit_nlinear_covar(jacobian, 0.0, covariance.get());
+    const double variance = rss / static_cast<double>(n - p);
+    std::vector<double> sigma(p, 0.0);
+    for (std::size_t i = 0; i < p; ++i)
+        sigma[i] = std::sqrt(std::max(0.0, gsl_matrix_get(covariance.get(), i, i) * variance));
+    return sigma;
+}
+
+/// One Levenberg–Marquardt run on `problem` from `x`, which it updates;
+/// when it converges, the uncertainties into `sigma` if asked for (the
+/// solver holds the Jacobian at its position).
+FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& iterations,
+                std::vector<double>* sigma, double& rss)
 {
     const std::size_t n = problem.t.size(), p = problem.layout.Count();
     gsl_multifit_nlinear_fdf fdf{};
@@ -127,10 +147,15 @@ FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& itera
         if (problem.cancel != nullptr && problem.cancel->load())
             return FitStatus::Cancelled;
         int info = 0;
+        const auto converged = [&] {
+            gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get()));
+            if (sigma != nullptr)
+                *sigma = Uncertainties(w.get(), rss);
+            return FitStatus::Converged;
+        };
         if (status == GSL_ENOPROG) // no step lowers the cost: at a minimum or stuck
             return gsl_multifit_nlinear_test(1e-8, 1e-6, 0, &info, w.get()) == GSL_SUCCESS
-                ? (gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get())),
-                   FitStatus::Converged)
+                ? converged()
                 : FitStatus::NotConverged;
         if (status != GSL_SUCCESS)
             return FitStatus::NotConverged;
@@ -143,40 +168,10 @@ FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& itera
         const double variance = cost / static_cast<double>(n - p);
         stalls = lastCost - cost < 0.01 * variance ? stalls + 1 : 0;
         lastCost = cost;
-        if (stalls >= 2
-            || gsl_multifit_nlinear_test(1e-8, 1e-8, 0, &info, w.get()) == GSL_SUCCESS) {
-            gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get()));
-            return FitStatus::Converged;
-        }
+        if (stalls >= 2 || gsl_multifit_nlinear_test(1e-8, 1e-8, 0, &info, w.get()) == GSL_SUCCESS)
+            return converged();
     }
     return FitStatus::NotConverged;
-}
-
-/// Uncertainties from the covariance at `x`, scaled by the residual variance.
-std::vector<double> Uncertainties(Problem& problem, const gsl_vector* x, double& rss)
-{
-    const std::size_t n = problem.t.size(), p = problem.layout.Count();
-    gsl_multifit_nlinear_fdf fdf{};
-    fdf.f = Residuals;
-    fdf.df = Jacobian;
-    fdf.n = n;
-    fdf.p = p;
-    fdf.params = &problem;
-    gsl_multifit_nlinear_parameters parameters = gsl_multifit_nlinear_default_parameters();
-    std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> w(
-        gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, p));
-    std::vector<double> sigma(p, 0.0);
-    if (gsl_multifit_nlinear_init(x, &fdf, w.get()) != GSL_SUCCESS)
-        return sigma;
-    gsl_blas_ddot(gsl_multifit_nlinear_residual(w.get()), gsl_multifit_nlinear_residual(w.get()),
-                  &rss);
-    gsl_matrix* covariance = gsl_matrix_alloc(p, p);
-    gsl_multifit_nlinear_covar(gsl_multifit_nlinear_jac(w.get()), 0.0, covariance);
-    const double variance = rss / static_cast<double>(n - p);
-    for (std::size_t i = 0; i < p; ++i)
-        sigma[i] = std::sqrt(std::max(0.0, gsl_matrix_get(covariance, i, i) * variance));
-    gsl_matrix_free(covariance);
-    return sigma;
 }
 
 } // namespace
@@ -225,6 +220,8 @@ PendulumFit FitPendulum(const MeasuredSeries& series, const FitOptions& options)
     const double period = 2 * 3.141592653589793 / start.omega0;
     int left = options.maxIterations;
     Problem problem{t, y, layout, start.omega0, options.cancel, {}};
+    std::vector<double> sigma;
+    double rss = 0;
     for (double swings = 4;; swings *= 4) {
         const double end = t.front() + swings * period;
         const auto count =
@@ -233,15 +230,13 @@ PendulumFit FitPendulum(const MeasuredSeries& series, const FitOptions& options)
         problem.t = t.first(whole ? t.size() : std::max(count, layout.Count() + 8));
         problem.y = y.first(problem.t.size());
         problem.omegaRef = std::max(std::abs(gsl_vector_get(x.get(), 0)), start.omega0) * 1.5;
-        fit.status = Solve(problem, x.get(), left, fit.iterations);
+        fit.status = Solve(problem, x.get(), left, fit.iterations, whole ? &sigma : nullptr, rss);
         if (fit.status != FitStatus::Converged || whole)
             break;
     }
     if (fit.status != FitStatus::Converged)
         return fit;
 
-    double rss = 0;
-    const std::vector<double> sigma = Uncertainties(problem, x.get(), rss);
     const auto value = [&](std::size_t i) {
         return FittedValue{gsl_vector_get(x.get(), i), sigma[i]};
     };
