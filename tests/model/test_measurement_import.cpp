@@ -2,6 +2,7 @@
 #include "model/measurement_archive.h"
 #include "model/measurement_table.h"
 #include "model/pendulum_fit.h"
+#include "model/swing_trace.h"
 
 #include <gtest/gtest.h>
 
@@ -209,6 +210,36 @@ TEST(PendulumFit, RecoversTheParameters)
             EXPECT_NEAR(right.offset.value, 0.05, 2 * right.offset.uncertainty);
         }
         EXPECT_EQ(right.residual.size(), s.time.size());
+    }
+}
+
+// The derivatives the fit steps and states its uncertainties by: each
+// against a central difference of the readings, for an angle and a speed,
+// with and without air drag, over a few swings.
+TEST(SwingTrace, DerivativesMatchDifferences)
+{
+    std::vector<double> t(400);
+    for (std::size_t i = 0; i < t.size(); ++i)
+        t[i] = 0.013 * static_cast<double>(i);
+    for (const auto& [speed, mu] :
+         {std::pair{false, 0.0}, {true, 0.0}, {false, 0.3}, {true, 0.3}}) {
+        const SwingParameters p{4.1, 0.06, mu, 0.9, -1.2, 0.05};
+        std::vector<double> d(t.size() * kSwingDerivatives);
+        ASSERT_EQ(TraceSwingDerivatives(t, p, speed, 6, d), t.size());
+        double SwingParameters::*const by[] = {&SwingParameters::omega0, &SwingParameters::lambda,
+                                               &SwingParameters::angle, &SwingParameters::speed,
+                                               &SwingParameters::mu};
+        for (std::size_t k = 0; k < kSwingDerivatives; ++k) {
+            SwingParameters up = p, down = p;
+            up.*by[k] += 1e-6;
+            down.*by[k] -= 1e-6;
+            std::vector<double> above(t.size()), below(t.size());
+            ASSERT_EQ(TraceSwing(t, up, speed, 6, above), t.size());
+            ASSERT_EQ(TraceSwing(t, down, speed, 6, below), t.size());
+            for (std::size_t i = 0; i < t.size(); i += 7)
+                ASSERT_NEAR(d[i * kSwingDerivatives + k], (above[i] - below[i]) / 2e-6, 1e-4)
+                    << speed << " " << mu << " parameter " << k << " sample " << i;
+        }
     }
 }
 
