@@ -2,6 +2,7 @@
 #include "model/measurement_archive.h"
 #include "model/measurement_table.h"
 #include "model/pendulum_fit.h"
+#include "model/swing_estimate.h"
 #include "model/swing_trace.h"
 
 #include <gtest/gtest.h>
@@ -240,6 +241,27 @@ TEST(SwingTrace, DerivativesMatchDifferences)
                 ASSERT_NEAR(d[i * kSwingDerivatives + k], (above[i] - below[i]) / 2e-6, 1e-4)
                     << speed << " " << mu << " parameter " << k << " sample " << i;
         }
+    }
+}
+
+// Start values from a gyroscope sampled at 500 Hz, whose noise crosses the
+// mean many times at each true crossing, and from the same swing clean.
+TEST(SwingEstimate, ReadsThePulsationThroughTheNoise)
+{
+    for (const double noiseSize : {0.0, 0.025}) {
+        std::vector<double> t, v;
+        std::mt19937 random(3);
+        std::normal_distribution<double> noise(0, noiseSize);
+        for (int i = 0; i < 10'000; ++i) {
+            t.push_back(i * 0.002);
+            v.push_back(0.03 + 2.5 * std::exp(-0.05 * t.back()) * std::cos(4.2 * t.back())
+                        + noise(random));
+        }
+        const SwingEstimate e = EstimateSwing(t, v, true);
+        ASSERT_TRUE(e.found) << noiseSize;
+        EXPECT_NEAR(e.omega0, 4.2 / (1 - 0.6 * 0.6 / 16), 0.02) << noiseSize;
+        EXPECT_NEAR(e.lambda, 0.05, 0.01) << noiseSize;
+        EXPECT_NEAR(e.offset, 0.03, 0.01) << noiseSize;
     }
 }
 
