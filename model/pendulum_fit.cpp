@@ -148,6 +148,14 @@ FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& itera
             return FitStatus::Cancelled;
         int info = 0;
         const auto converged = [&] {
+            // Stalled where the motion runs away, every residual is the same
+            // penalty: a flat cost, but no fit.
+            problem.traced.resize(n);
+            if (TraceSwing(problem.t,
+                           Unpack(gsl_multifit_nlinear_position(w.get()), problem.layout),
+                           problem.layout.speed, problem.omegaRef, problem.traced)
+                < n)
+                return FitStatus::NotConverged;
             gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get()));
             if (sigma != nullptr)
                 *sigma = Uncertainties(w.get(), rss);
