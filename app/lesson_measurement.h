@@ -16,7 +16,7 @@
 ///     "pausesBinaires":   the times after which the recording paused, the same.
 ///
 /// Every double comes back exactly as it was saved. A 10-minute recording at
-/// 500 Hz (300 001 samples) takes 3,2 MB on a regular clock, 6,4 MB without.
+/// 500 Hz (300 001 samples) takes 3.2 MB on a regular clock, 6.4 MB without.
 /// Files written before this encoding held "temps", "valeurs" and "pauses"
 /// as texts of numbers separated by spaces; they are still read.
 
