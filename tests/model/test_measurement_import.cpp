@@ -316,8 +316,12 @@ TEST(SampleMeasurements, ImportToTheSameMotion)
     const MeasuredSeries video = ImportedSample("video-positions.txt");
     EXPECT_EQ(archive.value, phone.value);
     ASSERT_EQ(archive.time.size(), lab.time.size());
-    for (std::size_t i = 0; i < lab.time.size(); ++i)
+    ASSERT_EQ(video.time, lab.time);
+    for (std::size_t i = 0; i < lab.time.size(); ++i) {
         ASSERT_NEAR(archive.time[i], lab.time[i], 1e-9) << i;
+        // Two angles of one motion, each with noise of 1 % of the swing.
+        ASSERT_NEAR(video.value[i], lab.value[i], 0.04) << i;
+    }
     for (const MeasuredSeries* s : {&archive, &lab, &video}) {
         EXPECT_EQ(s->pauses, std::vector<double>{14.0});
         const PendulumFit fit = FitPendulum(*s, {});
