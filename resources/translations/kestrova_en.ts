@@ -1082,10 +1082,6 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <source>lecon</source>
         <translation>lesson</translation>
     </message>
-    <message>
-        <source>La leçon « %1 » est enregistrée sans la mesure importée : ses %2 échantillons dépassent les %3 qu&apos;un fichier de leçon peut contenir.</source>
-        <translation>The lesson “%1” is saved without the imported measurement: its %2 samples exceed the %3 a lesson file can hold.</translation>
-    </message>
 </context>
 <context>
     <name>kestrova::MDIBrunmalt</name>
