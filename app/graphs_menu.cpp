@@ -2,11 +2,13 @@
 
 #include "app/atomic_save.h"
 #include "app/file_menu.h"
+#include "app/measurement_session.h"
 #include "model/kept_runs.h"
 #include "model/runs_csv.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/graphs/graphs_window.h"
+#include "ui/graphs/run_plots.h"
 
 #include <qcustomplot.h>
 
@@ -110,6 +112,20 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
     UpdateEnabled();
 }
 
+void GraphsMenu::FollowMeasurement(const MeasurementSession& measured)
+{
+    measured_ = &measured;
+    connect(&measured, &MeasurementSession::SeriesChanged, this, &GraphsMenu::ShowMeasurement);
+    connect(&measured, &MeasurementSession::FittedChanged, this, &GraphsMenu::ShowMeasurement);
+    ShowMeasurement();
+}
+
+void GraphsMenu::ShowMeasurement()
+{
+    if (GraphsWindow* window = Window(); window != nullptr && measured_ != nullptr)
+        window->Plots().Overlay().Set(measured_->Series(), measured_->Name(), measured_->Fitted());
+}
+
 void GraphsMenu::ShowGraphs()
 {
     if (subWindow_) {
@@ -140,6 +156,7 @@ void GraphsMenu::ShowGraphs()
     subWindow_->setWindowIcon(frame_.windowIcon());
     subWindow_->resize(window->size().grownBy(subWindow_->contentsMargins()));
     subWindow_->move(24, 24);
+    ShowMeasurement();
     subWindow_->show();
     area_.setActiveSubWindow(subWindow_);
 }
@@ -250,7 +267,9 @@ bool GraphsMenu::ExportData(const QString& path)
         views[i] = utf8[i];
     }
     const CsvStyle style = CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
-    const std::vector<CsvRun> runs = window->DataRuns();
+    std::vector<CsvRun> runs = window->DataRuns();
+    for (const CsvRun& measured : window->Plots().Overlay().DataRuns())
+        runs.push_back(measured);
     return Report(SaveAtomically({{path, [&](QIODevice& device) {
                                        return WriteRunsCsv(
                                            runs, style, views, [&](std::string_view piece) {

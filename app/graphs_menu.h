@@ -23,6 +23,7 @@ namespace kestrova {
 class frmPenduleAmorti;
 class GraphsWindow;
 class KeptRuns;
+class MeasurementSession;
 
 class GraphsMenu : public QObject {
     Q_OBJECT
@@ -39,6 +40,8 @@ public:
 
     /// The damped window just opened (or null): the graphs follow its run.
     void Follow(frmPenduleAmorti* damped);
+    /// The graphs show the imported measurement and its fitted motion.
+    void FollowMeasurement(const MeasurementSession& measured);
 
     [[nodiscard]] QAction* GraphsAction() const { return graphs_; }
     [[nodiscard]] QAction* KeepAction() const { return keep_; }
@@ -64,7 +67,8 @@ public:
     /// pixels), SVG or PDF after the path's suffix. False and a message
     /// when it could not.
     bool ExportImage(const QString& path);
-    /// Writes every run of the graphs window, kept ones included, as CSV.
+    /// Writes every run of the graphs window, kept ones included, and the
+    /// measurement with its fitted curve, as CSV.
     bool ExportData(const QString& path);
 
     void SetNameChooser(NameChooser chooser) { chooseName_ = std::move(chooser); }
@@ -72,6 +76,7 @@ public:
 
 private:
     void KeptChanged();
+    void ShowMeasurement();
     bool Report(const QString& message);
 
     QMainWindow& frame_;
@@ -80,6 +85,7 @@ private:
     QAction& energyCurves_;
     QPointer<frmPenduleAmorti> damped_;
     QPointer<QMdiSubWindow> subWindow_;
+    const MeasurementSession* measured_ = nullptr;
     NameChooser chooseName_;
     ErrorReporter reportError_;
     std::function<bool()> anyOtherRuns_;
