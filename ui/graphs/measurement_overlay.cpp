@@ -39,6 +39,33 @@ double Largest(const std::vector<double>& values)
     return largest;
 }
 
+/// A long curve drawn as separate segments on the screen: the painter takes
+/// seconds to stroke a thick line through hundreds of thousands of points
+/// at once, and milliseconds segment by segment.
+/// Vectors (SVG, PDF) keep one line.
+class SegmentedGraph : public QCPGraph {
+public:
+    using QCPGraph::QCPGraph;
+
+protected:
+    void drawLinePlot(QCPPainter* painter, const QVector<QPointF>& lines) const override
+    {
+        if (painter->modes().testFlag(QCPPainter::pmVectorized)
+            || painter->pen().style() != Qt::SolidLine) {
+            QCPGraph::drawLinePlot(painter, lines);
+            return;
+        }
+        applyDefaultAntialiasingHint(painter);
+        const auto finite = [](const QPointF& p) {
+            return std::isfinite(p.x()) && std::isfinite(p.y());
+        };
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            if (finite(lines[i - 1]) && finite(lines[i]))
+                painter->drawLine(lines[i - 1], lines[i]);
+        }
+    }
+};
+
 QIcon Swatch(const QColor& colour)
 {
     QPixmap swatch(16, 16);
@@ -155,7 +182,7 @@ void MeasurementOverlay::Draw(QCustomPlot& angle, QCustomPlot& speed)
         points_->setData(data_->series);
     }
     if (motion_ && (!showCurve_ || showCurve_->isChecked())) {
-        curve_ = plot.addGraph();
+        curve_ = new SegmentedGraph(plot.xAxis, plot.yAxis);
         curve_->setName(CurveName());
         curve_->setData(data_->fitted);
     }
