@@ -99,8 +99,11 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
         // Told before the window's run goes: the graphs stop reading it.
         connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
         // By then the window is only a QObject: forget it before anything
-        // looks at it as a window.
-        connect(damped, &QObject::destroyed, this, [this] {
+        // looks at it as a window. A damped window opened since (the same
+        // simulation shown again) is followed already and stays so.
+        connect(damped, &QObject::destroyed, this, [this, damped] {
+            if (damped_ && damped_.data() != damped)
+                return;
             damped_.clear();
             if (GraphsWindow* window = Window())
                 window->Follow(nullptr);

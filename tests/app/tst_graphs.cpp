@@ -214,6 +214,9 @@ private slots:
         const PendulumFit fit = FitPendulum(series, {});
         QVERIFY(fit.Converged());
         measured.ApplyToSimulator(fit);
+        // The damped window opened again is followed, the old one gone.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.findChild<QLabel*>("lblIndication")->isHidden());
         const QCPGraph* curve = overlay.Curve();
         // The simulator started again with the fitted values: the graphs were drawn anew.
         QVERIFY(curve != nullptr && overlay.Points() != nullptr);
