@@ -157,7 +157,7 @@ QString MeasurementOverlay::CurveName() const
         return {};
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    const auto number = [&](double value) { return locale.toString(value, 'g', 5); };
+    const auto number = [&](double value) { return locale.toString(value, 'g', 6); };
     if (motion_->model == DampingModel::Quadratic)
         return tr("Modèle quadratique : ω₀ = %1 rad/s ; λ = %2 s⁻¹ ; μ = %3 rad⁻¹")
             .arg(number(motion_->omega0), number(motion_->lambda), number(motion_->mu));
