@@ -639,12 +639,22 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <translation>Measurement: %1</translation>
     </message>
     <message>
-        <source>Modèle quadratique : ω₀ = %1 rad/s ; λ = %2 s⁻¹ ; μ = %3 rad⁻¹</source>
-        <translation>Quadratic model: ω₀ = %1 rad/s; λ = %2 s⁻¹; μ = %3 rad⁻¹</translation>
+        <source>Modèle quadratique :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</source>
+        <translation>Quadratic model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</translation>
     </message>
     <message>
-        <source>Modèle linéaire : ω₀ = %1 rad/s ; λ = %2 s⁻¹</source>
-        <translation>Linear model: ω₀ = %1 rad/s; λ = %2 s⁻¹</translation>
+        <source>Modèle linéaire :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</source>
+        <translation>Linear model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</translation>
     </message>
 </context>
 <context>

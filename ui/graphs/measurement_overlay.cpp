@@ -159,9 +159,9 @@ QString MeasurementOverlay::CurveName() const
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const auto number = [&](double value) { return locale.toString(value, 'g', 6); };
     if (motion_->model == DampingModel::Quadratic)
-        return tr("Modèle quadratique : ω₀ = %1 rad/s ; λ = %2 s⁻¹ ; μ = %3 rad⁻¹")
+        return tr("Modèle quadratique :\nω₀ = %1 rad/s\nλ = %2 s⁻¹\nμ = %3 rad⁻¹")
             .arg(number(motion_->omega0), number(motion_->lambda), number(motion_->mu));
-    return tr("Modèle linéaire : ω₀ = %1 rad/s ; λ = %2 s⁻¹")
+    return tr("Modèle linéaire :\nω₀ = %1 rad/s\nλ = %2 s⁻¹")
         .arg(number(motion_->omega0), number(motion_->lambda));
 }
 
@@ -220,8 +220,13 @@ std::vector<CsvRun> MeasurementOverlay::DataRuns() const
     std::vector<CsvRun> runs;
     if (series_)
         runs.push_back({Name().toStdString(), nullptr, &*series_});
-    if (motion_)
-        runs.push_back({CurveName().toStdString(), nullptr, &fitted_});
+    if (motion_) {
+        // One line in the table; the legend's lines keep it narrow on the graph.
+        QString name = CurveName();
+        name.replace(QStringLiteral(":\n"), QStringLiteral(": "))
+            .replace('\n', QStringLiteral(", "));
+        runs.push_back({name.toStdString(), nullptr, &fitted_});
+    }
     return runs;
 }
 

@@ -59,7 +59,7 @@ public:
 
     /// The measurement and the fitted curve as the table writes them.
     [[nodiscard]] std::vector<CsvRun> DataRuns() const;
-    /// Their legend entries.
+    /// Their legend entries; the curve's names the model, then each value on a line.
     [[nodiscard]] QString Name() const;
     [[nodiscard]] QString CurveName() const;
     /// The graphs drawn, null while not shown.
