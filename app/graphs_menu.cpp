@@ -2,11 +2,13 @@
 
 #include "app/atomic_save.h"
 #include "app/file_menu.h"
+#include "app/kestrova_version.h"
 #include "app/measurement_session.h"
 #include "model/kept_runs.h"
 #include "model/runs_csv.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/graphs/graphs_window.h"
 #include "ui/graphs/run_plots.h"
 
@@ -79,6 +81,7 @@ GraphsMenu::GraphsMenu(QMainWindow& frame, QMdiArea& area, KeptRuns& kept, QMenu
             window->SetEnergyLevelsShown(shown);
     });
     kept_.AddOnChanged([this] { KeptChanged(); });
+    connect(&area_, &QMdiArea::subWindowActivated, this, &GraphsMenu::WindowActivated);
     UpdateEnabled();
 }
 
@@ -91,13 +94,18 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
 {
     damped_ = damped;
     if (damped != nullptr) {
+        followed_ = Followed::Damped;
         connect(damped, &frmPenduleAmorti::RunMoved, this, [this] {
-            if (GraphsWindow* window = Window())
+            GraphsWindow* window = Window();
+            if (window != nullptr && followed_ == Followed::Damped)
                 window->RunMoved();
             UpdateEnabled();
         });
         // Told before the window's run goes: the graphs stop reading it.
-        connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
+        connect(damped, &frmPenduleAmorti::Unloaded, this, [this] {
+            damped_.clear();
+            ShowFollowed();
+        });
         // By then the window is only a QObject: forget it before anything
         // looks at it as a window. A damped window opened since (the same
         // simulation shown again) is followed already and stays so.
@@ -105,13 +113,63 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
             if (damped_ && damped_.data() != damped)
                 return;
             damped_.clear();
-            if (GraphsWindow* window = Window())
-                window->Follow(nullptr);
-            UpdateEnabled();
+            ShowFollowed();
         });
     }
+    ShowFollowed();
+}
+
+void GraphsMenu::Follow(frmPenduleForce* driven)
+{
+    driven_ = driven;
+    followed_ = Followed::Driven;
+    connect(driven, &frmPenduleForce::RunMoved, this, [this] {
+        GraphsWindow* window = Window();
+        if (window != nullptr && followed_ == Followed::Driven)
+            window->RunMoved();
+        UpdateEnabled();
+    });
+    connect(driven, &frmPenduleForce::Unloaded, this, [this] {
+        driven_.clear();
+        ShowFollowed();
+    });
+    connect(driven, &QObject::destroyed, this, [this] {
+        driven_.clear();
+        ShowFollowed();
+    });
+    ShowFollowed();
+}
+
+void GraphsMenu::WindowActivated(QMdiSubWindow* subWindow)
+{
+    const QWidget* widget = subWindow != nullptr ? subWindow->widget() : nullptr;
+    const Followed before = followed_;
+    if (widget != nullptr && widget == damped_.data())
+        followed_ = Followed::Damped;
+    else if (widget != nullptr && widget == driven_.data())
+        followed_ = Followed::Driven;
+    if (followed_ != before)
+        ShowFollowed();
+}
+
+std::variant<std::monostate, const DampedRun*, const DrivenRun*> GraphsMenu::Live()
+{
+    if (followed_ == Followed::Damped && !damped_ && driven_)
+        followed_ = Followed::Driven;
+    else if (followed_ == Followed::Driven && !driven_ && damped_)
+        followed_ = Followed::Damped;
+    if (followed_ == Followed::Damped && damped_)
+        return &damped_->Run();
+    if (followed_ == Followed::Driven && driven_)
+        return &driven_->Run();
+    return {};
+}
+
+void GraphsMenu::ShowFollowed()
+{
+    const auto live = Live();
     if (GraphsWindow* window = Window())
-        window->Follow(damped != nullptr ? &damped->Run() : nullptr);
+        window->Follow(live);
     UpdateEnabled();
 }
 
@@ -138,7 +196,7 @@ void GraphsMenu::ShowGraphs()
     }
     auto* window = new GraphsWindow(kept_);
     window->SetEnergyLevelsShown(energyCurves_.isChecked());
-    window->Follow(damped_ ? &damped_->Run() : nullptr);
+    window->Follow(Live());
     connect(window, &GraphsWindow::ExportImageAsked, this, [this] {
         const QString path = chooseName_(
             tr("Exporter l'image des graphiques"),
@@ -166,8 +224,11 @@ void GraphsMenu::ShowGraphs()
 
 void GraphsMenu::KeepCurrentRun()
 {
-    if (damped_)
-        kept_.Keep(damped_->Run().Setup());
+    const auto live = Live();
+    if (const auto* damped = std::get_if<const DampedRun*>(&live))
+        kept_.Keep((*damped)->Setup());
+    else if (const auto* driven = std::get_if<const DrivenRun*>(&live))
+        kept_.Keep((*driven)->Setup());
 }
 
 void GraphsMenu::ClearKeptRuns()
@@ -195,7 +256,7 @@ void GraphsMenu::KeptChanged()
 void GraphsMenu::UpdateEnabled()
 {
     const bool full = kept_.Runs().size() >= KeptRuns::kLimit;
-    keep_->setEnabled(damped_ && !full);
+    keep_->setEnabled(!std::holds_alternative<std::monostate>(Live()) && !full);
     // At the limit, the item says why it is off.
     keep_->setStatusTip(
         full ? tr("Huit lancers sont gardés : retirez-en un pour en garder un autre.") : QString());
@@ -273,9 +334,13 @@ bool GraphsMenu::ExportData(const QString& path)
     std::vector<CsvRun> runs = window->DataRuns();
     for (const CsvRun& measured : window->Plots().Overlay().DataRuns())
         runs.push_back(measured);
+    std::vector<std::string> notes{"Kestrova " + std::to_string(kVersionMajor) + '.'
+                                   + std::to_string(kVersionMinor)};
+    for (std::string& note : window->DataNotes())
+        notes.push_back(std::move(note));
     return Report(SaveAtomically({{path, [&](QIODevice& device) {
                                        return WriteRunsCsv(
-                                           runs, style, views, [&](std::string_view piece) {
+                                           runs, style, notes, views, [&](std::string_view piece) {
                                                const auto size = static_cast<qint64>(piece.size());
                                                return device.write(piece.data(), size) == size;
                                            });

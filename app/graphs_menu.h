@@ -3,14 +3,16 @@
 /// \file
 /// The frame's side of the "Graphiques" window: its menu items in
 /// "Analyse" (the window, keeping the current run, clearing the kept runs),
-/// the window itself among the frame's children, following the damped
-/// window as it opens and closes, and the files the window exports.
+/// the window itself among the frame's children, following the run of the
+/// damped or the driven window (the one last activated) as they open and
+/// close, and the files the window exports.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <variant>
 
 class QAction;
 class QMainWindow;
@@ -20,7 +22,10 @@ class QMenu;
 
 namespace kestrova {
 
+class DampedRun;
+class DrivenRun;
 class frmPenduleAmorti;
+class frmPenduleForce;
 class GraphsWindow;
 class KeptRuns;
 class MeasurementSession;
@@ -40,6 +45,8 @@ public:
 
     /// The damped window just opened (or null): the graphs follow its run.
     void Follow(frmPenduleAmorti* damped);
+    /// The driven window just opened: the graphs follow its run.
+    void Follow(frmPenduleForce* driven);
     /// The graphs show the imported measurement and its fitted motion.
     void FollowMeasurement(const MeasurementSession& measured);
 
@@ -51,7 +58,7 @@ public:
 
     /// Opens the graphs window, or brings it forward when open.
     void ShowGraphs();
-    /// Keeps the current run of the damped window, if any.
+    /// Keeps the run the graphs follow, if any.
     void KeepCurrentRun();
     /// "Effacer les lancers": every kept run goes, and so do the other runs
     /// the program remembers (the earlier runs of the period–amplitude plot),
@@ -75,8 +82,16 @@ public:
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
 private:
+    enum class Followed { Damped, Driven };
+
     void KeptChanged();
     void ShowMeasurement();
+    /// A simulation window came forward: its run is followed.
+    void WindowActivated(QMdiSubWindow* subWindow);
+    /// The graphs window follows the run chosen, or none.
+    void ShowFollowed();
+    /// The run followed: the chosen window's, or the other's when it is closed.
+    [[nodiscard]] std::variant<std::monostate, const DampedRun*, const DrivenRun*> Live();
     bool Report(const QString& message);
 
     QMainWindow& frame_;
@@ -84,6 +99,8 @@ private:
     KeptRuns& kept_;
     QAction& energyCurves_;
     QPointer<frmPenduleAmorti> damped_;
+    QPointer<frmPenduleForce> driven_;
+    Followed followed_ = Followed::Damped;
     QPointer<QMdiSubWindow> subWindow_;
     const MeasurementSession* measured_ = nullptr;
     NameChooser chooseName_;

@@ -1,5 +1,7 @@
 #include "app/lesson_fit.h"
 
+#include "app/lesson_measurement.h"
+
 #include <QCoreApplication>
 #include <QJsonValue>
 
@@ -44,8 +46,11 @@ void AddMeasurementFit(QJsonObject& measurement, const Lesson& lesson)
     measurement.insert(QLatin1String(kFitKey), fit);
 }
 
-void ReadMeasurementFit(const QJsonObject& measurement, Lesson& lesson, QString& problem)
+void ReadMeasurementFit(const QJsonObject& root, Lesson& lesson, QString& problem)
 {
+    if (!lesson.measurement)
+        return;
+    const QJsonObject measurement = root.value(QLatin1String(kLessonMeasurementKey)).toObject();
     const QJsonValue name = measurement.value(QLatin1String(kNameKey));
     const QJsonValue fitValue = measurement.value(QLatin1String(kFitKey));
     bool read = (name.isUndefined() || name.isString())

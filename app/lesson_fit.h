@@ -18,9 +18,10 @@ namespace kestrova {
 /// measurement's object of its file.
 void AddMeasurementFit(QJsonObject& measurement, const Lesson& lesson);
 
-/// Reads them from the measurement's object `measurement` of a lesson whose
-/// samples are already in `lesson`; `problem` (French, translated) is set
-/// when they are there but unreadable or do not belong to the samples.
-void ReadMeasurementFit(const QJsonObject& measurement, Lesson& lesson, QString& problem);
+/// Reads them from the measurement's object in the lesson file's `root`
+/// once its samples are in `lesson` (none: nothing to read); `problem`
+/// (French, translated) is set when they are there but unreadable or do not
+/// belong to the samples.
+void ReadMeasurementFit(const QJsonObject& root, Lesson& lesson, QString& problem);
 
 } // namespace kestrova

@@ -19,6 +19,7 @@
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
@@ -169,6 +170,8 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         editMenu_->Follow(damped);
         graphsMenu_->Follow(damped);
     }
+    if (auto* driven = qobject_cast<frmPenduleForce*>(window.Widget))
+        graphsMenu_->Follow(driven);
     EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)
         lessons_->WindowOpened();

@@ -60,7 +60,7 @@ enum class LessonWindow { Damped, Foucault, Driven };
 
 /// A kept run as a lesson stores it: its colour is the list's to choose.
 struct LessonKeptRun {
-    SliderValues setup;
+    RunSetup setup;
     bool visible = true;
 
     bool operator==(const LessonKeptRun&) const = default;
@@ -103,6 +103,8 @@ inline constexpr std::size_t kLessonNoteMaxLength = 10000;
 [[nodiscard]] bool ValidLatitude(double degrees);
 [[nodiscard]] bool ValidTimeFactor(foucault::PlanetDay day, int factor);
 [[nodiscard]] bool SlidersInRange(const SliderValues& sliders);
+/// A kept run of either kind its window could show.
+[[nodiscard]] bool RunWithinRanges(const RunSetup& setup);
 
 /// Every setting of the lesson within the ranges above and the table's,
 /// its texts not too long and its kept runs no more than the list holds.

@@ -31,10 +31,13 @@ void AppendField(std::string& out, std::string_view text, char separator)
 } // namespace
 
 bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
+                  std::span<const std::string> notes,
                   const std::array<std::string_view, kRunsColumns>& titles, const CsvSink& sink)
 {
     const std::string_view decimalMark(&style.decimalMark, 1);
     std::string out = "\xEF\xBB\xBF";
+    for (const std::string& note : notes)
+        out += "# " + note + "\r\n";
     for (std::size_t i = 0; i < titles.size(); ++i) {
         if (i > 0)
             out += style.separator;

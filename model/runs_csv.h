@@ -10,6 +10,7 @@
 #include "model/measured_series.h"
 #include "model/recording_csv.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,12 @@ struct CsvRun {
     const MeasuredSeries* series = nullptr;
 };
 
-/// The header, then every row of every run in turn. Returns false as soon
-/// as the sink does.
+/// Each note as a line "# note" (the program, then each run with all its
+/// parameters, since a run's name gives only what sets it apart), the
+/// header, then every row of every run in turn. Returns false as soon as
+/// the sink does.
 bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
+                  std::span<const std::string> notes,
                   const std::array<std::string_view, kRunsColumns>& titles, const CsvSink& sink);
 
 } // namespace kestrova

@@ -668,8 +668,24 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <translation>Graphs of the runs</translation>
     </message>
     <message>
-        <source>Aucune fenêtre du pendule amorti n&apos;est ouverte : seuls les lancers gardés sont montrés. Ouvrez-la (Ctrl+1) pour suivre le lancer en cours.</source>
-        <translation>No damped pendulum window is open: only the kept runs are shown. Open it (Ctrl+1) to follow the current run.</translation>
+        <source>Aucune fenêtre du pendule amorti ou forcé n&apos;est ouverte : seuls les lancers gardés sont montrés. Ouvrez-en une (Ctrl+1 ou Ctrl+3) pour suivre son lancer en cours.</source>
+        <translation>Neither the damped nor the driven pendulum window is open: only the kept runs are shown. Open one (Ctrl+1 or Ctrl+3) to follow its current run.</translation>
+    </message>
+    <message>
+        <source>Amorti : </source>
+        <translation>Damped: </translation>
+    </message>
+    <message>
+        <source>Forcé : </source>
+        <translation>Driven: </translation>
+    </message>
+    <message>
+        <source>Pendule forcé : %1</source>
+        <translation>Driven pendulum: %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Lecture du curseur</source>

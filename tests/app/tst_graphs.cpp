@@ -11,6 +11,7 @@
 #include "model/run_curves.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/graphs/graph_reader.h"
 #include "ui/graphs/graphs_window.h"
 #include "ui/graphs/run_plots.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -80,7 +82,7 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QMap<QString, QList<double>> angles;
-        file.readLine();
+        while (file.readLine().contains("# ")) { }
         while (!file.atEnd()) {
             // "name";time;angle;... where the quoted name may hold semicolons.
             const QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -110,6 +112,78 @@ private slots:
         QTRY_VERIFY(panel.isVisible());
         panel.findChild<QPushButton*>("cmdEffacerLancers")->click();
         QVERIFY(f.frame.KeptRunList().Empty() && !panel.HasEarlierRuns());
+    }
+
+    // The graphs follow the driven window when it comes: its run is drawn
+    // live without the damped-only envelope, kept like a damped one, and
+    // exported with the kept runs of both kinds, each named in a "#" line.
+    void drivenRunsAreRunsLikeTheOthers()
+    {
+        Frame f;
+        GraphsMenu& graphs = f.frame.Graphs();
+        graphs.KeepAction()->trigger();
+        graphs.ShowGraphs();
+        f.frame.ShowSimulation(kDrivenSimulation);
+        auto* driven = qobject_cast<frmPenduleForce*>(f.frame.SimulationWidget(kDrivenSimulation));
+        QVERIFY(driven != nullptr);
+        driven->findChild<QComboBox*>("cboPresets")->activated(3);
+        QVERIFY(graphs.KeepAction()->isEnabled());
+        graphs.KeepAction()->trigger();
+        driven->findChild<QPushButton*>("chkGo")->click();
+        for (int tick = 0; driven->Run().Time() < 12; ++tick) {
+            f.counter.AdvanceSeconds((7 + tick % 23) / 1000.0);
+            driven->AnimationTick();
+        }
+        GraphsWindow& window = *graphs.Window();
+        QVERIFY(window.Heading().startsWith("Pendule forcé : "));
+        QCPGraph* liveAngle = window.Plots().Plot(GraphKind::Angle)->graph(2);
+        QVERIFY(liveAngle->dataCount() >= static_cast<int>(driven->Run().Recording().RowCount()));
+        // Kept: one curve each; live: its energy in parts, no envelope.
+        QCOMPARE(window.Plots().Plot(GraphKind::Energy)->graphCount(), 5);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("runs.csv");
+        QVERIFY(graphs.ExportData(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList notes;
+        QMap<QString, QList<double>> angles;
+        for (bool header = true; !file.atEnd();) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (line.contains("# ")) {
+                notes << line;
+            } else if (!std::exchange(header, false)) {
+                const qsizetype nameEnd = line.indexOf('"', 1);
+                const QStringList fields = line.mid(nameEnd + 2).split(';');
+                angles[line.mid(1, nameEnd - 1)].append(QLocale().toDouble(fields[1]));
+            }
+        }
+        QCOMPARE(notes.size(), 4);
+        QCOMPARE(angles.size(), 3);
+        const QStringList names = angles.keys();
+        const QString liveName = names.filter(QRegularExpression("^en cours \\(Forcé : ")).value(0);
+        const QString keptName =
+            names.filter(QRegularExpression("^Forcé : .*; γ = 1,5; ")).value(0);
+        QVERIFY2(!liveName.isEmpty() && !keptName.isEmpty()
+                     && names.filter(QRegularExpression("^Amorti : θ₀ = ")).size() == 1,
+                 qPrintable(names.join(" | ")));
+        for (const QString& name : names) {
+            const QString setup = name.startsWith("Amorti") ? "Amorti : θ₀ = " : "Forcé : θ₀ = 0°";
+            QVERIFY2(notes.filter("# " + name + " — " + setup).size() == 1,
+                     qPrintable(notes.join("\n")));
+        }
+        const QList<double> live = angles.take(liveName);
+        const QList<double> kept = angles.take(keptName);
+        QVERIFY(live.size() >= 1190 && kept.size() >= live.size());
+        for (int i = 0; i < live.size(); ++i)
+            QVERIFY2(std::abs(live[i] - kept[i]) < 1e-9, qPrintable(QString::number(i)));
+
+        // Back to the damped window: followed again, the driven runs kept.
+        f.frame.ShowSimulation(kDampedSimulation);
+        QVERIFY(window.Heading().startsWith("Pendule pesant amorti : "));
+        QCOMPARE(f.frame.KeptRunList().Runs().size(), 2U);
+        graphs.ClearAction()->trigger();
+        QVERIFY(f.frame.KeptRunList().Empty());
     }
 
     void theCursorReadsTheRecording()

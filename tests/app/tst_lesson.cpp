@@ -4,6 +4,7 @@
 
 #include "app/animation_menu.h"
 #include "app/fit_dialog.h"
+#include "app/graphs_menu.h"
 #include "app/lesson_file.h"
 #include "app/lesson_session.h"
 #include "app/mdi_brunmalt.h"
@@ -70,7 +71,8 @@ QStringList Controls(const MDIBrunmalt& frame)
             shown << field->objectName() + QLatin1Char('=') + field->text();
     }
     for (const KeptRun& run : frame.KeptRunList().Runs())
-        shown << QString::number(run.setup.LambdaHundredths) + QString::number(run.visible);
+        shown << QString::fromStdString(FullRunLabel(run.setup, {".", "A ", "F "}))
+                + QString::number(run.visible);
     return shown;
 }
 
@@ -131,6 +133,10 @@ private slots:
         ChildOf<QComboBox>(driven, "cboPresets")->activated(3);
         ChildOf<QDoubleSpinBox>(driven, "txt_teta0")->setValue(-30);
         ChildOf<QDoubleSpinBox>(driven, "txt_gamma")->setValue(1.234);
+        // The graphs follow the driven window now: its run is kept.
+        a.frame.Graphs().KeepAction()->trigger();
+        QCOMPARE(a.frame.KeptRunList().Runs().size(), 3U);
+        QVERIFY(IsDriven(a.frame.KeptRunList().Runs()[2].setup));
         a.frame.ShowSimulation(static_cast<std::int16_t>(endIn));
         QVERIFY(a.frame.Measured().Import(
             QStringLiteral(":/kestrova/measurements/video-positions.txt"), false));
@@ -203,6 +209,9 @@ private slots:
             << with("\"essais\": [", "\"essais\": {\"a\": [").replace("\n    ],", "]},")
             << "essais";
         QTest::addRow("run bad") << with("\"lambda\": 50", "\"lambda\": -1") << "essais[1].lambda";
+        QTest::addRow("driven run bad")
+            << with("\"essais\": [", "\"essais\": [{\"force\": {\"lambda\": 9}}, ")
+            << "essais[0].force.lambda";
         QTest::addRow("huge title")
             << with("Le facteur", QByteArray(300, 'x').constData()) << "titre";
         QTest::addRow("measurement whose time repeats")

@@ -17,6 +17,8 @@ namespace {
 // Apart from the runs' colours: grey points under a dark red curve.
 const QColor kPointsColour(105, 105, 105);
 const QColor kCurveColour(170, 0, 0);
+// Above the largest measured angle, so that no point sits on the frame.
+constexpr double kAngleHeadroom = 1.1;
 
 QSharedPointer<QCPGraphDataContainer> DataOf(const MeasuredSeries& series)
 {
@@ -189,17 +191,20 @@ void MeasurementOverlay::Draw(QCustomPlot& angle, QCustomPlot& speed)
     ApplyStyle(projector_);
 }
 
-std::optional<OverlayExtent> MeasurementOverlay::Extent() const
+void MeasurementOverlay::Widen(OverlayExtent& extent) const
 {
     if (!points_ && !curve_)
-        return std::nullopt;
-    OverlayExtent extent;
-    extent.timeFrom = points_ ? series_->time.front() : fitted_.time.front();
-    extent.timeTo = points_ ? series_->time.back() : fitted_.time.back();
+        return;
+    const MeasuredSeries& shown = points_ ? *series_ : fitted_;
+    extent.timeFrom = std::min(extent.timeFrom, shown.time.front());
+    extent.timeTo = std::max(extent.timeTo, shown.time.back());
     const double largest =
         std::max(points_ ? Largest(series_->value) : 0.0, curve_ ? Largest(fitted_.value) : 0.0);
-    (series_->speed ? extent.speed : extent.angle) = largest;
-    return extent;
+    // The graphs give speeds their headroom; angles get it here.
+    if (series_->speed)
+        extent.speed = std::max(extent.speed, largest);
+    else
+        extent.angle = std::max(extent.angle, kAngleHeadroom * largest);
 }
 
 void MeasurementOverlay::ApplyStyle(bool projector)
@@ -213,6 +218,16 @@ void MeasurementOverlay::ApplyStyle(bool projector)
         pen.setCapStyle(Qt::FlatCap);
         curve_->setPen(pen);
     }
+}
+
+QCPGraph* MeasurementOverlay::Points() const
+{
+    return points_;
+}
+
+QCPGraph* MeasurementOverlay::Curve() const
+{
+    return curve_;
 }
 
 std::vector<CsvRun> MeasurementOverlay::DataRuns() const

@@ -26,7 +26,7 @@ class QWidget;
 
 namespace kestrova {
 
-/// What the graphs must take in to show the measurement whole.
+/// The time span and the half-heights of the angle and speed axes.
 struct OverlayExtent {
     double timeFrom = 0; ///< s
     double timeTo = 0;
@@ -52,8 +52,8 @@ public:
     /// Puts the points and the curve shown in `angle` or `speed`, in place
     /// of those put before (which a clearing of the plot may have taken).
     void Draw(QCustomPlot& angle, QCustomPlot& speed);
-    /// What is shown; none when nothing is.
-    [[nodiscard]] std::optional<OverlayExtent> Extent() const;
+    /// Widens `extent` (the runs' own) to take in what is shown.
+    void Widen(OverlayExtent& extent) const;
     /// Larger points and a thicker curve for a projector.
     void ApplyStyle(bool projector);
 
@@ -63,8 +63,8 @@ public:
     [[nodiscard]] QString Name() const;
     [[nodiscard]] QString CurveName() const;
     /// The graphs drawn, null while not shown.
-    [[nodiscard]] QCPGraph* Points() const { return points_; }
-    [[nodiscard]] QCPGraph* Curve() const { return curve_; }
+    [[nodiscard]] QCPGraph* Points() const;
+    [[nodiscard]] QCPGraph* Curve() const;
 
 signals:
     /// What is shown changed; `fresh` when it is another measurement or fit.

@@ -34,9 +34,13 @@ struct PlotRun {
     QString name;
     QColor colour;
     bool live = false;
-    /// Half-height of the angle axis and largest angular speed it needs.
+    /// Half-height of the angle axis, and the largest angular speed and
+    /// energy it needs.
     double angleScale = 0;
     double speedScale = 0;
+    double energyScale = 0;
+    /// The small-angle theory's energy envelope is drawn with the current run.
+    bool envelope = false;
 };
 
 class RunPlots : public QObject {
@@ -82,7 +86,7 @@ private:
         PlotRun run;
         std::size_t rows = 0;          ///< rows of the recording already in the graphs
         std::vector<QCPGraph*> graphs; ///< angle, speed, total, then kinetic and potential
-        QCPGraph* envelope = nullptr;
+        QCPGraph* envelope = nullptr;  ///< the current damped run's only
         QCPCurve* phase = nullptr;
         /// The current run's points added by the last AppendRows, joined to
         /// the last one shown before: angle, speed, total, kinetic and
