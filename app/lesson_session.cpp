@@ -31,6 +31,7 @@ LessonSession::LessonSession(MDIBrunmalt& frame, QMenu& fileMenu)
 void LessonSession::FollowMeasurement(MeasurementSession& measured)
 {
     connect(&measured, &MeasurementSession::SeriesChanged, this, &LessonSession::Recheck);
+    connect(&measured, &MeasurementSession::FittedChanged, this, &LessonSession::Recheck);
 }
 
 Lesson LessonSession::Gather() const
@@ -56,8 +57,11 @@ Lesson LessonSession::Gather() const
     // Every series the importer makes is sound; a lesson never carries one
     // its reader would refuse.
     if (const MeasurementSession* measured = frame_.MeasuredOrNull();
-        measured != nullptr && measured->Series() && SeriesSound(*measured->Series()))
+        measured != nullptr && measured->Series() && SeriesSound(*measured->Series())) {
         lesson.measurement = measured->Series();
+        lesson.measurementName = measured->Name().toStdString();
+        lesson.fittedMotion = measured->Fitted();
+    }
     return lesson;
 }
 
@@ -85,8 +89,10 @@ void LessonSession::Apply(const Lesson& lesson)
     graphsOpen_ = lesson.graphsOpen;
     if (const std::optional<LessonView>& view = lesson.view)
         frame_.View().Choose({view->fitted, view->zoom, view->highContrast});
-    if (MeasurementSession* measured = frame_.MeasuredOrNull())
-        measured->SetSeries(lesson.measurement);
+    if (MeasurementSession* measured = frame_.MeasuredOrNull()) {
+        measured->SetSeries(lesson.measurement, QString::fromStdString(lesson.measurementName));
+        measured->SetFitted(lesson.fittedMotion);
+    }
     title_ = lesson.title;
     note_ = lesson.note;
     applying_ = false;

@@ -625,6 +625,39 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     </message>
 </context>
 <context>
+    <name>kestrova::MeasurementOverlay</name>
+    <message>
+        <source>Mesure</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Modèle ajusté</source>
+        <translation>Fitted model</translation>
+    </message>
+    <message>
+        <source>Mesure : %1</source>
+        <translation>Measurement: %1</translation>
+    </message>
+    <message>
+        <source>Modèle quadratique :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</source>
+        <translation>Quadratic model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</translation>
+    </message>
+    <message>
+        <source>Modèle linéaire :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</source>
+        <translation>Linear model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::GraphsWindow</name>
     <message>
         <source>Graphiques</source>
@@ -1018,6 +1051,10 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     <message>
         <source>la mesure («&#xa0;mesure&#xa0;») est incomplète ou illisible</source>
         <translation>the measurement (“mesure”) is incomplete or unreadable</translation>
+    </message>
+    <message>
+        <source>l&apos;ajustement de la mesure («&#xa0;mesure.ajustement&#xa0;») est incomplet ou illisible</source>
+        <translation>the measurement&apos;s fit (“mesure.ajustement”) is incomplete or unreadable</translation>
     </message>
 </context>
 <context>

@@ -142,8 +142,15 @@ private slots:
         a.frame.ShowSimulation(static_cast<std::int16_t>(endIn));
         QVERIFY(a.frame.Measured().Import(
             QStringLiteral(":/kestrova/measurements/video-positions.txt"), false));
+        // The fitted motion, to the last bit, and the file's name go with it.
+        const MeasuredSeries& series = *a.frame.Measured().Series();
+        const FittedMotion motion{
+            DampingModel::Quadratic, false,          4.2003141592653589, 0.0401, 0.07, 0.3, -0.1, 0,
+            series.time[3],          series.time[40]};
+        a.frame.Measured().SetFitted(motion);
         const Lesson before = a.frame.Lessons().Gather();
-        QVERIFY(before.measurement);
+        QVERIFY(before.measurement && before.fittedMotion == motion);
+        QCOMPARE(before.measurementName, "video-positions.txt");
         const QStringList shown = Controls(a.frame);
         QVERIFY(a.frame.Lessons().SaveAs(path));
         QCOMPARE(a.frame.Lessons().FilePath(), path + QStringLiteral(".kestrova"));
@@ -230,6 +237,15 @@ private slots:
                     "\"AAAAAAAAAAAAAAAAAAAAAA==\", \"tempsUniformes\": {\"debut\": 0, \"pas\": 1, "
                     "\"diviseur\": 3, \"nombre\": 2}, \"pausesBinaires\": \"\"}, \"titre\"")
             << "mesure";
+        const char* fitted = "\"mesure\": {\"vitesseAngulaire\": false, \"temps\": \"0 1 2\", "
+                             "\"valeurs\": \"0 1 2\", \"pauses\": \"\", \"ajustement\": "
+                             "{\"modele\": \"%1\", \"omega0\": 4, \"lambda\": 0, \"mu\": 0, "
+                             "\"angle\": 0, \"vitesse\": 0, \"decalage\": 0, \"debut\": 0, "
+                             "\"fin\": %2}}, \"titre\"";
+        QTest::addRow("fit of no known model")
+            << with("\"titre\"", QString(fitted).arg("cubique").arg(2).toUtf8()) << "ajustement";
+        QTest::addRow("fit beyond the measurement")
+            << with("\"titre\"", QString(fitted).arg("lineaire").arg(3).toUtf8()) << "ajustement";
         QTest::addRow("deep nesting") << QByteArray(5000, '[') << "imbriquées";
         QTest::addRow("too big") << QByteArray(kLessonFileMaxBytes + 1, ' ') + good << "volumineux";
         QTest::addRow("folder") << QByteArray("folder") << "dossier";

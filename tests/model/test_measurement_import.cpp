@@ -1,3 +1,4 @@
+#include "model/fitted_motion.h"
 #include "model/measured_series.h"
 #include "model/measurement_archive.h"
 #include "model/measurement_table.h"
@@ -211,6 +212,23 @@ TEST(PendulumFit, RecoversTheParameters)
             EXPECT_NEAR(right.offset.value, 0.05, 2 * right.offset.uncertainty);
         }
         EXPECT_EQ(right.residual.size(), s.time.size());
+        // The curve drawn is the fitted model at the samples, measured minus
+        // residual, with points between them where they are sparse.
+        const std::optional<FittedMotion> motion = FittedMotionOf(right);
+        ASSERT_TRUE(motion && FittedMotionSound(*motion, s));
+        const MeasuredSeries curve = FittedMotionCurve(*motion, s);
+        EXPECT_TRUE(std::is_sorted(curve.time.begin(), curve.time.end()));
+        EXPECT_TRUE(std::all_of(curve.value.begin(), curve.value.end(),
+                                [](double v) { return std::isfinite(v); }));
+        std::size_t k = 0;
+        for (std::size_t i = 0; i < curve.time.size(); ++i) {
+            if (k < s.time.size() && curve.time[i] == s.time[k]) {
+                ASSERT_NEAR(curve.value[i], s.value[k] - right.residual[k], 1e-12) << k;
+                ++k;
+            }
+        }
+        EXPECT_EQ(k, s.time.size());
+        EXPECT_EQ(curve.time.size() > s.time.size(), c.w0 > 5) << curve.time.size();
     }
 }
 
