@@ -3,12 +3,14 @@
 #include "app/atomic_save.h"
 #include "app/file_menu.h"
 #include "app/kestrova_version.h"
+#include "app/measurement_session.h"
 #include "model/kept_runs.h"
 #include "model/runs_csv.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/driven/frm_pendule_force.h"
 #include "ui/graphs/graphs_window.h"
+#include "ui/graphs/run_plots.h"
 
 #include <qcustomplot.h>
 
@@ -105,8 +107,11 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
             ShowFollowed();
         });
         // By then the window is only a QObject: forget it before anything
-        // looks at it as a window.
-        connect(damped, &QObject::destroyed, this, [this] {
+        // looks at it as a window. A damped window opened since (the same
+        // simulation shown again) is followed already and stays so.
+        connect(damped, &QObject::destroyed, this, [this, damped] {
+            if (damped_ && damped_.data() != damped)
+                return;
             damped_.clear();
             ShowFollowed();
         });
@@ -168,6 +173,20 @@ void GraphsMenu::ShowFollowed()
     UpdateEnabled();
 }
 
+void GraphsMenu::FollowMeasurement(const MeasurementSession& measured)
+{
+    measured_ = &measured;
+    connect(&measured, &MeasurementSession::SeriesChanged, this, &GraphsMenu::ShowMeasurement);
+    connect(&measured, &MeasurementSession::FittedChanged, this, &GraphsMenu::ShowMeasurement);
+    ShowMeasurement();
+}
+
+void GraphsMenu::ShowMeasurement()
+{
+    if (GraphsWindow* window = Window(); window != nullptr && measured_ != nullptr)
+        window->Plots().Overlay().Set(measured_->Series(), measured_->Name(), measured_->Fitted());
+}
+
 void GraphsMenu::ShowGraphs()
 {
     if (subWindow_) {
@@ -198,6 +217,7 @@ void GraphsMenu::ShowGraphs()
     subWindow_->setWindowIcon(frame_.windowIcon());
     subWindow_->resize(window->size().grownBy(subWindow_->contentsMargins()));
     subWindow_->move(24, 24);
+    ShowMeasurement();
     subWindow_->show();
     area_.setActiveSubWindow(subWindow_);
 }
@@ -311,7 +331,9 @@ bool GraphsMenu::ExportData(const QString& path)
         views[i] = utf8[i];
     }
     const CsvStyle style = CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
-    const std::vector<CsvRun> runs = window->DataRuns();
+    std::vector<CsvRun> runs = window->DataRuns();
+    for (const CsvRun& measured : window->Plots().Overlay().DataRuns())
+        runs.push_back(measured);
     std::vector<std::string> notes{"Kestrova " + std::to_string(kVersionMajor) + '.'
                                    + std::to_string(kVersionMinor)};
     for (std::string& note : window->DataNotes())

@@ -28,6 +28,7 @@ class frmPenduleAmorti;
 class frmPenduleForce;
 class GraphsWindow;
 class KeptRuns;
+class MeasurementSession;
 
 class GraphsMenu : public QObject {
     Q_OBJECT
@@ -46,6 +47,8 @@ public:
     void Follow(frmPenduleAmorti* damped);
     /// The driven window just opened: the graphs follow its run.
     void Follow(frmPenduleForce* driven);
+    /// The graphs show the imported measurement and its fitted motion.
+    void FollowMeasurement(const MeasurementSession& measured);
 
     [[nodiscard]] QAction* GraphsAction() const { return graphs_; }
     [[nodiscard]] QAction* KeepAction() const { return keep_; }
@@ -71,7 +74,8 @@ public:
     /// pixels), SVG or PDF after the path's suffix. False and a message
     /// when it could not.
     bool ExportImage(const QString& path);
-    /// Writes every run of the graphs window, kept ones included, as CSV.
+    /// Writes every run of the graphs window, kept ones included, and the
+    /// measurement with its fitted curve, as CSV.
     bool ExportData(const QString& path);
 
     void SetNameChooser(NameChooser chooser) { chooseName_ = std::move(chooser); }
@@ -81,6 +85,7 @@ private:
     enum class Followed { Damped, Driven };
 
     void KeptChanged();
+    void ShowMeasurement();
     /// A simulation window came forward: its run is followed.
     void WindowActivated(QMdiSubWindow* subWindow);
     /// The graphs window follows the run chosen, or none.
@@ -97,6 +102,7 @@ private:
     QPointer<frmPenduleForce> driven_;
     Followed followed_ = Followed::Damped;
     QPointer<QMdiSubWindow> subWindow_;
+    const MeasurementSession* measured_ = nullptr;
     NameChooser chooseName_;
     ErrorReporter reportError_;
     std::function<bool()> anyOtherRuns_;

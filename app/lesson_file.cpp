@@ -1,5 +1,6 @@
 #include "app/lesson_file.h"
 
+#include "app/lesson_fit.h"
 #include "app/lesson_keys.h"
 #include "app/lesson_measurement.h"
 
@@ -73,6 +74,7 @@ public:
             lesson.view = ReadView(view);
         QString problem;
         lesson.measurement = ReadLessonMeasurement(root, problem);
+        ReadMeasurementFit(root, lesson, problem);
         if (!problem.isEmpty())
             Refuse(problem);
         return lesson;

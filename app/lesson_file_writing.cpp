@@ -1,5 +1,6 @@
 #include "app/atomic_save.h"
 #include "app/lesson_file.h"
+#include "app/lesson_fit.h"
 #include "app/lesson_keys.h"
 #include "app/lesson_measurement.h"
 
@@ -82,8 +83,11 @@ QByteArray LessonJson(const Lesson& lesson)
                         {QLatin1String(kZoom), static_cast<int>(std::lround(view->zoom * 100))},
                         {QLatin1String(kHighContrast), view->highContrast}});
     }
-    if (lesson.measurement)
-        root.insert(QLatin1String(kLessonMeasurementKey), MeasurementJson(*lesson.measurement));
+    if (lesson.measurement) {
+        QJsonObject measurement = MeasurementJson(*lesson.measurement);
+        AddMeasurementFit(measurement, lesson);
+        root.insert(QLatin1String(kLessonMeasurementKey), measurement);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

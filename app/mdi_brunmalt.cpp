@@ -73,6 +73,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     measurementSession_ = new MeasurementSession(*this, *fileMenu_->Menu(),
                                                  *lessons_->ExamplesMenu(), *AnalysisMenu());
     lessons_->FollowMeasurement(*measurementSession_);
+    graphsMenu_->FollowMeasurement(*measurementSession_);
     connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();

@@ -65,7 +65,11 @@ bool LessonWithinRanges(const Lesson& lesson)
         && lesson.keptRuns.size() <= KeptRuns::kLimit
         && std::all_of(lesson.keptRuns.begin(), lesson.keptRuns.end(),
                        [](const LessonKeptRun& run) { return RunWithinRanges(run.setup); })
-        && (!lesson.measurement || SeriesSound(*lesson.measurement));
+        && (!lesson.measurement || SeriesSound(*lesson.measurement))
+        && Utf8Length(lesson.measurementName) <= kLessonTitleMaxLength
+        && (!lesson.fittedMotion
+            || (lesson.measurement
+                && FittedMotionSound(*lesson.fittedMotion, *lesson.measurement)));
 }
 
 std::vector<LessonKeptRun> LessonRuns(const std::vector<KeptRun>& runs)

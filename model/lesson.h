@@ -8,6 +8,7 @@
 /// the Qt side, which fills this and checks it with `LessonWithinRanges`.
 
 #include "model/driven_parameters.h"
+#include "model/fitted_motion.h"
 #include "model/foucault_motion.h"
 #include "model/kept_runs.h"
 #include "model/latitude_reading.h"
@@ -80,6 +81,10 @@ struct Lesson {
     std::optional<LessonView> view;
     /// The imported measurement, carried whole so that the file stands alone.
     std::optional<MeasuredSeries> measurement;
+    /// The name of the file it came from (UTF-8, may be empty), and the
+    /// motion last fitted to it and applied to the simulator.
+    std::string measurementName;
+    std::optional<FittedMotion> fittedMotion;
 
     bool operator==(const Lesson&) const = default;
 };

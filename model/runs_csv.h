@@ -3,8 +3,11 @@
 /// \file
 /// Several runs in one CSV table, the current one and the kept ones: a
 /// column names the run, then its time, motion and energies, one line per
-/// recorded row. Written like the single-run table (recording_csv.h).
+/// recorded row. Written like the single-run table (recording_csv.h). A
+/// measured series (or a curve fitted to one) takes the same columns: its
+/// angle or its angular speed, the other cells left empty.
 
+#include "model/measured_series.h"
 #include "model/recording_csv.h"
 
 #include <span>
@@ -19,6 +22,8 @@ inline constexpr std::size_t kRunsColumns = 7;
 struct CsvRun {
     std::string name;
     const MotionRecorder* recording = nullptr;
+    /// Written instead of a recording when set.
+    const MeasuredSeries* series = nullptr;
 };
 
 /// Each note as a line "# note" (the program, then each run with all its

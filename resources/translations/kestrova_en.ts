@@ -629,6 +629,39 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     </message>
 </context>
 <context>
+    <name>kestrova::MeasurementOverlay</name>
+    <message>
+        <source>Mesure</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Modèle ajusté</source>
+        <translation>Fitted model</translation>
+    </message>
+    <message>
+        <source>Mesure : %1</source>
+        <translation>Measurement: %1</translation>
+    </message>
+    <message>
+        <source>Modèle quadratique :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</source>
+        <translation>Quadratic model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</translation>
+    </message>
+    <message>
+        <source>Modèle linéaire :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</source>
+        <translation>Linear model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::GraphsWindow</name>
     <message>
         <source>Graphiques</source>
@@ -1023,6 +1056,10 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <source>la mesure («&#xa0;mesure&#xa0;») est incomplète ou illisible</source>
         <translation>the measurement (“mesure”) is incomplete or unreadable</translation>
     </message>
+    <message>
+        <source>l&apos;ajustement de la mesure («&#xa0;mesure.ajustement&#xa0;») est incomplet ou illisible</source>
+        <translation>the measurement&apos;s fit (“mesure.ajustement”) is incomplete or unreadable</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LessonSession</name>
@@ -1085,10 +1122,6 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     <message>
         <source>lecon</source>
         <translation>lesson</translation>
-    </message>
-    <message>
-        <source>La leçon « %1 » est enregistrée sans la mesure importée : ses %2 échantillons dépassent les %3 qu&apos;un fichier de leçon peut contenir.</source>
-        <translation>The lesson “%1” is saved without the imported measurement: its %2 samples exceed the %3 a lesson file can hold.</translation>
     </message>
 </context>
 <context>

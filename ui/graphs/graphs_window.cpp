@@ -92,6 +92,7 @@ GraphsWindow::GraphsWindow(KeptRuns& kept, QWidget* parent)
     side->addWidget(keptTitle);
     side->addWidget(keptList_, 1);
     side->addWidget(remove_);
+    side->addWidget(plots_->Overlay().CreateControls(this));
     // What an image export shows is the left column: parameters, graphs, readout.
     auto* shown = new QVBoxLayout;
     shown->addWidget(heading_);

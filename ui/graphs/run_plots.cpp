@@ -62,6 +62,15 @@ RunPlots::RunPlots(QObject* parent)
                     }
                 });
     }
+    overlay_ = new MeasurementOverlay(this);
+    connect(overlay_, &MeasurementOverlay::Changed, this, [this](bool fresh) {
+        overlay_->Draw(*Plot(GraphKind::Angle), *Plot(GraphKind::Speed));
+        // Another measurement is shown whole.
+        follows_ = follows_ || fresh;
+        if (follows_)
+            ApplyRanges();
+        Replot();
+    });
     Retranslate();
     ApplyStyle();
     ApplyRanges();
@@ -125,6 +134,7 @@ void RunPlots::Show(const std::vector<PlotRun>& runs, double timeEnd)
         timeEnd_ = timeEnd;
     for (const PlotRun& run : runs)
         AddRun(run);
+    overlay_->Draw(*Plot(GraphKind::Angle), *Plot(GraphKind::Speed));
     Retranslate();
     // The levels fill the phase portrait's new ranges.
     ApplyRanges();
@@ -257,16 +267,18 @@ void RunPlots::ApplyRanges()
         speed = std::max(speed, drawn.run.speedScale);
         energy = std::max(energy, drawn.run.energyScale);
     }
+    OverlayExtent shown{0, timeEnd_, angle, speed};
+    overlay_->Widen(shown);
     // Nothing to show yet: a quarter turn, and what it takes at the default pulsation.
-    angle = angle > 0 ? angle : PI / 2;
-    speed = speed > 0 ? kMargin * speed : 1;
+    angle = shown.angle > 0 ? shown.angle : PI / 2;
+    speed = shown.speed > 0 ? kMargin * shown.speed : 1;
     energy = energy > 0 ? kMargin * energy : 1;
     const double top[kGraphCount] = {angle, speed, energy, speed};
     applyingRanges_ = true;
     for (std::size_t i = 0; i < kGraphCount; ++i) {
         QCustomPlot* plot = plots_[i];
         if (IsTimePlot(i))
-            plot->xAxis->setRange(0, timeEnd_);
+            plot->xAxis->setRange(shown.timeFrom, shown.timeTo);
         else
             plot->xAxis->setRange(-angle, angle);
         plot->yAxis->setRange(i == static_cast<std::size_t>(GraphKind::Energy) ? 0 : -top[i],
@@ -356,6 +368,7 @@ void RunPlots::ApplyStyle()
         // The curves show through: the legend never hides a piece of them.
         plot->legend->setBrush(QColor(255, 255, 255, 190));
     }
+    overlay_->ApplyStyle(projector_);
     for (Drawn& drawn : drawn_) {
         const PlotRun& run = drawn.run;
         for (std::size_t k = 0; k < drawn.graphs.size(); ++k) {

@@ -8,6 +8,7 @@
 
 #include "model/motion_recorder.h"
 #include "model/parameters.h"
+#include "ui/graphs/measurement_overlay.h"
 
 #include <QColor>
 #include <QObject>
@@ -77,6 +78,9 @@ public:
     /// Axis titles in the interface language.
     void Retranslate();
 
+    /// The imported measurement and its fitted curve, drawn with the runs.
+    [[nodiscard]] MeasurementOverlay& Overlay() const { return *overlay_; }
+
 private:
     struct Drawn {
         PlotRun run;
@@ -108,6 +112,7 @@ private:
     bool projector_ = false;
     bool levelsShown_ = false;
     std::vector<QCPCurve*> levels_;
+    MeasurementOverlay* overlay_ = nullptr;
 };
 
 } // namespace kestrova
