@@ -5,6 +5,8 @@
 #include "app/labelled_plot.h"
 #include "app/printed_page.h"
 #include "model/damped_run.h"
+#include "model/driven_csv.h"
+#include "model/driven_run.h"
 #include "model/recording_csv.h"
 #include "plot/plot_picture.h"
 #include "plot/qt_utf8.h"
@@ -28,6 +30,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -59,10 +62,46 @@ std::array<std::string, kRecordingColumns> ColumnTitles()
     return out;
 }
 
+/// The driven run's columns: time, the angle turned through, the speed and the drive.
+std::array<std::string, kDrivenColumns> DrivenColumnTitles()
+{
+    const QString titles[] = {
+        FileMenu::tr("temps (s)"),
+        FileMenu::tr("angle (°)"),
+        FileMenu::tr("angle (rad)"),
+        FileMenu::tr("vitesse angulaire (rad/s)"),
+        FileMenu::tr("excitation γω₀² cos Ωt (rad/s²)"),
+    };
+    std::array<std::string, kDrivenColumns> out;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = titles[i].toStdString();
+    return out;
+}
+
 /// A run to export: started at least once since its reset.
-bool HasRun(const DampedRun* run)
+template <typename Run>
+bool HasRun(const Run* run)
 {
     return run != nullptr && (run->Running() || run->Time() > 0);
+}
+
+CsvStyle LocaleCsvStyle()
+{
+    return CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
+}
+
+std::string ProgramNote()
+{
+    return "Kestrova " + std::to_string(kVersionMajor) + '.' + std::to_string(kVersionMinor);
+}
+
+/// Writes the pieces of a table to `device`, as long as it takes them.
+CsvSink DeviceSink(QIODevice& device)
+{
+    return [&device](std::string_view piece) {
+        const auto size = static_cast<qint64>(piece.size());
+        return device.write(piece.data(), size) == size;
+    };
 }
 
 } // namespace
@@ -97,11 +136,13 @@ FileMenu::FileMenu(QMainWindow& frame, std::function<const DampedRun*()> damped,
 
     connect(menu_, &QMenu::aboutToShow, this, &FileMenu::UpdateEnabled);
     connect(exportData_, &QAction::triggered, this, [this] {
-        if (!HasRun(damped_()))
+        const bool damped = HasRun(damped_());
+        if (!damped && !HasRun(DrivenOnly()))
             return;
         const QString path =
             chooseName_(tr("Exporter les données"),
-                        ProposedPath(FromUtf8(kDampedRunFileStem), QStringLiteral("csv")),
+                        ProposedPath(FromUtf8(damped ? kDampedRunFileStem : kDrivenRunFileStem),
+                                     QStringLiteral("csv")),
                         tr("Tableau CSV (*.csv)"));
         if (!path.isEmpty())
             ExportData(path);
@@ -138,7 +179,7 @@ bool FileMenu::eventFilter(QObject* watched, QEvent* event)
 
 void FileMenu::UpdateEnabled()
 {
-    exportData_->setEnabled(HasRun(damped_()));
+    exportData_->setEnabled(HasRun(damped_()) || HasRun(DrivenOnly()));
     for (QAction* action : {exportPlots_, copy_, print_})
         action->setEnabled(active_() != nullptr);
 }
@@ -160,27 +201,45 @@ bool FileMenu::Report(const QString& message)
     return false;
 }
 
+const DrivenRun* FileMenu::DrivenOnly() const
+{
+    return damped_() == nullptr && driven_ ? driven_() : nullptr;
+}
+
 bool FileMenu::ExportData(const QString& path)
 {
     const DampedRun* run = damped_();
-    if (run == nullptr)
-        return false;
+    if (run == nullptr) {
+        const DrivenRun* driven = DrivenOnly();
+        return driven != nullptr && ExportDrivenData(*driven, path);
+    }
     const std::array<std::string, kRecordingColumns> titles = ColumnTitles();
     std::array<std::string_view, kRecordingColumns> views;
     for (std::size_t i = 0; i < titles.size(); ++i)
         views[i] = titles[i];
-    const CsvStyle style = CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
-    const std::vector<std::string> notes = SetupNotes(run->Setup(), style.decimalMark,
-                                                      "Kestrova " + std::to_string(kVersionMajor)
-                                                          + '.' + std::to_string(kVersionMinor));
+    const CsvStyle style = LocaleCsvStyle();
+    const std::vector<std::string> notes =
+        SetupNotes(run->Setup(), style.decimalMark, ProgramNote());
     const MotionRecorder& recording = run->Recording();
-    return Report(SaveAtomically(
-        {{path, [&](QIODevice& device) {
-              return WriteRecordingCsv(recording, style, notes, views, [&](std::string_view piece) {
-                  const auto size = static_cast<qint64>(piece.size());
-                  return device.write(piece.data(), size) == size;
-              });
-          }}}));
+    return Report(SaveAtomically({{path, [&](QIODevice& device) {
+                                       return WriteRecordingCsv(recording, style, notes, views,
+                                                                DeviceSink(device));
+                                   }}}));
+}
+
+bool FileMenu::ExportDrivenData(const DrivenRun& run, const QString& path)
+{
+    const std::array<std::string, kDrivenColumns> titles = DrivenColumnTitles();
+    std::array<std::string_view, kDrivenColumns> views;
+    std::copy(titles.begin(), titles.end(), views.begin());
+    const CsvStyle style = LocaleCsvStyle();
+    const std::vector<std::string> notes =
+        DrivenSetupNotes(run.Setup(), style.decimalMark, ProgramNote());
+    return Report(SaveAtomically({{path, [&](QIODevice& device) {
+                                       return WriteDrivenCsv(run.StepRecording(), run.Setup(),
+                                                             style, notes, views,
+                                                             DeviceSink(device));
+                                   }}}));
 }
 
 bool FileMenu::ExportPlots(const QString& path)

@@ -1,7 +1,7 @@
 #pragma once
 
 /// \file
-/// The frame's "Fichier" menu: the recorded damped run as a CSV table, the
+/// The frame's "Fichier" menu: the recorded damped or driven run as a CSV table, the
 /// plots of the open simulation window as PNG or SVG files, the plot under
 /// the pointer (or the whole window) on the clipboard, and a printed page.
 /// Every file is written atomically; a failure is told in French.
@@ -21,6 +21,7 @@ class QMenu;
 namespace kestrova {
 
 class DampedRun;
+class DrivenRun;
 class PlotSource;
 
 class FileMenu : public QObject {
@@ -48,6 +49,9 @@ public:
     [[nodiscard]] QAction* PrintAction() const { return print_; }
 
     void SetNameChooser(NameChooser chooser) { chooseName_ = std::move(chooser); }
+    /// The run of the open driven window (or null): its data are exported
+    /// while no damped window is open.
+    void SetDrivenRun(std::function<const DrivenRun*()> driven) { driven_ = std::move(driven); }
     /// Plots shown beside the simulation window (in a dock) that leave the
     /// program with it: exported after its own, copied when under the pointer.
     void SetSidePlots(std::function<QList<PlotPicture>()> plots) { sidePlots_ = std::move(plots); }
@@ -58,8 +62,8 @@ public:
     /// simulation window is open.
     void UpdateEnabled();
 
-    /// Writes the damped run's setup and recording to `path`; false (and a
-    /// message) when it could not.
+    /// Writes the damped (else the driven) run's setup and recording to
+    /// `path`; false (and a message) when it could not.
     bool ExportData(const QString& path);
     /// Writes each plot of the open window next to `path`, named after it
     /// with the plot's name added: SVG when `path` ends in ".svg", PNG at
@@ -81,11 +85,15 @@ private:
     void Retranslate();
     void Print();
     bool Report(const QString& message);
+    bool ExportDrivenData(const DrivenRun& run, const QString& path);
+    /// The driven run when there is one and no damped run.
+    [[nodiscard]] const DrivenRun* DrivenOnly() const;
     /// The open window's plots, then the side plots.
     [[nodiscard]] QList<PlotPicture> AllPlots(const PlotSource& source) const;
 
     QMainWindow& frame_;
     std::function<const DampedRun*()> damped_;
+    std::function<const DrivenRun*()> driven_;
     std::function<PlotSource*()> active_;
     std::function<QList<PlotPicture>()> sidePlots_;
     NameChooser chooseName_;

@@ -170,8 +170,12 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         editMenu_->Follow(damped);
         graphsMenu_->Follow(damped);
     }
-    if (auto* driven = qobject_cast<frmPenduleForce*>(window.Widget))
+    // "Mesures" and the graphs follow the driven pendulum too.
+    if (auto* driven = qobject_cast<frmPenduleForce*>(window.Widget)) {
+        measurementsDock_->FollowDriven(driven);
+        connect(driven, &frmPenduleForce::RunMoved, fileMenu_, &FileMenu::UpdateEnabled);
         graphsMenu_->Follow(driven);
+    }
     EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)
         lessons_->WindowOpened();

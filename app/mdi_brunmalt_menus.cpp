@@ -21,6 +21,7 @@
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
@@ -97,6 +98,10 @@ void MDIBrunmalt::CreateFileMenu()
             const std::vector<Simulation*> open = OpenSimulations();
             return open.empty() ? nullptr : open.front();
         });
+    fileMenu_->SetDrivenRun([this]() -> const DrivenRun* {
+        const auto* driven = qobject_cast<frmPenduleForce*>(SimulationWidget(kDrivenSimulation));
+        return driven != nullptr ? &driven->Run() : nullptr;
+    });
     const QList<QAction*> menus = menuBar()->actions();
     menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.first(), fileMenu_->Menu());
     // The period-amplitude plot leaves the program with the damped window's.

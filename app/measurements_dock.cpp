@@ -3,6 +3,8 @@
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/driven_measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -22,6 +25,7 @@ MeasurementsDock::MeasurementsDock(QMainWindow& frame)
     : QDockWidget(&frame)
     , frame_(frame)
     , panel_(new MeasurementsPanel)
+    , drivenPanel_(new DrivenMeasurementsPanel)
 {
     setObjectName(QStringLiteral("MeasurementsDock"));
     SetTranslatable(this, "windowTitle", QT_TR_NOOP("Mesures"));
@@ -41,10 +45,18 @@ MeasurementsDock::MeasurementsDock(QMainWindow& frame)
                         close ? QT_TR_NOOP("Ferme le panneau des mesures")
                               : QT_TR_NOOP("Détache le panneau des mesures"));
     }
+    // One panel at a time shows: that of the window followed.
+    auto* panels = new QWidget;
+    auto* column = new QVBoxLayout(panels);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(panel_);
+    column->addWidget(drivenPanel_);
+    drivenPanel_->hide();
     // A screen too short for the panel scrolls it rather than stretching the frame.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(panel_);
+    scroll->setWidget(panels);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFixedWidth(panel_->width());
@@ -69,10 +81,7 @@ MeasurementsDock::MeasurementsDock(QMainWindow& frame)
 
 void MeasurementsDock::Follow(frmPenduleAmorti* window)
 {
-    if (window_) {
-        disconnect(window_, nullptr, this, nullptr);
-        disconnect(window_, nullptr, panel_, nullptr);
-    }
+    Forget();
     window_ = window;
     panel_->Follow(window != nullptr ? &window->Run() : nullptr);
     if (window) {
@@ -82,10 +91,45 @@ void MeasurementsDock::Follow(frmPenduleAmorti* window)
         // it without closing only when the frame itself goes, and then the
         // panel lets go of the run too.
         connect(window, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
+    }
+    drivenPanel_->hide();
+    panel_->show();
+    Watch(window);
+}
+
+void MeasurementsDock::FollowDriven(frmPenduleForce* window)
+{
+    Forget();
+    window_ = window;
+    panel_->Follow(nullptr);
+    drivenPanel_->Follow(window != nullptr ? &window->Run() : nullptr);
+    if (window) {
+        connect(window, &frmPenduleForce::RunMoved, drivenPanel_,
+                &DrivenMeasurementsPanel::Refresh);
+        connect(window, &frmPenduleForce::Unloaded, this, [this] { Follow(nullptr); });
+        panel_->hide();
+        drivenPanel_->show();
+    }
+    Watch(window);
+}
+
+void MeasurementsDock::Forget()
+{
+    if (window_) {
+        disconnect(window_, nullptr, this, nullptr);
+        disconnect(window_, nullptr, panel_, nullptr);
+        disconnect(window_, nullptr, drivenPanel_, nullptr);
+    }
+    drivenPanel_->Follow(nullptr);
+}
+
+void MeasurementsDock::Watch(QWidget* window)
+{
+    if (window) {
         // By the time QObject says it is destroyed the window is only a
         // QObject: forget it without touching it as a window.
         // Its sub-window is half gone too, so nobody else may be told now:
-        // the panel lets go of the run quietly, and the menu item, whose
+        // the panels let go of the run quietly, and the menu item, whose
         // listeners look at the frame's windows, follows once it is over.
         connect(window, &QObject::destroyed, this, [this] {
             window_.clear();
@@ -93,6 +137,7 @@ void MeasurementsDock::Follow(frmPenduleAmorti* window)
                 const QSignalBlocker quiet(panel_);
                 panel_->Follow(nullptr);
             }
+            drivenPanel_->Follow(nullptr);
             QTimer::singleShot(0, this, [this] {
                 if (window_.isNull())
                     Follow(nullptr);

@@ -16,6 +16,7 @@ namespace {
 constexpr double kGap = 16; // between plots, and around the blocks
 constexpr double kHeadingPixels = 18;
 constexpr double kTextPixels = 11;
+constexpr qsizetype kPlotsPerRow = 3;
 
 QFont CanvasFont(double pixels, bool bold)
 {
@@ -36,14 +37,27 @@ void PaintPage(QPainter& painter, QSizeF page, const PlotSource& source)
     const double headingLine = QFontMetricsF(heading).lineSpacing();
     const double textLine = QFontMetricsF(text).lineSpacing();
 
+    // Rows of a few plots: a window with its analyses stays legible.
+    QList<QList<PlotPicture>> rows;
+    for (qsizetype i = 0; i < plots.size(); i += kPlotsPerRow)
+        rows.append(plots.mid(i, kPlotsPerRow));
+    const double captionHeight = kGap + 2 * textLine;
     double plotsWidth = 0;
     double plotsHeight = 0;
-    for (const PlotPicture& plot : plots) {
-        plotsWidth += plot.size.width() + (plotsWidth > 0 ? kGap : 0);
-        plotsHeight = std::max<double>(plotsHeight, plot.size.height());
+    QList<double> rowHeights;
+    for (const QList<PlotPicture>& row : rows) {
+        double width = 0;
+        double height = 0;
+        for (const PlotPicture& plot : row) {
+            width += plot.size.width() + (width > 0 ? kGap : 0);
+            height = std::max<double>(height, plot.size.height());
+        }
+        plotsWidth = std::max(plotsWidth, width);
+        plotsHeight += height + (plotsHeight > 0 ? captionHeight : 0);
+        rowHeights.append(height);
     }
     const double top = headingLine + kGap + textLine * captions.size() + kGap;
-    const QSizeF canvas(std::max(plotsWidth, 400.0), top + plotsHeight + kGap + 2 * textLine);
+    const QSizeF canvas(std::max(plotsWidth, 400.0), top + plotsHeight + captionHeight);
     const double scale = std::min(page.width() / canvas.width(), page.height() / canvas.height());
 
     painter.save();
@@ -57,21 +71,25 @@ void PaintPage(QPainter& painter, QSizeF page, const PlotSource& source)
         painter.drawText(QPointF(0, y), line);
         y += textLine;
     }
-    double x = 0;
-    for (const PlotPicture& plot : plots) {
-        painter.save();
-        painter.translate(x, top);
-        PaintPlot(painter, plot);
-        painter.setPen(QPen(Qt::gray, 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(QPointF(0, 0), QSizeF(plot.size)));
-        painter.restore();
-        painter.setPen(Qt::black);
-        painter.setFont(text);
-        painter.drawText(
-            QRectF(x, top + plot.size.height() + kGap / 2, plot.size.width(), 2 * textLine),
-            Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, plot.title);
-        x += plot.size.width() + kGap;
+    double rowTop = top;
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        double x = 0;
+        for (const PlotPicture& plot : rows[r]) {
+            painter.save();
+            painter.translate(x, rowTop);
+            PaintPlot(painter, plot);
+            painter.setPen(QPen(Qt::gray, 0));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(QPointF(0, 0), QSizeF(plot.size)));
+            painter.restore();
+            painter.setPen(Qt::black);
+            painter.setFont(text);
+            painter.drawText(
+                QRectF(x, rowTop + plot.size.height() + kGap / 2, plot.size.width(), 2 * textLine),
+                Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, plot.title);
+            x += plot.size.width() + kGap;
+        }
+        rowTop += rowHeights[r] + captionHeight;
     }
     painter.restore();
 }

@@ -2,7 +2,8 @@
 
 /// \file
 /// One printed page of a simulation window: its caption, its parameters and
-/// derived quantities, then its plots side by side with what each shows.
+/// derived quantities, then its plots side by side, three to a row, with
+/// what each shows.
 
 #include "plot/plot_picture.h"
 

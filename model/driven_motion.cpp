@@ -107,23 +107,51 @@ double DrivenMotion::Time() const
     return (static_cast<double>(periods_) * steps_ + phaseStep_) * h_;
 }
 
+bool PeriodRepeats(Motion before, Motion after, double drivePulsation)
+{
+    const double gap = std::abs(std::remainder(before.angle - after.angle, kTwoPi))
+        + std::abs(before.speed - after.speed) / drivePulsation;
+    const double scale =
+        std::max(std::abs(after.angle) + std::abs(after.speed) / drivePulsation, 1e-3);
+    return gap < 1e-6 * scale;
+}
+
+PeriodSwing SwingOverPeriod(std::span<const Motion> period)
+{
+    PeriodSwing swing;
+    if (period.size() < 2)
+        return swing;
+    const std::size_t n = period.size() - 1;
+    double low = period[0].angle;
+    double high = low;
+    double inPhase = 0;
+    double quadrature = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const double angle = period[k].angle;
+        const double phase = kTwoPi * static_cast<double>(k) / static_cast<double>(n);
+        inPhase += angle * std::cos(phase);
+        quadrature += angle * std::sin(phase);
+        low = std::min(low, period[k + 1].angle);
+        high = std::max(high, period[k + 1].angle);
+    }
+    swing.amplitude = (high - low) / 2;
+    // θ ≈ A·cos(Ωt − φ) = A cos φ cos Ωt + A sin φ sin Ωt.
+    const double lag = std::atan2(quadrature, inPhase);
+    swing.phaseLag = lag < 0 ? lag + kTwoPi : lag;
+    return swing;
+}
+
 SteadyResponse MeasureSteady(const DrivenSetup& setup, Motion start, int maxPeriods)
 {
     DrivenMotion motion(setup);
     motion.SetState(start);
-    const double omega = setup.drivePulsation;
-    auto gap = [omega](Motion a, Motion b) {
-        return std::abs(std::remainder(a.angle - b.angle, kTwoPi))
-            + std::abs(a.speed - b.speed) / omega;
-    };
 
     SteadyResponse response;
     Motion before = motion.State();
     for (; response.periods < maxPeriods; ++response.periods) {
         motion.FinishPeriod();
         const Motion after = motion.State();
-        const double scale = std::max(std::abs(after.angle) + std::abs(after.speed) / omega, 1e-3);
-        const bool repeats = gap(before, after) < 1e-6 * scale;
+        const bool repeats = PeriodRepeats(before, after, setup.drivePulsation);
         before = after;
         if (repeats) {
             response.settled = true;
@@ -133,24 +161,15 @@ SteadyResponse MeasureSteady(const DrivenSetup& setup, Motion start, int maxPeri
     }
 
     // One more period: the swing, and the fundamental for the phase.
-    const int n = motion.StepsInPeriod();
-    double low = motion.State().angle;
-    double high = low;
-    double inPhase = 0;
-    double quadrature = 0;
-    for (int k = 0; k < n; ++k) {
-        const double angle = motion.State().angle;
-        const double phase = kTwoPi * k / n;
-        inPhase += angle * std::cos(phase);
-        quadrature += angle * std::sin(phase);
+    std::vector<Motion> period{motion.State()};
+    period.reserve(static_cast<std::size_t>(motion.StepsInPeriod()) + 1);
+    do {
         motion.Step();
-        low = std::min(low, motion.State().angle);
-        high = std::max(high, motion.State().angle);
-    }
-    response.amplitude = (high - low) / 2;
-    // θ ≈ A·cos(Ωt − φ) = A cos φ cos Ωt + A sin φ sin Ωt.
-    const double lag = std::atan2(quadrature, inPhase);
-    response.phaseLag = lag < 0 ? lag + kTwoPi : lag;
+        period.push_back(motion.State());
+    } while (motion.PhaseStep() != 0);
+    const PeriodSwing swing = SwingOverPeriod(period);
+    response.amplitude = swing.amplitude;
+    response.phaseLag = swing.phaseLag;
     response.end = motion.State();
     return response;
 }

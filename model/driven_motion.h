@@ -10,6 +10,7 @@
 #include "model/integrator.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace kestrova {
@@ -60,6 +61,17 @@ private:
     std::int64_t periods_ = 0;
 };
 
+/// The swing over one driving period.
+struct PeriodSwing {
+    double amplitude = 0; ///< rad: half the swing, highest minus lowest angle
+    /// rad in [0, 2π): how far the fundamental of the angle lags behind the drive.
+    double phaseLag = 0;
+};
+
+/// The swing from the states at the steps of one driving period, its start
+/// (where the drive is at its largest) and its end both included.
+[[nodiscard]] PeriodSwing SwingOverPeriod(std::span<const Motion> period);
+
 /// The steady response to the drive.
 struct SteadyResponse {
     double amplitude = 0; ///< rad: half the swing, highest minus lowest angle over one period
@@ -72,13 +84,16 @@ struct SteadyResponse {
     Motion end;      ///< the state after the measured period
 };
 
-/// Runs from `start` until the transient has died out, then measures one
-/// more period. The transient has died out when the states at the start of
-/// two successive periods differ by less than 1e-6 of the swing's scale
-/// (|Δθ| + |Δθ'|/Ω against |θ| + |θ'|/Ω, never against less than 1e-3;
-/// Δθ taken modulo a turn, so that a steady rotation settles too). A
-/// motion that never repeats after a period (period doubling, chaos) stops
-/// at `maxPeriods`, unsettled.
+/// Whether the transient has died out: the states `before` and `after` at
+/// the start of two successive driving periods differ by less than 1e-6 of
+/// the swing's scale (|Δθ| + |Δθ'|/Ω against |θ| + |θ'|/Ω, never against
+/// less than 1e-3; Δθ taken modulo a turn, so that a steady rotation
+/// settles too).
+[[nodiscard]] bool PeriodRepeats(Motion before, Motion after, double drivePulsation);
+
+/// Runs from `start` until the transient has died out (PeriodRepeats),
+/// then measures one more period. A motion that never repeats after a
+/// period (period doubling, chaos) stops at `maxPeriods`, unsettled.
 [[nodiscard]] SteadyResponse MeasureSteady(const DrivenSetup& setup, Motion start,
                                            int maxPeriods = 400);
 

@@ -33,6 +33,7 @@ void DrivenRun::Reset(const DrivenSetup& setup)
 {
     Pause();
     motion_ = DrivenMotion(setup);
+    stepRecording_.Reset(motion_);
     cumulated_ = 0;
     spanStart_ = 0;
 
@@ -121,6 +122,7 @@ DrivenStep DrivenRun::Advance(double displayedTime)
     while (motion_.Time() + motion_.StepSeconds() <= displayedTime + 1e-9) {
         RecordWithinStep();
         motion_.Step();
+        stepRecording_.Add(motion_.State());
         if (motion_.Time() - spanStart_ > plot_.DureeTrace) {
             spanStart_ = motion_.Time();
             trace_.assign(1, SampleNow());

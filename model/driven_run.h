@@ -9,6 +9,7 @@
 
 #include "model/damped_animation.h"
 #include "model/driven_motion.h"
+#include "model/driven_recording.h"
 #include "model/motion_recorder.h"
 #include "model/pendulum_state.h"
 
@@ -56,6 +57,9 @@ public:
     [[nodiscard]] const PenduleState& PlotState() const { return plot_; }
     /// Displayed time at which the plots' span began.
     [[nodiscard]] double SpanStart() const { return spanStart_; }
+    /// The state after every integration step since the reset: what the
+    /// run measures, and its table.
+    [[nodiscard]] const DrivenRecording& StepRecording() const { return stepRecording_; }
     /// The setup's steady response from its initial conditions, measured
     /// at the reset.
     [[nodiscard]] const SteadyResponse& Steady() const { return steady_; }
@@ -76,6 +80,7 @@ private:
 
     DrivenMotion motion_;
     SteadyResponse steady_;
+    DrivenRecording stepRecording_;
     PenduleState plot_;
     double spanStart_ = 0;
     double cumulated_ = 0; ///< displayed time at the last start

@@ -351,6 +351,10 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
 <context>
     <name>kestrova::FileMenu</name>
     <message>
+        <source>excitation γω₀² cos Ωt (rad/s²)</source>
+        <translation>drive γω₀² cos Ωt (rad/s²)</translation>
+    </message>
+    <message>
         <source>temps (s)</source>
         <translation>time (s)</translation>
     </message>
@@ -1960,6 +1964,18 @@ Click &quot;Initial position&quot; or change a parameter to start again.</transl
 <context>
     <name>kestrova::frmPenduleForce</name>
     <message>
+        <source>Temps (en s)</source>
+        <translation>Time (in s)</translation>
+    </message>
+    <message>
+        <source>Angle (en degrés)</source>
+        <translation>Angle (in degrees)</translation>
+    </message>
+    <message>
+        <source>Vitesse (en rad/s)</source>
+        <translation>Speed (in rad/s)</translation>
+    </message>
+    <message>
         <source>Lancer l&apos;&amp;animation</source>
         <translation>Start &amp;animation</translation>
     </message>
@@ -2070,6 +2086,109 @@ Click &quot;Initial position&quot; or change a parameter to start again.</transl
     <message>
         <source>Chaotique (γ = 1,5 ; λ = 0,125)</source>
         <translation>Chaotic (γ = 1.5; λ = 0.125)</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::DrivenMeasurementsPanel</name>
+    <message>
+        <source>Le régime transitoire est terminé quand l&apos;état au début d&apos;une période de l&apos;excitation répète celui du début de la précédente à 10⁻⁶ près : |Δθ| + |Δθ&apos;|/Ω rapporté à |θ| + |θ&apos;|/Ω (Δθ à un tour près).</source>
+        <translation>The transient is over when the state at the start of a driving period repeats that at the start of the previous one to within 10⁻⁶: |Δθ| + |Δθ&apos;|/Ω relative to |θ| + |θ&apos;|/Ω (Δθ up to a whole turn).</translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Regime</translation>
+    </message>
+    <message>
+        <source>état :</source>
+        <translation>state:</translation>
+    </message>
+    <message>
+        <source>A(Ω) = γω₀²/√((ω₀² − Ω²)² + 4λ²Ω²), l&apos;amplitude de l&apos;équation où sin θ = θ, et l&apos;écart de la mesure à cette valeur</source>
+        <translation>A(Ω) = γω₀²/√((ω₀² − Ω²)² + 4λ²Ω²), the amplitude of the equation with sin θ = θ, and the deviation of the measurement from it</translation>
+    </message>
+    <message>
+        <source>Amplitude en régime permanent</source>
+        <translation>Steady-state amplitude</translation>
+    </message>
+    <message>
+        <source>mesurée :</source>
+        <translation>measured:</translation>
+    </message>
+    <message>
+        <source>Demi-écart entre l&apos;angle le plus haut et le plus bas sur la dernière période de l&apos;excitation</source>
+        <translation>Half the difference between the highest and the lowest angle over the last driving period</translation>
+    </message>
+    <message>
+        <source>petits angles :</source>
+        <translation>small angles:</translation>
+    </message>
+    <message>
+        <source>Retard de phase sur l&apos;excitation</source>
+        <translation>Phase lag behind the drive</translation>
+    </message>
+    <message>
+        <source>mesuré :</source>
+        <translation>measured:</translation>
+    </message>
+    <message>
+        <source>Retard du fondamental de l&apos;angle sur γω₀² cos Ωt, sur la dernière période de l&apos;excitation</source>
+        <translation>Lag of the angle&apos;s fundamental behind γω₀² cos Ωt, over the last driving period</translation>
+    </message>
+    <message>
+        <source>φ = atan2(2λΩ, ω₀² − Ω²), le retard de l&apos;équation où sin θ = θ, et l&apos;écart de la mesure à cette valeur</source>
+        <translation>φ = atan2(2λΩ, ω₀² − Ω²), the lag of the equation with sin θ = θ, and the deviation of the measurement from it</translation>
+    </message>
+    <message>
+        <source>pas encore mesurée : régime transitoire</source>
+        <translation>not measured yet: transient</translation>
+    </message>
+    <message>
+        <source>pas encore mesuré : régime transitoire</source>
+        <translation>not measured yet: transient</translation>
+    </message>
+    <message>
+        <source>aucune : pas de régime permanent</source>
+        <translation>none: no steady state</translation>
+    </message>
+    <message>
+        <source>aucun : pas de régime permanent</source>
+        <translation>none: no steady state</translation>
+    </message>
+    <message>
+        <source>aucune : le pendule passe par le haut</source>
+        <translation>none: the pendulum goes over the top</translation>
+    </message>
+    <message>
+        <source>aucun : le pendule passe par le haut</source>
+        <translation>none: the pendulum goes over the top</translation>
+    </message>
+    <message>
+        <source>sans objet sans excitation</source>
+        <translation>not applicable without a drive</translation>
+    </message>
+    <message>
+        <source>infinie sans amortissement</source>
+        <translation>infinite without damping</translation>
+    </message>
+    <message>
+        <source>mesure : %1</source>
+        <translation>measurement: %1</translation>
+    </message>
+    <message>
+        <source>transitoire (période %1 de l&apos;excitation)</source>
+        <translation>transient (driving period %1)</translation>
+    </message>
+    <message>
+        <source>permanent, atteint après 1 période</source>
+        <translation>steady, reached after 1 period</translation>
+    </message>
+    <message>
+        <source>permanent, atteint après %1 périodes</source>
+        <translation>steady, reached after %1 periods</translation>
+    </message>
+    <message>
+        <source>aucun régime permanent : le mouvement ne se répète pas d&apos;une période à l&apos;autre</source>
+        <translation>no steady state: the motion does not repeat from one period to the next</translation>
     </message>
 </context>
 </TS>

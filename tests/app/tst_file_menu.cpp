@@ -11,6 +11,7 @@
 #include "model/damped_animation.h"
 #include "plot/qt_picture_box.h"
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QCheckBox>
@@ -191,6 +192,62 @@ private slots:
         }
     }
 
+    // The driven run leaves as its own table: the six settings of the run
+    // (not the window's first case) above one row per step, the angle and
+    // the drive at each as the run had them.
+    void drivenDataCarriesItsSetup_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<QString>("notes"); // after "# Kestrova <version>"
+        QTest::newRow("periodic, French")
+            << QLocale(QLocale::French, QLocale::France) << 0
+            << "# θ₀ = 0,0°|# θ'₀ = 0,00 rad/s|# ω₀ = 1,000 rad/s|# λ = 0,250 s⁻¹|# γ = "
+               "0,900|# Ω = 0,6667 rad/s";
+        QTest::newRow("chaotic, C") << QLocale::c() << 2
+                                    << "# θ₀ = 0.0°|# θ'₀ = 0.00 rad/s|# ω₀ = 1.000 rad/s|# λ = "
+                                       "0.125 s⁻¹|# γ = 1.500|# Ω = 0.6667 rad/s";
+    }
+    void drivenDataCarriesItsSetup()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, preset);
+        QFETCH(QString, notes);
+        QLocale::setDefault(locale);
+        Frame f;
+        f.frame.ShowSimulation(kDrivenSimulation);
+        auto* driven = qobject_cast<frmPenduleForce*>(f.frame.SimulationWidget(kDrivenSimulation));
+        const DrivenSetup& setup = kDrivenPresets[static_cast<std::size_t>(preset)].setup;
+        driven->ApplySetup(setup);
+        emit f.frame.Files().Menu()->aboutToShow();
+        QVERIFY(!f.frame.Files().ExportDataAction()->isEnabled());
+        const int steps = driven->Run().Motion().StepsInPeriod() + 3;
+        for (int i = 0; i < steps; ++i)
+            driven->NextStep();
+        emit f.frame.Files().Menu()->aboutToShow();
+        QVERIFY(f.frame.Files().ExportDataAction()->isEnabled());
+        const QString path = f.dir.filePath("driven.csv");
+        QVERIFY(f.frame.Files().ExportData(path));
+        QStringList written;
+        const QList<QStringList> rows =
+            ReadTable(path, locale == QLocale::c() ? ',' : ';', &written);
+        QCOMPARE(written.join('|'),
+                 QStringLiteral("# Kestrova %1.%2|").arg(kVersionMajor).arg(kVersionMinor) + notes);
+        QCOMPARE(rows.size(), steps + 2);
+        QCOMPARE(rows.front().size(), 5);
+        const double force = setup.gamma * setup.pulsation * setup.pulsation;
+        for (const qsizetype i : {qsizetype(1), qsizetype(steps - 2), rows.size() - 1}) {
+            QList<double> v;
+            for (QString field : rows[i])
+                v << field.replace(',', '.').toDouble();
+            const Motion& want = driven->Run().StepRecording().Rows()[std::size_t(i - 1)];
+            QVERIFY2(std::abs(v[0] - (i - 1) * driven->Run().Motion().StepSeconds()) < 1e-6
+                         && std::abs(v[2] - want.angle) < 1e-8 && std::abs(v[3] - want.speed) < 1e-8
+                         && std::abs(v[4] - force * std::cos(setup.drivePulsation * v[0])) < 1e-5,
+                     qPrintable(rows[i].join('|')));
+        }
+    }
+
     // Each plot of both windows as SVG and as PNG: the SVG is valid, made of
     // paths without any embedded image, and rendered back at the PNG's size
     // it matches the PNG in at least 95 % of the pixels.
@@ -278,6 +335,8 @@ private slots:
                                      << QStringList{"Temps (en s)", "Angle (en degrés)"};
         QTest::newRow("phase") << kDampedSimulation << "phase"
                                << QStringList{"Angle (en degrés)", "Vitesse (en rad/s)"};
+        QTest::newRow("driven") << kDrivenSimulation << "phase"
+                                << QStringList{"Angle (en degrés)", "Vitesse (en rad/s)"};
         QTest::newRow("Foucault") << kFoucaultSimulation << "trace-au-sol"
                                   << QStringList{"Vitesse prévue par la loi", "Jour : Jour",
                                                  "Latitude : 48.85° N", "Angle tourné"};
@@ -317,14 +376,29 @@ private slots:
     }
 
     // The printed page holds the run's traces, not only its frames and words.
+    void printedPageShowsTheTraces_data()
+    {
+        QTest::addColumn<std::int16_t>("simulation");
+        QTest::newRow("damped") << kDampedSimulation;
+        QTest::newRow("driven") << kDrivenSimulation;
+    }
     void printedPageShowsTheTraces()
     {
+        QFETCH(std::int16_t, simulation);
         Frame f;
-        f.Run(2000);
+        if (simulation == kDampedSimulation) {
+            f.Run(2000);
+        } else {
+            f.frame.ShowSimulation(simulation);
+            auto* driven = qobject_cast<frmPenduleForce*>(f.frame.SimulationWidget(simulation));
+            for (int i = 0; i < 800; ++i)
+                driven->NextStep();
+        }
         QImage page(800, 600, QImage::Format_RGB32);
         page.fill(Qt::white);
         QPainter painter(&page);
-        PaintPage(painter, page.size(), *f.frame.DampedWindow());
+        PaintPage(painter, page.size(),
+                  *dynamic_cast<PlotSource*>(f.frame.SimulationWidget(simulation)));
         painter.end();
         int red = 0;
         for (int y = 0; y < page.height(); ++y)

@@ -6,6 +6,8 @@
 #include "app/measurements_dock.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/driven_measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 
 #include <QAction>
 #include <QLabel>
@@ -101,6 +103,54 @@ private slots:
         for (const char* name : {"lblPeriodeMesuree", "lblPeriodePetitsAngles", "lblDecrement"})
             QCOMPARE(Shown(panel, name), QStringLiteral("sans objet en régime apériodique"));
         QCOMPARE(Shown(panel, "lblPeriodeExacte"), QStringLiteral("sans objet avec amortissement"));
+    }
+
+    // The driven window's run in the same dock, read from its recording:
+    // transient at first, then steady beside the theory; the chaotic case
+    // says it has no amplitude. Back to the damped window, its own panel.
+    void drivenRunMeasured_data()
+    {
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("regime");
+        QTest::addColumn<QString>("amplitude");
+        QTest::addColumn<QString>("lag");
+        QTest::newRow("start") << 0 << 0.0 << "transitoire (période 1 de l'excitation)"
+                               << "pas encore mesurée : régime transitoire"
+                               << "pas encore mesuré : régime transitoire";
+        QTest::newRow("steady") << 0 << 110.0 << "permanent, atteint après 9 périodes"
+                                << "143,39°"
+                                << "101,41°";
+        QTest::newRow("chaotic") << 2 << 30.0
+                                 << "aucun régime permanent : le mouvement ne se répète pas "
+                                    "d'une période à l'autre"
+                                 << "aucune : pas de régime permanent"
+                                 << "aucun : pas de régime permanent";
+    }
+    void drivenRunMeasured()
+    {
+        QFETCH(int, preset);
+        QFETCH(double, seconds);
+        FakeCounterSource counter;
+        MDIBrunmalt frame(counter);
+        frame.Measurements().ShowAction()->setChecked(true);
+        frame.show();
+        frame.ShowSimulation(kDrivenSimulation);
+        auto* driven = qobject_cast<frmPenduleForce*>(frame.SimulationWidget(kDrivenSimulation));
+        const QWidget* panel = &frame.Measurements().DrivenPanel();
+        QVERIFY(panel->isVisible() && !frame.Measurements().Panel().isVisible());
+        driven->ApplySetup(kDrivenPresets[static_cast<std::size_t>(preset)].setup);
+        driven->findChild<QPushButton*>("chkGo")->click();
+        counter.AdvanceSeconds(seconds);
+        driven->AnimationTick();
+        QTEST(Shown(panel, "lblRegime"), "regime");
+        QTEST(Shown(panel, "lblAmplitudeMesuree"), "amplitude");
+        QTEST(Shown(panel, "lblRetardMesure"), "lag");
+        QVERIFY(Shown(panel, "lblAmplitudePetitsAngles")
+                    .startsWith(preset == 0 ? "79,59°" : "148,17°"));
+
+        frame.ShowSimulation(kDampedSimulation);
+        QVERIFY(!panel->isVisible() && frame.Measurements().Panel().isVisible());
     }
 };
 

@@ -1,8 +1,11 @@
+#include "model/driven_report.h"
+#include "model/driven_run.h"
 #include "model/driven_sweeps.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace kestrova {
@@ -115,6 +118,52 @@ TEST(DrivenPendulum, BifurcationSweepOrdersAndCancels)
     options.threads = 1;
     EXPECT_FALSE(SweepBifurcation(setup, options, columns, [](int done) { return done < 2; }));
     EXPECT_TRUE(columns[5].angles.empty());
+}
+
+// Mesures reads the run's own recording: the transient ends at the period
+// the look-ahead found, the steady values are the sweeps' (and the theory's
+// for small swings), and a motion that never repeats or goes over the top
+// shows no amplitude at all.
+TEST(DrivenPendulum, RunReportsItsSteadyResponse)
+{
+    struct Row {
+        DrivenSetup setup;
+        int periods; // run before the report
+        DrivenRegime regime;
+        bool measured;
+    };
+    const Row rows[] = {
+        {{0, 0, 1, 0.25, 0.01, 1}, 12, DrivenRegime::Steady, true},
+        {kDrivenPresets[0].setup, 11, DrivenRegime::Steady, true},
+        {kDrivenPresets[0].setup, 8, DrivenRegime::Transient, false},
+        {kDrivenPresets[2].setup, 30, DrivenRegime::NotRepeating, false},
+        {{0, 0, 1, 0.25, 2.5, 2.0 / 3}, 11, DrivenRegime::Steady, false}, // over the top and back
+        {{0, 0, 1, 0.1, 2, 1}, 20, DrivenRegime::Steady, false},          // turns
+    };
+    for (const Row& row : rows) {
+        DrivenRun run;
+        run.Reset(row.setup);
+        run.Start();
+        run.AdvanceTo(row.periods * 2 * std::numbers::pi / row.setup.drivePulsation + 1e-6);
+        const DrivenReport r = DrivenReportOf(run.StepRecording(), row.setup, run.Steady().settled);
+        SCOPED_TRACE(row.setup.gamma);
+        EXPECT_EQ(r.periods, row.periods);
+        EXPECT_EQ(r.regime, row.regime);
+        EXPECT_EQ(r.amplitude.value.has_value(), row.measured);
+        EXPECT_EQ(r.phaseLag.value.has_value(), row.measured);
+        if (row.regime == DrivenRegime::Steady) {
+            EXPECT_EQ(r.settledAt, run.Steady().periods);
+        }
+        if (!row.measured)
+            continue;
+        EXPECT_NEAR(*r.amplitude.value, run.Steady().amplitude, 1e-6);
+        EXPECT_NEAR(std::remainder(*r.phaseLag.value - run.Steady().phaseLag, 2 * std::numbers::pi),
+                    0, 1e-6);
+        if (row.setup.gamma < 0.1) {
+            EXPECT_NEAR(*r.amplitudeGap, 0, 0.01);
+            EXPECT_NEAR(*r.phaseGap, 0, 0.01);
+        }
+    }
 }
 
 } // namespace

@@ -115,10 +115,15 @@ QList<PlotPicture> frmPenduleForce::Plots() const
     };
     PlotPicture oscillation = PictureOfBox(*picOscillation_, QStringLiteral("oscillation"),
                                            tr("Angle en fonction du temps"));
+    // The boxes show no axis titles; a plot read away from the window needs them.
+    oscillation.xTitle = tr("Temps (en s)");
+    oscillation.yTitle = tr("Angle (en degrés)");
     oscillation.draw = [this](PictureSurface& surface) {
         DrawPlot(surface, PlotAxes::Oscillation, run_);
     };
     PlotPicture phase = PictureOfBox(*picPhase_, QStringLiteral("phase"), tr("Portrait de phase"));
+    phase.xTitle = tr("Angle (en degrés)");
+    phase.yTitle = tr("Vitesse (en rad/s)");
     phase.draw = [this](PictureSurface& surface) { DrawPlot(surface, PlotAxes::Phase, run_); };
     QList<PlotPicture> plots{pendulum, oscillation, phase};
     if (analysis_)
