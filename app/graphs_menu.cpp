@@ -2,11 +2,15 @@
 
 #include "app/atomic_save.h"
 #include "app/file_menu.h"
+#include "app/kestrova_version.h"
+#include "app/measurement_session.h"
 #include "model/kept_runs.h"
 #include "model/runs_csv.h"
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/graphs/graphs_window.h"
+#include "ui/graphs/run_plots.h"
 
 #include <qcustomplot.h>
 
@@ -77,6 +81,7 @@ GraphsMenu::GraphsMenu(QMainWindow& frame, QMdiArea& area, KeptRuns& kept, QMenu
             window->SetEnergyLevelsShown(shown);
     });
     kept_.AddOnChanged([this] { KeptChanged(); });
+    connect(&area_, &QMdiArea::subWindowActivated, this, &GraphsMenu::WindowActivated);
     UpdateEnabled();
 }
 
@@ -89,25 +94,97 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
 {
     damped_ = damped;
     if (damped != nullptr) {
+        followed_ = Followed::Damped;
         connect(damped, &frmPenduleAmorti::RunMoved, this, [this] {
-            if (GraphsWindow* window = Window())
+            GraphsWindow* window = Window();
+            if (window != nullptr && followed_ == Followed::Damped)
                 window->RunMoved();
             UpdateEnabled();
         });
         // Told before the window's run goes: the graphs stop reading it.
-        connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { Follow(nullptr); });
-        // By then the window is only a QObject: forget it before anything
-        // looks at it as a window.
-        connect(damped, &QObject::destroyed, this, [this] {
+        connect(damped, &frmPenduleAmorti::Unloaded, this, [this] {
             damped_.clear();
-            if (GraphsWindow* window = Window())
-                window->Follow(nullptr);
-            UpdateEnabled();
+            ShowFollowed();
+        });
+        // By then the window is only a QObject: forget it before anything
+        // looks at it as a window. A damped window opened since (the same
+        // simulation shown again) is followed already and stays so.
+        connect(damped, &QObject::destroyed, this, [this, damped] {
+            if (damped_ && damped_.data() != damped)
+                return;
+            damped_.clear();
+            ShowFollowed();
         });
     }
+    ShowFollowed();
+}
+
+void GraphsMenu::Follow(frmPenduleForce* driven)
+{
+    driven_ = driven;
+    followed_ = Followed::Driven;
+    connect(driven, &frmPenduleForce::RunMoved, this, [this] {
+        GraphsWindow* window = Window();
+        if (window != nullptr && followed_ == Followed::Driven)
+            window->RunMoved();
+        UpdateEnabled();
+    });
+    connect(driven, &frmPenduleForce::Unloaded, this, [this] {
+        driven_.clear();
+        ShowFollowed();
+    });
+    connect(driven, &QObject::destroyed, this, [this] {
+        driven_.clear();
+        ShowFollowed();
+    });
+    ShowFollowed();
+}
+
+void GraphsMenu::WindowActivated(QMdiSubWindow* subWindow)
+{
+    const QWidget* widget = subWindow != nullptr ? subWindow->widget() : nullptr;
+    const Followed before = followed_;
+    if (widget != nullptr && widget == damped_.data())
+        followed_ = Followed::Damped;
+    else if (widget != nullptr && widget == driven_.data())
+        followed_ = Followed::Driven;
+    if (followed_ != before)
+        ShowFollowed();
+}
+
+std::variant<std::monostate, const DampedRun*, const DrivenRun*> GraphsMenu::Live()
+{
+    if (followed_ == Followed::Damped && !damped_ && driven_)
+        followed_ = Followed::Driven;
+    else if (followed_ == Followed::Driven && !driven_ && damped_)
+        followed_ = Followed::Damped;
+    if (followed_ == Followed::Damped && damped_)
+        return &damped_->Run();
+    if (followed_ == Followed::Driven && driven_)
+        return &driven_->Run();
+    return {};
+}
+
+void GraphsMenu::ShowFollowed()
+{
+    const auto live = Live();
     if (GraphsWindow* window = Window())
-        window->Follow(damped != nullptr ? &damped->Run() : nullptr);
+        window->Follow(live);
     UpdateEnabled();
+}
+
+void GraphsMenu::FollowMeasurement(const MeasurementSession& measured)
+{
+    measured_ = &measured;
+    connect(&measured, &MeasurementSession::SeriesChanged, this, &GraphsMenu::ShowMeasurement);
+    connect(&measured, &MeasurementSession::FittedChanged, this, &GraphsMenu::ShowMeasurement);
+    ShowMeasurement();
+}
+
+void GraphsMenu::ShowMeasurement()
+{
+    if (GraphsWindow* window = Window(); window != nullptr && measured_ != nullptr)
+        window->Plots().Overlay().Set(measured_->Series(), measured_->Name(), measured_->Fitted());
 }
 
 void GraphsMenu::ShowGraphs()
@@ -119,7 +196,7 @@ void GraphsMenu::ShowGraphs()
     }
     auto* window = new GraphsWindow(kept_);
     window->SetEnergyLevelsShown(energyCurves_.isChecked());
-    window->Follow(damped_ ? &damped_->Run() : nullptr);
+    window->Follow(Live());
     connect(window, &GraphsWindow::ExportImageAsked, this, [this] {
         const QString path = chooseName_(
             tr("Exporter l'image des graphiques"),
@@ -140,14 +217,18 @@ void GraphsMenu::ShowGraphs()
     subWindow_->setWindowIcon(frame_.windowIcon());
     subWindow_->resize(window->size().grownBy(subWindow_->contentsMargins()));
     subWindow_->move(24, 24);
+    ShowMeasurement();
     subWindow_->show();
     area_.setActiveSubWindow(subWindow_);
 }
 
 void GraphsMenu::KeepCurrentRun()
 {
-    if (damped_)
-        kept_.Keep(damped_->Run().Setup());
+    const auto live = Live();
+    if (const auto* damped = std::get_if<const DampedRun*>(&live))
+        kept_.Keep((*damped)->Setup());
+    else if (const auto* driven = std::get_if<const DrivenRun*>(&live))
+        kept_.Keep((*driven)->Setup());
 }
 
 void GraphsMenu::ClearKeptRuns()
@@ -175,7 +256,7 @@ void GraphsMenu::KeptChanged()
 void GraphsMenu::UpdateEnabled()
 {
     const bool full = kept_.Runs().size() >= KeptRuns::kLimit;
-    keep_->setEnabled(damped_ && !full);
+    keep_->setEnabled(!std::holds_alternative<std::monostate>(Live()) && !full);
     // At the limit, the item says why it is off.
     keep_->setStatusTip(
         full ? tr("Huit lancers sont gardés : retirez-en un pour en garder un autre.") : QString());
@@ -250,10 +331,16 @@ bool GraphsMenu::ExportData(const QString& path)
         views[i] = utf8[i];
     }
     const CsvStyle style = CsvStyleFor(QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.');
-    const std::vector<CsvRun> runs = window->DataRuns();
+    std::vector<CsvRun> runs = window->DataRuns();
+    for (const CsvRun& measured : window->Plots().Overlay().DataRuns())
+        runs.push_back(measured);
+    std::vector<std::string> notes{"Kestrova " + std::to_string(kVersionMajor) + '.'
+                                   + std::to_string(kVersionMinor)};
+    for (std::string& note : window->DataNotes())
+        notes.push_back(std::move(note));
     return Report(SaveAtomically({{path, [&](QIODevice& device) {
                                        return WriteRunsCsv(
-                                           runs, style, views, [&](std::string_view piece) {
+                                           runs, style, notes, views, [&](std::string_view piece) {
                                                const auto size = static_cast<qint64>(piece.size());
                                                return device.write(piece.data(), size) == size;
                                            });

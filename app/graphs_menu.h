@@ -3,14 +3,16 @@
 /// \file
 /// The frame's side of the "Graphiques" window: its menu items in
 /// "Analyse" (the window, keeping the current run, clearing the kept runs),
-/// the window itself among the frame's children, following the damped
-/// window as it opens and closes, and the files the window exports.
+/// the window itself among the frame's children, following the run of the
+/// damped or the driven window (the one last activated) as they open and
+/// close, and the files the window exports.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <variant>
 
 class QAction;
 class QMainWindow;
@@ -20,9 +22,13 @@ class QMenu;
 
 namespace kestrova {
 
+class DampedRun;
+class DrivenRun;
 class frmPenduleAmorti;
+class frmPenduleForce;
 class GraphsWindow;
 class KeptRuns;
+class MeasurementSession;
 
 class GraphsMenu : public QObject {
     Q_OBJECT
@@ -39,6 +45,10 @@ public:
 
     /// The damped window just opened (or null): the graphs follow its run.
     void Follow(frmPenduleAmorti* damped);
+    /// The driven window just opened: the graphs follow its run.
+    void Follow(frmPenduleForce* driven);
+    /// The graphs show the imported measurement and its fitted motion.
+    void FollowMeasurement(const MeasurementSession& measured);
 
     [[nodiscard]] QAction* GraphsAction() const { return graphs_; }
     [[nodiscard]] QAction* KeepAction() const { return keep_; }
@@ -48,7 +58,7 @@ public:
 
     /// Opens the graphs window, or brings it forward when open.
     void ShowGraphs();
-    /// Keeps the current run of the damped window, if any.
+    /// Keeps the run the graphs follow, if any.
     void KeepCurrentRun();
     /// "Effacer les lancers": every kept run goes, and so do the other runs
     /// the program remembers (the earlier runs of the period–amplitude plot),
@@ -64,14 +74,24 @@ public:
     /// pixels), SVG or PDF after the path's suffix. False and a message
     /// when it could not.
     bool ExportImage(const QString& path);
-    /// Writes every run of the graphs window, kept ones included, as CSV.
+    /// Writes every run of the graphs window, kept ones included, and the
+    /// measurement with its fitted curve, as CSV.
     bool ExportData(const QString& path);
 
     void SetNameChooser(NameChooser chooser) { chooseName_ = std::move(chooser); }
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
 private:
+    enum class Followed { Damped, Driven };
+
     void KeptChanged();
+    void ShowMeasurement();
+    /// A simulation window came forward: its run is followed.
+    void WindowActivated(QMdiSubWindow* subWindow);
+    /// The graphs window follows the run chosen, or none.
+    void ShowFollowed();
+    /// The run followed: the chosen window's, or the other's when it is closed.
+    [[nodiscard]] std::variant<std::monostate, const DampedRun*, const DrivenRun*> Live();
     bool Report(const QString& message);
 
     QMainWindow& frame_;
@@ -79,7 +99,10 @@ private:
     KeptRuns& kept_;
     QAction& energyCurves_;
     QPointer<frmPenduleAmorti> damped_;
+    QPointer<frmPenduleForce> driven_;
+    Followed followed_ = Followed::Damped;
     QPointer<QMdiSubWindow> subWindow_;
+    const MeasurementSession* measured_ = nullptr;
     NameChooser chooseName_;
     ErrorReporter reportError_;
     std::function<bool()> anyOtherRuns_;

@@ -1,5 +1,6 @@
 #include "app/lesson_file.h"
 
+#include "app/lesson_fit.h"
 #include "app/lesson_keys.h"
 #include "app/lesson_measurement.h"
 
@@ -73,6 +74,7 @@ public:
             lesson.view = ReadView(view);
         QString problem;
         lesson.measurement = ReadLessonMeasurement(root, problem);
+        ReadMeasurementFit(root, lesson, problem);
         if (!problem.isEmpty())
             Refuse(problem);
         return lesson;
@@ -271,7 +273,21 @@ private:
                                 Translated(
                                     QT_TRANSLATE_NOOP("kestrova::LessonFile", "un objet { … }"))));
             const QJsonObject run = array[i].toObject();
-            runs.push_back({Sliders(run, SliderValues{}), Bool(run, kVisible, true)});
+            // A driven run holds its values in an object of its own; a
+            // damped one, as lessons always had it, its sliders at its top.
+            RunSetup setup = SliderValues{};
+            if (run.contains(QLatin1String(kDriven))) {
+                const QJsonValue driven = run.value(QLatin1String(kDriven));
+                if (!driven.isObject())
+                    WrongType(kDriven, QT_TRANSLATE_NOOP("kestrova::LessonFile", "un objet { … }"));
+                const QString at = path_;
+                path_ = Name(kDriven);
+                setup = ReadDriven(driven.toObject(), DrivenSetup{});
+                path_ = at;
+            } else {
+                setup = Sliders(run, SliderValues{});
+            }
+            runs.push_back({setup, Bool(run, kVisible, true)});
         }
     }
 

@@ -19,8 +19,10 @@ namespace kestrova {
 /// The format this program writes and the newest it reads.
 inline constexpr int kLessonFormatMajor = 1;
 inline constexpr int kLessonFormatMinor = 0;
-/// Larger files are refused unread: a lesson takes a few kilobytes.
-inline constexpr qint64 kLessonFileMaxBytes = 1024 * 1024;
+/// Larger files are refused unread. A lesson takes a few kilobytes, its
+/// measurement 21 bytes a sample at most (times and values in base64):
+/// the importer's largest series, with its pauses, stays within this.
+inline constexpr qint64 kLessonFileMaxBytes = 64 * 1024 * 1024;
 inline constexpr char kLessonSuffix[] = "kestrova";
 
 /// A lesson, or why the file is not one.

@@ -1,5 +1,6 @@
 #include "app/atomic_save.h"
 #include "app/lesson_file.h"
+#include "app/lesson_fit.h"
 #include "app/lesson_keys.h"
 #include "app/lesson_measurement.h"
 
@@ -38,13 +39,22 @@ QByteArray LessonJson(const Lesson& lesson)
                                                 : QLatin1String(kAccelerated)},
         {QLatin1String(kTimeFactor), f.timeFactor},
     };
-    QJsonObject driven;
-    for (const DrivenParameterEntry& entry : kDrivenParameters)
-        driven.insert(QLatin1String(entry.id.data(), static_cast<qsizetype>(entry.id.size())),
-                      lesson.driven.*entry.member);
+    auto drivenValues = [](const DrivenSetup& setup) {
+        QJsonObject object;
+        for (const DrivenParameterEntry& entry : kDrivenParameters)
+            object.insert(QLatin1String(entry.id.data(), static_cast<qsizetype>(entry.id.size())),
+                          setup.*entry.member);
+        return object;
+    };
+    const QJsonObject driven = drivenValues(lesson.driven);
     QJsonArray runs;
     for (const LessonKeptRun& run : lesson.keptRuns) {
-        QJsonObject object = sliders(run.setup);
+        // A damped run as lessons always wrote it; a driven one under its key.
+        QJsonObject object;
+        if (const DrivenSetup* setup = std::get_if<DrivenSetup>(&run.setup))
+            object.insert(QLatin1String(kDriven), drivenValues(*setup));
+        else
+            object = sliders(std::get<SliderValues>(run.setup));
         object.insert(QLatin1String(kVisible), run.visible);
         runs.append(object);
     }
@@ -73,8 +83,11 @@ QByteArray LessonJson(const Lesson& lesson)
                         {QLatin1String(kZoom), static_cast<int>(std::lround(view->zoom * 100))},
                         {QLatin1String(kHighContrast), view->highContrast}});
     }
-    if (lesson.measurement)
-        root.insert(QLatin1String(kLessonMeasurementKey), MeasurementJson(*lesson.measurement));
+    if (lesson.measurement) {
+        QJsonObject measurement = MeasurementJson(*lesson.measurement);
+        AddMeasurementFit(measurement, lesson);
+        root.insert(QLatin1String(kLessonMeasurementKey), measurement);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -11,7 +11,6 @@
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 
 namespace kestrova {
@@ -32,6 +31,7 @@ LessonSession::LessonSession(MDIBrunmalt& frame, QMenu& fileMenu)
 void LessonSession::FollowMeasurement(MeasurementSession& measured)
 {
     connect(&measured, &MeasurementSession::SeriesChanged, this, &LessonSession::Recheck);
+    connect(&measured, &MeasurementSession::FittedChanged, this, &LessonSession::Recheck);
 }
 
 Lesson LessonSession::Gather() const
@@ -54,10 +54,14 @@ Lesson LessonSession::Gather() const
     lesson.graphsOpen = graphsOpen_;
     const ViewChoice view = frame_.View().Choice();
     lesson.view = LessonView{view.fitted, view.zoom, view.highContrast};
-    // A recording longer than a lesson file carries stays out of it.
+    // Every series the importer makes is sound; a lesson never carries one
+    // its reader would refuse.
     if (const MeasurementSession* measured = frame_.MeasuredOrNull();
-        measured != nullptr && measured->Series() && SeriesSound(*measured->Series()))
+        measured != nullptr && measured->Series() && SeriesSound(*measured->Series())) {
         lesson.measurement = measured->Series();
+        lesson.measurementName = measured->Name().toStdString();
+        lesson.fittedMotion = measured->Fitted();
+    }
     return lesson;
 }
 
@@ -85,8 +89,10 @@ void LessonSession::Apply(const Lesson& lesson)
     graphsOpen_ = lesson.graphsOpen;
     if (const std::optional<LessonView>& view = lesson.view)
         frame_.View().Choose({view->fitted, view->zoom, view->highContrast});
-    if (MeasurementSession* measured = frame_.MeasuredOrNull())
-        measured->SetSeries(lesson.measurement);
+    if (MeasurementSession* measured = frame_.MeasuredOrNull()) {
+        measured->SetSeries(lesson.measurement, QString::fromStdString(lesson.measurementName));
+        measured->SetFitted(lesson.fittedMotion);
+    }
     title_ = lesson.title;
     note_ = lesson.note;
     applying_ = false;
@@ -189,15 +195,6 @@ bool LessonSession::SaveAs(const QString& path)
     }
     MarkSaved(target, QFileInfo(target).fileName());
     RememberRecent(QFileInfo(target).absoluteFilePath());
-    // A recording too long for a lesson file is left out of it: say so
-    // rather than let the teacher find the lesson without its measurement.
-    if (const MeasurementSession* measured = frame_.MeasuredOrNull();
-        measured != nullptr && measured->Series() && !SeriesSound(*measured->Series()) && report_)
-        report_(tr("La leçon « %1 » est enregistrée sans la mesure importée : ses %2 échantillons "
-                   "dépassent les %3 qu'un fichier de leçon peut contenir.")
-                    .arg(QDir::toNativeSeparators(target))
-                    .arg(measured->Series()->time.size())
-                    .arg(kLessonMeasurementMaxSamples));
     return true;
 }
 

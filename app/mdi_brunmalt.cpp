@@ -19,6 +19,7 @@
 #include "ui/common/translatable.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/foucault/frm_foucault.h"
 
 #include <QAction>
@@ -72,6 +73,7 @@ MDIBrunmalt::MDIBrunmalt(CounterSource& counterSource, QWidget* parent)
     measurementSession_ = new MeasurementSession(*this, *fileMenu_->Menu(),
                                                  *lessons_->ExamplesMenu(), *AnalysisMenu());
     lessons_->FollowMeasurement(*measurementSession_);
+    graphsMenu_->FollowMeasurement(*measurementSession_);
     connect(lessons_, &LessonSession::TitleChanged, this, &MDIBrunmalt::ShowSpeedInCaption);
     RetranslateOnLanguageChange(*this, [this] { ShowSpeedInCaption(); });
     MDIForm_Load();
@@ -168,6 +170,8 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         editMenu_->Follow(damped);
         graphsMenu_->Follow(damped);
     }
+    if (auto* driven = qobject_cast<frmPenduleForce*>(window.Widget))
+        graphsMenu_->Follow(driven);
     EnableDampedCommands(damped != nullptr);
     if (lessons_ != nullptr)
         lessons_->WindowOpened();

@@ -102,21 +102,32 @@ bool MeasurementSession::Import(const QString& path, bool interactive)
             report_(RefusalText(series.refusal, series.row));
             return false;
         }
-        SetSeries(series.series);
+        SetSeries(series.series, name);
         return true;
     }
     MeasurementImportDialog dialog(name, std::move(reading), &frame_);
     if (dialog.exec() != QDialog::Accepted || dialog.Series().time.empty())
         return false;
-    SetSeries(dialog.Series());
+    SetSeries(dialog.Series(), name);
     return true;
 }
 
-void MeasurementSession::SetSeries(std::optional<MeasuredSeries> series)
+void MeasurementSession::SetSeries(std::optional<MeasuredSeries> series, const QString& name)
 {
     series_ = std::move(series);
+    ++generation_;
+    name_ = series_ ? name : QString();
+    fitted_.reset();
     fit_->setEnabled(series_.has_value());
     emit SeriesChanged();
+}
+
+void MeasurementSession::SetFitted(std::optional<FittedMotion> motion)
+{
+    if (motion && !(series_ && FittedMotionSound(*motion, *series_)))
+        return;
+    fitted_ = motion;
+    emit FittedChanged();
 }
 
 FitDialog* MeasurementSession::OpenFit()
@@ -125,16 +136,22 @@ FitDialog* MeasurementSession::OpenFit()
         return nullptr;
     auto* dialog = new FitDialog(*series_, &frame_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &FitDialog::ApplyRequested, this, [this, dialog](const PendulumFit& fit) {
-        QMessageBox::information(dialog, dialog->windowTitle(), ApplyToSimulator(fit));
-    });
+    // A measurement imported since the dialog opened is not the one fitted:
+    // the simulator still takes the values, but the curve is not kept.
+    connect(dialog, &FitDialog::ApplyRequested, this,
+            [this, dialog, generation = generation_](const PendulumFit& fit) {
+                QMessageBox::information(dialog, dialog->windowTitle(),
+                                         ApplyToSimulator(fit, generation == generation_));
+            });
     dialog->show();
     return dialog;
 }
 
-QString MeasurementSession::ApplyToSimulator(const PendulumFit& fit)
+QString MeasurementSession::ApplyToSimulator(const PendulumFit& fit, bool keepMotion)
 {
     const FittedSetup nearest = NearestSetup(fit);
+    if (keepMotion)
+        SetFitted(FittedMotionOf(fit));
     frame_.ShowSimulation(kDampedSimulation);
     if (frmPenduleAmorti* window = frame_.DampedWindow()) {
         DampedWindowSetup setup = window->Setup();

@@ -7,6 +7,7 @@
 /// simulateur" sets the damped window to the nearest slider positions and
 /// says what was rounded.
 
+#include "model/fitted_motion.h"
 #include "model/measured_series.h"
 #include "model/pendulum_fit.h"
 
@@ -45,13 +46,22 @@ public:
     /// imported (a refusal is reported).
     bool Import(const QString& path, bool interactive = true);
     [[nodiscard]] const std::optional<MeasuredSeries>& Series() const { return series_; }
-    void SetSeries(std::optional<MeasuredSeries> series);
+    /// The name of the file the measurement came from, or empty.
+    [[nodiscard]] const QString& Name() const { return name_; }
+    /// A new measurement: the motion fitted to the one before goes.
+    void SetSeries(std::optional<MeasuredSeries> series, const QString& name = {});
+    /// The motion last applied to the simulator, kept to be drawn beside
+    /// the measurement; none before a fit.
+    [[nodiscard]] const std::optional<FittedMotion>& Fitted() const { return fitted_; }
+    /// Ignored unless `motion` can belong to the measurement.
+    void SetFitted(std::optional<FittedMotion> motion);
 
     /// Opens the fit dialog on the measurement.
     FitDialog* OpenFit();
-    /// Sets the damped window to the sliders nearest `fit`; returns the
+    /// Sets the damped window to the sliders nearest `fit` and, with
+    /// `keepMotion`, keeps its motion beside the measurement; returns the
     /// message that says what was rounded.
-    QString ApplyToSimulator(const PendulumFit& fit);
+    QString ApplyToSimulator(const PendulumFit& fit, bool keepMotion = true);
 
     /// The sample measurements that come with the program.
     [[nodiscard]] static QStringList Samples();
@@ -61,12 +71,17 @@ public:
 
 signals:
     void SeriesChanged();
+    void FittedChanged();
 
 private:
     void AddSamples(QMenu& examplesMenu);
 
     MDIBrunmalt& frame_;
     std::optional<MeasuredSeries> series_;
+    QString name_;
+    std::optional<FittedMotion> fitted_;
+    /// Counts the measurements set, to tell a fit of an earlier one.
+    unsigned generation_ = 0;
     QAction* import_ = nullptr;
     QAction* fit_ = nullptr;
     OpenChooser chooseOpen_;

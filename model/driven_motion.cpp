@@ -67,6 +67,28 @@ void DrivenMotion::Step()
     }
 }
 
+Motion DrivenMotion::StateAfter(double seconds) const
+{
+    const double force = setup_.gamma * pulsation2_;
+    const double start = phaseStep_ * h_; // the drive repeats every period
+    const double omega = setup_.drivePulsation;
+    auto acceleration = [&](double angle, double speed, double at) {
+        return minusTwoLambda_ * speed - pulsation2_ * std::sin(angle)
+            + force * std::cos(omega * (start + at));
+    };
+    const double h = seconds;
+    const double a = state_.angle;
+    const double w = state_.speed;
+    const double k1w = acceleration(a, w, 0);
+    const double w2 = w + h / 2 * k1w;
+    const double k2w = acceleration(a + h / 2 * w, w2, h / 2);
+    const double w3 = w + h / 2 * k2w;
+    const double k3w = acceleration(a + h / 2 * w2, w3, h / 2);
+    const double w4 = w + h * k3w;
+    const double k4w = acceleration(a + h * w3, w4, h);
+    return {a + h / 6 * (w + 2 * w2 + 2 * w3 + w4), w + h / 6 * (k1w + 2 * k2w + 2 * k3w + k4w)};
+}
+
 void DrivenMotion::FinishPeriod()
 {
     do

@@ -26,6 +26,10 @@ public:
     explicit DrivenMotion(const DrivenSetup& setup, int stepsPerPeriod = 0);
 
     void Step();
+    /// The state `seconds` from now (at most a step), by one Runge–Kutta
+    /// step of that length with the drive taken at its own instants: the
+    /// motion between two steps, where the grid of a recording falls.
+    [[nodiscard]] Motion StateAfter(double seconds) const;
     /// Steps to the start of the next driving period.
     void FinishPeriod();
     void AdvancePeriods(int periods);

@@ -49,6 +49,7 @@ void DrivenRun::Reset(const DrivenSetup& setup)
         {std::abs(setup.omega0), swing * setup.drivePulsation, swing * setup.pulsation, 0.1});
     plot_.DureeTrace = FramedTimeSpan(kPeriodsShown * 2 * PI / setup.drivePulsation);
     trace_.assign(1, SampleNow());
+    recording_.Reset(SampleNow(), plot_.Pulsation2, setup.lambda);
 }
 
 void DrivenRun::Start()
@@ -100,6 +101,17 @@ bool DrivenRun::Hold(const TraceSample& sample)
     return grew;
 }
 
+void DrivenRun::RecordWithinStep()
+{
+    const double from = motion_.Time();
+    for (double t = recording_.NextRowTime(); t < from + motion_.StepSeconds();
+         t = recording_.NextRowTime()) {
+        kestrova::Motion row = motion_.StateAfter(t - from);
+        row.angle = WrapAngle(row.angle);
+        recording_.Append(row);
+    }
+}
+
 DrivenStep DrivenRun::Advance(double displayedTime)
 {
     ClearUpperVectorHalves();
@@ -107,6 +119,7 @@ DrivenStep DrivenRun::Advance(double displayedTime)
     const std::size_t first = trace_.size() - 1;
     // Whole steps only: the section needs every step the same length.
     while (motion_.Time() + motion_.StepSeconds() <= displayedTime + 1e-9) {
+        RecordWithinStep();
         motion_.Step();
         if (motion_.Time() - spanStart_ > plot_.DureeTrace) {
             spanStart_ = motion_.Time();

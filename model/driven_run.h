@@ -9,6 +9,7 @@
 
 #include "model/damped_animation.h"
 #include "model/driven_motion.h"
+#include "model/motion_recorder.h"
 #include "model/pendulum_state.h"
 
 #include <span>
@@ -60,12 +61,18 @@ public:
     [[nodiscard]] const SteadyResponse& Steady() const { return steady_; }
     /// Every sample of the span so far, in the form of DrivenStep::samples.
     [[nodiscard]] const std::vector<TraceSample>& Trace() const { return trace_; }
+    /// The motion since the reset, one row every 10 ms, angle in (−π, π]:
+    /// each row is carried from the integration step before it, so the
+    /// rows depend on the steps only, never on the pace of the advances.
+    [[nodiscard]] const MotionRecorder& Recording() const { return recording_; }
 
 private:
     DrivenStep Advance(double displayedTime);
     [[nodiscard]] TraceSample SampleNow() const;
     /// Grows the scales to hold `sample`; whether they changed.
     bool Hold(const TraceSample& sample);
+    /// Records the rows that fall within the coming step.
+    void RecordWithinStep();
 
     DrivenMotion motion_;
     SteadyResponse steady_;
@@ -73,6 +80,7 @@ private:
     double spanStart_ = 0;
     double cumulated_ = 0; ///< displayed time at the last start
     std::vector<TraceSample> trace_;
+    MotionRecorder recording_;
     bool running_ = false;
 };
 

@@ -4,7 +4,7 @@
 
 namespace kestrova {
 
-KeptRuns::KeepResult KeptRuns::Keep(const SliderValues& setup)
+KeptRuns::KeepResult KeptRuns::Keep(const RunSetup& setup)
 {
     if (std::any_of(runs_.begin(), runs_.end(),
                     [&](const KeptRun& run) { return run.setup == setup; }))

@@ -1,12 +1,12 @@
 #pragma once
 
 /// \file
-/// The damped runs a teacher keeps to compare with the current one. A kept
-/// run is its setup: the motion follows from it exactly, so a view or a
-/// lesson file recomputes it rather than storing samples. The list outlives
-/// resets and window switches; the frame owns it.
+/// The runs a teacher keeps to compare with the current one, damped or
+/// driven. A kept run is its setup: the motion follows from it exactly, so a
+/// view or a lesson file recomputes it rather than storing samples. The list
+/// outlives resets and window switches; the frame owns it.
 
-#include "model/parameters.h"
+#include "model/run_setup.h"
 
 #include <cstddef>
 #include <functional>
@@ -15,7 +15,7 @@
 namespace kestrova {
 
 struct KeptRun {
-    SliderValues setup;
+    RunSetup setup;
     bool visible = true;
     /// Index into the views' palette, kept for the run's whole life so that
     /// removing another run never recolours it.
@@ -31,7 +31,7 @@ public:
 
     /// Keeps `setup` with the first colour no kept run uses; a setup already
     /// kept, or a full list, is left as it is.
-    KeepResult Keep(const SliderValues& setup);
+    KeepResult Keep(const RunSetup& setup);
     void Remove(std::size_t index);
     void SetVisible(std::size_t index, bool visible);
     void Clear();

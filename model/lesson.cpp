@@ -47,6 +47,13 @@ bool SlidersInRange(const SliderValues& sliders)
         [&](const DampedParameterEntry& e) { return InRange(e, sliders[e.parameter]); });
 }
 
+bool RunWithinRanges(const RunSetup& setup)
+{
+    if (const DrivenSetup* driven = std::get_if<DrivenSetup>(&setup))
+        return WithinBounds(*driven);
+    return SlidersInRange(std::get<SliderValues>(setup));
+}
+
 bool LessonWithinRanges(const Lesson& lesson)
 {
     const FoucaultWindowSetup& f = lesson.foucault;
@@ -57,8 +64,12 @@ bool LessonWithinRanges(const Lesson& lesson)
         && ValidTimeFactor(f.day, f.timeFactor) && WithinBounds(lesson.driven)
         && lesson.keptRuns.size() <= KeptRuns::kLimit
         && std::all_of(lesson.keptRuns.begin(), lesson.keptRuns.end(),
-                       [](const LessonKeptRun& run) { return SlidersInRange(run.setup); })
-        && (!lesson.measurement || SeriesSound(*lesson.measurement));
+                       [](const LessonKeptRun& run) { return RunWithinRanges(run.setup); })
+        && (!lesson.measurement || SeriesSound(*lesson.measurement))
+        && Utf8Length(lesson.measurementName) <= kLessonTitleMaxLength
+        && (!lesson.fittedMotion
+            || (lesson.measurement
+                && FittedMotionSound(*lesson.fittedMotion, *lesson.measurement)));
 }
 
 std::vector<LessonKeptRun> LessonRuns(const std::vector<KeptRun>& runs)

@@ -8,6 +8,7 @@
 /// the Qt side, which fills this and checks it with `LessonWithinRanges`.
 
 #include "model/driven_parameters.h"
+#include "model/fitted_motion.h"
 #include "model/foucault_motion.h"
 #include "model/kept_runs.h"
 #include "model/latitude_reading.h"
@@ -59,7 +60,7 @@ enum class LessonWindow { Damped, Foucault, Driven };
 
 /// A kept run as a lesson stores it: its colour is the list's to choose.
 struct LessonKeptRun {
-    SliderValues setup;
+    RunSetup setup;
     bool visible = true;
 
     bool operator==(const LessonKeptRun&) const = default;
@@ -80,6 +81,10 @@ struct Lesson {
     std::optional<LessonView> view;
     /// The imported measurement, carried whole so that the file stands alone.
     std::optional<MeasuredSeries> measurement;
+    /// The name of the file it came from (UTF-8, may be empty), and the
+    /// motion last fitted to it and applied to the simulator.
+    std::string measurementName;
+    std::optional<FittedMotion> fittedMotion;
 
     bool operator==(const Lesson&) const = default;
 };
@@ -98,6 +103,8 @@ inline constexpr std::size_t kLessonNoteMaxLength = 10000;
 [[nodiscard]] bool ValidLatitude(double degrees);
 [[nodiscard]] bool ValidTimeFactor(foucault::PlanetDay day, int factor);
 [[nodiscard]] bool SlidersInRange(const SliderValues& sliders);
+/// A kept run of either kind its window could show.
+[[nodiscard]] bool RunWithinRanges(const RunSetup& setup);
 
 /// Every setting of the lesson within the ranges above and the table's,
 /// its texts not too long and its kept runs no more than the list holds.

@@ -67,9 +67,8 @@ struct SeriesReading {
 /// the axis that varies most.
 [[nodiscard]] SeriesPick ProposedPick(const MeasurementTable& table);
 
-/// Most samples a lesson file carries: ten minutes at 50 Hz, within the
-/// lesson file's size.
-inline constexpr std::size_t kLessonMeasurementMaxSamples = 30'000;
+/// Most samples a lesson file carries: every one the importer reads.
+inline constexpr std::size_t kLessonMeasurementMaxSamples = kMeasurementMaxRows;
 
 /// A series a lesson may carry: as many times as values, from 2 to
 /// kLessonMeasurementMaxSamples, all finite, the times strictly

@@ -54,6 +54,11 @@ void MotionRecorder::Add(const TraceSample& sample)
     last_ = sample;
 }
 
+double MotionRecorder::NextRowTime() const
+{
+    return RowTime(rows_.size());
+}
+
 RecordedRow MotionRecorder::Row(std::size_t index) const
 {
     const Stored& row = rows_.at(index);

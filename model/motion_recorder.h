@@ -38,6 +38,13 @@ public:
     /// a few milliseconds apart, no allocation beyond the growth of the table.
     void Add(const TraceSample& sample);
 
+    /// Adds the next row as its owner computed it, for a motion this
+    /// recorder cannot integrate itself (the driven pendulum's); it has no
+    /// small-angle solution, so its approx is its exact motion.
+    void Append(const Motion& exact) { rows_.push_back({exact, exact}); }
+    /// The time of the row Append adds next (s).
+    [[nodiscard]] double NextRowTime() const;
+
     [[nodiscard]] std::size_t RowCount() const { return rows_.size(); }
     [[nodiscard]] RecordedRow Row(std::size_t index) const;
     /// The latest sample taken (the start after a reset): where the traces

@@ -1,6 +1,7 @@
 #include "model/pendulum_fit.h"
 
 #include "model/swing_estimate.h"
+#include "model/swing_trace.h"
 
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_errno.h>
@@ -16,17 +17,6 @@
 namespace kestrova {
 namespace {
 
-/// Largest ω·h of a Runge–Kutta step: a phase error far below the noise
-/// over thousands of swings.
-constexpr double kStepPhase = 0.05;
-
-/// Most grid steps a trace of n samples may take: far more than any
-/// recording that resolves its swings needs, and a bound on the work.
-std::size_t GridStepLimit(std::size_t n)
-{
-    return 50 * n + 100'000;
-}
-
 /// Where each parameter sits in the fitted vector.
 struct Layout {
     bool speed = false;
@@ -41,16 +31,12 @@ struct Problem {
     Layout layout;
     double omegaRef = 1; ///< fixes the sub-steps of a fit stage
     const std::atomic<bool>* cancel = nullptr;
+    std::vector<double> traced; ///< room for the readings or their derivatives
 };
 
-struct Params {
-    double w2, lambda, mu, angle, speed, offset;
-};
-
-Params Unpack(const gsl_vector* x, const Layout& layout)
+SwingParameters Unpack(const gsl_vector* x, const Layout& layout)
 {
-    const double w = gsl_vector_get(x, 0);
-    return {w * w,
+    return {gsl_vector_get(x, 0),
             gsl_vector_get(x, 1),
             layout.quadratic ? gsl_vector_get(x, layout.Mu()) : 0,
             gsl_vector_get(x, 2),
@@ -58,77 +44,53 @@ Params Unpack(const gsl_vector* x, const Layout& layout)
             layout.speed ? gsl_vector_get(x, layout.Offset()) : 0};
 }
 
-struct State {
-    double angle, speed;
-};
-
-State Accel(const State& s, const Params& p)
+bool Cancelled(const Problem& problem)
 {
-    return {s.speed,
-            -2 * p.lambda * s.speed - p.mu * s.speed * std::abs(s.speed)
-                - p.w2 * std::sin(s.angle)};
-}
-
-State Step(const State& s, const Params& p, double h)
-{
-    const State k1 = Accel(s, p);
-    const State k2 = Accel({s.angle + h / 2 * k1.angle, s.speed + h / 2 * k1.speed}, p);
-    const State k3 = Accel({s.angle + h / 2 * k2.angle, s.speed + h / 2 * k2.speed}, p);
-    const State k4 = Accel({s.angle + h * k3.angle, s.speed + h * k3.speed}, p);
-    return {s.angle + h / 6 * (k1.angle + 2 * k2.angle + 2 * k3.angle + k4.angle),
-            s.speed + h / 6 * (k1.speed + 2 * k2.speed + 2 * k3.speed + k4.speed)};
-}
-
-/// The motion at each of `t` from the state at t[0], as the sensor reads it:
-/// Runge–Kutta steps on a grid of its own, fixed by omegaRef (so that the
-/// cost varies smoothly with the parameters), and cubic Hermite
-/// interpolation from the grid to the samples, which may be denser.
-template <typename Out>
-bool Trace(std::span<const double> t, const Params& p, bool speed, double omegaRef, Out out)
-{
-    const double h = kStepPhase / omegaRef;
-    State s{p.angle, p.speed};
-    State ds = Accel(s, p);
-    const double start = t.empty() ? 0 : t[0];
-    double t0 = start;
-    const std::size_t maxSteps = GridStepLimit(t.size());
-    for (std::size_t i = 0, k = 1; i < t.size(); ++k) {
-        if (k > maxSteps)
-            return false;
-        const State s1 = Step(s, p, h);
-        const State ds1 = Accel(s1, p);
-        if (!std::isfinite(s1.angle) || !std::isfinite(s1.speed) || std::abs(s1.angle) > 1e6)
-            return false;
-        for (; i < t.size() && t[i] <= t0 + h; ++i) {
-            const double u = (t[i] - t0) / h, u2 = u * u, u3 = u2 * u;
-            const double h00 = 2 * u3 - 3 * u2 + 1, h10 = (u3 - 2 * u2 + u) * h,
-                         h01 = 3 * u2 - 2 * u3, h11 = (u3 - u2) * h;
-            out(i,
-                speed ? h00 * s.speed + h10 * ds.speed + h01 * s1.speed + h11 * ds1.speed + p.offset
-                      : h00 * s.angle + h10 * s.speed + h01 * s1.angle + h11 * s1.speed);
-        }
-        s = s1;
-        ds = ds1;
-        t0 = start + static_cast<double>(k) * h;
-    }
-    return true;
+    return problem.cancel != nullptr && problem.cancel->load(std::memory_order_relaxed);
 }
 
 int Residuals(const gsl_vector* x, void* data, gsl_vector* f)
 {
-    const auto& problem = *static_cast<const Problem*>(data);
-    if (problem.cancel != nullptr && problem.cancel->load(std::memory_order_relaxed))
+    auto& problem = *static_cast<Problem*>(data);
+    if (Cancelled(problem))
         return GSL_EBADFUNC;
-    const Params p = Unpack(x, problem.layout);
-    std::size_t reached = 0;
-    Trace(problem.t, p, problem.layout.speed, problem.omegaRef, [&](std::size_t i, double v) {
-        gsl_vector_set(f, i, v - problem.y[i]);
-        reached = i + 1;
-    });
+    const std::size_t n = problem.t.size();
+    problem.traced.resize(n);
+    const std::size_t reached = TraceSwing(problem.t, Unpack(x, problem.layout),
+                                           problem.layout.speed, problem.omegaRef, problem.traced);
+    for (std::size_t i = 0; i < reached; ++i)
+        gsl_vector_set(f, i, problem.traced[i] - problem.y[i]);
     // A trial that runs away (a negative damping, say) costs so much that
     // the solver steps back from it.
-    for (std::size_t i = reached; i < problem.t.size(); ++i)
+    for (std::size_t i = reached; i < n; ++i)
         gsl_vector_set(f, i, 1e6);
+    return GSL_SUCCESS;
+}
+
+/// The residuals' derivatives, traced with the motion: as exact as the
+/// residuals themselves, and far cheaper than a finite difference for each
+/// parameter over a long recording.
+int Jacobian(const gsl_vector* x, void* data, gsl_matrix* jacobian)
+{
+    auto& problem = *static_cast<Problem*>(data);
+    if (Cancelled(problem))
+        return GSL_EBADFUNC;
+    const Layout& layout = problem.layout;
+    const std::size_t n = problem.t.size();
+    problem.traced.assign(n * kSwingDerivatives, 0.0);
+    const std::size_t reached = TraceSwingDerivatives(problem.t, Unpack(x, layout), layout.speed,
+                                                      problem.omegaRef, problem.traced);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double* d = problem.traced.data() + i * kSwingDerivatives;
+        gsl_matrix_set(jacobian, i, 0, d[ByOmega0]);
+        gsl_matrix_set(jacobian, i, 1, d[ByLambda]);
+        gsl_matrix_set(jacobian, i, 2, d[ByAngle]);
+        gsl_matrix_set(jacobian, i, 3, d[BySpeed]);
+        if (layout.speed)
+            gsl_matrix_set(jacobian, i, layout.Offset(), i < reached ? 1 : 0);
+        if (layout.quadratic)
+            gsl_matrix_set(jacobian, i, layout.Mu(), d[ByMu]);
+    }
     return GSL_SUCCESS;
 }
 
@@ -136,13 +98,33 @@ struct WorkspaceFree {
     void operator()(gsl_multifit_nlinear_workspace* w) const { gsl_multifit_nlinear_free(w); }
 };
 
-/// One Levenberg–Marquardt run on `problem` from `x`, which it updates.
-FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& iterations)
+/// Uncertainties from the covariance at the solver's position, scaled by
+/// the residual variance; `rss` the residuals' sum of squares there.
+std::vector<double> Uncertainties(gsl_multifit_nlinear_workspace* w, double& rss)
+{
+    const gsl_matrix* jacobian = gsl_multifit_nlinear_jac(w);
+    const std::size_t n = jacobian->size1, p = jacobian->size2;
+    gsl_blas_ddot(gsl_multifit_nlinear_residual(w), gsl_multifit_nlinear_residual(w), &rss);
+    std::unique_ptr<gsl_matrix, decltype(&gsl_matrix_free)> covariance(gsl_matrix_alloc(p, p),
+                                                                       gsl_matrix_free);
+    gsl_multifit_nlinear_covar(jacobian, 0.0, covariance.get());
+    const double variance = rss / static_cast<double>(n - p);
+    std::vector<double> sigma(p, 0.0);
+    for (std::size_t i = 0; i < p; ++i)
+        sigma[i] = std::sqrt(std::max(0.0, gsl_matrix_get(covariance.get(), i, i) * variance));
+    return sigma;
+}
+
+/// One Levenberg–Marquardt run on `problem` from `x`, which it updates;
+/// when it converges, the uncertainties into `sigma` if asked for (the
+/// solver holds the Jacobian at its position).
+FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& iterations,
+                std::vector<double>* sigma, double& rss)
 {
     const std::size_t n = problem.t.size(), p = problem.layout.Count();
     gsl_multifit_nlinear_fdf fdf{};
     fdf.f = Residuals;
-    fdf.df = nullptr;
+    fdf.df = Jacobian;
     fdf.n = n;
     fdf.p = p;
     fdf.params = &problem;
@@ -165,10 +147,23 @@ FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& itera
         if (problem.cancel != nullptr && problem.cancel->load())
             return FitStatus::Cancelled;
         int info = 0;
+        const auto converged = [&] {
+            // Stalled where the motion runs away, every residual is the same
+            // penalty: a flat cost, but no fit.
+            problem.traced.resize(n);
+            if (TraceSwing(problem.t,
+                           Unpack(gsl_multifit_nlinear_position(w.get()), problem.layout),
+                           problem.layout.speed, problem.omegaRef, problem.traced)
+                < n)
+                return FitStatus::NotConverged;
+            gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get()));
+            if (sigma != nullptr)
+                *sigma = Uncertainties(w.get(), rss);
+            return FitStatus::Converged;
+        };
         if (status == GSL_ENOPROG) // no step lowers the cost: at a minimum or stuck
             return gsl_multifit_nlinear_test(1e-8, 1e-6, 0, &info, w.get()) == GSL_SUCCESS
-                ? (gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get())),
-                   FitStatus::Converged)
+                ? converged()
                 : FitStatus::NotConverged;
         if (status != GSL_SUCCESS)
             return FitStatus::NotConverged;
@@ -181,39 +176,10 @@ FitStatus Solve(Problem& problem, gsl_vector* x, int& iterationsLeft, int& itera
         const double variance = cost / static_cast<double>(n - p);
         stalls = lastCost - cost < 0.01 * variance ? stalls + 1 : 0;
         lastCost = cost;
-        if (stalls >= 2
-            || gsl_multifit_nlinear_test(1e-8, 1e-8, 0, &info, w.get()) == GSL_SUCCESS) {
-            gsl_vector_memcpy(x, gsl_multifit_nlinear_position(w.get()));
-            return FitStatus::Converged;
-        }
+        if (stalls >= 2 || gsl_multifit_nlinear_test(1e-8, 1e-8, 0, &info, w.get()) == GSL_SUCCESS)
+            return converged();
     }
     return FitStatus::NotConverged;
-}
-
-/// Uncertainties from the covariance at `x`, scaled by the residual variance.
-std::vector<double> Uncertainties(Problem& problem, const gsl_vector* x, double& rss)
-{
-    const std::size_t n = problem.t.size(), p = problem.layout.Count();
-    gsl_multifit_nlinear_fdf fdf{};
-    fdf.f = Residuals;
-    fdf.n = n;
-    fdf.p = p;
-    fdf.params = &problem;
-    gsl_multifit_nlinear_parameters parameters = gsl_multifit_nlinear_default_parameters();
-    std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> w(
-        gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, p));
-    std::vector<double> sigma(p, 0.0);
-    if (gsl_multifit_nlinear_init(x, &fdf, w.get()) != GSL_SUCCESS)
-        return sigma;
-    gsl_blas_ddot(gsl_multifit_nlinear_residual(w.get()), gsl_multifit_nlinear_residual(w.get()),
-                  &rss);
-    gsl_matrix* covariance = gsl_matrix_alloc(p, p);
-    gsl_multifit_nlinear_covar(gsl_multifit_nlinear_jac(w.get()), 0.0, covariance);
-    const double variance = rss / static_cast<double>(n - p);
-    for (std::size_t i = 0; i < p; ++i)
-        sigma[i] = std::sqrt(std::max(0.0, gsl_matrix_get(covariance, i, i) * variance));
-    gsl_matrix_free(covariance);
-    return sigma;
 }
 
 } // namespace
@@ -241,8 +207,8 @@ PendulumFit FitPendulum(const MeasuredSeries& series, const FitOptions& options)
         return fit;
     const SwingEstimate start = EstimateSwing(t, y, series.speed);
     // Samples too sparse for the swing they seem to show are no swing.
-    const double gridSteps = (t.back() - t.front()) * 1.5 * start.omega0 / kStepPhase;
-    if (!start.found || !(gridSteps < static_cast<double>(GridStepLimit(t.size())) / 2)) {
+    const double gridSteps = (t.back() - t.front()) * 1.5 * start.omega0 / kTraceStepPhase;
+    if (!start.found || !(gridSteps < static_cast<double>(TraceStepLimit(t.size())) / 2)) {
         fit.status = FitStatus::NoSwing;
         return fit;
     }
@@ -261,7 +227,9 @@ PendulumFit FitPendulum(const MeasuredSeries& series, const FitOptions& options)
     // Windows of 4, 16, 64… swings, each fit starting from the last.
     const double period = 2 * 3.141592653589793 / start.omega0;
     int left = options.maxIterations;
-    Problem problem{t, y, layout, start.omega0, options.cancel};
+    Problem problem{t, y, layout, start.omega0, options.cancel, {}};
+    std::vector<double> sigma;
+    double rss = 0;
     for (double swings = 4;; swings *= 4) {
         const double end = t.front() + swings * period;
         const auto count =
@@ -270,15 +238,13 @@ PendulumFit FitPendulum(const MeasuredSeries& series, const FitOptions& options)
         problem.t = t.first(whole ? t.size() : std::max(count, layout.Count() + 8));
         problem.y = y.first(problem.t.size());
         problem.omegaRef = std::max(std::abs(gsl_vector_get(x.get(), 0)), start.omega0) * 1.5;
-        fit.status = Solve(problem, x.get(), left, fit.iterations);
+        fit.status = Solve(problem, x.get(), left, fit.iterations, whole ? &sigma : nullptr, rss);
         if (fit.status != FitStatus::Converged || whole)
             break;
     }
     if (fit.status != FitStatus::Converged)
         return fit;
 
-    double rss = 0;
-    const std::vector<double> sigma = Uncertainties(problem, x.get(), rss);
     const auto value = [&](std::size_t i) {
         return FittedValue{gsl_vector_get(x.get(), i), sigma[i]};
     };
@@ -312,15 +278,10 @@ std::vector<double> FittedCurve(const PendulumFit& fit, const std::vector<double
     for (const double time : times)
         if (time > t.back())
             t.push_back(time);
-    const Params p{fit.omega0.value * fit.omega0.value,
-                   fit.lambda.value,
-                   fit.mu.value,
-                   fit.angle.value,
-                   fit.velocity.value,
-                   fit.offset.value};
+    const SwingParameters p{fit.omega0.value, fit.lambda.value,   fit.mu.value,
+                            fit.angle.value,  fit.velocity.value, fit.offset.value};
     std::vector<double> traced(t.size());
-    Trace(std::span<const double>(t), p, fit.speed, fit.omega0.value * 1.5,
-          [&](std::size_t i, double v) { traced[i] = v; });
+    (void)TraceSwing(t, p, fit.speed, fit.omega0.value * 1.5, traced);
     for (std::size_t i = 0, j = 0; i < times.size(); ++i) {
         while (j + 1 < t.size() && t[j] < times[i])
             ++j;

@@ -14,35 +14,89 @@ namespace {
 // millisecond grid of a live run.
 constexpr double kLongestAdvanceSeconds = 5;
 
-struct LabelPart {
-    DampedParameter parameter;
-    std::string_view symbol;
-    std::string_view unit; ///< after the value caption, which may carry its own
-};
-
-constexpr LabelPart kLabelParts[] = {
-    {DampedParameter::Teta0, "θ₀", ""},
-    {DampedParameter::Omega0, "θ'₀", ""},
-    {DampedParameter::Pulsation, "ω₀", ""},
-    {DampedParameter::Lambda, "λ", " s⁻¹"},
-};
+void ExtendDamped(DampedRun& run, double seconds)
+{
+    while (run.Running() && run.Time() < seconds) {
+        const double to = std::min(seconds, run.Time() + kLongestAdvanceSeconds);
+        // Never paused, so displayed time and time since the start are one.
+        if (!run.AdvanceTo(to).finite)
+            break;
+    }
+}
 
 } // namespace
 
-RunCurves::RunCurves(const SliderValues& setup)
+RunOnGraphs OnGraphs(const DampedRun& run)
 {
-    run_.Reset(setup);
-    run_.Start();
+    RunOnGraphs graphs;
+    graphs.recording = &run.Recording();
+    graphs.parameters = run.Parameters();
+    graphs.angleScale = run.State().TetaMax;
+    graphs.speedScale = run.State().OmegaMax;
+    // A damped run never gains energy: its start, or the theory's start.
+    const RecordedRow start = run.Recording().Row(0);
+    graphs.energyScale = std::max(EnergyOf(start.exact, graphs.parameters.Pulsation2).Total(),
+                                  SmallAngleEnergy(graphs.parameters, 0));
+    graphs.smallAngleEnvelope = true;
+    return graphs;
+}
+
+RunOnGraphs OnGraphs(const DrivenRun& run)
+{
+    const DrivenSetup& setup = run.Setup();
+    const PenduleState& scales = run.PlotState();
+    RunOnGraphs graphs;
+    graphs.recording = &run.Recording();
+    graphs.parameters = {setup.teta0, setup.omega0, setup.pulsation * setup.pulsation,
+                         setup.lambda};
+    graphs.angleScale = scales.TetaMax;
+    graphs.speedScale = scales.OmegaMax;
+    // The drive feeds energy in: as much as the swing the scales hold.
+    graphs.energyScale = EnergyOf({0, scales.OmegaMax}, 0).kinetic
+        + EnergyOf({std::min(scales.TetaMax, PI), 0}, graphs.parameters.Pulsation2).potential;
+    return graphs;
+}
+
+RunCurves::RunCurves(const RunSetup& setup)
+    : setup_(setup)
+{
+    if (const DrivenSetup* driven = std::get_if<DrivenSetup>(&setup)) {
+        DrivenRun& run = run_.emplace<DrivenRun>();
+        run.Reset(*driven);
+        run.Start();
+    } else {
+        DampedRun& run = std::get<DampedRun>(run_);
+        run.Reset(std::get<SliderValues>(setup));
+        run.Start();
+    }
 }
 
 void RunCurves::ExtendTo(double seconds)
 {
-    while (run_.Running() && run_.Time() < seconds) {
-        const double to = std::min(seconds, run_.Time() + kLongestAdvanceSeconds);
-        // Never paused, so displayed time and time since the start are one.
-        if (!run_.AdvanceTo(to).finite)
-            break;
+    if (DrivenRun* driven = std::get_if<DrivenRun>(&run_)) {
+        // Started at 0 and never paused: the time since the start is the
+        // displayed time, and the steps those of the live run.
+        if (driven->Time() < seconds)
+            driven->AdvanceTo(seconds);
+        return;
     }
+    ExtendDamped(std::get<DampedRun>(run_), seconds);
+}
+
+const MotionRecorder& RunCurves::Recording() const
+{
+    return std::visit([](const auto& run) -> const MotionRecorder& { return run.Recording(); },
+                      run_);
+}
+
+RunOnGraphs RunCurves::Graphs() const
+{
+    return std::visit([](const auto& run) { return OnGraphs(run); }, run_);
+}
+
+double RunCurves::Reached() const
+{
+    return std::visit([](const auto& run) { return run.Time(); }, run_);
 }
 
 double SmallAngleEnergy(const Parameters& parameters, double t)
@@ -57,32 +111,6 @@ double SmallAngleEnergy(const Parameters& parameters, double t)
     }
     const Motion motion = LinearSolution(parameters.Teta0, parameters.Omega0, w2, lambda, t).motion;
     return 0.5 * motion.speed * motion.speed + 0.5 * w2 * motion.angle * motion.angle;
-}
-
-std::string RunLabel(const SliderValues& run, const std::vector<SliderValues>& all,
-                     std::string_view decimalSeparator)
-{
-    auto differs = [&](DampedParameter parameter) {
-        return std::any_of(all.begin(), all.end(), [&](const SliderValues& other) {
-            return other[parameter] != run[parameter];
-        });
-    };
-    const bool anyDiffers =
-        std::any_of(std::begin(kLabelParts), std::end(kLabelParts),
-                    [&](const LabelPart& part) { return differs(part.parameter); });
-    std::string label;
-    for (const LabelPart& part : kLabelParts) {
-        if (anyDiffers && !differs(part.parameter))
-            continue;
-        const DampedParameterEntry& entry = DampedParameterOf(part.parameter);
-        if (!label.empty())
-            label += "; ";
-        label += part.symbol;
-        label += " = ";
-        label += ValueCaption(entry, ValueAt(entry, run[part.parameter]), decimalSeparator);
-        label += part.unit;
-    }
-    return label;
 }
 
 } // namespace kestrova

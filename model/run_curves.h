@@ -3,49 +3,59 @@
 /// \file
 /// A setup's motion run again from its start, as far as a view needs it: a
 /// kept run is drawn from this rather than from stored samples. It goes
-/// through a DampedRun advanced on the same millisecond grid as a live one,
-/// so its recording is the live run's, whatever the pace of the live ticks,
-/// to the rounding of the integration.
+/// through the run a window animates (a DampedRun advanced on the same
+/// millisecond grid as a live one, a DrivenRun in the same whole
+/// integration steps), so its recording is the live run's, whatever the
+/// pace of the live ticks, to the rounding of the integration.
 
 #include "model/damped_run.h"
+#include "model/driven_run.h"
+#include "model/run_setup.h"
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include <variant>
 
 namespace kestrova {
 
+/// What the graphs need of a run, live or kept, of either kind.
+struct RunOnGraphs {
+    const MotionRecorder* recording = nullptr;
+    /// ω₀² and λ for the energy levels; the start too for the small-angle envelope.
+    kestrova::Parameters parameters;
+    /// Half-height of the angle axis, and the largest angular speed and
+    /// energy the axes need.
+    double angleScale = 0;
+    double speedScale = 0;
+    double energyScale = 0;
+    /// The small-angle theory's envelope applies (a damped run; a driven
+    /// one has no such envelope).
+    bool smallAngleEnvelope = false;
+};
+
+[[nodiscard]] RunOnGraphs OnGraphs(const DampedRun& run);
+[[nodiscard]] RunOnGraphs OnGraphs(const DrivenRun& run);
+
 class RunCurves {
 public:
-    explicit RunCurves(const SliderValues& setup);
+    explicit RunCurves(const RunSetup& setup);
 
     /// Runs the motion on to `seconds` of displayed time, or to where the
     /// pendulum comes to rest (a damped run then stops, as a live one does).
     void ExtendTo(double seconds);
 
-    [[nodiscard]] const SliderValues& Setup() const { return run_.Setup(); }
-    [[nodiscard]] const kestrova::Parameters& Parameters() const { return run_.Parameters(); }
-    [[nodiscard]] const MotionRecorder& Recording() const { return run_.Recording(); }
-    /// The run itself: its plot scales among the rest.
-    [[nodiscard]] const DampedRun& Run() const { return run_; }
+    [[nodiscard]] const RunSetup& Setup() const { return setup_; }
+    [[nodiscard]] const MotionRecorder& Recording() const;
+    [[nodiscard]] RunOnGraphs Graphs() const;
     /// Displayed time reached (s).
-    [[nodiscard]] double Reached() const { return run_.Time(); }
-    /// Came to rest: extending it further adds nothing.
-    [[nodiscard]] bool Ended() const { return run_.AtRest(); }
+    [[nodiscard]] double Reached() const;
 
 private:
-    DampedRun run_;
+    RunSetup setup_;
+    std::variant<DampedRun, DrivenRun> run_;
 };
 
 /// The energy per unit of m·L² the small-angle theory gives at `t`: for a
 /// swing, the envelope ½ω₀²A²e^(−2λt) of its oscillation; without swings
 /// (critical or aperiodic), the energy of the small-angle motion itself.
 [[nodiscard]] double SmallAngleEnergy(const Parameters& parameters, double t);
-
-/// What sets a run apart from the others of `all` (which holds it): the
-/// parameters whose values are not the same in every run, as
-/// "λ = 0,50 s⁻¹; θ₀ = 90°"; every parameter when nothing differs.
-[[nodiscard]] std::string RunLabel(const SliderValues& run, const std::vector<SliderValues>& all,
-                                   std::string_view decimalSeparator);
 
 } // namespace kestrova

@@ -3,6 +3,8 @@
 #include "model/energy.h"
 #include "model/fixed_decimal.h"
 
+#include <cmath>
+
 namespace kestrova {
 
 namespace {
@@ -10,6 +12,8 @@ namespace {
 constexpr std::size_t kChunkBytes = 64 * 1024;
 // Enough for 1e-9 rad to show: a kept run compared with its setup run again.
 constexpr int kDecimals = 10;
+// A sensor may sample a thousand times a second, at times of its own.
+constexpr int kSeriesTimeDecimals = 6;
 
 void AppendField(std::string& out, std::string_view text, char separator)
 {
@@ -27,17 +31,46 @@ void AppendField(std::string& out, std::string_view text, char separator)
 } // namespace
 
 bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
+                  std::span<const std::string> notes,
                   const std::array<std::string_view, kRunsColumns>& titles, const CsvSink& sink)
 {
     const std::string_view decimalMark(&style.decimalMark, 1);
     std::string out = "\xEF\xBB\xBF";
+    for (const std::string& note : notes)
+        out += "# " + note + "\r\n";
     for (std::size_t i = 0; i < titles.size(); ++i) {
         if (i > 0)
             out += style.separator;
         out += titles[i];
     }
     out += "\r\n";
+    // Hands the text over once it is a chunk long.
+    const auto flush = [&] {
+        if (out.size() < kChunkBytes)
+            return true;
+        const bool written = sink(out);
+        out.clear();
+        return written;
+    };
     for (const CsvRun& run : runs) {
+        if (run.series != nullptr) {
+            const MeasuredSeries& series = *run.series;
+            for (std::size_t i = 0; i < series.time.size(); ++i) {
+                AppendField(out, run.name, style.separator);
+                AppendFixed(out, series.time[i], kSeriesTimeDecimals, decimalMark);
+                // The angle's cell or the speed's; the energies are not known.
+                out += style.separator;
+                if (series.speed)
+                    out += style.separator;
+                if (std::isfinite(series.value[i]))
+                    AppendFixed(out, series.value[i], kDecimals, decimalMark);
+                out.append(series.speed ? 3 : 4, style.separator);
+                out += "\r\n";
+                if (!flush())
+                    return false;
+            }
+            continue;
+        }
         const MotionRecorder& recording = *run.recording;
         for (std::size_t i = 0; i < recording.RowCount(); ++i) {
             const RecordedRow row = recording.Row(i);
@@ -50,11 +83,8 @@ bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
                 AppendFixed(out, value, kDecimals, decimalMark);
             }
             out += "\r\n";
-            if (out.size() >= kChunkBytes) {
-                if (!sink(out))
-                    return false;
-                out.clear();
-            }
+            if (!flush())
+                return false;
         }
     }
     return sink(out);

@@ -20,16 +20,30 @@ SwingEstimate EstimateSwing(std::span<const double> t, std::span<const double> v
         mean += value[i];
     mean /= static_cast<double>(n);
 
-    // Upward crossings of the mean, interpolated; the peak between two.
+    // The noise, from the samples' second differences, where a swing
+    // sampled finely enough barely shows: their median, robust to a pause.
+    std::vector<double> bends(n - 2);
+    for (std::size_t i = 1; i + 1 < n; ++i)
+        bends[i - 1] = std::abs(value[i + 1] - 2 * value[i] + value[i - 1]);
+    std::nth_element(bends.begin(), bends.begin() + static_cast<long>(bends.size() / 2),
+                     bends.end());
+    const double noise = bends[bends.size() / 2] / 1.652; // median |N(0, 6σ²)| = 1.652σ
+    // Upward crossings of the mean, interpolated; the peak between two. A
+    // crossing counts once the swing has been clearly below the mean: the
+    // noise of a finely sampled sensor crosses it many times over.
+    const double below = 4 * noise;
     std::vector<double> crossings, peakTimes, peaks;
     double peak = 0, peakTime = 0;
+    bool armed = true;
     for (std::size_t i = 1; i < n; ++i) {
         const double a = value[i - 1] - mean, b = value[i] - mean;
         if (std::abs(b) > peak) {
             peak = std::abs(b);
             peakTime = t[i];
         }
-        if (a < 0 && b >= 0) {
+        armed = armed || a < -below;
+        if (armed && a < 0 && b >= 0) {
+            armed = false;
             crossings.push_back(t[i - 1] + (t[i] - t[i - 1]) * (-a) / (b - a));
             if (crossings.size() >= 2 && peak > 0) {
                 peaks.push_back(peak);

@@ -4,6 +4,7 @@
 // at 1280×800. The current run starts again when it reaches 60 s.
 
 #include "model/run_curves.h"
+#include "ui/graphs/run_plots.h"
 
 #include <qcustomplot.h>
 
@@ -15,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <random>
 #include <vector>
 
 namespace kestrova {
@@ -151,6 +154,55 @@ void QtChartsFrame(benchmark::State& state)
     }
 }
 BENCHMARK(QtChartsFrame)->Unit(benchmark::kMillisecond);
+
+// An imported recording of 10 min at 500 Hz (300,000 samples) in the angle
+// graph at 1280×800, as the graphs window draws it: the points alone, then
+// with the fitted curve over the whole; the whole time axis, then 10 s of it;
+// in the usual style, then the projector's.
+MeasuredSeries LongRecording()
+{
+    MeasuredSeries series;
+    std::mt19937 random(1);
+    std::normal_distribution<double> noise(0, 0.005);
+    for (int i = 0; i < 300'000; ++i) {
+        const double t = i * 0.002;
+        series.time.push_back(t);
+        series.value.push_back(0.5 * std::exp(-0.004 * t) * std::cos(4.2 * t) + noise(random));
+    }
+    return series;
+}
+
+void MeasurementWhole(benchmark::State& state)
+{
+    const MeasuredSeries series = LongRecording();
+    std::optional<FittedMotion> motion;
+    if (state.range(0) != 0)
+        motion = FittedMotion{DampingModel::Linear, false, 4.2, 0.004, 0, 0.5, 0, 0, 0, 599.998};
+    RunPlots plots;
+    plots.Overlay().Set(series, QStringLiteral("long.csv"), motion);
+    QCustomPlot& plot = *plots.Plot(GraphKind::Angle);
+    plot.resize(1280, 800);
+    plot.show();
+    plot.xAxis->setRange(0, static_cast<double>(state.range(1)));
+    plots.SetProjectorStyle(state.range(2) != 0);
+    for (auto _ : state)
+        plot.replot(QCustomPlot::rpImmediateRefresh);
+}
+BENCHMARK(MeasurementWhole)
+    ->ArgsProduct({{0, 1}, {600, 10}, {0, 1}})
+    ->ArgNames({"curve", "seconds", "projector"})
+    ->Unit(benchmark::kMillisecond);
+
+// Taking in a new measurement and its fit: the curve traced, the graphs' data made.
+void MeasurementSet(benchmark::State& state)
+{
+    const MeasuredSeries series = LongRecording();
+    const FittedMotion motion{DampingModel::Linear, false, 4.2, 0.004, 0, 0.5, 0, 0, 0, 599.998};
+    RunPlots plots;
+    for (auto _ : state)
+        plots.Overlay().Set(series, QStringLiteral("long.csv"), motion);
+}
+BENCHMARK(MeasurementSet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kestrova

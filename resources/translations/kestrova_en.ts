@@ -625,6 +625,39 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     </message>
 </context>
 <context>
+    <name>kestrova::MeasurementOverlay</name>
+    <message>
+        <source>Mesure</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Modèle ajusté</source>
+        <translation>Fitted model</translation>
+    </message>
+    <message>
+        <source>Mesure : %1</source>
+        <translation>Measurement: %1</translation>
+    </message>
+    <message>
+        <source>Modèle quadratique :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</source>
+        <translation>Quadratic model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹
+μ = %3 rad⁻¹</translation>
+    </message>
+    <message>
+        <source>Modèle linéaire :
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</source>
+        <translation>Linear model:
+ω₀ = %1 rad/s
+λ = %2 s⁻¹</translation>
+    </message>
+</context>
+<context>
     <name>kestrova::GraphsWindow</name>
     <message>
         <source>Graphiques</source>
@@ -635,8 +668,24 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <translation>Graphs of the runs</translation>
     </message>
     <message>
-        <source>Aucune fenêtre du pendule amorti n&apos;est ouverte : seuls les lancers gardés sont montrés. Ouvrez-la (Ctrl+1) pour suivre le lancer en cours.</source>
-        <translation>No damped pendulum window is open: only the kept runs are shown. Open it (Ctrl+1) to follow the current run.</translation>
+        <source>Aucune fenêtre du pendule amorti ou forcé n&apos;est ouverte : seuls les lancers gardés sont montrés. Ouvrez-en une (Ctrl+1 ou Ctrl+3) pour suivre son lancer en cours.</source>
+        <translation>Neither the damped nor the driven pendulum window is open: only the kept runs are shown. Open one (Ctrl+1 or Ctrl+3) to follow its current run.</translation>
+    </message>
+    <message>
+        <source>Amorti : </source>
+        <translation>Damped: </translation>
+    </message>
+    <message>
+        <source>Forcé : </source>
+        <translation>Driven: </translation>
+    </message>
+    <message>
+        <source>Pendule forcé : %1</source>
+        <translation>Driven pendulum: %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Lecture du curseur</source>
@@ -1003,6 +1052,10 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
         <source>la mesure («&#xa0;mesure&#xa0;») est incomplète ou illisible</source>
         <translation>the measurement (“mesure”) is incomplete or unreadable</translation>
     </message>
+    <message>
+        <source>l&apos;ajustement de la mesure («&#xa0;mesure.ajustement&#xa0;») est incomplet ou illisible</source>
+        <translation>the measurement&apos;s fit (“mesure.ajustement”) is incomplete or unreadable</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::LessonSession</name>
@@ -1065,10 +1118,6 @@ Distinct points: %3; cells filled in a 100 × 100 grid: %4.</translation>
     <message>
         <source>lecon</source>
         <translation>lesson</translation>
-    </message>
-    <message>
-        <source>La leçon « %1 » est enregistrée sans la mesure importée : ses %2 échantillons dépassent les %3 qu&apos;un fichier de leçon peut contenir.</source>
-        <translation>The lesson “%1” is saved without the imported measurement: its %2 samples exceed the %3 a lesson file can hold.</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <random>
 
 namespace {
@@ -115,6 +117,25 @@ int main(int argc, char* argv[])
     if (seeds.isEmpty()) {
         std::fprintf(stderr, "no example lessons to grow files from\n");
         return 1;
+    }
+    // And the first with a measurement in each of its encodings: times on a
+    // regular clock, irregular times with a pause, and texts of numbers.
+    if (std::optional<kestrova::Lesson> lesson = kestrova::ReadLesson(seeds[0], {}).lesson) {
+        kestrova::MeasuredSeries series;
+        for (int i = 0; i < 40; ++i) {
+            series.time.push_back(i / 50.0);
+            series.value.push_back(0.3 * std::cos(i / 4.0));
+        }
+        lesson->measurement = series;
+        seeds.append(kestrova::LessonJson(*lesson));
+        series.time[20] += 1e-4;
+        series.pauses = {series.time[30]};
+        lesson->measurement = series;
+        seeds.append(kestrova::LessonJson(*lesson));
+        seeds.append(QByteArray(seeds[0]).replace(
+            "\"titre\"",
+            "\"mesure\": {\"vitesseAngulaire\": false, \"temps\": \"0 0.02 0.04 "
+            "0.06\", \"valeurs\": \"0.1 0.2 0.1 -0.1\", \"pauses\": \"0.02\"}, \"titre\""));
     }
     QElapsedTimer timer;
     timer.start();

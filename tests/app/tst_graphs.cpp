@@ -1,14 +1,17 @@
 // The "Graphiques" window on the real frame and a fake clock: kept runs
 // outlive switches and leave the program equal to their setup run again,
-// the cursor reads the recording, the images are what their names say, and
-// the limit of kept runs shows on the menu item.
+// the cursor reads the recording, the images are what their names say, the
+// limit of kept runs shows on the menu item, and an imported measurement
+// and its fitted motion are drawn beside the runs.
 
 #include "app/graphs_menu.h"
 #include "app/mdi_brunmalt.h"
+#include "app/measurement_session.h"
 #include "app/measurements_dock.h"
 #include "model/run_curves.h"
 #include "ui/damped/frm_pendule_amorti.h"
 #include "ui/damped/measurements_panel.h"
+#include "ui/driven/frm_pendule_force.h"
 #include "ui/graphs/graph_reader.h"
 #include "ui/graphs/graphs_window.h"
 #include "ui/graphs/run_plots.h"
@@ -16,6 +19,8 @@
 #include <qcustomplot.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -77,7 +82,7 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QMap<QString, QList<double>> angles;
-        file.readLine();
+        while (file.readLine().contains("# ")) { }
         while (!file.atEnd()) {
             // "name";time;angle;... where the quoted name may hold semicolons.
             const QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -107,6 +112,78 @@ private slots:
         QTRY_VERIFY(panel.isVisible());
         panel.findChild<QPushButton*>("cmdEffacerLancers")->click();
         QVERIFY(f.frame.KeptRunList().Empty() && !panel.HasEarlierRuns());
+    }
+
+    // The graphs follow the driven window when it comes: its run is drawn
+    // live without the damped-only envelope, kept like a damped one, and
+    // exported with the kept runs of both kinds, each named in a "#" line.
+    void drivenRunsAreRunsLikeTheOthers()
+    {
+        Frame f;
+        GraphsMenu& graphs = f.frame.Graphs();
+        graphs.KeepAction()->trigger();
+        graphs.ShowGraphs();
+        f.frame.ShowSimulation(kDrivenSimulation);
+        auto* driven = qobject_cast<frmPenduleForce*>(f.frame.SimulationWidget(kDrivenSimulation));
+        QVERIFY(driven != nullptr);
+        driven->findChild<QComboBox*>("cboPresets")->activated(3);
+        QVERIFY(graphs.KeepAction()->isEnabled());
+        graphs.KeepAction()->trigger();
+        driven->findChild<QPushButton*>("chkGo")->click();
+        for (int tick = 0; driven->Run().Time() < 12; ++tick) {
+            f.counter.AdvanceSeconds((7 + tick % 23) / 1000.0);
+            driven->AnimationTick();
+        }
+        GraphsWindow& window = *graphs.Window();
+        QVERIFY(window.Heading().startsWith("Pendule forcé : "));
+        QCPGraph* liveAngle = window.Plots().Plot(GraphKind::Angle)->graph(2);
+        QVERIFY(liveAngle->dataCount() >= static_cast<int>(driven->Run().Recording().RowCount()));
+        // Kept: one curve each; live: its energy in parts, no envelope.
+        QCOMPARE(window.Plots().Plot(GraphKind::Energy)->graphCount(), 5);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("runs.csv");
+        QVERIFY(graphs.ExportData(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList notes;
+        QMap<QString, QList<double>> angles;
+        for (bool header = true; !file.atEnd();) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (line.contains("# ")) {
+                notes << line;
+            } else if (!std::exchange(header, false)) {
+                const qsizetype nameEnd = line.indexOf('"', 1);
+                const QStringList fields = line.mid(nameEnd + 2).split(';');
+                angles[line.mid(1, nameEnd - 1)].append(QLocale().toDouble(fields[1]));
+            }
+        }
+        QCOMPARE(notes.size(), 4);
+        QCOMPARE(angles.size(), 3);
+        const QStringList names = angles.keys();
+        const QString liveName = names.filter(QRegularExpression("^en cours \\(Forcé : ")).value(0);
+        const QString keptName =
+            names.filter(QRegularExpression("^Forcé : .*; γ = 1,5; ")).value(0);
+        QVERIFY2(!liveName.isEmpty() && !keptName.isEmpty()
+                     && names.filter(QRegularExpression("^Amorti : θ₀ = ")).size() == 1,
+                 qPrintable(names.join(" | ")));
+        for (const QString& name : names) {
+            const QString setup = name.startsWith("Amorti") ? "Amorti : θ₀ = " : "Forcé : θ₀ = 0°";
+            QVERIFY2(notes.filter("# " + name + " — " + setup).size() == 1,
+                     qPrintable(notes.join("\n")));
+        }
+        const QList<double> live = angles.take(liveName);
+        const QList<double> kept = angles.take(keptName);
+        QVERIFY(live.size() >= 1190 && kept.size() >= live.size());
+        for (int i = 0; i < live.size(); ++i)
+            QVERIFY2(std::abs(live[i] - kept[i]) < 1e-9, qPrintable(QString::number(i)));
+
+        // Back to the damped window: followed again, the driven runs kept.
+        f.frame.ShowSimulation(kDampedSimulation);
+        QVERIFY(window.Heading().startsWith("Pendule pesant amorti : "));
+        QCOMPARE(f.frame.KeptRunList().Runs().size(), 2U);
+        graphs.ClearAction()->trigger();
+        QVERIFY(f.frame.KeptRunList().Empty());
     }
 
     void theCursorReadsTheRecording()
@@ -166,6 +243,107 @@ private slots:
         QVERIFY(bytes.contains(inside));
         if (suffix == "svg")
             QVERIFY(QString::fromUtf8(bytes).contains("Angle"));
+    }
+
+    void theMeasurementBesideTheRuns_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("graph");
+        QTest::addRow("angle") << "interface-angle.csv" << int(GraphKind::Angle);
+        QTest::addRow("angular speed") << "gyroscope-virgule-point.csv" << int(GraphKind::Speed);
+    }
+
+    // The samples are the points of the graph of what they measure, through
+    // the graphs' redraws and in the table; the applied fit adds its model,
+    // which a new import takes away.
+    void theMeasurementBesideTheRuns()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, graph);
+        Frame f;
+        MeasurementSession& measured = f.frame.Measured();
+        const QString path = ":/kestrova/measurements/" + file;
+        QVERIFY(measured.Import(path, false));
+        f.frame.Graphs().ShowGraphs();
+        GraphsWindow& window = *f.frame.Graphs().Window();
+        const MeasurementOverlay& overlay = window.Plots().Overlay();
+        const MeasuredSeries& series = *measured.Series();
+        f.frame.Graphs().KeepAction()->trigger();
+        f.Run(0.5);
+        QCPGraph* points = overlay.Points();
+        QVERIFY(points != nullptr);
+        QCOMPARE(points->parentPlot(), window.Plots().Plot(static_cast<GraphKind>(graph)));
+        QCOMPARE(points->lineStyle(), QCPGraph::lsNone);
+        QCOMPARE(points->name(), "Mesure : " + file);
+        QCOMPARE(points->data()->size(), static_cast<int>(series.time.size()));
+        for (std::size_t i = 0; i < series.time.size(); ++i) {
+            const auto point = points->data()->at(static_cast<int>(i));
+            QVERIFY(point->key == series.time[i] && point->value == series.value[i]);
+        }
+        const QCPRange shown = points->parentPlot()->xAxis->range();
+        QVERIFY(shown.lower <= series.time.front() && shown.upper >= series.time.back());
+
+        // At each sample of the fit's window, the curve is the model the
+        // residuals were taken from.
+        const PendulumFit fit = FitPendulum(series, {});
+        QVERIFY(fit.Converged());
+        measured.ApplyToSimulator(fit);
+        // The damped window opened again is followed, the old one gone.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.findChild<QLabel*>("lblIndication")->isHidden());
+        const QCPGraph* curve = overlay.Curve();
+        // The simulator started again with the fitted values: the graphs were drawn anew.
+        QVERIFY(curve != nullptr && overlay.Points() != nullptr);
+        QCOMPARE(curve->parentPlot(), overlay.Points()->parentPlot());
+        // Every sample was made with ω₀ = 4,2 rad/s.
+        const QRegularExpression legend("^Modèle linéaire :\nω₀ = 4,(19|20)\\d* rad/s\n"
+                                        "λ = 0,0[34]\\d+ s⁻¹$");
+        QVERIFY2(legend.match(curve->name()).hasMatch(), qPrintable(curve->name()));
+        const auto first = std::lower_bound(series.time.begin(), series.time.end(), fit.startTime)
+            - series.time.begin();
+        std::size_t k = 0;
+        for (auto it = curve->data()->constBegin(); it != curve->data()->constEnd(); ++it) {
+            if (k < fit.time.size() && it->key == fit.time[k]) {
+                const double model = series.value[first + k] - fit.residual[k];
+                QVERIFY2(std::abs(it->value - model) < 1e-12, qPrintable(QString::number(k)));
+                ++k;
+            }
+        }
+        QCOMPARE(k, fit.time.size());
+
+        // The table: the samples under the measurement's name, in the
+        // column of what they measure, and the curve's points.
+        QTemporaryDir dir;
+        QVERIFY(f.frame.Graphs().ExportData(dir.filePath("runs.csv")));
+        QFile table(dir.filePath("runs.csv"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        table.readLine();
+        std::size_t rows = 0;
+        int curveRows = 0;
+        const int column = graph == int(GraphKind::Speed) ? 2 : 1;
+        while (!table.atEnd()) {
+            const QString line = QString::fromUtf8(table.readLine()).trimmed();
+            const qsizetype nameEnd = line.indexOf('"', 1);
+            const QStringList fields = line.mid(nameEnd + 2).split(';');
+            curveRows += line.startsWith("\"Modèle linéaire");
+            if (line.mid(1, nameEnd - 1) != overlay.Name())
+                continue;
+            QVERIFY(rows < series.time.size());
+            QVERIFY(std::abs(QLocale().toDouble(fields[0]) - series.time[rows]) < 1e-6);
+            QVERIFY(std::abs(QLocale().toDouble(fields[column]) - series.value[rows]) < 1e-9);
+            QVERIFY(fields[3 - column].isEmpty());
+            ++rows;
+        }
+        QCOMPARE(rows, series.time.size());
+        QCOMPARE(curveRows, curve->data()->size());
+
+        // Hidden and shown again like a run; a new import has no fit.
+        window.findChild<QCheckBox*>("chkMesure")->click();
+        QVERIFY(overlay.Points() == nullptr && overlay.Curve() != nullptr);
+        window.findChild<QCheckBox*>("chkMesure")->click();
+        QVERIFY(overlay.Points() != nullptr);
+        QVERIFY(measured.Import(path, false));
+        QVERIFY(overlay.Points() != nullptr && overlay.Curve() == nullptr);
     }
 
     void atTheLimitKeepingIsOffAndSaysWhy()

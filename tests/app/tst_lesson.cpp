@@ -4,6 +4,7 @@
 
 #include "app/animation_menu.h"
 #include "app/fit_dialog.h"
+#include "app/graphs_menu.h"
 #include "app/lesson_file.h"
 #include "app/lesson_session.h"
 #include "app/mdi_brunmalt.h"
@@ -26,6 +27,8 @@
 
 using namespace kestrova;
 using kestrova::testing::ChildOf;
+
+Q_DECLARE_METATYPE(MeasuredSeries)
 
 namespace {
 
@@ -70,7 +73,8 @@ QStringList Controls(const MDIBrunmalt& frame)
             shown << field->objectName() + QLatin1Char('=') + field->text();
     }
     for (const KeptRun& run : frame.KeptRunList().Runs())
-        shown << QString::number(run.setup.LambdaHundredths) + QString::number(run.visible);
+        shown << QString::fromStdString(FullRunLabel(run.setup, {".", "A ", "F "}))
+                + QString::number(run.visible);
     return shown;
 }
 
@@ -131,11 +135,22 @@ private slots:
         ChildOf<QComboBox>(driven, "cboPresets")->activated(3);
         ChildOf<QDoubleSpinBox>(driven, "txt_teta0")->setValue(-30);
         ChildOf<QDoubleSpinBox>(driven, "txt_gamma")->setValue(1.234);
+        // The graphs follow the driven window now: its run is kept.
+        a.frame.Graphs().KeepAction()->trigger();
+        QCOMPARE(a.frame.KeptRunList().Runs().size(), 3U);
+        QVERIFY(IsDriven(a.frame.KeptRunList().Runs()[2].setup));
         a.frame.ShowSimulation(static_cast<std::int16_t>(endIn));
         QVERIFY(a.frame.Measured().Import(
             QStringLiteral(":/kestrova/measurements/video-positions.txt"), false));
+        // The fitted motion, to the last bit, and the file's name go with it.
+        const MeasuredSeries& series = *a.frame.Measured().Series();
+        const FittedMotion motion{
+            DampingModel::Quadratic, false,          4.2003141592653589, 0.0401, 0.07, 0.3, -0.1, 0,
+            series.time[3],          series.time[40]};
+        a.frame.Measured().SetFitted(motion);
         const Lesson before = a.frame.Lessons().Gather();
-        QVERIFY(before.measurement);
+        QVERIFY(before.measurement && before.fittedMotion == motion);
+        QCOMPARE(before.measurementName, "video-positions.txt");
         const QStringList shown = Controls(a.frame);
         QVERIFY(a.frame.Lessons().SaveAs(path));
         QCOMPARE(a.frame.Lessons().FilePath(), path + QStringLiteral(".kestrova"));
@@ -196,6 +211,9 @@ private slots:
             << with("\"essais\": [", "\"essais\": {\"a\": [").replace("\n    ],", "]},")
             << "essais";
         QTest::addRow("run bad") << with("\"lambda\": 50", "\"lambda\": -1") << "essais[1].lambda";
+        QTest::addRow("driven run bad")
+            << with("\"essais\": [", "\"essais\": [{\"force\": {\"lambda\": 9}}, ")
+            << "essais[0].force.lambda";
         QTest::addRow("huge title")
             << with("Le facteur", QByteArray(300, 'x').constData()) << "titre";
         QTest::addRow("measurement whose time repeats")
@@ -208,6 +226,26 @@ private slots:
                     "\"mesure\": {\"vitesseAngulaire\": true, \"temps\": \"0 1\", "
                     "\"valeurs\": \"0 x\", \"pauses\": \"\"}, \"titre\"")
             << "mesure";
+        QTest::addRow("measurement values not base64") << with(
+            "\"titre\"",
+            "\"mesure\": {\"vitesseAngulaire\": true, \"valeursBinaires\": \"AAAA*AAAAAA=\", "
+            "\"tempsBinaires\": \"\", \"pausesBinaires\": \"\"}, \"titre\"")
+                                                       << "mesure";
+        QTest::addRow("measurement time grid in thirds")
+            << with("\"titre\"",
+                    "\"mesure\": {\"vitesseAngulaire\": true, \"valeursBinaires\": "
+                    "\"AAAAAAAAAAAAAAAAAAAAAA==\", \"tempsUniformes\": {\"debut\": 0, \"pas\": 1, "
+                    "\"diviseur\": 3, \"nombre\": 2}, \"pausesBinaires\": \"\"}, \"titre\"")
+            << "mesure";
+        const char* fitted = "\"mesure\": {\"vitesseAngulaire\": false, \"temps\": \"0 1 2\", "
+                             "\"valeurs\": \"0 1 2\", \"pauses\": \"\", \"ajustement\": "
+                             "{\"modele\": \"%1\", \"omega0\": 4, \"lambda\": 0, \"mu\": 0, "
+                             "\"angle\": 0, \"vitesse\": 0, \"decalage\": 0, \"debut\": 0, "
+                             "\"fin\": %2}}, \"titre\"";
+        QTest::addRow("fit of no known model")
+            << with("\"titre\"", QString(fitted).arg("cubique").arg(2).toUtf8()) << "ajustement";
+        QTest::addRow("fit beyond the measurement")
+            << with("\"titre\"", QString(fitted).arg("lineaire").arg(3).toUtf8()) << "ajustement";
         QTest::addRow("deep nesting") << QByteArray(5000, '[') << "imbriquées";
         QTest::addRow("too big") << QByteArray(kLessonFileMaxBytes + 1, ' ') + good << "volumineux";
         QTest::addRow("folder") << QByteArray("folder") << "dossier";
@@ -316,22 +354,67 @@ private slots:
         QCOMPARE(ReadLessonFile(path).lesson->damped.speed, saved ? 0.5 : 1.0);
     }
 
-    // The fit of the air-drag sample: the verdict names the quadratic model,
-    // and the simulator takes the nearest slider positions, said rounded.
-    void aMeasurementTooLongForALessonIsNamedWhenSaving()
+    // A lesson carries its measurement whole and exactly, however long: a
+    // regular clock as a grid, any other times sample by sample; a time one
+    // step off the grid must not be rounded onto it.
+    void measurementCarriedWhole_data()
     {
-        Frame f;
-        MeasuredSeries series;
-        for (std::size_t i = 0; i <= kLessonMeasurementMaxSamples; ++i) {
-            series.time.push_back(0.002 * static_cast<double>(i));
-            series.value.push_back(0.1);
-        }
-        f.frame.Measured().SetSeries(series);
-        QVERIFY(f.frame.Lessons().SaveAs(dir_.filePath(QStringLiteral("longue"))));
-        QVERIFY2(f.reported.contains(QString::number(kLessonMeasurementMaxSamples + 1)),
-                 qPrintable(f.reported));
+        QTest::addColumn<MeasuredSeries>("series");
+        QTest::addColumn<double>("bytesPerSample");
+        const auto swing = [](std::size_t n, auto time) {
+            MeasuredSeries s;
+            for (std::size_t i = 0; i < n; ++i) {
+                s.time.push_back(time(static_cast<double>(i)));
+                s.value.push_back(0.6 * std::sin(0.0084 * static_cast<double>(i)) / 3);
+            }
+            return s;
+        };
+        QTest::addRow("ten minutes at 500 Hz")
+            << swing(300'001, [](double i) { return i * 2 / 1000; }) << 11.0;
+        QTest::addRow("before zero, in tenths")
+            << swing(50, [](double i) { return (i - 7) / 10; }) << 11.5;
+        MeasuredSeries jittered =
+            swing(2000, [](double i) { return i * 0.02 + 1e-4 * std::sin(i); });
+        jittered.pauses = {jittered.time[700], jittered.time[1500]};
+        QTest::addRow("irregular, with pauses") << jittered << 22.0;
+        MeasuredSeries off = swing(1000, [](double i) { return i * 2 / 1000; });
+        off.time[600] = std::nextafter(off.time[600], 2.0);
+        QTest::addRow("one time off the grid") << off << 22.0;
+    }
+    void measurementCarriedWhole()
+    {
+        QFETCH(MeasuredSeries, series);
+        QFETCH(double, bytesPerSample);
+        Frame a;
+        a.frame.Measured().SetSeries(series);
+        const QString path = dir_.filePath(QStringLiteral("entiere.kestrova"));
+        QVERIFY(a.frame.Lessons().SaveAs(path));
+        QVERIFY2(a.reported.isEmpty(), qPrintable(a.reported));
+        const auto size = static_cast<double>(QFileInfo(path).size());
+        QVERIFY2(size < 4000 + bytesPerSample * static_cast<double>(series.time.size()),
+                 qPrintable(QString::number(size)));
+        Frame b;
+        QVERIFY2(b.frame.Lessons().Open(path), qPrintable(b.reported));
+        QVERIFY(b.frame.Measured().Series() == series);
+        QVERIFY(!b.frame.Lessons().Modified());
     }
 
+    // Lessons written with the measurement as texts of numbers still open.
+    void measurementAsText()
+    {
+        const QByteArray text = Example("3-facteur-de-qualite")
+                                    .replace("\"titre\"",
+                                             "\"mesure\": {\"vitesseAngulaire\": true, \"temps\": "
+                                             "\"0 0.5 1 1.5\", \"valeurs\": \"0.25 -1e-3 0.5 2\", "
+                                             "\"pauses\": \"0.5\"}, \"titre\"");
+        const LessonReading read = ReadLesson(text, QStringLiteral("t"));
+        QVERIFY2(read.lesson && read.lesson->measurement, qPrintable(read.error));
+        QVERIFY(*read.lesson->measurement
+                == (MeasuredSeries{{0, 0.5, 1, 1.5}, {0.25, -1e-3, 0.5, 2}, true, {0.5}}));
+    }
+
+    // The fit of the air-drag sample: the verdict names the quadratic model,
+    // and the simulator takes the nearest slider positions, said rounded.
     void fitToSimulator()
     {
         Frame f;

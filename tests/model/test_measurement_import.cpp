@@ -1,7 +1,10 @@
+#include "model/fitted_motion.h"
 #include "model/measured_series.h"
 #include "model/measurement_archive.h"
 #include "model/measurement_table.h"
 #include "model/pendulum_fit.h"
+#include "model/swing_estimate.h"
+#include "model/swing_trace.h"
 
 #include <gtest/gtest.h>
 
@@ -209,6 +212,74 @@ TEST(PendulumFit, RecoversTheParameters)
             EXPECT_NEAR(right.offset.value, 0.05, 2 * right.offset.uncertainty);
         }
         EXPECT_EQ(right.residual.size(), s.time.size());
+        // The curve drawn is the fitted model at the samples, measured minus
+        // residual, with points between them where they are sparse.
+        const std::optional<FittedMotion> motion = FittedMotionOf(right);
+        ASSERT_TRUE(motion && FittedMotionSound(*motion, s));
+        const MeasuredSeries curve = FittedMotionCurve(*motion, s);
+        EXPECT_TRUE(std::is_sorted(curve.time.begin(), curve.time.end()));
+        EXPECT_TRUE(std::all_of(curve.value.begin(), curve.value.end(),
+                                [](double v) { return std::isfinite(v); }));
+        std::size_t k = 0;
+        for (std::size_t i = 0; i < curve.time.size(); ++i) {
+            if (k < s.time.size() && curve.time[i] == s.time[k]) {
+                ASSERT_NEAR(curve.value[i], s.value[k] - right.residual[k], 1e-12) << k;
+                ++k;
+            }
+        }
+        EXPECT_EQ(k, s.time.size());
+        EXPECT_EQ(curve.time.size() > s.time.size(), c.w0 > 5) << curve.time.size();
+    }
+}
+
+// The derivatives the fit steps and states its uncertainties by: each
+// against a central difference of the readings, for an angle and a speed,
+// with and without air drag, over a few swings.
+TEST(SwingTrace, DerivativesMatchDifferences)
+{
+    std::vector<double> t(400);
+    for (std::size_t i = 0; i < t.size(); ++i)
+        t[i] = 0.013 * static_cast<double>(i);
+    for (const auto& [speed, mu] :
+         {std::pair{false, 0.0}, {true, 0.0}, {false, 0.3}, {true, 0.3}}) {
+        const SwingParameters p{4.1, 0.06, mu, 0.9, -1.2, 0.05};
+        std::vector<double> d(t.size() * kSwingDerivatives);
+        ASSERT_EQ(TraceSwingDerivatives(t, p, speed, 6, d), t.size());
+        double SwingParameters::*const by[] = {&SwingParameters::omega0, &SwingParameters::lambda,
+                                               &SwingParameters::angle, &SwingParameters::speed,
+                                               &SwingParameters::mu};
+        for (std::size_t k = 0; k < kSwingDerivatives; ++k) {
+            SwingParameters up = p, down = p;
+            up.*by[k] += 1e-6;
+            down.*by[k] -= 1e-6;
+            std::vector<double> above(t.size()), below(t.size());
+            ASSERT_EQ(TraceSwing(t, up, speed, 6, above), t.size());
+            ASSERT_EQ(TraceSwing(t, down, speed, 6, below), t.size());
+            for (std::size_t i = 0; i < t.size(); i += 7)
+                ASSERT_NEAR(d[i * kSwingDerivatives + k], (above[i] - below[i]) / 2e-6, 1e-4)
+                    << speed << " " << mu << " parameter " << k << " sample " << i;
+        }
+    }
+}
+
+// Start values from a gyroscope sampled at 500 Hz, whose noise crosses the
+// mean many times at each true crossing, and from the same swing clean.
+TEST(SwingEstimate, ReadsThePulsationThroughTheNoise)
+{
+    for (const double noiseSize : {0.0, 0.025}) {
+        std::vector<double> t, v;
+        std::mt19937 random(3);
+        std::normal_distribution<double> noise(0, noiseSize);
+        for (int i = 0; i < 10'000; ++i) {
+            t.push_back(i * 0.002);
+            v.push_back(0.03 + 2.5 * std::exp(-0.05 * t.back()) * std::cos(4.2 * t.back())
+                        + noise(random));
+        }
+        const SwingEstimate e = EstimateSwing(t, v, true);
+        ASSERT_TRUE(e.found) << noiseSize;
+        EXPECT_NEAR(e.omega0, 4.2 / (1 - 0.6 * 0.6 / 16), 0.02) << noiseSize;
+        EXPECT_NEAR(e.lambda, 0.05, 0.01) << noiseSize;
+        EXPECT_NEAR(e.offset, 0.03, 0.01) << noiseSize;
     }
 }
 
@@ -263,8 +334,12 @@ TEST(SampleMeasurements, ImportToTheSameMotion)
     const MeasuredSeries video = ImportedSample("video-positions.txt");
     EXPECT_EQ(archive.value, phone.value);
     ASSERT_EQ(archive.time.size(), lab.time.size());
-    for (std::size_t i = 0; i < lab.time.size(); ++i)
+    ASSERT_EQ(video.time, lab.time);
+    for (std::size_t i = 0; i < lab.time.size(); ++i) {
         ASSERT_NEAR(archive.time[i], lab.time[i], 1e-9) << i;
+        // Two angles of one motion, each with noise of 1 % of the swing.
+        ASSERT_NEAR(video.value[i], lab.value[i], 0.04) << i;
+    }
     for (const MeasuredSeries* s : {&archive, &lab, &video}) {
         EXPECT_EQ(s->pauses, std::vector<double>{14.0});
         const PendulumFit fit = FitPendulum(*s, {});

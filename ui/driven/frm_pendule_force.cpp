@@ -204,6 +204,7 @@ void frmPenduleForce::ResetRun(const DrivenSetup& setup)
     if (analysis_)
         analysis_->SetSetup(setup);
     emit SetupChanged();
+    emit RunMoved();
 }
 
 void frmPenduleForce::OnGoToggled(bool checked)
@@ -241,6 +242,7 @@ void frmPenduleForce::AnimationTick()
     DrawStep(run_.AdvanceTo(simulatedTime_.Now()));
     ShowReadout();
     ShowFrameNow();
+    emit RunMoved();
 }
 
 void frmPenduleForce::NextStep()
@@ -250,6 +252,7 @@ void frmPenduleForce::NextStep()
     DrawStep(run_.NextStep(run_.Motion().StepSeconds()));
     ShowReadout();
     ShowFrameNow();
+    emit RunMoved();
 }
 
 void frmPenduleForce::ShowFrameNow()

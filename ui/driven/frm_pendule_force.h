@@ -70,6 +70,8 @@ signals:
     void Unloaded();
     /// A setting of `Setup()` may have changed.
     void SetupChanged();
+    /// The run has advanced or started afresh: its views catch up.
+    void RunMoved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -25,27 +25,6 @@
 
 namespace kestrova {
 
-namespace {
-
-// The time axis grows by this much when the current run reaches its end.
-constexpr double kTimeAxisStep = 10;
-// How far the kept runs are drawn while no run is followed.
-constexpr double kKeptOnlySeconds = 30;
-
-QString DecimalSeparator()
-{
-    return QLocale().decimalPoint();
-}
-
-QIcon ColourIcon(const QColor& colour)
-{
-    QPixmap swatch(16, 16);
-    swatch.fill(colour);
-    return QIcon(swatch);
-}
-
-} // namespace
-
 GraphsWindow::GraphsWindow(KeptRuns& kept, QWidget* parent)
     : QWidget(parent)
     , kept_(kept)
@@ -65,9 +44,9 @@ GraphsWindow::GraphsWindow(KeptRuns& kept, QWidget* parent)
     hint_->setObjectName(QStringLiteral("lblIndication"));
     hint_->setWordWrap(true);
     SetTranslatable(hint_, "text",
-                    QT_TR_NOOP("Aucune fenêtre du pendule amorti n'est ouverte : seuls les lancers "
-                               "gardés sont montrés. Ouvrez-la (Ctrl+1) pour suivre le lancer en "
-                               "cours."));
+                    QT_TR_NOOP("Aucune fenêtre du pendule amorti ou forcé n'est ouverte : seuls "
+                               "les lancers gardés sont montrés. Ouvrez-en une (Ctrl+1 ou Ctrl+3) "
+                               "pour suivre son lancer en cours."));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabGraphiques"));
@@ -113,6 +92,7 @@ GraphsWindow::GraphsWindow(KeptRuns& kept, QWidget* parent)
     side->addWidget(keptTitle);
     side->addWidget(keptList_, 1);
     side->addWidget(remove_);
+    side->addWidget(plots_->Overlay().CreateControls(this));
     // What an image export shows is the left column: parameters, graphs, readout.
     auto* shown = new QVBoxLayout;
     shown->addWidget(heading_);
@@ -201,163 +181,9 @@ void GraphsWindow::SetGridLayout(bool grid)
         plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void GraphsWindow::Follow(const DampedRun* run)
-{
-    live_ = run;
-    liveRows_ = 0;
-    hint_->setVisible(live_ == nullptr);
-    ShowRuns();
-}
-
-void GraphsWindow::RunMoved()
-{
-    if (live_ == nullptr)
-        return;
-    const MotionRecorder& recording = live_->Recording();
-    if (live_->Setup() != liveSetup_ || recording.RowCount() < liveRows_) {
-        // A reset: the run starts again, perhaps with another setup.
-        ShowRuns();
-        return;
-    }
-    liveRows_ = recording.RowCount();
-    // The kept runs stay a time step ahead of the current one, a frame's
-    // worth at a time: when the time axis grows they already cover it.
-    for (const std::unique_ptr<RunCurves>& curves : curves_)
-        curves->ExtendTo(live_->Time() + kTimeAxisStep);
-    plots_->Extend(TimeEnd());
-}
-
-double GraphsWindow::TimeEnd() const
-{
-    if (live_ == nullptr)
-        return kKeptOnlySeconds;
-    return std::max(1.0, std::ceil(live_->Time() / kTimeAxisStep)) * kTimeAxisStep;
-}
-
-void GraphsWindow::KeptChanged()
-{
-    // The curves of runs still kept are kept; only new setups are run again.
-    std::vector<std::unique_ptr<RunCurves>> curves;
-    for (const KeptRun& run : kept_.Runs()) {
-        auto found = std::find_if(curves_.begin(), curves_.end(), [&](const auto& c) {
-            return c != nullptr && c->Setup() == run.setup;
-        });
-        curves.push_back(found != curves_.end() ? std::move(*found)
-                                                : std::make_unique<RunCurves>(run.setup));
-    }
-    curves_ = std::move(curves);
-    ShowRuns();
-}
-
-std::vector<SliderValues> GraphsWindow::AllSetups() const
-{
-    std::vector<SliderValues> setups;
-    if (live_ != nullptr)
-        setups.push_back(live_->Setup());
-    for (const KeptRun& run : kept_.Runs())
-        setups.push_back(run.setup);
-    return setups;
-}
-
-QString GraphsWindow::LiveName() const
-{
-    // Alone, or like every kept run, it needs no more than its name: the
-    // heading gives its parameters.
-    const std::vector<SliderValues> setups = AllSetups();
-    const bool alike = std::all_of(setups.begin(), setups.end(), [&](const SliderValues& setup) {
-        return setup == setups.front();
-    });
-    if (alike)
-        return tr("en cours");
-    const std::string label = RunLabel(live_->Setup(), setups, DecimalSeparator().toStdString());
-    return tr("en cours (%1)").arg(QString::fromStdString(label));
-}
-
-void GraphsWindow::ShowRuns()
-{
-    const double end = TimeEnd();
-    const std::vector<SliderValues> setups = AllSetups();
-    const std::string separator = DecimalSeparator().toStdString();
-    std::vector<PlotRun> runs;
-    std::vector<ReadRun> read;
-    for (std::size_t i = 0; i < curves_.size(); ++i) {
-        const KeptRun& kept = kept_.Runs()[i];
-        curves_[i]->ExtendTo(end);
-        if (!kept.visible)
-            continue;
-        const PenduleState& state = curves_[i]->Run().State();
-        const QString name = QString::fromStdString(RunLabel(kept.setup, setups, separator));
-        runs.push_back({&curves_[i]->Recording(), curves_[i]->Parameters(), name,
-                        KeptRunColour(kept.colour), false, state.TetaMax, state.OmegaMax});
-        read.push_back({name, &curves_[i]->Recording()});
-    }
-    if (live_ != nullptr) {
-        liveSetup_ = live_->Setup();
-        liveRows_ = live_->Recording().RowCount();
-        const PenduleState& state = live_->State();
-        runs.push_back({&live_->Recording(), live_->Parameters(), LiveName(), kLiveRunColour, true,
-                        state.TetaMax, state.OmegaMax});
-        read.insert(read.begin(), {LiveName(), &live_->Recording()});
-        heading_->setText(Heading());
-    } else {
-        heading_->setText(QString());
-    }
-    heading_->setVisible(live_ != nullptr);
-    plots_->Show(runs, end);
-    reader_->SetRuns(std::move(read));
-    FillKeptList();
-}
-
-QString GraphsWindow::Heading() const
-{
-    if (live_ == nullptr)
-        return tr("Pendule pesant amorti : lancers gardés");
-    const std::string all =
-        RunLabel(live_->Setup(), {live_->Setup()}, DecimalSeparator().toStdString());
-    return tr("Pendule pesant amorti : %1").arg(QString::fromStdString(all));
-}
-
-void GraphsWindow::FillKeptList()
-{
-    const QSignalBlocker quiet(keptList_);
-    const int selected = keptList_->currentRow();
-    keptList_->clear();
-    const std::vector<SliderValues> setups = AllSetups();
-    for (const KeptRun& run : kept_.Runs()) {
-        auto* item = new QListWidgetItem(
-            ColourIcon(KeptRunColour(run.colour)),
-            QString::fromStdString(RunLabel(run.setup, setups, DecimalSeparator().toStdString())),
-            keptList_);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(run.visible ? Qt::Checked : Qt::Unchecked);
-    }
-    keptList_->setCurrentRow(std::min(selected, keptList_->count() - 1));
-    remove_->setEnabled(keptList_->count() > 0);
-}
-
-void GraphsWindow::RemoveSelectedRun()
-{
-    const int row = keptList_->currentRow();
-    if (row >= 0)
-        kept_.Remove(static_cast<std::size_t>(row));
-}
-
 void GraphsWindow::SetEnergyLevelsShown(bool shown)
 {
     plots_->SetEnergyLevelsShown(shown);
-}
-
-std::vector<CsvRun> GraphsWindow::DataRuns() const
-{
-    std::vector<CsvRun> runs;
-    const std::vector<SliderValues> setups = AllSetups();
-    const std::string separator = DecimalSeparator().toStdString();
-    if (live_ != nullptr)
-        runs.push_back({LiveName().toStdString(), &live_->Recording()});
-    for (std::size_t i = 0; i < curves_.size(); ++i)
-        runs.push_back(
-            {RunLabel(kept_.Runs()[i].setup, setups, separator), &curves_[i]->Recording()});
-    return runs;
 }
 
 QRect GraphsWindow::ShownArea() const

@@ -1,11 +1,11 @@
 #pragma once
 
 /// \file
-/// "Graphiques": a large, resizable window of graphs of the damped runs —
-/// the current run of the damped window, followed live, and the runs the
-/// teacher kept to compare with it — with zoom, a cursor, a measuring tool,
-/// a projector style and a legend naming each run by what sets it apart.
-/// It only reads the runs: drawing never changes a model.
+/// "Graphiques": a large, resizable window of graphs of the runs — the
+/// current run of the damped or the driven window, followed live, and the
+/// runs the teacher kept to compare with it — with zoom, a cursor, a
+/// measuring tool, a projector style and a legend naming each run by what
+/// sets it apart. It only reads the runs: drawing never changes a model.
 
 #include "model/kept_runs.h"
 #include "model/run_curves.h"
@@ -14,6 +14,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <variant>
 #include <vector>
 
 class QAction;
@@ -29,6 +31,7 @@ class QWidget;
 namespace kestrova {
 
 class DampedRun;
+class DrivenRun;
 class GraphReader;
 class RunPlots;
 
@@ -41,9 +44,12 @@ public:
     explicit GraphsWindow(KeptRuns& kept, QWidget* parent = nullptr);
     ~GraphsWindow() override;
 
-    /// Follows `run` (null: no damped window is open, only the kept runs
-    /// are shown). The run must outlive the following, or be replaced first.
-    void Follow(const DampedRun* run);
+    /// The run followed live: none (only the kept runs are shown), the
+    /// damped window's or the driven window's.
+    using LiveRun = std::variant<std::monostate, const DampedRun*, const DrivenRun*>;
+
+    /// Follows `run`, which must outlive the following or be replaced first.
+    void Follow(LiveRun run);
     /// The followed run has advanced, been reset or paused: the graphs catch up.
     void RunMoved();
 
@@ -64,6 +70,8 @@ public:
     [[nodiscard]] QSize ShownSize() const;
     /// Every run, the current one first, with its name, as long as it is drawn.
     [[nodiscard]] std::vector<CsvRun> DataRuns() const;
+    /// One line for each run of DataRuns: its name and all its parameters.
+    [[nodiscard]] std::vector<std::string> DataNotes() const;
     /// The current run's parameters, or what the window shows without one.
     [[nodiscard]] QString Heading() const;
 
@@ -80,15 +88,23 @@ private:
     void FillKeptList();
     void RemoveSelectedRun();
     [[nodiscard]] double TimeEnd() const;
-    [[nodiscard]] std::vector<SliderValues> AllSetups() const;
+    [[nodiscard]] std::optional<RunSetup> LiveSetup() const;
+    [[nodiscard]] std::optional<RunOnGraphs> LiveGraphs() const;
+    [[nodiscard]] double LiveTime() const;
+    [[nodiscard]] std::vector<RunSetup> AllSetups() const;
+    [[nodiscard]] QString KeptName(const RunSetup& setup) const;
     [[nodiscard]] QString LiveName() const;
+    /// The scales of the driven runs, which grow as their drive feeds them:
+    /// when they change, the graphs are drawn anew on larger axes.
+    [[nodiscard]] std::vector<double> DrivenScales() const;
     /// Where the parameters, the graphs and the readout lie in the window.
     [[nodiscard]] QRect ShownArea() const;
 
     KeptRuns& kept_;
-    const DampedRun* live_ = nullptr;
+    LiveRun live_;
     std::size_t liveRows_ = 0;
-    SliderValues liveSetup_;
+    std::optional<RunSetup> liveSetup_;
+    std::vector<double> drivenScales_;
     /// The curves of the kept runs, in the list's order.
     std::vector<std::unique_ptr<RunCurves>> curves_;
 

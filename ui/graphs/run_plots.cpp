@@ -62,6 +62,15 @@ RunPlots::RunPlots(QObject* parent)
                     }
                 });
     }
+    overlay_ = new MeasurementOverlay(this);
+    connect(overlay_, &MeasurementOverlay::Changed, this, [this](bool fresh) {
+        overlay_->Draw(*Plot(GraphKind::Angle), *Plot(GraphKind::Speed));
+        // Another measurement is shown whole.
+        follows_ = follows_ || fresh;
+        if (follows_)
+            ApplyRanges();
+        Replot();
+    });
     Retranslate();
     ApplyStyle();
     ApplyRanges();
@@ -125,6 +134,7 @@ void RunPlots::Show(const std::vector<PlotRun>& runs, double timeEnd)
         timeEnd_ = timeEnd;
     for (const PlotRun& run : runs)
         AddRun(run);
+    overlay_->Draw(*Plot(GraphKind::Angle), *Plot(GraphKind::Speed));
     Retranslate();
     // The levels fill the phase portrait's new ranges.
     ApplyRanges();
@@ -150,7 +160,8 @@ void RunPlots::AddRun(const PlotRun& run)
         // The current run's energy in its parts, and what the small-angle theory says.
         addGraph(GraphKind::Energy, QString());
         addGraph(GraphKind::Energy, QString());
-        drawn.envelope = Plot(GraphKind::Energy)->addGraph();
+        if (run.envelope)
+            drawn.envelope = Plot(GraphKind::Energy)->addGraph();
     }
     QCustomPlot* phase = Plot(GraphKind::Phase);
     drawn.phase = new QCPCurve(phase->xAxis, phase->yAxis);
@@ -178,24 +189,30 @@ void RunPlots::AppendRows(Drawn& drawn)
             // Over the top the angle wraps: a gap, not a line across the graph.
             const double t = row.time - 0.5 / MotionRecorder::kRowsPerSecond;
             drawn.graphs[0]->addData(t, nan);
+            // Sampled down to a pixel's lowest and highest value, the gap
+            // would come back as a line from top to bottom: a run that goes
+            // over the top is drawn point by point.
+            drawn.graphs[0]->setAdaptiveSampling(false);
             drawn.phase->addData(t, nan, nan);
             add(0, nan, nan);
             add(kFreshCurves - 1, nan, nan);
         }
         const Energy energy = EnergyOf(row.exact, recording.Pulsation2());
-        const double values[] = {
-            row.exact.angle, row.exact.speed,  energy.Total(),
-            energy.kinetic,  energy.potential, SmallAngleEnergy(drawn.run.parameters, row.time)};
-        const std::size_t curves = drawn.graphs.size() == 5 ? 6 : 3;
-        for (std::size_t k = 0; k < curves; ++k)
+        const double envelope =
+            drawn.envelope != nullptr ? SmallAngleEnergy(drawn.run.parameters, row.time) : 0;
+        const double values[] = {row.exact.angle, row.exact.speed,  energy.Total(),
+                                 energy.kinetic,  energy.potential, envelope};
+        for (std::size_t k = 0; k < drawn.graphs.size(); ++k)
             add(k, row.time, values[k]);
+        if (drawn.envelope != nullptr)
+            add(5, row.time, envelope);
         add(kFreshCurves - 1, row.exact.angle, row.exact.speed);
         if (shown)
             continue;
         for (std::size_t k = 0; k < drawn.graphs.size(); ++k)
             drawn.graphs[k]->addData(row.time, values[k]);
         if (drawn.envelope != nullptr)
-            drawn.envelope->addData(row.time, values[5]);
+            drawn.envelope->addData(row.time, envelope);
         drawn.phase->addData(row.time, row.exact.angle, row.exact.speed);
     }
     drawn.rows = count;
@@ -223,7 +240,8 @@ void RunPlots::Extend(double timeEnd)
         };
         over(GraphKind::Angle, 0, drawn.graphs[0]->pen());
         over(GraphKind::Speed, 1, drawn.graphs[1]->pen());
-        over(GraphKind::Energy, 5, drawn.envelope->pen());
+        if (drawn.envelope != nullptr)
+            over(GraphKind::Energy, 5, drawn.envelope->pen());
         for (std::size_t k = 2; k < drawn.graphs.size(); ++k)
             over(GraphKind::Energy, k, drawn.graphs[k]->pen());
         over(GraphKind::Phase, kFreshCurves - 1, drawn.phase->pen());
@@ -247,20 +265,20 @@ void RunPlots::ApplyRanges()
     for (const Drawn& drawn : drawn_) {
         angle = std::max(angle, drawn.run.angleScale);
         speed = std::max(speed, drawn.run.speedScale);
-        const RecordedRow start = drawn.run.recording->Row(0);
-        energy = std::max({energy, EnergyOf(start.exact, drawn.run.parameters.Pulsation2).Total(),
-                           SmallAngleEnergy(drawn.run.parameters, 0)});
+        energy = std::max(energy, drawn.run.energyScale);
     }
+    OverlayExtent shown{0, timeEnd_, angle, speed};
+    overlay_->Widen(shown);
     // Nothing to show yet: a quarter turn, and what it takes at the default pulsation.
-    angle = angle > 0 ? angle : PI / 2;
-    speed = speed > 0 ? kMargin * speed : 1;
+    angle = shown.angle > 0 ? shown.angle : PI / 2;
+    speed = shown.speed > 0 ? kMargin * shown.speed : 1;
     energy = energy > 0 ? kMargin * energy : 1;
     const double top[kGraphCount] = {angle, speed, energy, speed};
     applyingRanges_ = true;
     for (std::size_t i = 0; i < kGraphCount; ++i) {
         QCustomPlot* plot = plots_[i];
         if (IsTimePlot(i))
-            plot->xAxis->setRange(0, timeEnd_);
+            plot->xAxis->setRange(shown.timeFrom, shown.timeTo);
         else
             plot->xAxis->setRange(-angle, angle);
         plot->yAxis->setRange(i == static_cast<std::size_t>(GraphKind::Energy) ? 0 : -top[i],
@@ -350,6 +368,7 @@ void RunPlots::ApplyStyle()
         // The curves show through: the legend never hides a piece of them.
         plot->legend->setBrush(QColor(255, 255, 255, 190));
     }
+    overlay_->ApplyStyle(projector_);
     for (Drawn& drawn : drawn_) {
         const PlotRun& run = drawn.run;
         for (std::size_t k = 0; k < drawn.graphs.size(); ++k) {

@@ -8,6 +8,7 @@
 
 #include "model/motion_recorder.h"
 #include "model/parameters.h"
+#include "ui/graphs/measurement_overlay.h"
 
 #include <QColor>
 #include <QObject>
@@ -33,9 +34,13 @@ struct PlotRun {
     QString name;
     QColor colour;
     bool live = false;
-    /// Half-height of the angle axis and largest angular speed it needs.
+    /// Half-height of the angle axis, and the largest angular speed and
+    /// energy it needs.
     double angleScale = 0;
     double speedScale = 0;
+    double energyScale = 0;
+    /// The small-angle theory's energy envelope is drawn with the current run.
+    bool envelope = false;
 };
 
 class RunPlots : public QObject {
@@ -73,12 +78,15 @@ public:
     /// Axis titles in the interface language.
     void Retranslate();
 
+    /// The imported measurement and its fitted curve, drawn with the runs.
+    [[nodiscard]] MeasurementOverlay& Overlay() const { return *overlay_; }
+
 private:
     struct Drawn {
         PlotRun run;
         std::size_t rows = 0;          ///< rows of the recording already in the graphs
         std::vector<QCPGraph*> graphs; ///< angle, speed, total, then kinetic and potential
-        QCPGraph* envelope = nullptr;
+        QCPGraph* envelope = nullptr;  ///< the current damped run's only
         QCPCurve* phase = nullptr;
         /// The current run's points added by the last AppendRows, joined to
         /// the last one shown before: angle, speed, total, kinetic and
@@ -104,6 +112,7 @@ private:
     bool projector_ = false;
     bool levelsShown_ = false;
     std::vector<QCPCurve*> levels_;
+    MeasurementOverlay* overlay_ = nullptr;
 };
 
 } // namespace kestrova
