@@ -5,8 +5,7 @@
 #include "app/mdi_brunmalt.h"
 #include "resources/resource_paths.h"
 #include "ui/common/translatable.h"
-
-#include <qcustomplot.h>
+#include "ui/graphs/graphs_window.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -204,16 +203,15 @@ void HelpMenu::ShowAbout()
 {
     const QString text =
         QStringLiteral("<p><b>%1</b></p><p>%2</p><p>%3</p><p>%4</p>")
-            .arg(
-                FrameCaption(kVersionMajor, kVersionMinor),
-                tr("Simulations du pendule pesant amorti et du pendule de Foucault, pour "
-                   "enseigner le pendule pesant."),
-                tr("Kestrova est un logiciel libre : vous pouvez le redistribuer et le modifier "
-                   "selon les termes de la licence publique générale GNU (GPL) publiée par la "
-                   "Free Software Foundation, version 3 ou (à votre choix) toute version "
-                   "ultérieure. Il est fourni sans aucune garantie."),
-                tr("Construit avec Qt %1 et QCustomPlot %2.")
-                    .arg(QString::fromLatin1(qVersion()), QStringLiteral(QCUSTOMPLOT_VERSION_STR)));
+            .arg(FrameCaption(kVersionMajor, kVersionMinor),
+                 tr("Simulations du pendule pesant amorti et du pendule de Foucault, pour "
+                    "enseigner le pendule pesant."),
+                 tr("Kestrova est un logiciel libre : vous pouvez le redistribuer et le modifier "
+                    "selon les termes de la licence publique générale GNU (GPL) publiée par la "
+                    "Free Software Foundation, version 3 ou (à votre choix) toute version "
+                    "ultérieure. Il est fourni sans aucune garantie."),
+                 tr("Construit avec Qt %1 et QCustomPlot %2.")
+                     .arg(QString::fromLatin1(qVersion()), GraphsWindow::LibraryVersion()));
     QMessageBox::about(parentWidget(), tr("À propos de Kestrova"), text);
 }
 

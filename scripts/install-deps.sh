@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ make cmake ninja-build pkg-config
+  g++ make cmake ninja-build pkg-config lld
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   libqcustomplot-dev libqcustomplot2.1-qt6 qt6-charts-dev libqt6opengl6-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

@@ -118,6 +118,11 @@ GraphsWindow::GraphsWindow(KeptRuns& kept, QWidget* parent)
 
 GraphsWindow::~GraphsWindow() = default;
 
+QString GraphsWindow::LibraryVersion()
+{
+    return QStringLiteral(QCUSTOMPLOT_VERSION_STR);
+}
+
 QAction* GraphsWindow::AddTool(QToolBar* bar, const char* text, QKeyCombination key, bool checkable)
 {
     auto* action = new QAction(this);

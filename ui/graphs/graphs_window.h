@@ -44,6 +44,9 @@ public:
     explicit GraphsWindow(KeptRuns& kept, QWidget* parent = nullptr);
     ~GraphsWindow() override;
 
+    /// The version of the library that draws the graphs, for the About box.
+    [[nodiscard]] static QString LibraryVersion();
+
     /// The run followed live: none (only the kept runs are shown), the
     /// damped window's or the driven window's.
     using LiveRun = std::variant<std::monostate, const DampedRun*, const DrivenRun*>;
