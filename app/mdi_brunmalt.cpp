@@ -163,7 +163,8 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
     window.Behaviour->SetSlowMotion(animationMenu_->Speed());
     if (damped != nullptr) {
         measurementsDock_->Follow(damped);
-        connect(damped, &frmPenduleAmorti::Unloaded, this, [this] { EnableDampedCommands(false); });
+        connect(damped, &frmPenduleAmorti::Unloaded, this,
+                [this] { EnableDampedCommands(false, false); });
         // "Exporter les données" waits for a run: its state follows the run's.
         connect(damped, &frmPenduleAmorti::MeasurementsChanged, fileMenu_,
                 &FileMenu::UpdateEnabled);
@@ -171,12 +172,15 @@ void MDIBrunmalt::OpenSimulation(std::size_t index)
         graphsMenu_->Follow(damped);
     }
     // "Mesures" and the graphs follow the driven pendulum too.
-    if (auto* driven = qobject_cast<frmPenduleForce*>(window.Widget)) {
+    auto* driven = qobject_cast<frmPenduleForce*>(window.Widget);
+    if (driven != nullptr) {
         measurementsDock_->FollowDriven(driven);
+        connect(driven, &frmPenduleForce::Unloaded, this,
+                [this] { EnableDampedCommands(false, false); });
         connect(driven, &frmPenduleForce::RunMoved, fileMenu_, &FileMenu::UpdateEnabled);
         graphsMenu_->Follow(driven);
     }
-    EnableDampedCommands(damped != nullptr);
+    EnableDampedCommands(damped != nullptr, damped != nullptr || driven != nullptr);
     if (lessons_ != nullptr)
         lessons_->WindowOpened();
     fileMenu_->UpdateEnabled();
@@ -189,9 +193,9 @@ void MDIBrunmalt::SetEnergyCurvesWanted(bool wanted)
         energyCurvesAction_->setChecked(wanted);
 }
 
-void MDIBrunmalt::EnableDampedCommands(bool dampedOpen)
+void MDIBrunmalt::EnableDampedCommands(bool dampedOpen, bool stepsOpen)
 {
-    animationMenu_->NextStepAction()->setEnabled(dampedOpen);
+    animationMenu_->NextStepAction()->setEnabled(stepsOpen);
     // Disabled, it shows no check mark; back, it shows the user's choice.
     energyCurvesAction_->setEnabled(dampedOpen);
     energyCurvesAction_->setChecked(dampedOpen && energyCurvesWanted_);

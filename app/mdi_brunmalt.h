@@ -159,7 +159,9 @@ private:
     /// "Pas suivant" and "Courbes d'énergie" act on the damped pendulum
     /// only: enabled while its window is open ("Mesures" follows the window
     /// by itself).
-    void EnableDampedCommands(bool dampedOpen);
+    /// The commands of the damped window only, and "Pas suivant", which
+    /// the driven window takes too.
+    void EnableDampedCommands(bool dampedOpen, bool stepsOpen);
     /// The open simulation windows, in the registry's order.
     [[nodiscard]] std::vector<Simulation*> OpenSimulations() const;
     QMdiSubWindow* AddChild(QWidget* child);

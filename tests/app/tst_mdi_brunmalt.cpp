@@ -296,8 +296,9 @@ private slots:
 
     // "Courbes d'énergie" in "Analyse" starts
     // unchecked, switches the damped window and carries over to a fresh one.
-    // It, "Mesures" and "Pas suivant" act on the damped window only: without
-    // it they are disabled and show no check mark, and come back as they were.
+    // It acts on the damped window only, "Mesures" and "Pas suivant" on the
+    // damped and the driven windows: without them they are disabled and show
+    // no check mark, and come back as they were.
     void energyCurvesEntry()
     {
         Frame f;
@@ -308,17 +309,20 @@ private slots:
         QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
         QAction* measures = f.frame.Measurements().ShowAction();
         measures->trigger();
-        const QList<QAction*> dampedOnly{entry, measures, f.frame.Animation()->NextStepAction()};
-        for (const QString step : {"1", "0", "1", "x", "0"}) {
+        const QList<QAction*> swinging{measures, f.frame.Animation()->NextStepAction()};
+        for (const QString step : {"1", "0", "2", "1", "2", "x", "0"}) {
             if (step == "x")
                 f.frame.MdiArea().subWindowList().front()->close();
             else
                 f.frame.ShowSimulation(step.toShort());
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             const bool damped = f.frame.DampedWindow() != nullptr;
-            for (const QAction* action : dampedOnly) {
-                QCOMPARE(action->isEnabled(), damped);
-                QCOMPARE(action->isChecked(), damped && action->isCheckable());
+            const bool driven = step == "2";
+            QCOMPARE(entry->isEnabled(), damped);
+            QCOMPARE(entry->isChecked(), damped);
+            for (const QAction* action : swinging) {
+                QCOMPARE(action->isEnabled(), damped || driven);
+                QCOMPARE(action->isChecked(), (damped || driven) && action->isCheckable());
             }
         }
         QVERIFY(f.frame.DampedWindow()->EnergyCurvesShown());
