@@ -93,6 +93,7 @@ GraphsWindow* GraphsMenu::Window() const
 void GraphsMenu::Follow(frmPenduleAmorti* damped)
 {
     damped_ = damped;
+    dampedObject_ = damped;
     if (damped != nullptr) {
         followed_ = Followed::Damped;
         connect(damped, &frmPenduleAmorti::RunMoved, this, [this] {
@@ -109,9 +110,10 @@ void GraphsMenu::Follow(frmPenduleAmorti* damped)
         // By then the window is only a QObject: forget it before anything
         // looks at it as a window. A damped window opened since (the same
         // simulation shown again) is followed already and stays so.
-        connect(damped, &QObject::destroyed, this, [this, damped] {
-            if (damped_ && damped_.data() != damped)
+        connect(damped, &QObject::destroyed, this, [this](QObject* gone) {
+            if (gone != dampedObject_)
                 return;
+            dampedObject_ = nullptr;
             damped_.clear();
             ShowFollowed();
         });

@@ -99,6 +99,9 @@ private:
     KeptRuns& kept_;
     QAction& energyCurves_;
     QPointer<frmPenduleAmorti> damped_;
+    /// The followed damped window as a mere object, to know it while it is
+    /// being destroyed: reading damped_ then would take it for a window.
+    const QObject* dampedObject_ = nullptr;
     QPointer<frmPenduleForce> driven_;
     Followed followed_ = Followed::Damped;
     QPointer<QMdiSubWindow> subWindow_;
