@@ -1,6 +1,7 @@
 #include "app/fit_dialog.h"
 
 #include "app/residuals_plot.h"
+#include "ui/common/display_locale.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -16,13 +17,6 @@
 
 namespace kestrova {
 namespace {
-
-QLocale DisplayLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
 
 /// "4,2031 ± 0,0012": the uncertainty to two significant digits, the value
 /// to the same decimal place.

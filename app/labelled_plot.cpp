@@ -14,11 +14,11 @@ namespace kestrova {
 
 namespace {
 
-constexpr double kMargin = 8;         // around everything, and between the blocks
-constexpr double kTextPixels = 12;    // the axis titles and the parameters
-constexpr double kTitlePixels = 13;   // the plot's title, bold
-constexpr double kMinimumWidth = 320; // room for the parameters of a small plot
-constexpr double kColumnGap = 24;     // between two columns of parameters
+constexpr double kMargin = 8;           // around everything, and between the blocks
+constexpr double kLabelTextPixels = 12; // the axis titles and the parameters
+constexpr double kTitlePixels = 13;     // the plot's title, bold
+constexpr double kMinimumWidth = 320;   // room for the parameters of a small plot
+constexpr double kColumnGap = 24;       // between two columns of parameters
 
 QFont LabelFont(double pixels, bool bold)
 {
@@ -51,7 +51,7 @@ double WrappedHeight(const QFont& font, double width, const QString& text)
 
 Layout LayOut(const PlotPicture& plot, const QStringList& parameters)
 {
-    const QFont text = LabelFont(kTextPixels, false);
+    const QFont text = LabelFont(kLabelTextPixels, false);
     const double line = std::ceil(QFontMetricsF(text).lineSpacing());
     const double left = kMargin + (plot.yTitle.isEmpty() ? 0 : line + kMargin);
     const double width = std::max(left + plot.size.width() + kMargin, kMinimumWidth);
@@ -100,7 +100,7 @@ void PaintLabelledPlot(QPainter& painter, const PlotPicture& plot, const QString
     painter.setPen(Qt::black);
     painter.setFont(LabelFont(kTitlePixels, true));
     painter.drawText(layout.title, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, plot.title);
-    painter.setFont(LabelFont(kTextPixels, false));
+    painter.setFont(LabelFont(kLabelTextPixels, false));
     painter.drawText(layout.xTitle, Qt::AlignHCenter | Qt::AlignTop, plot.xTitle);
     for (int i = 0; i < parameters.size(); ++i) {
         const QPointF at = layout.parameters

@@ -1,5 +1,7 @@
 #include "app/language_switch.h"
 
+#include "app/user_settings.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -14,12 +16,6 @@ constexpr char kEnglishCatalog[] = ":/kestrova/translations/kestrova_en.qm";
 constexpr char kLanguageKey[] = "language";
 constexpr char kEnglishName[] = "en";
 constexpr char kQtFrenchCatalog[] = "qtbase_fr";
-
-// The user's settings file of the program (a test may move it with QSettings::setPath).
-std::unique_ptr<QSettings> Settings()
-{
-    return std::make_unique<QSettings>(QStringLiteral("Kestrova"), QStringLiteral("Kestrova"));
-}
 
 } // namespace
 
@@ -56,12 +52,13 @@ void LanguageSwitch::UseQtFrench(bool use)
 void LanguageSwitch::Choose(Language language)
 {
     Apply(language);
-    Settings()->setValue(kLanguageKey, language == Language::English ? kEnglishName : "fr");
+    UserSettings()->setValue(kLanguageKey, language == Language::English ? kEnglishName : "fr");
 }
 
 void LanguageSwitch::RestoreSaved()
 {
-    const bool english = Settings()->value(kLanguageKey).toString() == QLatin1String(kEnglishName);
+    const bool english =
+        UserSettings()->value(kLanguageKey).toString() == QLatin1String(kEnglishName);
     Apply(english ? Language::English : Language::French);
 }
 

@@ -4,6 +4,7 @@
 #include "app/lesson_file.h"
 #include "app/lesson_session.h"
 #include "app/mdi_brunmalt.h"
+#include "app/user_settings.h"
 #include "ui/common/translatable.h"
 
 #include <QAction>
@@ -24,11 +25,6 @@ constexpr char kRecentKey[] = "lecons/recentes";
 constexpr qsizetype kRecentCount = 8;
 /// Where the examples are compiled into the program.
 constexpr char kExamplesFolder[] = ":/kestrova/examples";
-
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Kestrova"), QStringLiteral("Kestrova"));
-}
 
 } // namespace
 
@@ -156,7 +152,7 @@ void LessonSession::FillExamples()
 
 QStringList LessonSession::RecentFiles() const
 {
-    return Settings().value(QLatin1String(kRecentKey)).toStringList();
+    return UserSettings()->value(QLatin1String(kRecentKey)).toStringList();
 }
 
 void LessonSession::RememberRecent(const QString& path)
@@ -164,7 +160,7 @@ void LessonSession::RememberRecent(const QString& path)
     QStringList recent = RecentFiles();
     recent.removeAll(path);
     recent.prepend(path);
-    Settings().setValue(QLatin1String(kRecentKey), recent.mid(0, kRecentCount));
+    UserSettings()->setValue(QLatin1String(kRecentKey), recent.mid(0, kRecentCount));
 }
 
 void LessonSession::FillRecent()

@@ -1,5 +1,7 @@
 #include "app/measurement_import_dialog.h"
 
+#include "ui/common/display_locale.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -22,13 +24,6 @@ namespace {
 
 /// Rows shown in the preview: enough to recognise the columns.
 constexpr int kPreviewRows = 200;
-
-QLocale DisplayLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
 
 QString ColumnTitle(const MeasurementTable& table, std::size_t c)
 {

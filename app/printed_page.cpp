@@ -15,7 +15,7 @@ namespace {
 // scaled to the page: plots, labels and margins keep their proportions.
 constexpr double kGap = 16; // between plots, and around the blocks
 constexpr double kHeadingPixels = 18;
-constexpr double kTextPixels = 11;
+constexpr double kPrintedTextPixels = 11;
 constexpr qsizetype kPlotsPerRow = 3;
 
 QFont CanvasFont(double pixels, bool bold)
@@ -33,7 +33,7 @@ void PaintPage(QPainter& painter, QSizeF page, const PlotSource& source)
     const QList<PlotPicture> plots = source.Plots();
     const QStringList captions = source.Captions();
     const QFont heading = CanvasFont(kHeadingPixels, true);
-    const QFont text = CanvasFont(kTextPixels, false);
+    const QFont text = CanvasFont(kPrintedTextPixels, false);
     const double headingLine = QFontMetricsF(heading).lineSpacing();
     const double textLine = QFontMetricsF(text).lineSpacing();
 

@@ -1,5 +1,7 @@
 #include "app/view_menu.h"
 
+#include "app/user_settings.h"
+
 #include "ui/common/simulation.h"
 #include "ui/common/translatable.h"
 #include "ui/common/window_zoom.h"
@@ -29,12 +31,6 @@ constexpr char kFittedName[] = "fit";
 constexpr int kWheelNotch = 120; // eighths of a degree: one step of a mouse wheel
 // px: the frame's own caption, which the screen's free area still holds.
 constexpr int kFrameCaptionGuess = 32;
-
-// The user's settings file of the program, as the language's.
-std::unique_ptr<QSettings> Settings()
-{
-    return std::make_unique<QSettings>(QStringLiteral("Kestrova"), QStringLiteral("Kestrova"));
-}
 
 int Percent(double zoom)
 {
@@ -128,7 +124,7 @@ QAction* ViewMenu::ZoomAction(double zoom) const
 void ViewMenu::Choose(const ViewChoice& choice)
 {
     Apply(choice);
-    auto settings = Settings();
+    auto settings = UserSettings();
     settings->setValue(kZoomKey,
                        choice.fitted ? QString::fromLatin1(kFittedName)
                                      : QString::number(Percent(choice.zoom)));
@@ -138,7 +134,7 @@ void ViewMenu::Choose(const ViewChoice& choice)
 
 void ViewMenu::RestoreSaved(const QSize& available)
 {
-    auto settings = Settings();
+    auto settings = UserSettings();
     ViewChoice saved;
     const QString zoom = settings->value(kZoomKey).toString();
     saved.fitted = zoom == QLatin1String(kFittedName);

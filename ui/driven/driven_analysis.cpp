@@ -4,6 +4,7 @@
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "ui/common/dialog_font.h"
+#include "ui/common/display_locale.h"
 #include "ui/common/form_layout.h"
 #include "ui/common/translatable.h"
 #include "ui/driven/driven_views.h"
@@ -28,13 +29,12 @@ constexpr int kSectionTransient = 300;
 constexpr int kSeparationPeriods = 60;
 constexpr TwipsBox kPlotBox{120, 120, 10800, 6000};
 
-QString Number(double value, int decimals)
+// A value that may be undefined (no peak, no bandwidth) shows as a dash.
+QString ValueText(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QStringLiteral("—");
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', decimals);
+    return DisplayNumber(value, decimals);
 }
 
 PlotTexts Texts(const QString& x, const QString& y)
@@ -262,13 +262,14 @@ QString DrivenAnalysis::DrawOn(PictureSurface& box, Tab tab, const DrivenAnalysi
         DrawResonanceCurve(box, r.computedFor[Resonance], r.upward, r.downward,
                            Texts(tr("Ω (rad/s)"), tr("Amplitude (rad)")));
         if (!r.upward.empty()) {
-            summary = tr("Rouge : Ω croissant ; bleu : Ω décroissant ; vert : théorie des petits "
-                         "angles.\nPulsation de résonance mesurée : %1 rad/s (théorie "
-                         "√(ω₀² − 2λ²) : %2 rad/s). Bande passante : %3 rad/s.\nFacteur de "
-                         "qualité mesuré : %4 (ω₀/2λ : %5).")
-                          .arg(Number(r.summary.peakPulsation, 4), Number(r.summary.theoryPeak, 4),
-                               Number(r.summary.bandwidth, 4), Number(r.summary.quality, 2),
-                               Number(r.summary.theoryQuality, 2));
+            summary =
+                tr("Rouge : Ω croissant ; bleu : Ω décroissant ; vert : théorie des petits "
+                   "angles.\nPulsation de résonance mesurée : %1 rad/s (théorie "
+                   "√(ω₀² − 2λ²) : %2 rad/s). Bande passante : %3 rad/s.\nFacteur de "
+                   "qualité mesuré : %4 (ω₀/2λ : %5).")
+                    .arg(ValueText(r.summary.peakPulsation, 4), ValueText(r.summary.theoryPeak, 4),
+                         ValueText(r.summary.bandwidth, 4), ValueText(r.summary.quality, 2),
+                         ValueText(r.summary.theoryQuality, 2));
         }
         break;
     case Section:

@@ -9,6 +9,7 @@
 #include "plot/damped_plots.h"
 #include "plot/plot_scene.h"
 #include "plot/qt_picture_box.h"
+#include "ui/common/display_locale.h"
 #include "ui/driven/driven_analysis.h"
 #include "ui/driven/driven_views.h"
 
@@ -47,13 +48,6 @@ double DriveFraction(const DrivenRun& run)
     return largest > 0 ? run.Motion().Drive() / largest : 0;
 }
 
-QString Number(double value, int decimals)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', decimals);
-}
-
 } // namespace
 
 void frmPenduleForce::DrawWholePlots()
@@ -86,15 +80,15 @@ QStringList frmPenduleForce::ReadoutLines() const
     const DrivenSetup& s = run_.Setup();
     constexpr double kDegrees = 180 / 3.14159265358979323846;
     QStringList lines{
-        tr("Temps : %1 s").arg(Number(run_.Time(), 2)),
-        tr("Période de l'excitation : %1 s").arg(Number(2 * PI / s.drivePulsation, 3)),
+        tr("Temps : %1 s").arg(DisplayNumber(run_.Time(), 2)),
+        tr("Période de l'excitation : %1 s").arg(DisplayNumber(2 * PI / s.drivePulsation, 3)),
         tr("En régime permanent :"),
-        tr("Amplitude : %1°").arg(Number(run_.Steady().amplitude * kDegrees, 2)),
+        tr("Amplitude : %1°").arg(DisplayNumber(run_.Steady().amplitude * kDegrees, 2)),
         tr("(petits angles : %1°)")
-            .arg(Number(TheoreticalAmplitude(s, s.drivePulsation) * kDegrees, 2)),
-        tr("Retard de phase : %1°").arg(Number(run_.Steady().phaseLag * kDegrees, 1)),
+            .arg(DisplayNumber(TheoreticalAmplitude(s, s.drivePulsation) * kDegrees, 2)),
+        tr("Retard de phase : %1°").arg(DisplayNumber(run_.Steady().phaseLag * kDegrees, 1)),
         tr("(petits angles : %1°)")
-            .arg(Number(TheoreticalPhaseLag(s, s.drivePulsation) * kDegrees, 1)),
+            .arg(DisplayNumber(TheoreticalPhaseLag(s, s.drivePulsation) * kDegrees, 1)),
     };
     if (!run_.Steady().settled)
         lines << tr("Pas de régime permanent périodique : mesure sur la dernière période.");
@@ -137,7 +131,7 @@ QStringList frmPenduleForce::Captions() const
     for (std::size_t i = 0; i < kDrivenParameterCount; ++i) {
         const DrivenParameterEntry& entry = kDrivenParameters[i];
         captions << titles_[i]->text().remove(QLatin1Char('&')) + QLatin1Char(' ')
-                + Number(run_.Setup().*entry.member * entry.displayScale, entry.decimals)
+                + DisplayNumber(run_.Setup().*entry.member * entry.displayScale, entry.decimals)
                 + QString::fromUtf8(entry.unit.data(), static_cast<int>(entry.unit.size()));
     }
     return captions + ReadoutLines();
