@@ -10,8 +10,6 @@ namespace kestrova {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = 64 * 1024;
-
 struct Symbol {
     std::string_view id;
     std::string_view symbol;
@@ -59,16 +57,7 @@ bool WriteDrivenCsv(const DrivenRecording& recording, const DrivenSetup& setup, 
     const std::string_view decimalMark(&style.decimalMark, 1);
     const double force = setup.gamma * setup.pulsation * setup.pulsation;
     const std::size_t steps = static_cast<std::size_t>(recording.StepsInPeriod());
-    std::string out = "\xEF\xBB\xBF";
-    out.reserve(kChunkBytes + 1024);
-    for (const std::string& note : notes)
-        out += "# " + note + "\r\n";
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        if (i > 0)
-            out += style.separator;
-        out += titles[i];
-    }
-    out += "\r\n";
+    std::string out = CsvTableTop(notes, titles, style.separator);
     const std::span<const Motion> rows = recording.Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         // Ωt from the step's place in its period, as the integration has it.
@@ -81,11 +70,8 @@ bool WriteDrivenCsv(const DrivenRecording& recording, const DrivenSetup& setup, 
             AppendFixed(out, value, kDecimals, decimalMark);
         }
         out += "\r\n";
-        if (out.size() >= kChunkBytes) {
-            if (!sink(out))
-                return false;
-            out.clear();
-        }
+        if (!FlushCsvPiece(out, sink))
+            return false;
     }
     return sink(out);
 }

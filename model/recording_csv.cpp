@@ -9,6 +9,7 @@ namespace kestrova {
 
 namespace {
 
+// The pieces the sink receives: a few tens of kilobytes.
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
 /// The symbol of each parameter and, where its caption has none, its unit.
@@ -44,6 +45,31 @@ std::vector<std::string> SetupNotes(const SliderValues& setup, char decimalMark,
     return notes;
 }
 
+std::string CsvTableTop(std::span<const std::string> notes,
+                        std::span<const std::string_view> titles, char separator)
+{
+    std::string out = "\xEF\xBB\xBF";
+    out.reserve(kChunkBytes + 1024);
+    for (const std::string& note : notes)
+        out += "# " + note + "\r\n";
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += titles[i];
+    }
+    out += "\r\n";
+    return out;
+}
+
+bool FlushCsvPiece(std::string& out, const CsvSink& sink)
+{
+    if (out.size() < kChunkBytes)
+        return true;
+    const bool written = sink(out);
+    out.clear();
+    return written;
+}
+
 bool WriteRecordingCsv(const MotionRecorder& recording, CsvStyle style,
                        std::span<const std::string> notes,
                        const std::array<std::string_view, kRecordingColumns>& titles,
@@ -51,16 +77,7 @@ bool WriteRecordingCsv(const MotionRecorder& recording, CsvStyle style,
 {
     constexpr int kDecimals = 8;
     const std::string_view decimalMark(&style.decimalMark, 1);
-    std::string out = "\xEF\xBB\xBF";
-    out.reserve(kChunkBytes + 1024);
-    for (const std::string& note : notes)
-        out += "# " + note + "\r\n";
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        if (i > 0)
-            out += style.separator;
-        out += titles[i];
-    }
-    out += "\r\n";
+    std::string out = CsvTableTop(notes, titles, style.separator);
     for (std::size_t i = 0; i < recording.RowCount(); ++i) {
         const RecordedRow row = recording.Row(i);
         const Energy energy = EnergyOf(row.exact, recording.Pulsation2());
@@ -72,11 +89,8 @@ bool WriteRecordingCsv(const MotionRecorder& recording, CsvStyle style,
             AppendFixed(out, value, kDecimals, decimalMark);
         }
         out += "\r\n";
-        if (out.size() >= kChunkBytes) {
-            if (!sink(out))
-                return false;
-            out.clear();
-        }
+        if (!FlushCsvPiece(out, sink))
+            return false;
     }
     return sink(out);
 }

@@ -44,6 +44,16 @@ using CsvSink = std::function<bool(std::string_view)>;
 [[nodiscard]] std::vector<std::string> SetupNotes(const SliderValues& setup, char decimalMark,
                                                   std::string_view program);
 
+/// The top of a table: a UTF-8 byte-order mark for spreadsheets, each note
+/// as a line "# note", then the header (titles in UTF-8, one per column).
+[[nodiscard]] std::string CsvTableTop(std::span<const std::string> notes,
+                                      std::span<const std::string_view> titles, char separator);
+
+/// Hands `out` to the sink and empties it once it holds a piece of some tens
+/// of kilobytes, so that a long table never sits whole in memory. False
+/// when the sink failed.
+bool FlushCsvPiece(std::string& out, const CsvSink& sink);
+
 /// Writes each note as a line "# note", then the header (titles in UTF-8,
 /// one per column), all preceded by a UTF-8 byte-order mark for
 /// spreadsheets, and every row of the recording to the sink, in pieces of

@@ -9,7 +9,6 @@ namespace kestrova {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = 64 * 1024;
 // Enough for 1e-9 rad to show: a kept run compared with its setup run again.
 constexpr int kDecimals = 10;
 // A sensor may sample a thousand times a second, at times of its own.
@@ -35,23 +34,7 @@ bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
                   const std::array<std::string_view, kRunsColumns>& titles, const CsvSink& sink)
 {
     const std::string_view decimalMark(&style.decimalMark, 1);
-    std::string out = "\xEF\xBB\xBF";
-    for (const std::string& note : notes)
-        out += "# " + note + "\r\n";
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        if (i > 0)
-            out += style.separator;
-        out += titles[i];
-    }
-    out += "\r\n";
-    // Hands the text over once it is a chunk long.
-    const auto flush = [&] {
-        if (out.size() < kChunkBytes)
-            return true;
-        const bool written = sink(out);
-        out.clear();
-        return written;
-    };
+    std::string out = CsvTableTop(notes, titles, style.separator);
     for (const CsvRun& run : runs) {
         if (run.series != nullptr) {
             const MeasuredSeries& series = *run.series;
@@ -66,7 +49,7 @@ bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
                     AppendFixed(out, series.value[i], kDecimals, decimalMark);
                 out.append(series.speed ? 3 : 4, style.separator);
                 out += "\r\n";
-                if (!flush())
+                if (!FlushCsvPiece(out, sink))
                     return false;
             }
             continue;
@@ -83,7 +66,7 @@ bool WriteRunsCsv(const std::vector<CsvRun>& runs, CsvStyle style,
                 AppendFixed(out, value, kDecimals, decimalMark);
             }
             out += "\r\n";
-            if (!flush())
+            if (!FlushCsvPiece(out, sink))
                 return false;
         }
     }
