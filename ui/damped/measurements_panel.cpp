@@ -7,6 +7,7 @@
 #include "plot/qt_colour.h"
 #include "plot/qt_picture_box.h"
 #include "plot/qt_utf8.h"
+#include "ui/common/panel_rows.h"
 #include "ui/common/translatable.h"
 
 #include <QGridLayout>
@@ -63,17 +64,6 @@ QString Percent(double share, int decimals)
     return text + kPercentSuffix;
 }
 
-/// A bold label whose French text follows the interface language.
-QLabel* BoldLabel(QWidget* parent, const char* source)
-{
-    auto* label = new QLabel(parent);
-    SetTranslatable(label, "text", source);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
 void SetText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
@@ -95,37 +85,39 @@ MeasurementsPanel::MeasurementsPanel(QWidget* parent)
     grid->setColumnStretch(1, 1);
     column->addLayout(grid);
 
-    AddSection(grid, QT_TR_NOOP("Période (en s)"));
+    AddPanelSection(this, grid, QT_TR_NOOP("Période (en s)"));
     lblPeriodeMesuree_ =
-        AddRow(grid, "lblPeriodeMesuree", QT_TR_NOOP("mesurée :"),
-               QT_TR_NOOP("Temps moyen entre deux passages par la verticale dans le "
-                          "même sens, interpolé entre les pas de calcul"),
-               2);
+        AddPanelRow(this, grid, "lblPeriodeMesuree", QT_TR_NOOP("mesurée :"),
+                    QT_TR_NOOP("Temps moyen entre deux passages par la verticale dans le "
+                               "même sens, interpolé entre les pas de calcul"),
+                    2);
     lblPeriodePetitsAngles_ =
-        AddRow(grid, "lblPeriodePetitsAngles", QT_TR_NOOP("petits angles :"),
-               QT_TR_NOOP("Pseudo-période 2π/√(ω₀² − λ²) de l'équation où sin θ = θ, et "
-                          "l'écart de la mesure à cette valeur"),
-               2);
+        AddPanelRow(this, grid, "lblPeriodePetitsAngles", QT_TR_NOOP("petits angles :"),
+                    QT_TR_NOOP("Pseudo-période 2π/√(ω₀² − λ²) de l'équation où sin θ = θ, et "
+                               "l'écart de la mesure à cette valeur"),
+                    2);
     lblPeriodeExacte_ =
-        AddRow(grid, "lblPeriodeExacte", QT_TR_NOOP("exacte :"),
-               QT_TR_NOOP("Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ "
-                          "(intégrale elliptique complète de première espèce), et "
-                          "l'écart de la mesure à cette valeur"),
-               2);
-    AddSection(grid, QT_TR_NOOP("Amortissement"));
+        AddPanelRow(this, grid, "lblPeriodeExacte", QT_TR_NOOP("exacte :"),
+                    QT_TR_NOOP("Période du pendule sans amortissement, 4·K(sin(θ₀/2))/ω₀ "
+                               "(intégrale elliptique complète de première espèce), et "
+                               "l'écart de la mesure à cette valeur"),
+                    2);
+    AddPanelSection(this, grid, QT_TR_NOOP("Amortissement"));
     lblDecrement_ =
-        AddRow(grid, "lblDecrement", QT_TR_NOOP("décrément δ :"),
-               QT_TR_NOOP("Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs"));
-    lblLambdaMesure_ = AddRow(grid, "lblLambdaMesure", QT_TR_NOOP("λ mesuré :"), nullptr, 2);
-    lblQualiteMesuree_ = AddRow(grid, "lblQualiteMesuree", QT_TR_NOOP("Q mesuré :"), nullptr, 2);
-    AddSection(grid, QT_TR_NOOP("Énergie par unité de m·L² (en s⁻²)"));
-    lblEnergieCinetique_ =
-        AddRow(grid, "lblEnergieCinetique", QT_TR_NOOP("cinétique :"), QT_TR_NOOP("½θ'²"));
-    lblEnergiePotentielle_ = AddRow(grid, "lblEnergiePotentielle", QT_TR_NOOP("potentielle :"),
-                                    QT_TR_NOOP("ω₀²(1 − cos θ)"));
-    lblEnergieTotale_ = AddRow(grid, "lblEnergieTotale", QT_TR_NOOP("totale :"));
-    lblEnergiePerdue_ = AddRow(grid, "lblEnergiePerdue", QT_TR_NOOP("perdue :"),
-                               QT_TR_NOOP("Part de l'énergie du départ perdue depuis"));
+        AddPanelRow(this, grid, "lblDecrement", QT_TR_NOOP("décrément δ :"),
+                    QT_TR_NOOP("Décrément logarithmique (1/n)·ln(θₖ/θₖ₊ₙ) des maxima successifs"));
+    lblLambdaMesure_ =
+        AddPanelRow(this, grid, "lblLambdaMesure", QT_TR_NOOP("λ mesuré :"), nullptr, 2);
+    lblQualiteMesuree_ =
+        AddPanelRow(this, grid, "lblQualiteMesuree", QT_TR_NOOP("Q mesuré :"), nullptr, 2);
+    AddPanelSection(this, grid, QT_TR_NOOP("Énergie par unité de m·L² (en s⁻²)"));
+    lblEnergieCinetique_ = AddPanelRow(this, grid, "lblEnergieCinetique", QT_TR_NOOP("cinétique :"),
+                                       QT_TR_NOOP("½θ'²"));
+    lblEnergiePotentielle_ = AddPanelRow(this, grid, "lblEnergiePotentielle",
+                                         QT_TR_NOOP("potentielle :"), QT_TR_NOOP("ω₀²(1 − cos θ)"));
+    lblEnergieTotale_ = AddPanelRow(this, grid, "lblEnergieTotale", QT_TR_NOOP("totale :"));
+    lblEnergiePerdue_ = AddPanelRow(this, grid, "lblEnergiePerdue", QT_TR_NOOP("perdue :"),
+                                    QT_TR_NOOP("Part de l'énergie du départ perdue depuis"));
 
     column->addSpacing(6);
     column->addWidget(BoldLabel(this, QT_TR_NOOP("Période et amplitude")));
@@ -175,39 +167,6 @@ void MeasurementsPanel::Retranslate()
 }
 
 MeasurementsPanel::~MeasurementsPanel() = default;
-
-QLabel* MeasurementsPanel::AddSection(QGridLayout* grid, const char* title)
-{
-    QLabel* label = BoldLabel(this, title);
-    const int row = grid->rowCount();
-    if (row > 1)
-        grid->setRowMinimumHeight(row, label->sizeHint().height() + 6);
-    grid->addWidget(label, row, 0, 1, 2, Qt::AlignBottom);
-    return label;
-}
-
-QLabel* MeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const char* title,
-                                  const char* toolTip, int lines)
-{
-    const int row = grid->rowCount();
-    auto* titleLabel = new QLabel(this);
-    SetTranslatable(titleLabel, "text", title);
-    auto* value = new QLabel(this);
-    value->setObjectName(QLatin1String(name));
-    value->setWordWrap(true);
-    value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (toolTip != nullptr) {
-        SetTranslatable(titleLabel, "toolTip", toolTip);
-        SetTranslatable(value, "toolTip", toolTip);
-    }
-    // Room for the longest text from the start: the panel does not jump
-    // when a value appears beside the words that stood for it.
-    value->setMinimumHeight(lines * value->fontMetrics().lineSpacing());
-    titleLabel->setBuddy(value);
-    grid->addWidget(titleLabel, row, 0, Qt::AlignTop);
-    grid->addWidget(value, row, 1, Qt::AlignTop);
-    return value;
-}
 
 void MeasurementsPanel::Follow(const DampedRun* run)
 {

@@ -56,11 +56,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Titles and tips are French sources marked for translation.
-    QLabel* AddSection(QGridLayout* grid, const char* title);
-    /// A row "title  value"; the value takes `lines` lines at least.
-    QLabel* AddRow(QGridLayout* grid, const char* name, const char* title,
-                   const char* toolTip = nullptr, int lines = 1);
     /// The texts written from code, in the interface language.
     void Retranslate();
     void ShowReport(const MeasurementReport& r);

@@ -4,6 +4,7 @@
 #include "model/driven_run.h"
 #include "model/fixed_decimal.h"
 #include "plot/qt_utf8.h"
+#include "ui/common/panel_rows.h"
 #include "ui/common/translatable.h"
 
 #include <QGridLayout>
@@ -68,8 +69,8 @@ DrivenMeasurementsPanel::DrivenMeasurementsPanel(QWidget* parent)
         QT_TR_NOOP("Le régime transitoire est terminé quand l'état au début d'une période de "
                    "l'excitation répète celui du début de la précédente à 10⁻⁶ près : "
                    "|Δθ| + |Δθ'|/Ω rapporté à |θ| + |θ'|/Ω (Δθ à un tour près).");
-    AddSection(grid, QT_TR_NOOP("Régime"));
-    lblRegime_ = AddRow(grid, "lblRegime", QT_TR_NOOP("état :"), criterion, 3);
+    AddPanelSection(this, grid, QT_TR_NOOP("Régime"));
+    lblRegime_ = AddPanelRow(this, grid, "lblRegime", QT_TR_NOOP("état :"), criterion, 3);
     lblCritere_ = new QLabel(this);
     lblCritere_->setObjectName(QStringLiteral("lblCritere"));
     SetTranslatable(lblCritere_, "text", criterion);
@@ -84,64 +85,29 @@ DrivenMeasurementsPanel::DrivenMeasurementsPanel(QWidget* parent)
     const char* amplitudeTheory =
         QT_TR_NOOP("A(Ω) = γω₀²/√((ω₀² − Ω²)² + 4λ²Ω²), l'amplitude de l'équation où "
                    "sin θ = θ, et l'écart de la mesure à cette valeur");
-    AddSection(grid, QT_TR_NOOP("Amplitude en régime permanent"));
+    AddPanelSection(this, grid, QT_TR_NOOP("Amplitude en régime permanent"));
     lblAmplitudeMesuree_ =
-        AddRow(grid, "lblAmplitudeMesuree", QT_TR_NOOP("mesurée :"),
-               QT_TR_NOOP("Demi-écart entre l'angle le plus haut et le plus bas sur la "
-                          "dernière période de l'excitation"),
-               2);
-    lblAmplitudePetitsAngles_ =
-        AddRow(grid, "lblAmplitudePetitsAngles", QT_TR_NOOP("petits angles :"), amplitudeTheory, 2);
+        AddPanelRow(this, grid, "lblAmplitudeMesuree", QT_TR_NOOP("mesurée :"),
+                    QT_TR_NOOP("Demi-écart entre l'angle le plus haut et le plus bas sur la "
+                               "dernière période de l'excitation"),
+                    2);
+    lblAmplitudePetitsAngles_ = AddPanelRow(this, grid, "lblAmplitudePetitsAngles",
+                                            QT_TR_NOOP("petits angles :"), amplitudeTheory, 2);
 
-    AddSection(grid, QT_TR_NOOP("Retard de phase sur l'excitation"));
+    AddPanelSection(this, grid, QT_TR_NOOP("Retard de phase sur l'excitation"));
     lblRetardMesure_ =
-        AddRow(grid, "lblRetardMesure", QT_TR_NOOP("mesuré :"),
-               QT_TR_NOOP("Retard du fondamental de l'angle sur γω₀² cos Ωt, sur la dernière "
-                          "période de l'excitation"),
-               2);
-    lblRetardPetitsAngles_ = AddRow(
-        grid, "lblRetardPetitsAngles", QT_TR_NOOP("petits angles :"),
+        AddPanelRow(this, grid, "lblRetardMesure", QT_TR_NOOP("mesuré :"),
+                    QT_TR_NOOP("Retard du fondamental de l'angle sur γω₀² cos Ωt, sur la dernière "
+                               "période de l'excitation"),
+                    2);
+    lblRetardPetitsAngles_ = AddPanelRow(
+        this, grid, "lblRetardPetitsAngles", QT_TR_NOOP("petits angles :"),
         QT_TR_NOOP("φ = atan2(2λΩ, ω₀² − Ω²), le retard de l'équation où sin θ = θ, et l'écart "
                    "de la mesure à cette valeur"),
         2);
     column->addStretch(1);
 
     RetranslateOnLanguageChange(*this, [this] { Refresh(); });
-}
-
-void DrivenMeasurementsPanel::AddSection(QGridLayout* grid, const char* title)
-{
-    auto* label = new QLabel(this);
-    SetTranslatable(label, "text", title);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    const int row = grid->rowCount();
-    if (row > 1)
-        grid->setRowMinimumHeight(row, label->sizeHint().height() + 6);
-    grid->addWidget(label, row, 0, 1, 2, Qt::AlignBottom);
-}
-
-QLabel* DrivenMeasurementsPanel::AddRow(QGridLayout* grid, const char* name, const char* title,
-                                        const char* toolTip, int lines)
-{
-    const int row = grid->rowCount();
-    auto* titleLabel = new QLabel(this);
-    SetTranslatable(titleLabel, "text", title);
-    auto* value = new QLabel(this);
-    value->setObjectName(QLatin1String(name));
-    value->setWordWrap(true);
-    value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (toolTip != nullptr) {
-        SetTranslatable(titleLabel, "toolTip", toolTip);
-        SetTranslatable(value, "toolTip", toolTip);
-    }
-    // Room for the longest text from the start: the panel does not jump.
-    value->setMinimumHeight(lines * value->fontMetrics().lineSpacing());
-    titleLabel->setBuddy(value);
-    grid->addWidget(titleLabel, row, 0, Qt::AlignTop);
-    grid->addWidget(value, row, 1, Qt::AlignTop);
-    return value;
 }
 
 void DrivenMeasurementsPanel::Follow(const DrivenRun* run)

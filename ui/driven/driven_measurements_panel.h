@@ -31,10 +31,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Titles and tips are French sources marked for translation.
-    void AddSection(QGridLayout* grid, const char* title);
-    QLabel* AddRow(QGridLayout* grid, const char* name, const char* title,
-                   const char* toolTip = nullptr, int lines = 1);
     void ShowReport(const DrivenReport& r);
 
     const DrivenRun* run_ = nullptr;
